@@ -1,0 +1,74 @@
+#include "base/escapes.h"
+
+#include <array>
+
+namespace tavorin {
+
+namespace {
+
+struct EscapeTables {
+    std::array<char16_t, 128> to_character{};
+    std::array<char16_t, 128> to_letter{};
+    std::array<std::int16_t, 256> hex{};
+};
+
+constexpr EscapeTables make_tables() {
+    EscapeTables t{};
+    constexpr std::pair<char16_t, char16_t> pairs[] = {
+        {u'a', 7},     {u'b', 8},       {u'f', 12},      {u'n', 10},     {u'r', 13},    {u't', 9},
+        {u'v', 11},    {u'\\', u'\\'},  {u'\'', u'\''},  {u'"', u'"'},   {u'?', u'?'},
+    };
+    for (auto [letter, character] : pairs) {
+        t.to_character[letter] = character;
+        t.to_letter[character] = letter;
+    }
+    for (auto& h : t.hex) h = -1;
+    for (int i = 0; i < 10; ++i) t.hex['0' + i] = static_cast<std::int16_t>(i);
+    for (int i = 0; i < 6; ++i) {
+        t.hex['A' + i] = static_cast<std::int16_t>(10 + i);
+        t.hex['a' + i] = static_cast<std::int16_t>(10 + i);
+    }
+    return t;
+}
+
+constexpr EscapeTables tables = make_tables();
+
+}  // namespace
+
+char16_t escape_character(char16_t letter) { return letter < 128 ? tables.to_character[letter] : 0; }
+
+char16_t escape_letter(char16_t character) { return character < 128 ? tables.to_letter[character] : 0; }
+
+int hex_digit_value(char16_t c) { return c < 256 ? tables.hex[c] : -1; }
+
+std::u16string escape_stored_text(std::u16string_view raw) {
+    std::u16string out;
+    out.reserve(raw.size());
+    for (char16_t c : raw) {
+        if (const char16_t letter = escape_letter(c)) {
+            out.push_back(u'\\');
+            out.push_back(letter);
+        } else {
+            out.push_back(c);
+        }
+    }
+    return out;
+}
+
+std::u16string unescape_stored_text(std::u16string_view stored) {
+    std::u16string out;
+    out.reserve(stored.size());
+    for (std::size_t i = 0; i < stored.size(); ++i) {
+        if (stored[i] == u'\\' && i + 1 < stored.size()) {
+            if (const char16_t character = escape_character(stored[i + 1])) {
+                out.push_back(character);
+                ++i;
+                continue;
+            }
+        }
+        out.push_back(stored[i]);
+    }
+    return out;
+}
+
+}  // namespace tavorin

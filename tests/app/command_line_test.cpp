@@ -1,0 +1,55 @@
+#include "app/command_line.h"
+
+#include <gtest/gtest.h>
+
+namespace tavorin {
+namespace {
+
+CommandLine parse(std::vector<std::u16string> arguments) { return parse_command_line(arguments); }
+
+TEST(CommandLine, AssociateFilesReadsTheWindowHandle) {
+    auto line = parse({u"-associateFiles", u"132456"});
+    EXPECT_EQ(line.mode, CommandLine::Mode::associate_files);
+    EXPECT_EQ(line.associate_window, 132456);
+
+    line = parse({u"-associateFiles"});
+    EXPECT_EQ(line.mode, CommandLine::Mode::associate_files);
+    EXPECT_EQ(line.associate_window, 0);
+}
+
+TEST(CommandLine, AssociateFilesCountsOnlyAsFirstArgumentAndIsCaseSensitive) {
+    EXPECT_EQ(parse({u"-x", u"-associateFiles", u"5"}).mode, CommandLine::Mode::normal);
+    EXPECT_EQ(parse({u"-associatefiles", u"5"}).mode, CommandLine::Mode::normal);
+}
+
+TEST(CommandLine, ConvertTakesTwoPaths) {
+    auto line = parse({u"-convert", u"in.rc", u"out.res", u"ignored.rc"});
+    EXPECT_EQ(line.mode, CommandLine::Mode::convert);
+    EXPECT_EQ(line.convert_input, u"in.rc");
+    EXPECT_EQ(line.convert_output, u"out.res");
+    EXPECT_FALSE(line.file_to_open);
+}
+
+TEST(CommandLine, ConvertWithOnePathOpensNothingAndStartsNormally) {
+    auto line = parse({u"-convert", u"in.rc"});
+    EXPECT_EQ(line.mode, CommandLine::Mode::normal);
+    EXPECT_FALSE(line.file_to_open);
+}
+
+TEST(CommandLine, DeleteTakesAPathAndTheScanGoesOn) {
+    auto line = parse({u"-delete", u"old.tmp", u"-unknown", u"project.rc", u"-delete", u"never.tmp"});
+    EXPECT_EQ(line.mode, CommandLine::Mode::normal);
+    ASSERT_EQ(line.files_to_delete.size(), 1u);
+    EXPECT_EQ(line.files_to_delete[0], u"old.tmp");
+    EXPECT_EQ(line.file_to_open, u"project.rc");
+}
+
+TEST(CommandLine, DecimalPrefixStopsAtTheFirstOtherCharacter) {
+    EXPECT_EQ(parse_decimal_prefix(u"42abc"), 42);
+    EXPECT_EQ(parse_decimal_prefix(u"-17"), -17);
+    EXPECT_EQ(parse_decimal_prefix(u"handle"), 0);
+    EXPECT_EQ(parse_decimal_prefix(u""), 0);
+}
+
+}  // namespace
+}  // namespace tavorin
