@@ -10,6 +10,7 @@ class ConsolePlatform : public Platform {
 public:
     Answer ask(const Question& question) override;
     void show_status(std::u16string_view text) override;
+    void beep() override {}
     TextExtent measure_text(std::u16string_view text, const FontSpec& font) override;
     std::u16string ansi_to_text(std::string_view bytes) override;
     std::string text_to_ansi(std::u16string_view text) override;

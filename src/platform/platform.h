@@ -47,6 +47,8 @@ public:
 
     virtual Answer ask(const Question& question) = 0;
     virtual void show_status(std::u16string_view text) = 0;
+    // The short warning sound, e.g. when there is nothing more to undo.
+    virtual void beep() = 0;
     virtual TextExtent measure_text(std::u16string_view text, const FontSpec& font) = 0;
 
     // ANSI means the system code page on Windows and Windows-1252 elsewhere.

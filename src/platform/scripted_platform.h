@@ -16,12 +16,14 @@ public:
     std::deque<Answer> answers;
     std::vector<Question> questions;
     std::vector<std::u16string> statuses;
+    int beeps = 0;
     LocalTime now{12, 0, 0};
     std::filesystem::path folder = std::filesystem::temp_directory_path();
     std::uint16_t user_language = 0x0409;
 
     Answer ask(const Question& question) override;
     void show_status(std::u16string_view text) override;
+    void beep() override { ++beeps; }
     TextExtent measure_text(std::u16string_view text, const FontSpec& font) override;
     std::u16string ansi_to_text(std::string_view bytes) override;
     std::string text_to_ansi(std::u16string_view text) override;
