@@ -18,9 +18,4 @@ FileKind file_kind_of(std::u16string_view path) {
     return FileKind::unsupported;
 }
 
-FileKind file_kind_of(const std::filesystem::path& path) {
-    const std::u16string text = path.u16string();
-    return file_kind_of(std::u16string_view(text));
-}
-
 }  // namespace tavorin

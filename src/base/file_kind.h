@@ -1,6 +1,5 @@
 #pragma once
 
-#include <filesystem>
 #include <string_view>
 
 namespace tavorin {
@@ -9,6 +8,5 @@ enum class FileKind { unsupported = 0, script = 1, pe_module = 2, compiled_resou
 
 // Decided by the text after the last '.' of the name, without regard to case.
 FileKind file_kind_of(std::u16string_view path);
-FileKind file_kind_of(const std::filesystem::path& path);
 
 }  // namespace tavorin
