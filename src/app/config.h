@@ -2,18 +2,24 @@
 // The program's settings, read from "Tavorin.xml" beside the executable at start-up and written
 // back at exit and from the preferences dialog.
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "base/text_writer.h"
+#include "formats/script_template.h"
 
 namespace tavorin {
 
 struct Config {
+    static constexpr std::size_t max_header_name = 259;
+    static constexpr std::size_t max_unicode_macro = 60;
+
     std::u16string language = u"English";
     bool single_tab_mode = true;
-    std::u16string header_name = u"resource.h";
+    std::u16string header_name = u"resource.h";  // set through set_header_name
     std::vector<std::u16string> include_paths;
     bool auto_save_layout = true;
     bool maximized = false;
@@ -29,8 +35,14 @@ struct Config {
     bool dialog_ex = false;
     bool menu_ex = false;
     bool ask_includes = true;
-    std::u16string resource_header;  // the script template
+    std::u16string resource_header = default_script_template();  // the script template
     bool auto_check_update = true;
+
+    bool operator==(const Config&) const = default;
 };
+
+// Sets the header name template: an empty value means "resource.h", and at most
+// max_header_name characters are kept.
+void set_header_name(Config& config, std::u16string_view name);
 
 }  // namespace tavorin
