@@ -8,32 +8,73 @@ namespace tavorin::str {
 
 using Id = std::uint32_t;
 
+// Common words, captions and questions.
 inline constexpr Id left = 0;
 inline constexpr Id has_been_modified = 11;  // appended to a name
 inline constexpr Id open = 24;
 inline constexpr Id true_text = 35;
 inline constexpr Id false_text = 36;
-inline constexpr Id number_too_big_word = 37;
-inline constexpr Id invalid_id = 38;
 inline constexpr Id new_project = 48;
-inline constexpr Id dialog_menu_not_found = 59;
 inline constexpr Id save_project_modifications = 60;
 inline constexpr Id restart_for_changes = 124;
 inline constexpr Id error_caption = 174;
 inline constexpr Id ask_configure_includes = 263;
-inline constexpr Id line = 692;
-inline constexpr Id error_in_file = 887;
-inline constexpr Id neutral = 892;
-inline constexpr Id bad_compiled_resource_header = 905;
-inline constexpr Id file_exists_overwrite = 909;
-inline constexpr Id open_filter = 919;
-inline constexpr Id save_filter = 920;
+inline constexpr Id file_exists_overwrite = 909;  // %1: the file's path
 inline constexpr Id files_associated = 934;
-inline constexpr Id file_opened = 960;
-inline constexpr Id invalid_resource_format = 969;
-inline constexpr Id invalid_pe_file = 979;
+inline constexpr Id file_opened = 960;  // %1: the file's path
 inline constexpr Id do_not_ask_again = 984;
 inline constexpr Id file_modified_reload = 989;
+
+// File dialog filters: description, NUL, patterns, NUL, ... ending in two NULs.
+inline constexpr Id open_filter = 919;
+inline constexpr Id save_filter = 920;
+
+// Resources, identifiers and their editors.
+inline constexpr Id number_too_big_word = 37;
+inline constexpr Id invalid_id = 38;
+inline constexpr Id only_one_manifest = 45;
+inline constexpr Id dialog_menu_not_found = 59;
+inline constexpr Id remove_resource_question = 78;
+inline constexpr Id control_id_already_used = 173;
+inline constexpr Id slider_auto_ticks_help = 400;
+inline constexpr Id type_here = 829;  // placeholder item at the end of every menu list
+inline constexpr Id sample_text = 874;
+inline constexpr Id id_already_used_in_string_table = 875;
+inline constexpr Id neutral = 892;  // name of language 0
+inline constexpr Id no_available_information = 968;
+
+// Script reader errors and warnings. Some are pieces: the caller puts a name or a
+// character before them.
+inline constexpr Id right_parenthesis_expected = 128;
+inline constexpr Id end_of_file = 129;
+inline constexpr Id endif_expected = 130;
+inline constexpr Id end_of_line_in_string = 131;
+inline constexpr Id end_of_file_in_string = 132;
+inline constexpr Id integer_value_expected = 133;
+inline constexpr Id incorrect_arguments_number = 134;
+inline constexpr Id undeclared_identifier = 135;  // after the identifier and ": "
+inline constexpr Id control_id_expected = 136;
+inline constexpr Id character_string_expected = 137;
+inline constexpr Id menu_option_expected = 138;
+inline constexpr Id end_of_file_before_endif = 139;
+inline constexpr Id identifier_expected_in_arguments = 140;
+inline constexpr Id include_not_found_continue = 141;  // after the file name
+inline constexpr Id unexpected = 142;                  // after "#else" or a quoted character
+inline constexpr Id duplicate_string_id = 143;
+inline constexpr Id virtkey_incompatible_with_event = 145;
+inline constexpr Id statement_expected = 146;
+inline constexpr Id version_not_supported = 148;
+inline constexpr Id control_type_not_deduced = 149;
+inline constexpr Id unknown_dialog_statement = 150;
+inline constexpr Id item_or_end_expected = 151;
+inline constexpr Id block_expected = 152;
+inline constexpr Id line = 692;
+inline constexpr Id error_in_file = 887;
+
+// Compiled resource files and PE modules.
+inline constexpr Id bad_compiled_resource_header = 905;
+inline constexpr Id invalid_resource_format = 969;  // %1: type, %2: name
+inline constexpr Id invalid_pe_file = 979;
 
 // Start-up, shell and conversion messages.
 inline constexpr Id program_started = 700;
@@ -100,5 +141,50 @@ inline constexpr Id messages_message = 765;
 inline constexpr Id messages_clear = 766;
 inline constexpr Id messages_close = 767;
 inline constexpr Id messages_clear_question = 768;
+
+// Preferences dialog: page titles, then texts of the pages.
+inline constexpr Id prefs_page_general = 770;
+inline constexpr Id prefs_page_include_paths = 771;
+inline constexpr Id prefs_page_code_generation = 772;
+inline constexpr Id prefs_page_files = 773;
+inline constexpr Id prefs_page_script_template = 774;
+inline constexpr Id prefs_page_dialog_editor = 775;
+inline constexpr Id prefs_page_control_preferences = 776;
+inline constexpr Id prefs_page_image_editor = 777;
+inline constexpr Id prefs_interface_language = 778;
+inline constexpr Id prefs_single_tab = 779;
+inline constexpr Id prefs_multiple_tabs = 780;
+inline constexpr Id prefs_associate_rc_files = 781;
+inline constexpr Id prefs_generate_dlg_files = 782;
+inline constexpr Id prefs_header_name_help = 783;
+inline constexpr Id prefs_define_notation = 784;
+inline constexpr Id prefs_equ_notation = 785;
+
+// Saving.
+inline constexpr Id several_headers_question = 790;
+inline constexpr Id status_saving = 791;
+inline constexpr Id status_exporting = 792;
+inline constexpr Id status_exportation_finished = 793;
+
+// Update check.
+inline constexpr Id update_in_progress_restart = 795;
+inline constexpr Id update_info_unavailable = 796;
+inline constexpr Id update_latest_version = 797;
+inline constexpr Id update_available = 798;  // %1: the newest version
+inline constexpr Id update_restart_to_finish = 799;
+
+// Script reader errors whose texts are templates: the caller replaces the character between
+// the apostrophes (the second character of the text).
+inline constexpr Id character_unexpected = 805;
+inline constexpr Id character_expected = 808;
+
+// Further script reader errors.
+inline constexpr Id begin_expected = 806;
+inline constexpr Id end_expected = 807;
+inline constexpr Id too_many_controls = 809;
+
+// Compiled readers.
+inline constexpr Id resource_import_failed = 815;
+inline constexpr Id no_resource_in_pe_file = 816;
 
 }  // namespace tavorin::str

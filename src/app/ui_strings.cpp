@@ -39,13 +39,17 @@ std::u16string resolve_escapes(std::u16string_view line) {
 
 }  // namespace
 
-std::vector<std::u16string> parse_language_lines(std::u16string_view file_text) {
-    std::vector<std::u16string> lines;
+std::vector<std::optional<std::u16string>> parse_language_lines(std::u16string_view file_text) {
+    std::vector<std::optional<std::u16string>> lines;
     std::size_t start = 0;
     while (start < file_text.size() && lines.size() < UiStrings::count) {
         std::size_t end = file_text.find_first_of(u"\r\n", start);
         if (end == std::u16string_view::npos) end = file_text.size();
-        lines.push_back(resolve_escapes(file_text.substr(start, end - start)));
+        if (end == start) {
+            lines.push_back(std::nullopt);
+        } else {
+            lines.push_back(resolve_escapes(file_text.substr(start, end - start)));
+        }
         start = end;
         if (start < file_text.size() && file_text[start] == u'\r') ++start;
         if (start < file_text.size() && file_text[start] == u'\n') ++start;
@@ -59,7 +63,7 @@ const std::array<std::u16string, UiStrings::count>& built_in_strings() {
         const auto bytes = embedded::english_strings();
         const auto text = utf8_to_text(std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
         auto lines = parse_language_lines(text);
-        for (std::size_t i = 0; i < lines.size(); ++i) entries[i] = std::move(lines[i]);
+        for (std::size_t i = 0; i < lines.size(); ++i) entries[i] = std::move(lines[i]).value_or(u"");
         return entries;
     }();
     return table;
@@ -82,7 +86,7 @@ void UiStrings::install_language_text(std::u16string_view file_text) {
     reset_to_built_in();
     auto lines = parse_language_lines(file_text);
     for (std::size_t i = 0; i < lines.size(); ++i) {
-        if (!lines[i].empty()) active_[i] = std::move(lines[i]);
+        if (lines[i]) active_[i] = std::move(*lines[i]);
     }
 }
 

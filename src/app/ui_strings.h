@@ -6,6 +6,7 @@
 #include <array>
 #include <cstdint>
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -24,7 +25,8 @@ public:
     const std::u16string& text(std::uint32_t number) const;
 
     // Replaces the entries given by a language file's lines; entries the file leaves out or
-    // leaves empty keep their built-in texts. Installing again starts from the built-in table.
+    // leaves empty keep their built-in texts. Lines past the last entry are ignored. Installing
+    // again starts from the built-in table.
     void install_language_text(std::u16string_view file_text);
     void reset_to_built_in();
 
@@ -34,8 +36,10 @@ private:
 
 // Splits a language file's text into lines (CR LF, lone CR or lone LF) and resolves the escapes
 // of each: a backslash and an escape letter give the character, "\0" gives a NUL (the file-dialog
-// filters need it), a backslash before anything else ends the entry. At most `count` lines are used.
-std::vector<std::u16string> parse_language_lines(std::u16string_view file_text);
+// filters need it), a backslash before anything else ends the entry. An empty line gives no
+// entry (nullopt), so the built-in text stays; a line that only resolves to nothing, such as
+// "\d", is an empty entry. At most `count` lines are used.
+std::vector<std::optional<std::u16string>> parse_language_lines(std::u16string_view file_text);
 
 // The entries of the built-in table, read from the embedded English file.
 const std::array<std::u16string, UiStrings::count>& built_in_strings();
