@@ -9,6 +9,10 @@
 #include "app/message_log.h"
 #include "app/string_ids.h"
 #include "app/ui_strings.h"
+#include "model/custom_types.h"
+#include "model/languages.h"
+#include "model/project.h"
+#include "model/symbol_table.h"
 #include "platform/platform.h"
 
 namespace tavorin {
@@ -28,6 +32,23 @@ public:
 
     const std::u16string& text(str::Id id) const { return strings_.text(id); }
 
+    // The resource model: the open project, its identifiers, the custom types and language
+    // names met so far.
+    Project& project() { return project_; }
+    const Project& project() const { return project_; }
+    SymbolTable& symbols() { return symbols_; }
+    const SymbolTable& symbols() const { return symbols_; }
+    CustomTypes& custom_types() { return custom_types_; }
+    const CustomTypes& custom_types() const { return custom_types_; }
+    LanguageMacros& language_macros() { return language_macros_; }
+    const LanguageMacros& language_macros() const { return language_macros_; }
+    // The display names of languages, built on first use (after start-up has installed the
+    // language file, whose word for "Neutral" the neutral ids carry).
+    LanguageList& languages() {
+        if (!languages_.built()) languages_.build(platform_, text(str::neutral));
+        return languages_;
+    }
+
     // False until the main window is about to exist, and throughout the conversion mode: then
     // every question is suppressed and answered with Answer::none.
     bool interactive() const { return interactive_; }
@@ -45,6 +66,11 @@ private:
     UiStrings strings_;
     Config config_;
     bool interactive_ = false;
+    SymbolTable symbols_{strings_};
+    CustomTypes custom_types_;
+    LanguageMacros language_macros_;
+    LanguageList languages_;
+    Project project_{*this};
 };
 
 }  // namespace tavorin

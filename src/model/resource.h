@@ -1,0 +1,61 @@
+#pragma once
+// The common interface of every resource kind. A kind's class holds the resource's content, is
+// an item of the compiled writers (ResourceItem), writes its own script text, and answers the
+// project's questions. Its editor is a separate GUI object that edits it through operations that
+// record undo actions.
+
+#include <string>
+
+#include "base/text_writer.h"
+#include "model/resource_identity.h"
+#include "model/resource_item.h"
+
+namespace tavorin {
+
+class Project;
+class Session;
+
+class Resource : public ResourceItem {
+public:
+    explicit Resource(ResourceKind kind, std::u16string custom_type_name = {});
+    Resource(const Resource&) = delete;
+    Resource& operator=(const Resource&) = delete;
+
+    ResourceIdentity& identity() { return identity_; }
+    const ResourceIdentity& identity() const { return identity_; }
+    ResourceKind kind() const { return identity_.kind; }
+    const std::u16string& name_text() const { return identity_.name; }
+
+    // ResourceItem, from the identity.
+    NameOrOrdinal type() const override { return resource_type_of(identity_); }
+    NameOrOrdinal name() const override { return resource_name_of(identity_); }
+    std::uint16_t language() const override { return identity_.language; }
+    std::uint32_t time_stamp() const override { return identity_.time_stamp; }
+
+    // The items this resource contributes to a compiled file; by default itself.
+    virtual void add_items(ResourceItemList& list) const { list.add(*this); }
+
+    // The resource's statement and body (without the LANGUAGE line, which the script writer
+    // adds, and without a trailing line break).
+    virtual void write_script_text(TextWriter& out, const Session& session) const = 0;
+
+    // The name part of the tree label: the name, in double quotes when it is a string name.
+    virtual std::u16string tree_name() const;
+
+    // String tables are one per language and carry no name of their own.
+    virtual bool is_named() const { return identity_.kind != kind::string_table; }
+
+    // Asked before the project removes the resource; false keeps it.
+    virtual bool can_remove() { return true; }
+
+    // Hooks for kinds that link to other resources (a toolbar to its bitmap) or hold
+    // identifiers of their own (controls, menu items), which they release when removed.
+    virtual void added_to(Project&) {}
+    virtual void renamed_in(Project&) {}
+    virtual void removing_from(Project&) {}
+
+private:
+    ResourceIdentity identity_;
+};
+
+}  // namespace tavorin
