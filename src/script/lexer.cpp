@@ -1,0 +1,211 @@
+#include "script/lexer.h"
+
+#include <algorithm>
+
+#include "app/string_ids.h"
+#include "base/escapes.h"
+#include "base/text.h"
+#include "script/char_class.h"
+#include "script/reader_messages.h"
+#include "script/text_scan.h"
+
+namespace tavorin {
+
+Lexer::Lexer(std::u16string_view text, const MacroTable& macros, const UiStrings& strings,
+             const PositionMap* positions, ReaderMode mode)
+    : text_(text), macros_(macros), strings_(strings), positions_(positions), evaluator_(macros, strings, mode) {}
+
+Error Lexer::fail(std::size_t pos, std::u16string message) {
+    failure_position_ = pos;
+    return Error{std::move(message)};
+}
+
+std::size_t Lexer::skip_blanks(std::size_t pos) const { return skip_white(text_, pos); }
+
+std::size_t Lexer::skip_to_line_end(std::size_t pos) const {
+    while (pos < text_.size()) {
+        const char16_t c = text_[pos];
+        if (c == u'\n') return pos + 1;
+        if (c == u' ' || c == u'\t' || c == u'\r') {
+            ++pos;
+        } else if (const std::size_t n = continuation_length(text_, pos)) {
+            pos += n;
+        } else {
+            break;
+        }
+    }
+    return pos;
+}
+
+std::size_t Lexer::skip_line(std::size_t pos) const {
+    const std::size_t lf = text_.find(u'\n', pos);
+    return lf == std::u16string_view::npos ? text_.size() : lf + 1;
+}
+
+std::optional<std::size_t> Lexer::keyword(std::size_t pos, std::u16string_view word) const {
+    pos = skip_blanks(pos);
+    if (text_.size() - pos < word.size() || !equals_ignore_case(text_.substr(pos, word.size()), word)) {
+        return std::nullopt;
+    }
+    const std::size_t end = pos + word.size();
+    if (is_letter_or_digit(at(end))) return std::nullopt;
+    return end;
+}
+
+Result<Scanned<std::u16string_view>> Lexer::identifier(std::size_t pos) {
+    pos = skip_blanks(pos);
+    const std::size_t end = identifier_end(text_, pos);
+    if (end == pos) return fail(pos, strings_.text(str::control_id_expected));
+    return Scanned<std::u16string_view>{text_.substr(pos, end - pos), end};
+}
+
+std::optional<ScannedNumber> Lexer::number(std::size_t pos) const { return scan_number(text_, skip_blanks(pos)); }
+
+Result<std::size_t> Lexer::begin(std::size_t pos) {
+    pos = skip_blanks(pos);
+    if (at(pos) == u'{') return pos + 1;
+    if (auto after = keyword(pos, u"BEGIN")) return *after;
+    return fail(pos, strings_.text(str::begin_expected));
+}
+
+Result<std::size_t> Lexer::end(std::size_t pos) {
+    pos = skip_blanks(pos);
+    if (at(pos) == u'}') return pos + 1;
+    if (auto after = keyword(pos, u"END")) return *after;
+    return fail(pos, strings_.text(str::end_expected));
+}
+
+Result<std::size_t> Lexer::expect(std::size_t pos, char16_t c) {
+    const std::size_t found = skip_blanks(pos);
+    // The failure is reported where the search began, not on a later line it ran into.
+    if (at(found) != c) return fail(pos, character_expected(strings_, c));
+    return skip_blanks(found + 1);
+}
+
+std::size_t Lexer::optional_comma(std::size_t pos) const {
+    pos = skip_blanks(pos);
+    if (at(pos) == u',') pos = skip_blanks(pos + 1);
+    return pos;
+}
+
+Result<Scanned<std::u16string>> Lexer::string(std::size_t pos, char16_t delimiter) {
+    pos = skip_blanks(pos);
+    if (at(pos) == u'L' && at(pos + 1) == delimiter) ++pos;
+    if (at(pos) != delimiter) return fail(pos, strings_.text(str::character_string_expected));
+    ++pos;
+    std::u16string result;
+    while (pos < text_.size()) {
+        const char16_t c = text_[pos];
+        if (c == delimiter) {
+            if (at(pos + 1) == delimiter) {
+                result.push_back(delimiter);
+                pos += 2;
+                continue;
+            }
+            ++pos;
+            // Adjacent literals, also on later lines, continue the same text.
+            const std::size_t next = skip_blanks(pos);
+            if (at(next) != delimiter) break;
+            pos = next + 1;
+            continue;
+        }
+        if (const std::size_t n = continuation_length(text_, pos)) {
+            pos = skip_blanks_and_tabs(text_, pos + n);
+            continue;
+        }
+        if (c == u'\n' || c == u'\r') break;  // an unclosed literal ends with its line
+        result.push_back(c);
+        ++pos;
+    }
+    return Scanned<std::u16string>{std::move(result), pos};
+}
+
+Result<Scanned<std::u16string>> Lexer::quoted_text(std::size_t pos, char16_t open, char16_t close, bool escapes) {
+    pos = skip_blanks(pos);
+    if ((open == u'"' || open == u'\'') && at(pos) == u'L' && at(pos + 1) == open) ++pos;
+    if (at(pos) != open) return fail(pos, strings_.text(str::character_string_expected));
+    ++pos;
+    std::u16string result;
+    while (true) {
+        if (pos >= text_.size()) return fail(pos, strings_.text(str::end_of_file_in_string));
+        const char16_t c = text_[pos];
+        if (c == u'\n') return fail(pos, strings_.text(str::end_of_line_in_string));
+        if (c == close) {
+            if (close == u'"' && at(pos + 1) == u'"') {
+                result.push_back(u'"');
+                pos += 2;
+                continue;
+            }
+            ++pos;
+            const std::size_t next = skip_blanks(pos);
+            if (at(next) != open) break;
+            pos = next + 1;
+            continue;
+        }
+        if (escapes && c == u'\\') {
+            if (const char16_t resolved = escape_character(at(pos + 1))) {
+                result.push_back(resolved);
+                pos += 2;
+                continue;
+            }
+        }
+        result.push_back(c);
+        ++pos;
+    }
+    return Scanned<std::u16string>{std::move(result), pos};
+}
+
+Result<Scanned<Expression>> Lexer::evaluate(std::size_t pos, ExpressionKind kind) {
+    const std::size_t start = skip_blanks(pos);
+    auto evaluated = evaluator_.evaluate(text_, start, kind);
+    if (!evaluated) return fail(evaluator_.failure_position(), evaluated.error());
+    if (kind == ExpressionKind::style) not_mask_ = evaluated->not_mask;
+    Expression expression{evaluated->value, text_.substr(start, evaluated->text_end - start)};
+    return Scanned<Expression>{expression, evaluated->end};
+}
+
+Result<Scanned<Expression>> Lexer::expression(std::size_t pos) { return evaluate(pos, ExpressionKind::plain); }
+
+Result<Scanned<std::uint16_t>> Lexer::word_expression(std::size_t pos) {
+    auto evaluated = evaluate(pos, ExpressionKind::plain);
+    if (!evaluated) return Error{evaluated.error()};
+    return Scanned<std::uint16_t>{static_cast<std::uint16_t>(evaluated->value.value & 0xFFFFu), evaluated->end};
+}
+
+Result<Scanned<std::uint32_t>> Lexer::style_expression(std::size_t pos) {
+    not_mask_ = 0;
+    auto evaluated = evaluate(pos, ExpressionKind::style);
+    if (!evaluated) return Error{evaluated.error()};
+    return Scanned<std::uint32_t>{evaluated->value.value, evaluated->end};
+}
+
+Result<Scanned<ItemId>> Lexer::item_id(std::size_t pos) {
+    const std::size_t start = skip_blanks(pos);
+    auto evaluated = evaluate(start, ExpressionKind::plain);
+    if (!evaluated) return Error{evaluated.error()};
+    ItemId id{evaluated->value.value, std::u16string(evaluated->value.text)};
+    if (positions_) {
+        if (auto macro = positions_->name_at(start)) {
+            // The macro names the item only if it still means the number the item got.
+            if (const std::u16string* value = macros_.value(*macro)) {
+                ExpressionEvaluator check(macros_, strings_, ReaderMode::parsing);
+                auto macro_value = check.evaluate(*value, 0);
+                if (macro_value && macro_value->value == id.value) id.name = std::u16string(*macro);
+            }
+        }
+    }
+    return Scanned<ItemId>{std::move(id), optional_comma(evaluated->end)};
+}
+
+int Lexer::line_of(std::size_t pos) const {
+    if (!line_feeds_ready_) {
+        for (std::size_t i = 0; i < text_.size(); ++i) {
+            if (text_[i] == u'\n') line_feeds_.push_back(i);
+        }
+        line_feeds_ready_ = true;
+    }
+    const auto before = std::lower_bound(line_feeds_.begin(), line_feeds_.end(), pos) - line_feeds_.begin();
+    return static_cast<int>(before) + 1;
+}
+
+}  // namespace tavorin

@@ -1,0 +1,53 @@
+#include "script/reader_messages.h"
+
+#include "app/string_ids.h"
+#include "base/text.h"
+
+namespace tavorin {
+
+namespace {
+
+std::u16string with_quoted_character(std::u16string text, char16_t c) {
+    if (text.size() >= 2) text[1] = c;
+    return text;
+}
+
+}  // namespace
+
+std::u16string character_expected(const UiStrings& strings, char16_t c) {
+    return with_quoted_character(strings.text(str::character_expected), c);
+}
+
+std::u16string character_unexpected(const UiStrings& strings, char16_t c) {
+    return with_quoted_character(strings.text(str::character_unexpected), c);
+}
+
+std::u16string undeclared_identifier(const UiStrings& strings, std::u16string_view name) {
+    return std::u16string(name) + u": " + strings.text(str::undeclared_identifier);
+}
+
+std::u16string directive_unexpected(const UiStrings& strings, std::u16string_view directive) {
+    return std::u16string(directive) + strings.text(str::unexpected);
+}
+
+std::u16string division_by_zero() { return u"Division by zero."; }
+
+std::u16string expression_too_deep() { return u"Expression nested too deeply."; }
+
+std::u16string recursive_macro(std::u16string_view name) {
+    return fill_placeholders(u"Recursive macro: %1 refers to itself.", name);
+}
+
+std::u16string macros_too_deep(std::u16string_view name) {
+    return fill_placeholders(u"Macros nested too deeply at %1.", name);
+}
+
+std::u16string expansion_too_large(std::u16string_view name) {
+    return fill_placeholders(u"The expansion of macro %1 is too large.", name);
+}
+
+std::u16string includes_too_deep(std::u16string_view file_name) {
+    return fill_placeholders(u"Includes nested too deeply at %1.", file_name);
+}
+
+}  // namespace tavorin

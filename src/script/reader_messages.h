@@ -1,0 +1,29 @@
+#pragma once
+// Error texts of the script reader that are built from pieces: templates whose quoted character
+// is replaced, and texts that follow a name.
+
+#include <string>
+#include <string_view>
+
+#include "app/ui_strings.h"
+
+namespace tavorin {
+
+// "'?' character expected." with `c` in place of the question mark.
+std::u16string character_expected(const UiStrings& strings, char16_t c);
+// "' ' character unexpected" with `c` in place of the blank.
+std::u16string character_unexpected(const UiStrings& strings, char16_t c);
+// "NAME: undeclared identifier."
+std::u16string undeclared_identifier(const UiStrings& strings, std::u16string_view name);
+// "#endif unexpected" and the like.
+std::u16string directive_unexpected(const UiStrings& strings, std::u16string_view directive);
+
+// Failures the reader guards against that have no numbered text of their own yet.
+std::u16string division_by_zero();
+std::u16string expression_too_deep();
+std::u16string recursive_macro(std::u16string_view name);
+std::u16string macros_too_deep(std::u16string_view name);
+std::u16string expansion_too_large(std::u16string_view name);
+std::u16string includes_too_deep(std::u16string_view file_name);
+
+}  // namespace tavorin

@@ -1,0 +1,162 @@
+#include "script/script_reader.h"
+
+#include "app/string_ids.h"
+#include "base/text.h"
+#include "base/text_file.h"
+#include "script/comment_removal.h"
+#include "script/include_search.h"
+#include "script/reader_messages.h"
+
+namespace tavorin {
+
+namespace {
+
+namespace fs = std::filesystem;
+
+// Scripts produce statements; any other file is a header read for its definitions.
+bool is_script_file(const fs::path& path) {
+    const std::u16string name = path.filename().u16string();
+    const std::size_t dot = name.rfind(u'.');
+    if (dot == std::u16string::npos) return true;
+    const std::u16string_view extension = std::u16string_view(name).substr(dot + 1);
+    return equals_ignore_case(extension, u"rc") || equals_ignore_case(extension, u"dlg");
+}
+
+ReadFailure stopped() { return ReadFailure{{}, {}, 0, true}; }
+
+}  // namespace
+
+ReadStatus ScriptReader::read_script(const fs::path& path, const StatementReader& statements) {
+    search_list_ = build_include_search_list(session_.config().include_paths, session_.platform().executable_folder());
+    tables_.macros.clear();
+    predefine();
+    include_lines_.clear();
+    loaded_.clear();
+    files_read_ = 0;
+    include_depth_ = 0;
+    found_by_search_ = false;
+    script_folder_ = current_folder_ = path.parent_path();
+    statements_ = &statements;
+
+    ReadStatus status = read_file(Located{path, false}, true);
+    loaded_.clear();
+    statements_ = nullptr;
+    return status;
+}
+
+void ScriptReader::predefine() {
+    MacroTable& macros = tables_.macros;
+    const std::uint32_t no_file = macros.add_file_name(u"");
+    // Memory flags mean nothing to the program: as empty macros they vanish from every statement.
+    for (const char16_t* word : {u"PRELOAD", u"LOADONCALL", u"FIXED", u"MOVEABLE", u"DISCARDABLE", u"PURE",
+                                 u"IMPURE", u"SHARED", u"NONSHARED"}) {
+        macros.define_empty(word, true, no_file);
+    }
+    for (char16_t c = u'A'; c <= u'Z'; ++c) macros.define(std::u16string(u"VK_") + c, decimal(c), true, no_file);
+    for (char16_t c = u'0'; c <= u'9'; ++c) macros.define(std::u16string(u"VK_") + c, decimal(c), true, no_file);
+    macros.define_empty(u"RC_INVOKED", true, no_file);
+    macros.define_empty(u"_WIN32", true, no_file);
+}
+
+std::optional<ScriptReader::Located> ScriptReader::locate(std::u16string_view name, char16_t open) const {
+    const fs::path relative = included_name_to_path(name);
+    if (is_absolute_name(name)) {
+        std::error_code error;
+        if (fs::is_regular_file(relative, error)) return Located{relative, false};
+        return std::nullopt;
+    }
+    // Quoted names look beside the including file first, unless that file is itself a system
+    // header: its includes come from the include paths only.
+    if (open != u'<' && !found_by_search_) {
+        if (auto found = find_file_in(current_folder_, relative)) return Located{*found, false};
+    }
+    for (const auto& folder : search_list_) {
+        if (auto found = find_file_in(folder, relative)) return Located{*found, true};
+    }
+    return std::nullopt;
+}
+
+ReadStatus ScriptReader::include_file(std::u16string_view name, char16_t open, char16_t close) {
+    // The preprocessor reports failures without a file at the line of the #include.
+    if (include_depth_ + 1 > max_include_depth || ++files_read_ > max_includes) {
+        return ReadFailure{includes_too_deep(name), {}, 0, false};
+    }
+    // Recorded even when the file is missing, so that saving the script keeps the include.
+    if (include_depth_ == 0) include_lines_.push_back(open + std::u16string(name) + close);
+
+    auto located = locate(name, open);
+    if (!located) {
+        if (equals_ignore_case(included_name_to_path(name).filename().u16string(), u"sal.h")) return ReadStatus{};
+        const Answer answer = session_.ask(std::u16string(name) + session_.text(str::include_not_found_continue),
+                                           AskButtons::yes_no, AskIcon::question);
+        // Only an explicit No stops; a suppressed question goes on without the file.
+        if (answer == Answer::no) return stopped();
+        return ReadStatus{};
+    }
+    return read_file(*located, false);
+}
+
+ReadStatus ScriptReader::load(const fs::path& path, bool top_level, std::shared_ptr<const LoadedText>& loaded) {
+    const std::u16string key = path.lexically_normal().u16string();
+    if (auto it = loaded_.find(key); it != loaded_.end()) {
+        loaded = it->second;
+        return ReadStatus{};
+    }
+    while (true) {
+        auto decoded = read_text_file(path, [this](std::string_view bytes) {
+            return session_.platform().ansi_to_text(bytes);
+        });
+        if (decoded) {
+            auto text = std::make_shared<LoadedText>();
+            text->text = std::move(decoded->text);
+            text->comment_open_at_end = !remove_comments(text->text);
+            text->last_line = 1 + static_cast<int>(std::count(text->text.begin(), text->text.end(), u'\n'));
+            loaded = text;
+            loaded_.emplace(key, std::move(text));
+            return ReadStatus{};
+        }
+        // The opened script can be retried or given up; an included file can also be skipped.
+        // The seam offers Retry and Cancel only: a suppressed question (answered with nothing)
+        // skips an included file and gives up the opened one.
+        const Answer answer = session_.ask(decoded.error(), AskButtons::retry_cancel, AskIcon::error);
+        if (answer == Answer::retry) continue;
+        if (answer == Answer::cancel || top_level) return stopped();
+        return ReadStatus{};
+    }
+}
+
+ReadStatus ScriptReader::read_file(const Located& file, bool top_level) {
+    std::shared_ptr<const LoadedText> loaded;
+    if (ReadStatus status = load(file.path, top_level, loaded); !status) return status;
+    if (!loaded) return ReadStatus{};
+    if (loaded->comment_open_at_end) {
+        return ReadFailure{session_.text(str::end_of_file), file.path, loaded->last_line, false};
+    }
+
+    const fs::path saved_folder = current_folder_;
+    const bool saved_found_by_search = found_by_search_;
+    current_folder_ = file.path.parent_path();
+    found_by_search_ = file.found_by_search;
+    if (!top_level) ++include_depth_;
+
+    const Preprocessor::FileContext context{file.path, file.found_by_search,
+                                            tables_.macros.add_file_name(file.path.u16string())};
+    Preprocessor preprocessor(tables_, session_.strings(), [this](std::u16string_view name, char16_t open, char16_t close) {
+        return include_file(name, open, close);
+    });
+    ReadStatus status;
+    if (is_script_file(file.path)) {
+        PreprocessedOutput output;
+        status = preprocessor.preprocess(loaded->text, context, &output);
+        if (status) status = (*statements_)(ScriptFile{file.path, output});
+    } else {
+        status = preprocessor.preprocess(loaded->text, context, nullptr);
+    }
+
+    if (!top_level) --include_depth_;
+    current_folder_ = saved_folder;
+    found_by_search_ = saved_found_by_search;
+    return status;
+}
+
+}  // namespace tavorin
