@@ -1,0 +1,49 @@
+#pragma once
+// What the program's windows share during a run: the session, the paths beside the executable,
+// the shared GDI objects and the little state of the user interface itself.
+
+#include "platform/win32/windows_api.h"
+
+#include <exception>
+#include <optional>
+
+#include "app/app_paths.h"
+#include "app/message_log.h"
+#include "app/session.h"
+#include "app/win32/app_resources.h"
+
+namespace tavorin {
+
+struct ClipboardFormats {
+    UINT string_table = 0;  // "Tavorin_StringTable": rows of a string table
+    UINT accelerator = 0;   // "Tavorin_Accelerator": rows of an accelerator table
+};
+
+ClipboardFormats register_clipboard_formats();
+
+// The Messages window opens again as the user left it during the run.
+struct MessagesWindowMemory {
+    std::optional<SIZE> size;
+    LogFilter filter{true, true, true};
+};
+
+struct InputState {
+    HWND hover_window = nullptr;    // the window the mouse last moved over
+    bool wheel_scrolling = false;   // set while a wheel turn is delivered as scrolling
+    bool shortcut_taken = false;    // the last key-down was a shortcut: its character is dropped
+};
+
+struct App {
+    Session& session;
+    AppPaths paths;
+    const AppResources& resources;
+    HINSTANCE instance = nullptr;
+    ClipboardFormats clipboard;
+    MessagesWindowMemory messages;
+    InputState input;
+    // An exception caught inside a window procedure; the message loop throws it again so that
+    // the program's guard sees it.
+    std::exception_ptr failure;
+};
+
+}  // namespace tavorin

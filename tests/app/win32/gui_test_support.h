@@ -1,0 +1,75 @@
+#pragma once
+// What the GUI tests share: a session on the scripted platform whose executable folder is a
+// fresh temporary folder, the program's shared GDI objects and window classes, and the App that
+// the program's windows are created with.
+
+#include "platform/win32/windows_api.h"
+
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <chrono>
+#include <filesystem>
+#include <string>
+
+#include "app/app_paths.h"
+#include "app/session.h"
+#include "app/win32/app_context.h"
+#include "app/win32/app_resources.h"
+#include "app/win32/startup.h"
+#include "platform/scripted_platform.h"
+
+namespace tavorin::testing {
+
+inline std::filesystem::path unique_folder(const char* purpose) {
+    static std::atomic<int> counter{0};
+    const auto stamp = std::chrono::steady_clock::now().time_since_epoch().count();
+    auto folder = std::filesystem::temp_directory_path() /
+                  (std::string("tavorin-") + purpose + "-" + std::to_string(GetCurrentProcessId()) + "-" +
+                   std::to_string(stamp) + "-" + std::to_string(counter++));
+    std::filesystem::create_directories(folder);
+    return folder;
+}
+
+// Removes every message left in this thread's queue, WM_QUIT included, so that the next test's
+// loops start clean.
+inline void drain_messages() {
+    MSG message{};
+    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+        if (message.message != WM_QUIT) DispatchMessageW(&message);
+    }
+}
+
+inline std::wstring window_text(HWND window) {
+    wchar_t text[512] = {};
+    GetWindowTextW(window, text, 512);
+    return text;
+}
+
+class GuiTest : public ::testing::Test {
+protected:
+    GuiTest() : folder(unique_folder("gui")), session(platform_with_folder()) { session.set_interactive(true); }
+
+    ~GuiTest() override {
+        drain_messages();
+        std::error_code ignored;
+        std::filesystem::remove_all(folder, ignored);
+    }
+
+    void SetUp() override { ASSERT_TRUE(prepare_windowing(instance, resources)); }
+
+    HINSTANCE instance = GetModuleHandleW(nullptr);
+    std::filesystem::path folder;
+    ScriptedPlatform platform;
+    Session session;
+    AppResources resources{instance};
+    App app{session, AppPaths::beside(folder), resources, instance, register_clipboard_formats(), {}, {}, nullptr};
+
+private:
+    ScriptedPlatform& platform_with_folder() {
+        platform.folder = folder;
+        return platform;
+    }
+};
+
+}  // namespace tavorin::testing
