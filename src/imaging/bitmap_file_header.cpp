@@ -26,7 +26,7 @@ std::span<const std::uint8_t> without_bitmap_file_header(std::span<const std::ui
 }
 
 Result<std::vector<std::uint8_t>> make_bitmap_file(std::span<const std::uint8_t> dib) {
-    const auto header = read_dib_header(dib);
+    const auto header = read_dib_layout(dib);
     if (!header) return Error{header.error()};
     const std::uint64_t file_size = bitmap_file_header_size + dib.size();
     const std::uint64_t pixel_offset = bitmap_file_header_size + header->pixel_offset();

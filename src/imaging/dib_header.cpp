@@ -1,5 +1,7 @@
 #include "imaging/dib_header.h"
 
+#include <algorithm>
+
 #include "base/binary_reader.h"
 #include "imaging/invalid_image.h"
 
@@ -69,7 +71,7 @@ std::uint32_t DibHeader::rows() const {
                       : static_cast<std::uint32_t>(height);
 }
 
-Result<DibHeader> read_dib_header(std::span<const std::uint8_t> dib) {
+Result<DibHeader> read_dib_layout(std::span<const std::uint8_t> dib) {
     DibHeader header;
     try {
         BinaryReader reader(dib);
@@ -79,20 +81,26 @@ Result<DibHeader> read_dib_header(std::span<const std::uint8_t> dib) {
     } catch (const BinaryReadError&) {
         return invalid_file_structure();
     }
-    if (header.width <= 0 || header.height == 0 || header.height == INT32_MIN) return invalid_file_structure();
-    if (!valid_depth(header)) return invalid_file_structure();
-
-    if (header.bit_count <= 8) {
+    if (header.bit_count <= 8 && header.bit_count > 0) {
         const std::uint32_t full = 1u << header.bit_count;
-        if (header.colors_used > full) return invalid_file_structure();
-        header.palette_entries = header.colors_used == 0 ? full : header.colors_used;
+        header.palette_entries = header.colors_used == 0 ? full : std::min(header.colors_used, full);
     } else {
         // A palette beside direct colours is only a hint for palette devices; it still takes room.
         header.palette_entries = header.colors_used;
     }
-    if (header.compression == DibCompression::rgb) {
-        header.masks = header.bit_count == 16 ? std::array<std::uint32_t, 4>{0x7C00, 0x03E0, 0x001F, 0}
-                                              : std::array<std::uint32_t, 4>{0xFF0000, 0x00FF00, 0x0000FF, 0xFF000000};
+    return header;
+}
+
+Result<DibHeader> read_dib_header(std::span<const std::uint8_t> dib) {
+    auto header = read_dib_layout(dib);
+    if (!header) return header;
+    if (header->width <= 0 || header->height == 0 || header->height == INT32_MIN) return invalid_file_structure();
+    if (!valid_depth(*header)) return invalid_file_structure();
+    if (header->bit_count <= 8 && header->colors_used > (1u << header->bit_count)) return invalid_file_structure();
+    if (header->compression == DibCompression::rgb) {
+        header->masks = header->bit_count == 16
+                            ? std::array<std::uint32_t, 4>{0x7C00, 0x03E0, 0x001F, 0}
+                            : std::array<std::uint32_t, 4>{0xFF0000, 0x00FF00, 0x0000FF, 0xFF000000};
     }
     return header;
 }

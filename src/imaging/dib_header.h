@@ -42,9 +42,14 @@ struct DibHeader {
     }
 };
 
-// Reads and checks the header, its masks and the palette's extent. Does not check that the
-// palette or the pixels are present: the decoders do that against the data they are given.
+// Reads and checks the header, its masks and the palette's extent, for decoding. Does not check
+// that the palette or the pixels are present: the decoders do that against the data they are
+// given.
 Result<DibHeader> read_dib_header(std::span<const std::uint8_t> dib);
+
+// Only where the parts lie, for DIBs this program keeps without decoding (run-length encoded
+// bitmaps, unusual depths): any known header size; the palette as the header declares it.
+Result<DibHeader> read_dib_layout(std::span<const std::uint8_t> dib);
 
 // Bytes of one pixel row, padded to a multiple of four.
 constexpr std::uint64_t dib_row_stride(std::uint64_t width, std::uint32_t bit_count) {

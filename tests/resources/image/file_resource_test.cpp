@@ -1,0 +1,99 @@
+#include "resources/image/file_resource_line.h"
+#include "resources/image/file_resource_traits.h"
+#include "resources/image/resource_file_path.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <random>
+
+namespace tavorin {
+namespace {
+
+namespace fs = std::filesystem;
+
+std::u16string line_of(std::u16string_view name, std::u16string_view keyword, const FileContent& content) {
+    TextWriter out;
+    write_file_resource_line(out, name, keyword, content);
+    return out.take();
+}
+
+class TempFolder {
+public:
+    TempFolder() {
+        std::random_device random;
+        path_ = fs::temp_directory_path() / ("tavorin-file-resource-" + std::to_string(random()));
+        fs::create_directories(path_);
+    }
+    ~TempFolder() {
+        std::error_code error;
+        fs::remove_all(path_, error);
+    }
+    const fs::path& path() const { return path_; }
+    void touch(const std::string& name) const { std::ofstream(path_ / name) << "x"; }
+
+private:
+    fs::path path_;
+};
+
+TEST(FileResourceLine, NameAndKeywordArePaddedAndThePathEscaped) {
+    EXPECT_EQ(line_of(u"IDB_BITMAP1", u"BITMAP", FileContent::file(u"res\\logo.bmp")),
+              u"IDB_BITMAP1        BITMAP         \"res\\\\logo.bmp\"");
+    // Long names and keywords still get one space.
+    EXPECT_EQ(line_of(u"IDR_A_VERY_LONG_NAME_1", u"RT_MANIFEST_LONGER", FileContent::file(u"a.xml")),
+              u"IDR_A_VERY_LONG_NAME_1 RT_MANIFEST_LONGER \"a.xml\"");
+    EXPECT_EQ(line_of(u"1", u"ICON", FileContent::memory({1, 2})), u"1                  ICON           \"?\"");
+}
+
+TEST(FileResourceLine, EveryCharacterWithAnEscapeLetterIsEscaped) {
+    EXPECT_EQ(escape_file_name(u"C:\\x\\it's?.bmp"), u"C:\\\\x\\\\it\\'s\\?.bmp");
+    EXPECT_EQ(escape_file_name(u"tab\there"), u"tab\\there");
+    EXPECT_EQ(escape_file_name(u"caf\u00E9 \u4E2D.ico"), u"caf\u00E9 \u4E2D.ico");
+}
+
+TEST(FileResourceTraits, ImageKinds) {
+    const auto bitmap = bitmap_traits();
+    EXPECT_EQ(bitmap.type_word, u"bitmap");
+    EXPECT_EQ(bitmap.skipped_bytes, 14u);
+    EXPECT_EQ(icon_traits().keyword, u"ICON");
+    EXPECT_EQ(icon_traits().default_name, u"IDI_ICON");
+    EXPECT_EQ(cursor_traits().default_name, u"IDI_CURSOR");
+    EXPECT_EQ(cursor_traits().filter, u"Cursors (*.cur)");
+}
+
+TEST(ResourceFilePath, ExportedFilesTakeTheFirstFreeNumber) {
+    TempFolder folder;
+    EXPECT_EQ(numbered_file_name(u"bitmap", u"bmp", folder.path()), u"bitmap1.bmp");
+    folder.touch("bitmap1.bmp");
+    folder.touch("bitmap3.bmp");
+    folder.touch("icon1.bmp");
+    EXPECT_EQ(numbered_file_name(u"bitmap", u"bmp", folder.path()), u"bitmap2.bmp");
+    EXPECT_EQ(numbered_file_name(u"icon", u"ico", folder.path()), u"icon1.ico");
+}
+
+TEST(ResourceFilePath, TypedPathsAreChecked) {
+    TempFolder folder;
+    folder.touch("logo.bmp");
+    EXPECT_TRUE(check_resource_path(u"logo.bmp", folder.path()));
+    EXPECT_TRUE(check_resource_path(folder.path().u16string() + u"/logo.bmp", folder.path()));
+
+    const auto missing = check_resource_path(u"other.bmp", folder.path());
+    ASSERT_FALSE(missing);
+    EXPECT_EQ(missing.error(), u"File doesn't exist");
+
+    const auto too_long = check_resource_path(std::u16string(260, u'a'), folder.path());
+    ASSERT_FALSE(too_long);
+    EXPECT_EQ(too_long.error(), u"File name is too long");
+    EXPECT_EQ(check_resource_path(std::u16string(259, u'a'), folder.path()).error(), u"File doesn't exist");
+}
+
+TEST(ResourceFilePath, BackslashesSeparateFolders) {
+    TempFolder folder;
+    fs::create_directories(folder.path() / "res");
+    folder.touch("res/logo.bmp");
+    EXPECT_TRUE(fs::is_regular_file(resolve_resource_path(u"res\\logo.bmp", folder.path())));
+}
+
+}  // namespace
+}  // namespace tavorin
