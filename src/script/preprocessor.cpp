@@ -235,7 +235,7 @@ ReadStatus Preprocessor::define(std::u16string_view rest) {
                 q += 3;
             } else {
                 const std::size_t e = identifier_end(rest, q);
-                if (e == q) return fail(strings_.text(str::identifier_expected_in_arguments));
+                if (e == q || is_ascii_digit(rest[q])) return fail(strings_.text(str::identifier_expected_in_arguments));
                 macro.parameters.emplace_back(rest.substr(q, e - q));
                 q = e;
             }

@@ -51,3 +51,11 @@ std::u16string includes_too_deep(std::u16string_view file_name) {
 }
 
 }  // namespace tavorin
+
+namespace tavorin {
+
+std::u16string too_many_includes(std::u16string_view file_name) {
+    return fill_placeholders(u"Too many files included, at %1.", file_name);
+}
+
+}  // namespace tavorin

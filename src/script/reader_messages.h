@@ -25,5 +25,6 @@ std::u16string recursive_macro(std::u16string_view name);
 std::u16string macros_too_deep(std::u16string_view name);
 std::u16string expansion_too_large(std::u16string_view name);
 std::u16string includes_too_deep(std::u16string_view file_name);
+std::u16string too_many_includes(std::u16string_view file_name);
 
 }  // namespace tavorin

@@ -78,9 +78,8 @@ std::optional<ScriptReader::Located> ScriptReader::locate(std::u16string_view na
 
 ReadStatus ScriptReader::include_file(std::u16string_view name, char16_t open, char16_t close) {
     // The preprocessor reports failures without a file at the line of the #include.
-    if (include_depth_ + 1 > max_include_depth || ++files_read_ > max_includes) {
-        return ReadFailure{includes_too_deep(name), {}, 0, false};
-    }
+    if (include_depth_ + 1 > max_include_depth) return ReadFailure{includes_too_deep(name), {}, 0, false};
+    if (++files_read_ > max_includes) return ReadFailure{too_many_includes(name), {}, 0, false};
     // Recorded even when the file is missing, so that saving the script keeps the include.
     if (include_depth_ == 0) include_lines_.push_back(open + std::u16string(name) + close);
 
