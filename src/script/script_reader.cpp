@@ -26,10 +26,22 @@ ReadFailure stopped() { return ReadFailure{{}, {}, 0, true}; }
 
 }  // namespace
 
+ScriptReader::ScriptReader(Session& session, ScriptTables& tables)
+    : session_(session),
+      tables_{tables.macros, tables.virtual_keys, [&session](std::u16string_view name, std::uint32_t value) {
+                  session.language_macros().note_definition(name, value);
+              }} {}
+
 ReadStatus ScriptReader::read_script(const fs::path& path, const StatementReader& statements) {
     search_list_ = build_include_search_list(session_.config().include_paths, session_.platform().executable_folder());
     tables_.macros.clear();
     predefine();
+    // Symbols named after macros of system headers are never written to the project's header.
+    SymbolTable& symbols = session_.symbols();
+    symbols.reset();
+    symbols.set_system_name_lookup([&macros = tables_.macros](std::u16string_view name) {
+        return macros.is_system(name);
+    });
     include_lines_.clear();
     loaded_.clear();
     files_read_ = 0;

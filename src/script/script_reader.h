@@ -17,6 +17,7 @@
 #include "app/session.h"
 #include "script/preprocessor.h"
 #include "script/read_status.h"
+#include "script/script_tables.h"
 
 namespace tavorin {
 
@@ -34,11 +35,12 @@ public:
 
     using StatementReader = std::function<ReadStatus(const ScriptFile& script)>;
 
-    // The symbol table is the caller's to reset before a reading.
-    ScriptReader(Session& session, DefinitionTables& tables) : session_(session), tables_(tables) {}
+    // LANG_ and SUBLANG_ names go to the session's language macros.
+    ScriptReader(Session& session, ScriptTables& tables);
+    ScriptReader(Session& session, DefinitionTables tables) : session_(session), tables_(std::move(tables)) {}
 
-    // `read script`: resets the macro tables, predefines the memory-flag words, the VK_ letters
-    // and digits, RC_INVOKED and _WIN32, and reads the file.
+    // `read script`: resets the macro tables and the symbol table, predefines the memory-flag
+    // words, the VK_ letters and digits, RC_INVOKED and _WIN32, and reads the file.
     ReadStatus read_script(const std::filesystem::path& path, const StatementReader& statements);
 
     // The files the opened script includes itself, with their delimiters ("resource.h" in
@@ -69,7 +71,7 @@ private:
     ReadStatus load(const std::filesystem::path& path, bool top_level, std::shared_ptr<const LoadedText>& loaded);
 
     Session& session_;
-    DefinitionTables& tables_;
+    DefinitionTables tables_;
     const StatementReader* statements_ = nullptr;
     std::vector<std::filesystem::path> search_list_;
     std::vector<std::u16string> include_lines_;

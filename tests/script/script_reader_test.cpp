@@ -230,5 +230,28 @@ TEST_F(ScriptReaderTest, MacrosAreResetForEveryReadingButAddedKeyNamesStay) {
     EXPECT_EQ(harness.keys.name_of(0x97), u"VK_EXTRA");
 }
 
+TEST(ScriptReaderSession, AReadingFillsTheSessionsLanguageNamesAndSymbolTable) {
+    ScriptFolder folder;
+    ScriptedPlatform platform;
+    Session session(platform);
+    ScriptTables tables;
+    ScriptReader reader(session, tables);
+    folder.write("sdk/winnt.h", "#define LANG_ENGLISH 0x09\n#define SUBLANG_ENGLISH_US 0x01\n#define IDD_SYSTEM 5\n");
+    folder.write("project/resource.h", "#define IDD_LOCAL 6\n");
+    session.config().include_paths = {(folder.path() / "sdk").u16string()};
+    ASSERT_TRUE(session.symbols().register_resource_name(u"STALE", kind::dialog, false, 7, 0x409));
+
+    const auto script = folder.write("project/app.rc", "#include <winnt.h>\n#include \"resource.h\"\n");
+    ASSERT_TRUE(reader.read_script(script, [](const ScriptFile&) { return ReadStatus{}; }));
+
+    EXPECT_EQ(session.language_macros().statement_text(0x0409), u"LANGUAGE LANG_ENGLISH, SUBLANG_ENGLISH_US");
+    EXPECT_FALSE(session.symbols().has_symbol(u"STALE")) << "the symbol table starts afresh";
+    ASSERT_TRUE(session.symbols().register_resource_name(u"IDD_SYSTEM", kind::dialog, false, 5, 0x409));
+    ASSERT_TRUE(session.symbols().register_resource_name(u"IDD_LOCAL", kind::dialog, false, 6, 0x409));
+    EXPECT_TRUE(session.symbols().find(u"IDD_SYSTEM")->system);
+    EXPECT_FALSE(session.symbols().find(u"IDD_LOCAL")->system);
+    EXPECT_EQ(tables.macros.value(u"IDD_LOCAL") ? *tables.macros.value(u"IDD_LOCAL") : u"", u"6");
+}
+
 }  // namespace
 }  // namespace tavorin
