@@ -79,11 +79,11 @@ NameOrOrdinal BinaryReader::read_name_or_ordinal() {
     NameOrOrdinal result;
     const std::uint16_t first = read_u16();
     if (first == 0xFFFF) {
-        result.is_ordinal = true;
         result.ordinal = read_u16();
         return result;
     }
-    for (char16_t c = first; c != 0; c = read_u16()) result.name.push_back(c);
+    result.is_text = true;
+    for (char16_t c = first; c != 0; c = read_u16()) result.text.push_back(c);
     return result;
 }
 

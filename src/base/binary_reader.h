@@ -9,17 +9,13 @@
 #include <stdexcept>
 #include <string>
 
+#include "base/name_or_ordinal.h"
+
 namespace tavorin {
 
 class BinaryReadError : public std::runtime_error {
 public:
     using std::runtime_error::runtime_error;
-};
-
-struct NameOrOrdinal {
-    bool is_ordinal = false;
-    std::uint16_t ordinal = 0;
-    std::u16string name;
 };
 
 class BinaryReader {

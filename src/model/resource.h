@@ -4,8 +4,10 @@
 // project's questions. Its editor is a separate GUI object that edits it through operations that
 // record undo actions.
 
+#include <filesystem>
 #include <string>
 
+#include "base/result.h"
 #include "base/text_writer.h"
 #include "model/resource_identity.h"
 #include "model/resource_item.h"
@@ -44,6 +46,16 @@ public:
 
     // String tables are one per language and carry no name of their own.
     virtual bool is_named() const { return identity_.kind != kind::string_table; }
+
+    // File-based resources (bitmaps, icons, cursors, manifests, HTML, raw data) keep their content
+    // in a file that the script names.
+    virtual bool is_file_based() const { return false; }
+    // The file the script names, as written (absolute, or relative to the script's folder); empty
+    // while the content is only in memory.
+    virtual std::u16string content_file() const { return {}; }
+    // Called by the script writer before the resource's text: content held only in memory is
+    // written to a new file in the script's folder, which the resource names from then on.
+    virtual Status export_content(const std::filesystem::path& /*script_folder*/) { return success(); }
 
     // Asked before the project removes the resource; false keeps it.
     virtual bool can_remove() { return true; }

@@ -108,11 +108,11 @@ TEST(BinaryReader, NameOrOrdinal) {
     const Bytes data{0xFF, 0xFF, 0x65, 0x00, 'O', 0, 'K', 0, 0, 0};
     BinaryReader reader(data);
     auto first = reader.read_name_or_ordinal();
-    EXPECT_TRUE(first.is_ordinal);
+    EXPECT_FALSE(first.is_text);
     EXPECT_EQ(first.ordinal, 0x65);
     auto second = reader.read_name_or_ordinal();
-    EXPECT_FALSE(second.is_ordinal);
-    EXPECT_EQ(second.name, u"OK");
+    EXPECT_TRUE(second.is_text);
+    EXPECT_EQ(second.text, u"OK");
 }
 
 TEST(BinaryReader, TextCanBeTurnedIntoTheStoredForm) {
