@@ -1,11 +1,13 @@
 #include "app/win32/message_loop.h"
 
 #include <optional>
+#include <stdexcept>
 #include <vector>
 
 #include "app/command_ids.h"
 #include "app/win32/app_messages.h"
 #include "app/win32/main_window.h"
+#include "platform/win32/bound_window.h"
 #include "gui_test_support.h"
 
 namespace tavorin::testing {
@@ -180,6 +182,44 @@ TEST_F(InputTest, CtrlQQuitsThroughTheShortcutMap) {
     if (!ctrl_seen) GTEST_SKIP() << "this display does not report injected key states";
     EXPECT_FALSE(IsWindow(main));
     EXPECT_TRUE(std::filesystem::exists(app.paths.config_file));
+}
+
+// A window whose handler fails: the failure must not leave the window procedure, and the loop
+// throws it again for the program's guard.
+struct FailingWindow {
+    App& app;
+    HWND window = nullptr;
+    bool detached = false;
+
+    void attach(HWND handle) noexcept { window = handle; }
+    LRESULT on_message(UINT message, WPARAM wparam, LPARAM lparam) {
+        if (message == WM_APP + 99) throw std::runtime_error("handler failed");
+        return DefWindowProcW(window, message, wparam, lparam);
+    }
+    void on_exception(std::exception_ptr failure) noexcept { app.failure = failure; }
+    void detach() noexcept { detached = true; }
+};
+
+TEST_F(InputTest, AFailureInsideAWindowProcedureReachesTheLoopsCaller) {
+    WNDCLASSW failing_class{};
+    failing_class.lpfnWndProc = bound_window_procedure<FailingWindow>;
+    failing_class.hInstance = instance;
+    failing_class.lpszClassName = L"TavorinTestFailing";
+    RegisterClassW(&failing_class);
+    FailingWindow owner{app};
+    HWND failing = CreateWindowExW(0, L"TavorinTestFailing", nullptr, WS_POPUP, 0, 0, 10, 10, nullptr, nullptr,
+                                   instance, &owner);
+    ASSERT_EQ(owner.window, failing);
+
+    EXPECT_EQ(SendMessageW(failing, WM_APP + 99, 0, 0), 0) << "the procedure returned normally";
+    ASSERT_TRUE(app.failure);
+    app.failure = nullptr;
+
+    PostMessageW(failing, WM_APP + 99, 0, 0);
+    EXPECT_THROW(run_message_loop(app, main), std::runtime_error);
+    EXPECT_FALSE(app.failure);
+    DestroyWindow(failing);
+    EXPECT_TRUE(owner.detached);
 }
 
 }  // namespace
