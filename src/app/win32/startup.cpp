@@ -52,25 +52,27 @@ int run_session(HINSTANCE instance, Win32Platform& platform, Session& session, c
     return run_editor(platform, app);
 }
 
-// The conversion mode reports on the terminal and fails with its exit code; the editor shows the
-// message box and ends as if closed.
-int report_fatal_error(Session& session, const Win32Platform& platform, const CommandLine& command_line) {
-    const std::u16string& text = session.text(str::fatal_error);
-    if (command_line.mode == CommandLine::Mode::convert) {
-        write_to_standard_error(text_to_utf8(text) + "\n");
-        return 1;
-    }
-    MessageBoxW(message_box_owner(platform.main_window()), wide(text).c_str(),
-                wide(session.text(str::error_caption)).c_str(), MB_OK | MB_ICONERROR);
-    return 0;
-}
-
 }  // namespace
 
 bool prepare_windowing(HINSTANCE instance, const AppResources& resources) {
     give_dialogs_the_program_icon(instance, resources.program_icon());
     initialise_common_controls();
     return register_window_classes(instance, resources.program_icon(), resources.small_program_icon());
+}
+
+int report_fatal_error(Session& session, HWND main_window, CommandLine::Mode mode) {
+    const std::u16string& text = session.text(str::fatal_error);
+    if (mode == CommandLine::Mode::convert) {
+        write_to_standard_error(text_to_utf8(text) + "\n");
+        return 1;
+    }
+    // The main window was destroyed on the way here and posted WM_QUIT, which would end the
+    // box's own loop at once.
+    MSG quit{};
+    PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE);
+    MessageBoxW(message_box_owner(main_window), wide(text).c_str(),
+                wide(session.text(str::error_caption)).c_str(), MB_OK | MB_ICONERROR);
+    return 0;
 }
 
 int run_program(HINSTANCE instance, std::span<const std::u16string> arguments) {
@@ -84,7 +86,7 @@ int run_program(HINSTANCE instance, std::span<const std::u16string> arguments) {
     try {
         return run_session(instance, platform, session, command_line);
     } catch (...) {
-        return report_fatal_error(session, platform, command_line);
+        return report_fatal_error(session, platform.main_window(), command_line.mode);
     }
 }
 

@@ -8,12 +8,19 @@
 #include <span>
 #include <string>
 
+#include "app/command_line.h"
+#include "app/session.h"
 #include "app/win32/app_resources.h"
 
 namespace tavorin {
 
 // `arguments` excludes the program name.
 int run_program(HINSTANCE instance, std::span<const std::u16string> arguments);
+
+// What the guard does with an exception that escaped: the conversion mode writes "An error
+// occured. Tavorin will exit." on the standard error and fails with exit code 1; the editor shows
+// it in a box captioned "Error" and ends with exit code 0, as if closed.
+int report_fatal_error(Session& session, HWND main_window, CommandLine::Mode mode);
 
 // The classes, common controls and dialog icon every window of the program relies on. False when
 // a window class could not be registered.

@@ -84,5 +84,34 @@ TEST(Startup, TheAssociationHelperRunEndsAtOnce) {
     std::filesystem::remove_all(folder);
 }
 
+struct FatalBoxVisit {
+    bool found = false;
+    std::wstring text;
+};
+FatalBoxVisit fatal_visit;
+
+void CALLBACK read_and_close_error_box(HWND, UINT, UINT_PTR timer, DWORD) {
+    HWND box = FindWindowW(L"#32770", L"Error");
+    if (box == nullptr) return;
+    KillTimer(nullptr, timer);
+    wchar_t text[256] = {};
+    GetDlgItemTextW(box, 0xFFFF, text, 256);
+    fatal_visit = FatalBoxVisit{true, text};
+    PostMessageW(box, WM_COMMAND, IDOK, 0);
+}
+
+TEST(Startup, AFatalErrorIsShownEvenThoughTheMainWindowHasAlreadyPostedQuit) {
+    ScriptedPlatform platform;
+    Session session(platform);
+    PostQuitMessage(0);
+    fatal_visit = FatalBoxVisit{};
+    const UINT_PTR timer = SetTimer(nullptr, 0, 50, read_and_close_error_box);
+    EXPECT_EQ(report_fatal_error(session, nullptr, CommandLine::Mode::normal), 0);
+    KillTimer(nullptr, timer);
+    EXPECT_TRUE(fatal_visit.found);
+    EXPECT_EQ(fatal_visit.text, L"An error occured. Tavorin will exit.");
+    drain_messages();
+}
+
 }  // namespace
 }  // namespace tavorin::testing
