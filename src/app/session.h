@@ -4,8 +4,10 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "app/config.h"
+#include "app/config_section.h"
 #include "app/message_log.h"
 #include "app/string_ids.h"
 #include "app/ui_strings.h"
@@ -31,6 +33,11 @@ public:
     const Config& config() const { return config_; }
 
     const std::u16string& text(str::Id id) const { return strings_.text(id); }
+
+    // Modules that keep settings of their own in the configuration file register here before
+    // it is read; the configuration reader and writer visit them in this order.
+    void add_config_section(ConfigSection& section) { config_sections_.push_back(&section); }
+    ConfigSections config_sections() const { return config_sections_; }
 
     // The resource model: the open project, its identifiers, the custom types and language
     // names met so far.
@@ -65,6 +72,7 @@ private:
     MessageLog log_;
     UiStrings strings_;
     Config config_;
+    std::vector<ConfigSection*> config_sections_;
     bool interactive_ = false;
     SymbolTable symbols_{strings_};
     CustomTypes custom_types_;
