@@ -125,7 +125,7 @@ INT_PTR MessagesWindow::on_message(UINT message, WPARAM wparam, LPARAM lparam) {
             on_init();
             return TRUE;
         case WM_COMMAND:
-            on_command(LOWORD(wparam));
+            if (HIWORD(wparam) == BN_CLICKED) on_command(LOWORD(wparam));
             return TRUE;
         case WM_SIZE:
             arrange(LOWORD(lparam), HIWORD(lparam));
