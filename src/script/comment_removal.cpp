@@ -2,10 +2,18 @@
 
 namespace tavorin {
 
+namespace {
+
+bool may_start_something(char16_t c) { return c == u'"' || c == u'\'' || c == u';' || c == u'/'; }
+
+}  // namespace
+
 bool remove_comments(std::u16string& text) {
     const std::size_t n = text.size();
     std::size_t i = 0;
     while (i < n) {
+        while (i < n && !may_start_something(text[i])) ++i;
+        if (i >= n) break;
         const char16_t c = text[i];
         if (c == u'"' || c == u'\'') {
             // A literal ends at the next equal quote or with its line.

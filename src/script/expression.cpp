@@ -320,9 +320,37 @@ private:
     std::size_t failure_position_ = 0;
 };
 
+namespace {
+
+// Characters that can follow an operand within an expression.
+bool continues_expression(char16_t c) {
+    switch (c) {
+        case u'|': case u'&': case u'^': case u'=': case u'!': case u'<': case u'>':
+        case u'+': case u'-': case u'*': case u'/': case u'%': case u'?':
+            return true;
+        default:
+            return false;
+    }
+}
+
+}  // namespace
+
 Result<ExpressionValue> ExpressionEvaluator::evaluate(std::u16string_view text, std::size_t pos, ExpressionKind kind) {
+    pos = skip_white(text, pos);
+    // Most expressions in a script are a lone number (a coordinate, an id the preprocessor
+    // expanded): no need for the whole machinery.
+    if (auto number = scan_number(text, pos)) {
+        const std::size_t end = skip_white(text, number->end);
+        if (end >= text.size() || !continues_expression(text[end])) {
+            ExpressionValue result;
+            result.value = number->value;
+            result.text_end = number->end;
+            result.end = end;
+            return result;
+        }
+    }
     active_macros_.clear();
-    ExpressionParser parser(*this, text, skip_white(text, pos), kind == ExpressionKind::style, 0);
+    ExpressionParser parser(*this, text, pos, kind == ExpressionKind::style, 0);
     const std::uint32_t value = parser.conditional();
     if (parser.failed()) {
         failure_position_ = parser.failure_position();

@@ -183,18 +183,32 @@ Result<Scanned<ItemId>> Lexer::item_id(std::size_t pos) {
     const std::size_t start = skip_blanks(pos);
     auto evaluated = evaluate(start, ExpressionKind::plain);
     if (!evaluated) return Error{evaluated.error()};
-    ItemId id{evaluated->value.value, std::u16string(evaluated->value.text)};
-    if (positions_) {
-        if (auto macro = positions_->name_at(start)) {
-            // The macro names the item only if it still means the number the item got.
-            if (const std::u16string* value = macros_.value(*macro)) {
-                ExpressionEvaluator check(macros_, strings_, ReaderMode::parsing);
-                auto macro_value = check.evaluate(*value, 0);
-                if (macro_value && macro_value->value == id.value) id.name = std::u16string(*macro);
-            }
-        }
+    ItemId id{evaluated->value.value, {}};
+    std::optional<PositionMap::Mention> mention;
+    if (positions_) mention = positions_->mention_at(start);
+    // The macro names the item only if it still means the number the item got.
+    if (mention && mentioned_value(*mention) == id.value) {
+        id.name = mention->name;
+    } else {
+        id.name = evaluated->value.text;
     }
     return Scanned<ItemId>{std::move(id), optional_comma(evaluated->end)};
+}
+
+std::optional<std::uint32_t> Lexer::mentioned_value(const PositionMap::Mention& mention) {
+    if (mentioned_values_.size() <= mention.index) {
+        mentioned_values_.resize(positions_->name_count(), {Known::unknown, 0});
+    }
+    auto& known = mentioned_values_[mention.index];
+    if (known.first == Known::unknown) {
+        known.first = Known::failed;
+        if (const std::u16string* value = macros_.value(mention.name)) {
+            ExpressionEvaluator check(macros_, strings_, ReaderMode::parsing);
+            if (auto evaluated = check.evaluate(*value, 0)) known = {Known::value, evaluated->value};
+        }
+    }
+    if (known.first != Known::value) return std::nullopt;
+    return known.second;
 }
 
 int Lexer::line_of(std::size_t pos) const {

@@ -10,6 +10,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "app/ui_strings.h"
@@ -38,6 +39,7 @@ struct ItemId {
     std::u16string name;
 };
 
+// The macro table must not change while a lexer reads with it: values it evaluated are kept.
 class Lexer {
 public:
     Lexer(std::u16string_view text, const MacroTable& macros, const UiStrings& strings,
@@ -93,6 +95,7 @@ public:
 private:
     Error fail(std::size_t pos, std::u16string message);
     Result<Scanned<Expression>> evaluate(std::size_t pos, ExpressionKind kind);
+    std::optional<std::uint32_t> mentioned_value(const PositionMap::Mention& mention);
 
     std::u16string_view text_;
     const MacroTable& macros_;
@@ -102,6 +105,10 @@ private:
     std::uint32_t not_mask_ = 0;
     std::size_t failure_position_ = 0;
     mutable std::vector<std::size_t> line_feeds_;  // built on the first line_of
+    // The values of the macros the position map names, by mention index, evaluated once:
+    // unknown, failed, or the value.
+    enum class Known : std::uint8_t { unknown, failed, value };
+    std::vector<std::pair<Known, std::uint32_t>> mentioned_values_;
     mutable bool line_feeds_ready_ = false;
 };
 

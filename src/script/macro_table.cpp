@@ -3,8 +3,10 @@
 namespace tavorin {
 
 void MacroTable::clear() {
-    objects_.clear();
-    functions_.clear();
+    slots_.clear();
+    object_count_ = 0;
+    function_count_ = 0;
+    next_serial_ = 1;
     file_names_.clear();
     file_indexes_.clear();
 }
@@ -18,25 +20,41 @@ std::uint32_t MacroTable::add_file_name(std::u16string_view name) {
 }
 
 void MacroTable::define(std::u16string_view name, std::u16string value, bool system, std::uint32_t file) {
-    auto it = objects_.find(name);
-    if (it == objects_.end()) {
-        objects_.emplace(std::u16string(name), MacroEntry{std::move(value), system, file});
-    } else {
-        it->second = MacroEntry{std::move(value), system, file};
-    }
+    auto it = slots_.find(name);
+    if (it == slots_.end()) it = slots_.emplace(std::u16string(name), Slot{}).first;
+    if (!it->second.object) ++object_count_;
+    it->second.object = MacroEntry{std::move(value), system, file, next_serial_++};
 }
 
 void MacroTable::define_empty(std::u16string_view name, bool system, std::uint32_t file) {
-    if (objects_.find(name) == objects_.end()) objects_.emplace(std::u16string(name), MacroEntry{{}, system, file});
+    auto it = slots_.find(name);
+    if (it == slots_.end()) it = slots_.emplace(std::u16string(name), Slot{}).first;
+    if (it->second.object) return;
+    ++object_count_;
+    it->second.object = MacroEntry{{}, system, file, next_serial_++};
 }
 
 void MacroTable::undefine(std::u16string_view name) {
-    if (auto it = objects_.find(name); it != objects_.end()) objects_.erase(it);
+    auto it = slots_.find(name);
+    if (it == slots_.end() || !it->second.object) return;
+    --object_count_;
+    if (it->second.function) {
+        it->second.object.reset();
+    } else {
+        slots_.erase(it);
+    }
 }
 
 const MacroEntry* MacroTable::find(std::u16string_view name) const {
-    auto it = objects_.find(name);
-    return it == objects_.end() ? nullptr : &it->second;
+    auto it = slots_.find(name);
+    return it == slots_.end() || !it->second.object ? nullptr : &*it->second.object;
+}
+
+MacroLookup MacroTable::lookup(std::u16string_view name) const {
+    auto it = slots_.find(name);
+    if (it == slots_.end()) return {};
+    return MacroLookup{it->second.object ? &*it->second.object : nullptr,
+                       it->second.function ? &*it->second.function : nullptr};
 }
 
 const std::u16string* MacroTable::value(std::u16string_view name) const {
@@ -56,17 +74,15 @@ std::u16string_view MacroTable::defining_file(std::u16string_view name) const {
 }
 
 void MacroTable::define_function(std::u16string_view name, FunctionMacro macro) {
-    auto it = functions_.find(name);
-    if (it == functions_.end()) {
-        functions_.emplace(std::u16string(name), std::move(macro));
-    } else {
-        it->second = std::move(macro);
-    }
+    auto it = slots_.find(name);
+    if (it == slots_.end()) it = slots_.emplace(std::u16string(name), Slot{}).first;
+    if (!it->second.function) ++function_count_;
+    it->second.function = std::move(macro);
 }
 
 const FunctionMacro* MacroTable::find_function(std::u16string_view name) const {
-    auto it = functions_.find(name);
-    return it == functions_.end() ? nullptr : &it->second;
+    auto it = slots_.find(name);
+    return it == slots_.end() || !it->second.function ? nullptr : &*it->second.function;
 }
 
 }  // namespace tavorin

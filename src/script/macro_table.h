@@ -4,6 +4,7 @@
 // case-sensitive. Emptied at the start of every reading.
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -17,11 +18,20 @@ struct MacroEntry {
     // Defined in a file that was found through the include search (a system header).
     bool system = false;
     std::uint32_t file = 0;  // index into the file names read
+    // Different for every definition of one reading (counted from 1): lets others remember a
+    // definition without keeping its name.
+    std::uint32_t serial = 0;
 };
 
 struct FunctionMacro {
     std::vector<std::u16string> parameters;
     std::u16string body;
+};
+
+// Both kinds of macro a name can have; the preprocessor asks for both at once.
+struct MacroLookup {
+    const MacroEntry* object = nullptr;
+    const FunctionMacro* function = nullptr;
 };
 
 class MacroTable {
@@ -41,6 +51,7 @@ public:
 
     bool is_defined(std::u16string_view name) const { return find(name) != nullptr; }
     const MacroEntry* find(std::u16string_view name) const;
+    MacroLookup lookup(std::u16string_view name) const;
     // The value text, or nothing for a name that is not an object-like macro.
     const std::u16string* value(std::u16string_view name) const;
     bool is_system(std::u16string_view name) const;
@@ -50,12 +61,20 @@ public:
     void define_function(std::u16string_view name, FunctionMacro macro);
     const FunctionMacro* find_function(std::u16string_view name) const;
 
-    std::size_t size() const { return objects_.size(); }
-    std::size_t function_count() const { return functions_.size(); }
+    std::size_t size() const { return object_count_; }
+    std::size_t function_count() const { return function_count_; }
 
 private:
-    TextMap<MacroEntry> objects_;
-    TextMap<FunctionMacro> functions_;
+    struct Slot {
+        std::optional<MacroEntry> object;
+        std::optional<FunctionMacro> function;
+    };
+
+    // One map for both kinds: a name in a script is looked up once.
+    TextMap<Slot> slots_;
+    std::size_t object_count_ = 0;
+    std::size_t function_count_ = 0;
+    std::uint32_t next_serial_ = 1;
     std::vector<std::u16string> file_names_;
     TextMap<std::uint32_t> file_indexes_;
 };

@@ -1,6 +1,7 @@
 #include "script/preprocessor.h"
 
 #include <algorithm>
+#include <array>
 
 #include "app/string_ids.h"
 #include "base/text.h"
@@ -54,10 +55,6 @@ std::u16string_view trim(std::u16string_view text) {
     return text.substr(b, e - b);
 }
 
-bool is_whole_identifier(std::u16string_view text) {
-    return !text.empty() && !is_ascii_digit(text[0]) && identifier_end(text, 0) == text.size();
-}
-
 // The end of a quoted literal starting at `pos`, for texts that are only moved around: the next
 // equal quote (included) or the line's end.
 std::size_t literal_end(std::u16string_view text, std::size_t pos) {
@@ -68,9 +65,17 @@ std::size_t literal_end(std::u16string_view text, std::size_t pos) {
     return pos;
 }
 
-bool is_plain(char16_t c) {
-    return c != u'\n' && c != u'"' && c != u'\'' && !is_ascii_digit(c) && !is_identifier_start(c);
+// Characters copied as they are: not a line feed, quote, digit or start of an identifier.
+constexpr std::array<bool, 128> make_plain_table() {
+    std::array<bool, 128> plain{};
+    for (char16_t c = 0; c < 128; ++c) {
+        plain[c] = c != u'\n' && c != u'"' && c != u'\'' && !is_ascii_digit(c) && !is_identifier_start(c);
+    }
+    return plain;
 }
+constexpr std::array<bool, 128> plain_table = make_plain_table();
+
+bool is_plain(char16_t c) { return c < 128 ? plain_table[c] : !is_identifier_start(c); }
 
 }  // namespace
 
@@ -301,26 +306,20 @@ ReadStatus Preprocessor::include(std::u16string_view rest) {
     return status;
 }
 
-// NAME equ VALUE: the assembler way of writing a definition, found anywhere outside literals.
+// NAME equ VALUE: the assembler way of writing a definition. The name must be a whole
+// identifier, so the line can only start with it.
 bool Preprocessor::equ_definition(std::u16string_view text, std::size_t pos, std::size_t& line_end) {
-    const std::size_t end = std::min(text.find(u'\n', pos), text.size());
-    for (std::size_t i = pos; i < end;) {
-        const char16_t c = text[i];
-        if (c == u'"' || c == u'\'') {
-            i = literal_end(text, i);
-            continue;
-        }
-        if (is_blank(c) && i + 4 < end && (text[i + 1] | 0x20) == u'e' && (text[i + 2] | 0x20) == u'q' &&
-            (text[i + 3] | 0x20) == u'u' && is_blank(text[i + 4])) {
-            const std::u16string_view name = trim(text.substr(pos, i - pos));
-            if (!is_whole_identifier(name)) return false;
-            line_end = logical_line_end(text, pos);
-            define_object(name, value_text(text.substr(i + 4, line_end - (i + 4))));
-            return true;
-        }
-        ++i;
+    if (!is_identifier_start(text[pos]) && text[pos] != u'$') return false;
+    const std::size_t name_end = identifier_end(text, pos);
+    const std::size_t word = skip_blanks_and_tabs(text, name_end);
+    if (word == name_end || word + 3 >= text.size()) return false;
+    if ((text[word] | 0x20) != u'e' || (text[word + 1] | 0x20) != u'q' || (text[word + 2] | 0x20) != u'u' ||
+        !is_blank(text[word + 3])) {
+        return false;
     }
-    return false;
+    line_end = logical_line_end(text, pos);
+    define_object(text.substr(pos, name_end - pos), value_text(text.substr(word + 4, line_end - (word + 4))));
+    return true;
 }
 
 bool Preprocessor::copy_ordinary(std::u16string_view text, std::size_t& pos, std::u16string& out, bool in_expansion) {
@@ -403,7 +402,8 @@ bool Preprocessor::expand_identifier(std::u16string_view text, std::size_t& pos,
     pos = identifier_end(text, pos);
     const std::u16string_view name = text.substr(start, pos - start);
 
-    if (const MacroEntry* macro = tables_.macros.find(name)) {
+    const MacroLookup macros = tables_.macros.lookup(name);
+    if (const MacroEntry* macro = macros.object) {
         if (!enter_expansion(name)) return false;
         const std::u16string_view value = macro->value;
         std::size_t value_pos = 0;
@@ -412,7 +412,7 @@ bool Preprocessor::expand_identifier(std::u16string_view text, std::size_t& pos,
             // A macro naming another macro: the inner one is expanded (and recorded) in turn.
             ok = copy_ordinary(value, value_pos, out, true);
         } else {
-            if (output_ && &out == &output_->text) output_->positions.record(out.size(), name);
+            if (output_ && &out == &output_->text) output_->positions.record(out.size(), name, macro->serial);
             ok = copy_ordinary(value, value_pos, out, true);
             out.push_back(u' ');
         }
@@ -420,7 +420,7 @@ bool Preprocessor::expand_identifier(std::u16string_view text, std::size_t& pos,
         active_macros_.pop_back();
         return ok;
     }
-    if (const FunctionMacro* function = tables_.macros.find_function(name)) {
+    if (const FunctionMacro* function = macros.function) {
         const std::size_t paren = skip_blanks_and_tabs(text, pos);
         if (paren < text.size() && text[paren] == u'(') {
             pos = paren;

@@ -1,7 +1,10 @@
 #include "script/script_reader.h"
 
+#include <algorithm>
+
 #include "app/string_ids.h"
 #include "base/text.h"
+#include "base/file_io.h"
 #include "base/text_file.h"
 #include "script/comment_removal.h"
 #include "script/include_search.h"
@@ -44,6 +47,7 @@ ReadStatus ScriptReader::read_script(const fs::path& path, const StatementReader
     });
     include_lines_.clear();
     loaded_.clear();
+    located_.clear();
     files_read_ = 0;
     include_depth_ = 0;
     found_by_search_ = false;
@@ -52,6 +56,7 @@ ReadStatus ScriptReader::read_script(const fs::path& path, const StatementReader
 
     ReadStatus status = read_file(Located{path, false}, true);
     loaded_.clear();
+    located_.clear();
     statements_ = nullptr;
     return status;
 }
@@ -95,7 +100,13 @@ ReadStatus ScriptReader::include_file(std::u16string_view name, char16_t open, c
     // Recorded even when the file is missing, so that saving the script keeps the include.
     if (include_depth_ == 0) include_lines_.push_back(open + std::u16string(name) + close);
 
-    auto located = locate(name, open);
+    std::u16string key = current_folder_.u16string();
+    key += found_by_search_ ? u"\n1" : u"\n0";
+    key += open;
+    key += name;
+    auto cached = located_.find(key);
+    if (cached == located_.end()) cached = located_.emplace(std::move(key), locate(name, open)).first;
+    const std::optional<Located>& located = cached->second;
     if (!located) {
         if (equals_ignore_case(included_name_to_path(name).filename().u16string(), u"sal.h")) return ReadStatus{};
         const Answer answer = session_.ask(std::u16string(name) + session_.text(str::include_not_found_continue),
@@ -107,6 +118,16 @@ ReadStatus ScriptReader::include_file(std::u16string_view name, char16_t open, c
     return read_file(*located, false);
 }
 
+// Most scripts and headers are plain ASCII, which every detected encoding but UTF-16 reads the
+// same way: such a file is widened directly instead of being inspected and decoded.
+Result<std::u16string> ScriptReader::decode(const fs::path& path) {
+    auto bytes = read_file_bytes(path);
+    if (!bytes) return Error{bytes.error()};
+    const bool plain_ascii = std::all_of(bytes->begin(), bytes->end(), [](std::uint8_t b) { return b - 1u < 0x7Fu; });
+    if (plain_ascii) return std::u16string(bytes->begin(), bytes->end());
+    return decode_text(*bytes, [this](std::string_view ansi) { return session_.platform().ansi_to_text(ansi); }).text;
+}
+
 ReadStatus ScriptReader::load(const fs::path& path, bool top_level, std::shared_ptr<const LoadedText>& loaded) {
     const std::u16string key = path.lexically_normal().u16string();
     if (auto it = loaded_.find(key); it != loaded_.end()) {
@@ -114,12 +135,10 @@ ReadStatus ScriptReader::load(const fs::path& path, bool top_level, std::shared_
         return ReadStatus{};
     }
     while (true) {
-        auto decoded = read_text_file(path, [this](std::string_view bytes) {
-            return session_.platform().ansi_to_text(bytes);
-        });
+        auto decoded = decode(path);
         if (decoded) {
             auto text = std::make_shared<LoadedText>();
-            text->text = std::move(decoded->text);
+            text->text = std::move(*decoded);
             text->comment_open_at_end = !remove_comments(text->text);
             text->last_line = 1 + static_cast<int>(std::count(text->text.begin(), text->text.end(), u'\n'));
             loaded = text;

@@ -69,6 +69,7 @@ private:
     // The file's text, asking the user while it cannot be opened; `loaded` stays null when the
     // user chose to skip the file.
     ReadStatus load(const std::filesystem::path& path, bool top_level, std::shared_ptr<const LoadedText>& loaded);
+    Result<std::u16string> decode(const std::filesystem::path& path);
 
     Session& session_;
     DefinitionTables tables_;
@@ -86,6 +87,9 @@ private:
     // Headers are often included many times in one reading (every SDK header includes the same
     // few); each is decoded and freed of comments once.
     std::unordered_map<std::u16string, std::shared_ptr<const LoadedText>> loaded_;
+    // Where each include was found, so that the same include in the same place asks the file
+    // system once per reading.
+    std::unordered_map<std::u16string, std::optional<Located>> located_;
 };
 
 }  // namespace tavorin

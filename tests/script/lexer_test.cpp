@@ -216,9 +216,9 @@ TEST_F(LexerTest, ItemIdsTakeTheMacroNameRecordedAtTheirPosition) {
     // As the preprocessor leaves "IDC_NAME, IDC_MOVED, IDC_NAME + 1, 100" behind.
     const std::u16string text = u"100 , 200 , 100  + 1, 100";
     PositionMap positions;
-    positions.record(0, u"IDC_NAME");
-    positions.record(6, u"IDC_MOVED");
-    positions.record(12, u"IDC_NAME");
+    positions.record(0, u"IDC_NAME", 1);
+    positions.record(6, u"IDC_MOVED", 2);
+    positions.record(12, u"IDC_NAME", 1);
     auto l = lexer(text, &positions);
 
     auto named = l.item_id(0);
