@@ -20,11 +20,11 @@ std::u16string escape_file_name(std::u16string_view path) {
 }
 
 void write_file_resource_line(TextWriter& out, std::u16string_view name, std::u16string_view keyword,
-                              const FileContent& content) {
+                              std::u16string_view file) {
     out.write_padded(name, 19);
     out.write_padded(keyword, 15);
     out.write(u'"');
-    out.write(content.in_memory() ? std::u16string(u"?") : escape_file_name(content.path()));
+    out.write(file.empty() ? std::u16string(u"?") : escape_file_name(file));
     out.write(u'"');
 }
 

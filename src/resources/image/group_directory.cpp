@@ -109,7 +109,12 @@ Result<IconImage> decode_cursor_resource(std::span<const std::uint8_t> data) {
     const std::uint16_t x = reader.read_u16();
     const std::uint16_t y = reader.read_u16();
     auto image = make_icon_image(data.subspan(4));
-    if (!image) return image;
+    if (!image) {
+        // Some compilers have written cursor images without the hot spot; such data starts
+        // with the image itself.
+        auto bare = make_icon_image(data);
+        return bare ? bare : image;
+    }
     image->hotspot_x = x;
     image->hotspot_y = y;
     return image;

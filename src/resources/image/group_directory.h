@@ -35,7 +35,8 @@ GroupEntryBytes group_entry_of(const IconImage& image, IconType type);
 
 std::vector<std::uint8_t> encode_group_directory(std::span<const IconImage> images, IconType type);
 
-// RT_CURSOR data: the hot spot (16-bit x, 16-bit y), then the image.
+// RT_CURSOR data: the hot spot (16-bit x, 16-bit y), then the image. Data that holds a bare
+// image without hot spot is read as a cursor with the hot spot 0, 0.
 std::vector<std::uint8_t> encode_cursor_resource(const IconImage& image);
 Result<IconImage> decode_cursor_resource(std::span<const std::uint8_t> data);
 

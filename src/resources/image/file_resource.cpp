@@ -1,0 +1,62 @@
+#include "resources/image/file_resource.h"
+
+#include "base/file_io.h"
+#include "resources/image/file_resource_line.h"
+#include "resources/image/resource_file_path.h"
+
+namespace tavorin {
+
+FileResource::FileResource(ResourceKind kind, FileResourceTraits traits, std::u16string custom_type_name)
+    : Resource(kind, std::move(custom_type_name)), traits_(std::move(traits)) {}
+
+void FileResource::write_script_text(TextWriter& out, const Session&) const {
+    write_file_resource_line(out, name_text(), traits_.keyword, file_);
+}
+
+Status FileResource::export_content(const std::filesystem::path& script_folder) {
+    if (!in_memory()) return success();
+    auto bytes = file_bytes();
+    if (!bytes) return Error{bytes.error()};
+    std::u16string name = numbered_file_name(traits_.type_word, traits_.extension, script_folder);
+    const Status written = write_file_atomically(script_folder / std::filesystem::path(name), *bytes);
+    if (!written) return written;
+    refer_to_file(std::move(name));
+    return success();
+}
+
+Status FileResource::load_content(const std::filesystem::path& script_folder) {
+    if (in_memory()) return success();
+    const auto bytes = read_file_bytes(resolve_resource_path(file_, script_folder));
+    if (!bytes) return Error{bytes.error()};
+    const Status taken = take_file_bytes(*bytes);
+    if (!taken) return Error{file_ + u"\r\n" + taken.error()};
+    file_.clear();
+    return success();
+}
+
+void FileResource::refer_to_file(std::u16string path) {
+    file_ = std::move(path);
+    drop_memory_content();
+}
+
+Status FileResource::import_file(std::u16string path, const std::filesystem::path& script_folder,
+                                 bool script_project) {
+    if (script_project) {
+        const Status exists = check_resource_path(path, script_folder);
+        if (!exists) return exists;
+        refer_to_file(std::move(path));
+        return success();
+    }
+    const std::u16string previous = file_;
+    file_ = std::move(path);
+    const Status loaded = load_content(script_folder);
+    if (!loaded) file_ = previous;
+    return loaded;
+}
+
+Status FileResource::require_in_memory() const {
+    if (in_memory()) return success();
+    return Error{file_ + u"\r\nThe file has not been loaded."};
+}
+
+}  // namespace tavorin

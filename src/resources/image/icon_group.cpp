@@ -1,0 +1,126 @@
+#include "resources/image/icon_group.h"
+
+#include "resources/image/icon_file.h"
+
+namespace tavorin {
+namespace {
+
+// One image of a group as the compiled writers see it. Lives in the item list of one save,
+// while its group does.
+class IconImageItem : public ResourceItem {
+public:
+    IconImageItem(const IconGroup& group, const IconImage& image) : group_(group), image_(image) {}
+
+    NameOrOrdinal type() const override {
+        return NameOrOrdinal::of_ordinal(group_.icon_type() == IconType::icon ? resource_type::icon
+                                                                              : resource_type::cursor);
+    }
+    NameOrOrdinal name() const override { return NameOrOrdinal::of_ordinal(image_.number); }
+    std::uint16_t language() const override { return group_.language(); }
+    std::uint32_t time_stamp() const override { return group_.time_stamp(); }
+    Status serialize(BinaryBuffer& out) const override {
+        out.write_bytes(group_.icon_type() == IconType::icon ? image_.bytes : encode_cursor_resource(image_));
+        return success();
+    }
+
+private:
+    const IconGroup& group_;
+    const IconImage& image_;
+};
+
+FileResourceTraits traits_of(IconType type) { return type == IconType::icon ? icon_traits() : cursor_traits(); }
+ResourceKind kind_of(IconType type) { return type == IconType::icon ? kind::icon : kind::cursor; }
+
+}  // namespace
+
+IconGroup::IconGroup(IconType type, ImageNumbers& numbers)
+    : FileResource(kind_of(type), traits_of(type)), type_(type), numbers_(numbers) {}
+
+Result<std::unique_ptr<IconGroup>> IconGroup::decode(std::span<const std::uint8_t> data, IconType type,
+                                                    const IconImageMap& read_images, ImageNumbers& numbers) {
+    auto images = images_of_group(data, read_images);
+    if (!images) return Error{images.error()};
+    auto group = std::make_unique<IconGroup>(type, numbers);
+    group->images_ = std::move(*images);
+    return group;
+}
+
+Result<std::size_t> IconGroup::add_image(std::span<const std::uint8_t> bytes) {
+    auto image = make_icon_image(bytes);
+    if (!image) return Error{image.error()};
+    image->number = numbers_.take(type_);
+    images_.push_back(std::move(*image));
+    return images_.size() - 1;
+}
+
+void IconGroup::remove_image(std::size_t index) {
+    if (index < images_.size()) images_.erase(images_.begin() + static_cast<std::ptrdiff_t>(index));
+}
+
+Status IconGroup::replace_image(std::size_t index, std::span<const std::uint8_t> bytes) {
+    if (index >= images_.size()) return Error{u"No such image"};
+    auto image = make_icon_image(bytes);
+    if (!image) return Error{image.error()};
+    IconImage& old = images_[index];
+    image->number = old.number;
+    image->hotspot_x = old.hotspot_x;
+    image->hotspot_y = old.hotspot_y;
+    old = std::move(*image);
+    return success();
+}
+
+Status IconGroup::set_hotspot(std::size_t index, std::uint16_t x, std::uint16_t y) {
+    if (index >= images_.size()) return Error{u"No such image"};
+    if (x > max_hotspot || y > max_hotspot) return Error{std::u16string(hotspot_range_message)};
+    images_[index].hotspot_x = x;
+    images_[index].hotspot_y = y;
+    return success();
+}
+
+void IconGroup::renumber_images() {
+    for (IconImage& image : images_) image.number = numbers_.take(type_);
+}
+
+void IconGroup::add_items(ResourceItemList& list) const {
+    list.add(*this);
+    for (const IconImage& image : images_) list.add_owned(std::make_unique<IconImageItem>(*this, image));
+}
+
+Status IconGroup::serialize(BinaryBuffer& out) const {
+    const Status loaded = require_in_memory();
+    if (!loaded) return loaded;
+    out.write_bytes(encode_group_directory(images_, type_));
+    return success();
+}
+
+Result<std::vector<std::uint8_t>> IconGroup::file_bytes() const { return write_icon_file(images_, type_); }
+
+Status IconGroup::take_file_bytes(std::span<const std::uint8_t> bytes) {
+    auto images = read_icon_file(bytes, type_);
+    if (!images) return Error{images.error()};
+    for (IconImage& image : *images) image.number = numbers_.take(type_);
+    images_ = std::move(*images);
+    return success();
+}
+
+Status read_icon_image(IconImageMap& images, std::uint16_t number, std::span<const std::uint8_t> data,
+                       ImageNumbers& numbers) {
+    auto image = make_icon_image(data);
+    if (!image) return Error{image.error()};
+    image->number = number;
+    images[number] = std::move(*image);
+    numbers.note_read(IconType::icon, number);
+    return success();
+}
+
+Status read_cursor_image(IconImageMap& images, std::uint16_t number, std::span<const std::uint8_t> data,
+                         ImageNumbers& numbers) {
+    auto image = decode_cursor_resource(data);
+    if (!image) return Error{image.error()};
+    image->number = number;
+    images[number] = std::move(*image);
+    numbers.note_read(IconType::cursor, number);
+    return success();
+}
+
+}  // namespace tavorin

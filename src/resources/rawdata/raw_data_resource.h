@@ -1,0 +1,47 @@
+#pragma once
+// Manifests (RT_MANIFEST), HTML pages (RT_HTML) and resources of every other type, numeric or
+// named, that this program keeps as opaque bytes; also whatever a type's decoder refused.
+
+#include <cstdint>
+#include <memory>
+#include <span>
+#include <string>
+#include <vector>
+
+#include "resources/image/file_resource.h"
+
+namespace tavorin {
+
+class RawDataResource : public FileResource {
+public:
+    // `resource_kind`: kind::manifest, kind::html, a numeric custom kind, or a named custom kind whose
+    // name is `custom_type_name`.
+    RawDataResource(ResourceKind resource_kind, std::u16string custom_type_name = {});
+
+    // Bytes of a compiled file: type 24 makes a manifest, 23 an HTML page, anything else raw
+    // data of that type.
+    static std::unique_ptr<RawDataResource> decode(std::span<const std::uint8_t> data, ResourceKind resource_kind,
+                                                   std::u16string custom_type_name = {});
+
+    // A manifest holding the built-in default manifest.
+    static std::unique_ptr<RawDataResource> default_manifest();
+
+    // Empty while the resource refers to its file.
+    const std::vector<std::uint8_t>& bytes() const { return bytes_; }
+    void set_bytes(std::vector<std::uint8_t> bytes) { bytes_ = std::move(bytes); }
+
+    Status serialize(BinaryBuffer& out) const override;
+
+protected:
+    Result<std::vector<std::uint8_t>> file_bytes() const override { return bytes_; }
+    Status take_file_bytes(std::span<const std::uint8_t> bytes) override;
+    void drop_memory_content() override { bytes_.clear(); }
+
+private:
+    std::vector<std::uint8_t> bytes_;
+};
+
+// The texts of a raw kind: manifest, HTML, or a custom type by name or number.
+FileResourceTraits raw_kind_traits(ResourceKind resource_kind, std::u16string_view custom_type_name);
+
+}  // namespace tavorin
