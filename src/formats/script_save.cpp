@@ -1,0 +1,81 @@
+#include "formats/script_save.h"
+
+#include <system_error>
+
+#include "app/session.h"
+#include "base/file_io.h"
+#include "base/text.h"
+#include "formats/header_name.h"
+#include "formats/header_writer.h"
+#include "formats/script_writer.h"
+#include "formats/text_file_output.h"
+
+namespace tavorin {
+
+namespace {
+
+// A file the old script named relative to its folder goes to the same place beside the new one.
+// A file that cannot be copied is left behind when the user cancels; the script is still saved.
+void copy_relative_file(Session& session, const std::filesystem::path& from_folder,
+                        const std::filesystem::path& to_folder, std::u16string_view file) {
+    const std::filesystem::path relative = path_from_script_text(file);
+    if (relative.empty() || !relative.is_relative()) return;
+    const std::filesystem::path source = from_folder / relative;
+    const std::filesystem::path target = to_folder / relative;
+    std::error_code error;
+    if (!std::filesystem::exists(source, error)) return;
+    if (std::filesystem::equivalent(source, target, error)) return;
+    std::filesystem::create_directories(target.parent_path(), error);
+
+    for (;;) {
+        const auto bytes = read_file_bytes(source);
+        if (bytes) {
+            write_output_file(session, target, *bytes);
+            return;
+        }
+        if (!session.interactive()) {
+            session.log().error(bytes.error());
+            return;
+        }
+        if (session.ask(bytes.error(), AskButtons::retry_cancel, AskIcon::error) != Answer::retry) return;
+    }
+}
+
+}  // namespace
+
+ScriptSaveResult save_script(Session& session, const ScriptSave& save) {
+    const std::filesystem::path folder = save.script.parent_path();
+
+    if (save.as_new && !save.previous_folder.empty()) {
+        for (const auto& resource : session.project().resources()) {
+            if (resource->is_file_based()) {
+                copy_relative_file(session, save.previous_folder, folder, resource->content_file());
+            }
+        }
+    }
+
+    const std::filesystem::path header = header_path(save.script, save.header_name);
+    std::error_code error;
+    if (save.as_new && std::filesystem::exists(header, error)) {
+        const std::u16string question = fill_placeholders(session.text(str::file_exists_overwrite), display_path(header));
+        if (session.ask(question, AskButtons::yes_no, AskIcon::warning) == Answer::no) {
+            return ScriptSaveResult::cancelled;
+        }
+    }
+
+    session.platform().show_status(session.text(str::status_saving));
+
+    TextWriter script(session.config().pascal);
+    const bool complete = write_script(script, session, ScriptLayout{false, folder, save.header_name});
+    if (!write_text_file(session, save.script, script.text())) return ScriptSaveResult::cancelled;
+
+    TextWriter header_text(session.config().pascal);
+    write_header(header_text, session.symbols(),
+                 session.config().asm_define ? HeaderNotation::assembler : HeaderNotation::define);
+    if (!write_text_file(session, header, header_text.text())) return ScriptSaveResult::cancelled;
+
+    // A ".dlg" file or exported content the user gave up on leaves the saved script incomplete.
+    return complete ? ScriptSaveResult::saved : ScriptSaveResult::cancelled;
+}
+
+}  // namespace tavorin

@@ -1,0 +1,145 @@
+#include "formats/script_writer.h"
+
+#include <algorithm>
+#include <vector>
+
+#include "app/session.h"
+#include "formats/text_file_output.h"
+
+namespace tavorin {
+
+namespace {
+
+constexpr std::u16string_view header_key = u"%RESOURCE_HEADER%";
+constexpr std::u16string_view resources_key = u"%RESOURCES%";
+
+bool goes_to_dialog_file(const Resource& resource, const Session& session) {
+    return resource.kind() == kind::dialog && session.config().generate_dlg_files;
+}
+
+std::u16string dialog_file_name(const Resource& dialog) { return dialog.name_text() + u".dlg"; }
+
+TextWriter make_writer(const Session& session) { return TextWriter(session.config().pascal); }
+
+bool export_with_retry(Session& session, Resource& resource, const std::filesystem::path& folder) {
+    for (;;) {
+        const Status exported = resource.export_content(folder);
+        if (exported) return true;
+        if (!session.interactive()) {
+            session.log().error(exported.error());
+            return false;
+        }
+        if (session.ask(exported.error(), AskButtons::retry_cancel, AskIcon::error) != Answer::retry) return false;
+    }
+}
+
+bool write_dialog_file(Session& session, const Resource& dialog, const std::filesystem::path& folder) {
+    TextWriter out = make_writer(session);
+    write_resource_text(out, dialog, session);
+    return write_text_file(session, folder / std::filesystem::path(dialog_file_name(dialog)), out.text());
+}
+
+// The resources block. Between two resources stands one empty line, except that consecutive
+// file-based resources of one kind (one line each) follow each other directly; a section
+// comment opens every run of a kind that has a caption.
+bool write_resources(TextWriter& out, Session& session, const ScriptLayout& layout) {
+    const Project& project = session.project();
+    bool complete = true;
+
+    std::vector<Resource*> in_script;
+    for (const auto& resource : project.resources()) {
+        if (goes_to_dialog_file(*resource, session)) {
+            const std::u16string include = u"\"" + dialog_file_name(*resource) + u"\"";
+            const auto& includes = project.include_lines();
+            if (std::find(includes.begin(), includes.end(), include) == includes.end()) {
+                out.write(u"#include ");
+                out.write(include);
+                out.line_break();
+            }
+            if (!layout.preview && !write_dialog_file(session, *resource, layout.folder)) complete = false;
+        } else {
+            in_script.push_back(resource.get());
+        }
+    }
+    out.line_break();
+
+    for (std::size_t i = 0; i < in_script.size(); ++i) {
+        Resource& resource = *in_script[i];
+        const std::u16string_view caption = section_caption(resource.kind());
+        if (!caption.empty() && (i == 0 || in_script[i - 1]->kind() != resource.kind())) {
+            out.write(u"//\r\n// ");
+            out.write(caption);
+            out.write(u" resources\r\n//\r\n");
+        }
+        if (!layout.preview && resource.is_file_based() && !export_with_retry(session, resource, layout.folder)) {
+            complete = false;
+        }
+        write_resource_text(out, resource, session);
+
+        if (i + 1 == in_script.size()) break;
+        const Resource& next = *in_script[i + 1];
+        out.line_break();
+        if (!(next.is_file_based() && next.kind() == resource.kind())) out.line_break();
+    }
+    if (!in_script.empty()) out.line_break();
+    return complete;
+}
+
+}  // namespace
+
+std::u16string_view section_caption(ResourceKind kind) {
+    switch (kind) {
+        case kind::user_defined: return u"User-defined";
+        case kind::bitmap: return u"Bitmap";
+        case kind::icon: return u"Icon";
+        case kind::menu: return u"Menu";
+        case kind::dialog: return u"Dialog";
+        case kind::string_table: return u"String Table";
+        case kind::accelerator: return u"Accelerator";
+        case kind::version: return u"Version Information";
+        case kind::toolbar: return u"Toolbar";
+        case kind::manifest: return u"Manifest";
+        case kind::cursor: return u"Cursor";
+        case kind::html: return u"HTML";
+        default: return {};
+    }
+}
+
+void write_resource_text(TextWriter& out, const Resource& resource, const Session& session) {
+    if (session.config().generate_language_statements) {
+        out.write(session.language_macros().statement_text(resource.language()));
+        out.line_break();
+    }
+    resource.write_script_text(out, session);
+}
+
+bool write_script(TextWriter& out, Session& session, const ScriptLayout& layout) {
+    out.write(script_banner);
+    out.line_break();
+    out.line_break();
+
+    bool complete = true;
+    const std::u16string_view script_template = session.config().resource_header;
+    std::size_t i = 0;
+    while (i < script_template.size()) {
+        const std::u16string_view rest = script_template.substr(i);
+        if (rest.starts_with(header_key)) {
+            out.write(layout.header_name);
+            i += header_key.size();
+        } else if (rest.starts_with(resources_key)) {
+            if (!write_resources(out, session, layout)) complete = false;
+            i += resources_key.size();
+        } else {
+            out.write(script_template[i++]);
+        }
+    }
+    return complete;
+}
+
+std::u16string script_preview(Session& session, std::u16string_view header_name) {
+    TextWriter out = make_writer(session);
+    write_script(out, session, ScriptLayout{true, {}, std::u16string(header_name)});
+    return out.take();
+}
+
+}  // namespace tavorin

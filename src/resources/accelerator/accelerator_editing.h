@@ -1,0 +1,83 @@
+#pragma once
+// What the accelerator editor does to its table. Every change is applied to the model, marks
+// the table modified and is recorded in the editor's undo history with the label the Undo list
+// shows. Rows are positions in the table's list.
+
+#include <cstdint>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "base/result.h"
+#include "model/undo_history.h"
+#include "resources/accelerator/accelerator_table.h"
+
+namespace tavorin {
+
+class Session;
+
+namespace accelerator_undo {
+inline constexpr std::u16string_view insert = u"Insert Accelerator";
+inline constexpr std::u16string_view delete_rows = u"Delete item";
+inline constexpr std::u16string_view delete_row = u"Delete Accelerator";
+inline constexpr std::u16string_view paste = u"Paste";
+inline constexpr std::u16string_view key = u"Key";
+inline constexpr std::u16string_view ascii_key = u"Set ASCII Key";
+inline constexpr std::u16string_view virtual_key = u"Set Virtual Key";
+inline constexpr std::u16string_view identifier = u"Accelerator ID";
+}  // namespace accelerator_undo
+
+// The list's Key Modifier column: "Alt", "Ctrl" and "Shift" (those set) joined by " + ".
+std::u16string modifier_text(const AcceleratorEntry& entry);
+// The list's Type column: "ASCII" or "Virtual Key".
+std::u16string_view type_text(const AcceleratorEntry& entry);
+
+class AcceleratorEditing {
+public:
+    AcceleratorEditing(AcceleratorTable& table, Session& session, UndoHistory& history, const VirtualKeyNames& names)
+        : table_(table), session_(session), history_(history), names_(names) {}
+
+    // "Add new accelerator": the ASCII key "a" without modifiers and a new identifier named
+    // from "ID_ACCELERATOR", appended. Returns its row.
+    std::size_t add_new();
+
+    // Deletes the rows, each one step of the group "Delete item". No row: the beep, false.
+    bool delete_rows(std::span<const std::size_t> rows);
+
+    // Gives a row the identifier typed (made when new). Refused with "Invalid ID." (or the
+    // message for a number too big for a word) when the text is no identifier.
+    Status set_identifier(std::size_t row, std::u16string_view text);
+
+    // The first character typed becomes the row's character. Refused when nothing was typed.
+    Status set_ascii_key(std::size_t row, std::u16string_view text);
+    // A name of the virtual-key table; else a non-zero number (shown by name when the code has
+    // one); else the first character in upper case, which must be a letter.
+    Status set_virtual_key(std::size_t row, std::u16string_view text);
+
+    // The modifier and type switches, one "Key" step each. Control and shift belong to virtual
+    // keys only: on an ASCII row they are refused (false), and switching a row to ASCII clears
+    // them. Switching to a virtual key keeps the code: an upper-case letter stays a letter,
+    // any other code takes its name or number.
+    void set_alt(std::size_t row, bool on);
+    bool set_control(std::size_t row, bool on);
+    bool set_shift(std::size_t row, bool on);
+    void set_virtual(std::size_t row, bool on);
+
+    std::vector<std::uint8_t> copy(std::span<const std::size_t> rows) const;
+
+    // Appends the clipboard's rows, each with a new identifier named after its own, as steps of
+    // the group "Paste". Returns the new rows.
+    Result<std::vector<std::size_t>> paste(std::span<const std::uint8_t> clipboard);
+
+private:
+    void replace(std::size_t row, AcceleratorEntry changed, std::u16string_view label);
+    void modified();
+
+    AcceleratorTable& table_;
+    Session& session_;
+    UndoHistory& history_;
+    const VirtualKeyNames& names_;
+};
+
+}  // namespace tavorin

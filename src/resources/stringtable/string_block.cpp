@@ -1,0 +1,79 @@
+#include "resources/stringtable/string_block.h"
+
+#include <bitset>
+
+#include "app/session.h"
+#include "base/binary_reader.h"
+#include "base/escapes.h"
+#include "base/text.h"
+#include "resources/stringtable/string_table.h"
+
+namespace tavorin {
+
+namespace {
+
+constexpr std::size_t block_count = 4096;
+
+std::uint16_t low_bits(std::int32_t value) { return static_cast<std::uint16_t>(value); }
+
+}  // namespace
+
+std::vector<StringBlock> make_string_blocks(const StringTable& table) {
+    const auto& entries = table.entries();
+    std::vector<StringBlock> blocks;
+    std::bitset<block_count> emitted;
+    for (std::size_t first = 0; first < entries.size(); ++first) {
+        const std::uint16_t index = low_bits(table.value_of(entries[first])) >> 4;
+        if (emitted[index]) continue;
+        emitted[index] = true;
+        StringBlock block;
+        block.index = index;
+        for (std::size_t row = first; row < entries.size(); ++row) {
+            const std::uint16_t value = low_bits(table.value_of(entries[row]));
+            if (value >> 4 == index) block.slots[value & 0xF] = entries[row].text;
+        }
+        blocks.push_back(std::move(block));
+    }
+    return blocks;
+}
+
+Status encode_string_block(const StringBlock& block, BinaryBuffer& out) {
+    for (const auto& slot : block.slots) {
+        if (!slot) {
+            out.write_u16(0);
+            continue;
+        }
+        const std::u16string text = unescape_stored_text(*slot);
+        // The length is one word; a longer text would corrupt every slot after it.
+        if (text.size() > 0xFFFF) return Error{u"A string is longer than 65535 characters."};
+        out.write_u16(static_cast<std::uint16_t>(text.size()));
+        out.write_text(text, false);
+    }
+    out.align_to_4();
+    return success();
+}
+
+Status read_string_block(Session& session, std::span<const std::uint8_t> data, std::uint16_t block_name,
+                         std::uint16_t language) {
+    // Names start at 1: there is no block before the first.
+    if (block_name == 0) return Error{u"A string block cannot be named 0."};
+    StringTable& table = string_table_for(session, language);
+    const SymbolTable& symbols = session.symbols();
+    BinaryReader reader(data);
+    try {
+        for (std::int32_t slot = 0; slot < 16; ++slot) {
+            const std::uint16_t length = reader.read_u16();
+            if (length == 0) continue;
+            const std::u16string text = reader.read_text_of_length(length, true);
+            const std::int32_t value = (block_name - 1) * 16 + slot;
+            const Symbol* symbol = symbols.find_by_value(value);
+            const std::u16string identifier = symbol != nullptr ? symbol->name : decimal(value);
+            table.set_or_add(identifier, &text);
+        }
+    } catch (const BinaryReadError& error) {
+        return Error{ascii_to_text(error.what())};
+    }
+    return success();
+}
+
+}  // namespace tavorin

@@ -1,0 +1,65 @@
+#pragma once
+// The compiled form of string tables: RT_STRING resources of sixteen strings each. The block
+// with index i (identifier value shifted right by 4) is named i + 1 and holds the identifiers
+// 16 i to 16 i + 15, each slot a 16-bit length and that many UTF-16 units, unterminated.
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <span>
+#include <string>
+#include <vector>
+
+#include "base/binary_buffer.h"
+#include "base/result.h"
+#include "model/resource_item.h"
+
+namespace tavorin {
+
+class Session;
+class StringTable;
+
+struct StringBlock {
+    std::uint16_t index = 0;
+    // Stored texts by slot (identifier value modulo 16).
+    std::array<std::optional<std::u16string>, 16> slots;
+
+    std::uint16_t name() const { return static_cast<std::uint16_t>(index + 1); }
+};
+
+// One block per occupied group of sixteen identifiers, in the order the groups are first met in
+// the table. A later entry with the value of an earlier one takes its slot.
+std::vector<StringBlock> make_string_blocks(const StringTable& table);
+
+// The block's data: each slot's length and its text with the escapes resolved, then zero
+// padding to a multiple of four. An empty slot or an empty text writes the length 0.
+Status encode_string_block(const StringBlock& block, BinaryBuffer& out);
+
+// A block as an item of a compiled save.
+class StringBlockItem : public ResourceItem {
+public:
+    StringBlockItem(StringBlock block, std::uint16_t language, std::uint32_t time_stamp)
+        : block_(std::move(block)), language_(language), time_stamp_(time_stamp) {}
+
+    NameOrOrdinal type() const override { return NameOrOrdinal::of_ordinal(resource_type::string); }
+    NameOrOrdinal name() const override { return NameOrOrdinal::of_ordinal(block_.name()); }
+    std::uint16_t language() const override { return language_; }
+    std::uint32_t time_stamp() const override { return time_stamp_; }
+    Status serialize(BinaryBuffer& out) const override { return encode_string_block(block_, out); }
+
+    const StringBlock& block() const { return block_; }
+
+private:
+    StringBlock block_;
+    std::uint16_t language_;
+    std::uint32_t time_stamp_;
+};
+
+// Merges a compiled block named `block_name` into the string table of `language` (made when
+// there is none). Each non-empty slot becomes an entry in the stored form, its identifier the
+// symbol that has the slot's value, else the value in decimal. A block that ends early is an
+// error; the slots read before stay.
+Status read_string_block(Session& session, std::span<const std::uint8_t> data, std::uint16_t block_name,
+                         std::uint16_t language);
+
+}  // namespace tavorin

@@ -1,0 +1,189 @@
+#include "resources/stringtable/string_table_editing.h"
+
+#include <algorithm>
+#include <functional>
+
+#include "app/session.h"
+#include "model/identifier_validation.h"
+#include "resources/stringtable/item_naming.h"
+#include "resources/stringtable/string_clipboard.h"
+
+namespace tavorin {
+
+namespace {
+
+constexpr std::u16string_view new_string_template = u"IDS_STRING1";
+
+// The value a typed identifier will have: a known symbol's, a number's own; none for a new name
+// (which then takes a value no row of the table uses).
+std::optional<std::int32_t> prospective_value(std::u16string_view text, const SymbolTable& symbols) {
+    if (symbols.has_symbol(text)) return symbols.value_of(text);
+    if (const auto number = leading_number(text)) return static_cast<std::int32_t>(*number);
+    return std::nullopt;
+}
+
+}  // namespace
+
+void StringTableEditing::modified() { session_.project().set_modified(table_, true); }
+
+void StringTableEditing::show_error(std::u16string_view message) {
+    session_.ask(message, session_.text(str::error_caption), AskButtons::ok, AskIcon::error);
+}
+
+std::size_t StringTableEditing::add_new_string() {
+    const std::size_t row = table_.size();
+    StringEntry entry{table_.symbols().free_name(new_string_template), session_.text(str::sample_text)};
+    table_.insert_entry(row, entry);
+    const std::int32_t value = table_.value_of(table_.entry(row));
+    modified();
+
+    StringTable& table = table_;
+    Session& session = session_;
+    history_.record(std::make_unique<CallbackAction>(
+        std::u16string(string_undo::insert),
+        [&table, &session, row, entry, value] {
+            table.insert_entry(row, entry, value);
+            session.project().set_modified(table, true);
+        },
+        [&table, &session, row] {
+            table.remove_entry(row);
+            session.project().set_modified(table, true);
+        }));
+    return row;
+}
+
+bool StringTableEditing::delete_rows(std::span<const std::size_t> rows) {
+    std::vector<std::size_t> ordered;
+    for (std::size_t row : rows) {
+        if (row < table_.size()) ordered.push_back(row);
+    }
+    if (ordered.empty()) {
+        session_.platform().beep();
+        return false;
+    }
+    // From the last row up, so that each step's row is still right when the group is undone
+    // (last step first) and redone (first step first).
+    std::sort(ordered.begin(), ordered.end(), std::greater<>());
+    ordered.erase(std::unique(ordered.begin(), ordered.end()), ordered.end());
+
+    StringTable& table = table_;
+    Session& session = session_;
+    history_.open_group(std::u16string(string_undo::delete_rows));
+    for (std::size_t row : ordered) {
+        const std::int32_t value = table_.value_of(table_.entry(row));
+        StringEntry entry = table_.remove_entry(row);
+        history_.record(std::make_unique<CallbackAction>(
+            std::u16string(string_undo::delete_row),
+            [&table, &session, row] {
+                table.remove_entry(row);
+                session.project().set_modified(table, true);
+            },
+            [&table, &session, row, entry, value] {
+                table.insert_entry(row, entry, value);
+                session.project().set_modified(table, true);
+            }));
+    }
+    history_.close_group();
+    modified();
+    return true;
+}
+
+Status StringTableEditing::set_identifier(std::size_t row, std::u16string_view text) {
+    const std::u16string old_name = table_.entry(row).identifier;
+    if (text == old_name) return success();
+
+    // A string-like or oversized name would be written into the header and the binary blocks
+    // as something no compiler reads back, so only symbols and word-sized numbers are taken.
+    if (const auto refusal = identifier_refusal(classify_identifier(text), false, session_.strings())) {
+        show_error(*refusal);
+        return Error{*refusal};
+    }
+    const SymbolTable& symbols = table_.symbols();
+    const std::int32_t old_value = table_.value_of(table_.entry(row));
+    const auto new_value = prospective_value(text, symbols);
+    if (table_.find(text) || (new_value && *new_value != old_value && table_.uses_value(*new_value))) {
+        const std::u16string& message = session_.text(str::id_already_used_in_string_table);
+        show_error(message);
+        return Error{message};
+    }
+
+    table_.set_identifier(row, text);
+    const std::int32_t applied_value = table_.value_of(table_.entry(row));
+    modified();
+
+    StringTable& table = table_;
+    Session& session = session_;
+    const std::u16string new_name(text);
+    history_.record(std::make_unique<CallbackAction>(
+        std::u16string(string_undo::identifier),
+        [&table, &session, row, new_name, applied_value] {
+            table.set_identifier(row, new_name, applied_value);
+            session.project().set_modified(table, true);
+        },
+        [&table, &session, row, old_name, old_value] {
+            table.set_identifier(row, old_name, old_value);
+            session.project().set_modified(table, true);
+        }));
+    return success();
+}
+
+void StringTableEditing::set_text(std::size_t row, std::u16string text) {
+    const std::u16string old_text = table_.entry(row).text;
+    if (text == old_text) return;
+    table_.set_text(row, text);
+    modified();
+
+    StringTable& table = table_;
+    Session& session = session_;
+    history_.record(std::make_unique<CallbackAction>(
+        std::u16string(string_undo::text),
+        [&table, &session, row, text] {
+            table.set_text(row, text);
+            session.project().set_modified(table, true);
+        },
+        [&table, &session, row, old_text] {
+            table.set_text(row, old_text);
+            session.project().set_modified(table, true);
+        }));
+}
+
+std::vector<std::uint8_t> StringTableEditing::copy(std::span<const std::size_t> rows) const {
+    std::vector<StringEntry> copied;
+    for (std::size_t row : rows) {
+        if (row < table_.size()) copied.push_back(table_.entry(row));
+    }
+    return encode_string_rows(copied);
+}
+
+Result<std::vector<std::size_t>> StringTableEditing::paste(std::span<const std::uint8_t> clipboard) {
+    auto rows = decode_string_rows(clipboard);
+    if (!rows) return Error{rows.error()};
+
+    StringTable& table = table_;
+    Session& session = session_;
+    std::vector<std::size_t> pasted;
+    history_.open_group(std::u16string(string_undo::paste));
+    for (const StringEntry& row : *rows) {
+        const ItemIdentifier identifier = pasted_item_identifier(
+            row.identifier, table_.symbols(), [&table](std::int32_t value) { return table.uses_value(value); });
+        const std::size_t position = table_.size();
+        const StringEntry entry{identifier.name, row.text};
+        table_.insert_entry(position, entry, identifier.value);
+        pasted.push_back(position);
+        history_.record(std::make_unique<CallbackAction>(
+            std::u16string(),
+            [&table, &session, position, entry, value = identifier.value] {
+                table.insert_entry(position, entry, value);
+                session.project().set_modified(table, true);
+            },
+            [&table, &session, position] {
+                table.remove_entry(position);
+                session.project().set_modified(table, true);
+            }));
+    }
+    history_.close_group();
+    if (!pasted.empty()) modified();
+    return pasted;
+}
+
+}  // namespace tavorin
