@@ -114,6 +114,12 @@ TEST(CursorResource, HotSpotPrecedesTheImage) {
     EXPECT_EQ(back->hotspot_y, 7);
     EXPECT_EQ(back->bytes, image.bytes);
 
+    // Cursor data without a hot spot, starting with the image itself.
+    const auto bare = decode_cursor_resource(image.bytes);
+    ASSERT_TRUE(bare);
+    EXPECT_EQ(bare->hotspot_x, 0);
+    EXPECT_EQ(bare->bytes, image.bytes);
+
     EXPECT_FALSE(decode_cursor_resource(Bytes{5, 0, 7}));
     const auto not_an_image = decode_cursor_resource(Bytes{5, 0, 7, 0, 'G', 'I', 'F'});
     ASSERT_FALSE(not_an_image);

@@ -13,6 +13,8 @@
 
 namespace tavorin::test {
 
+inline std::string to_narrow(std::u16string_view ascii) { return std::string(ascii.begin(), ascii.end()); }
+
 class ResourceFixture : public ::testing::Test {
 protected:
     ResourceFixture() {

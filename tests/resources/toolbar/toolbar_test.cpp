@@ -1,4 +1,5 @@
 #include "resources/toolbar/toolbar.h"
+#include "resources/toolbar/new_toolbar.h"
 
 #include "base/text.h"
 #include "imaging/dib_encoder.h"
@@ -120,6 +121,38 @@ TEST_F(ToolbarTest, EditorOperations) {
     EXPECT_FALSE(toolbar.set_button_width(u"99999999999", session.strings()));
     ASSERT_TRUE(toolbar.set_button_width(u"24", session.strings()));
     EXPECT_EQ(toolbar.button_width(), 24u);
+}
+
+}  // namespace
+}  // namespace tavorin
+
+namespace tavorin {
+namespace {
+
+TEST_F(ToolbarTest, NewToolbarComesWithItsBitmap) {
+    session.project().set_current_language(0x407);
+    Toolbar& toolbar = add_new_toolbar(session, folder);
+    EXPECT_EQ(toolbar.name_text(), u"IDR_TOOLBAR1");
+    auto* bitmap = dynamic_cast<BitmapResource*>(toolbar.linked_bitmap(session.project()));
+    ASSERT_NE(bitmap, nullptr);
+    EXPECT_EQ(bitmap->name_text(), u"IDR_TOOLBAR1");
+    EXPECT_EQ(bitmap->language(), 0x407);
+    ASSERT_EQ(toolbar.items().size(), 1u);  // one 16-pixel button
+    EXPECT_EQ(toolbar.items()[0].id, u"ID_BUTTON1");
+    EXPECT_EQ(toolbar.button_height(), 15u);
+    EXPECT_EQ(session.project().current_resource(), &toolbar);
+
+    // A second call finds the bitmap and adds nothing.
+    EXPECT_EQ(&ensure_toolbar_bitmap(toolbar, session), bitmap);
+    EXPECT_EQ(session.project().resources_of_kind(kind::bitmap).size(), 1u);
+}
+
+TEST_F(ToolbarTest, NewToolbarAvoidsNamesInUse) {
+    add_bitmap(u"IDR_TOOLBAR1", 64, 16);
+    Toolbar& toolbar = add_new_toolbar(session, folder);
+    EXPECT_EQ(toolbar.name_text(), u"IDR_TOOLBAR2");
+    EXPECT_EQ(toolbar.items().size(), 1u);  // its own blank bitmap, not the other one
+    EXPECT_EQ(session.project().resources_of_kind(kind::bitmap).size(), 2u);
 }
 
 }  // namespace
