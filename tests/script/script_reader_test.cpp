@@ -31,6 +31,33 @@ TEST_F(ScriptReaderTest, QuotedIncludesAreFoundBesideTheIncludingFileWithEitherS
     EXPECT_EQ(harness.macros.defining_file(u"INNER"), (folder.path() / "sub/deeper/inner.h").u16string());
 }
 
+TEST_F(ScriptReaderTest, TheIncludingFilesFolderAndFlagAreRestoredAfterAnInclude) {
+    folder.write("sub/a.h", "#define A 1\n");
+    folder.write("sub/b.h", "#define B_FROM_SUB 1\n");
+    folder.write("b.h", "#define B_FROM_SCRIPT 1\n");
+    folder.write("sdk/system.h", "#define SYSTEM 1\n");
+    folder.write("local.h", "#define LOCAL 1\n");
+    harness.session.config().include_paths = {(folder.path() / "sdk").u16string()};
+    ASSERT_TRUE(harness.read(folder.write("app.rc", "#include \"sub/a.h\"\n#include \"b.h\"\n#include <system.h>\n#include \"local.h\"\n")));
+    EXPECT_EQ(harness.value(u"B_FROM_SCRIPT"), u"1") << "b.h is looked for beside the script again";
+    EXPECT_EQ(harness.value(u"B_FROM_SUB"), u"<undefined>");
+    EXPECT_EQ(harness.value(u"LOCAL"), u"1") << "after a system header the script's own folder counts again";
+    EXPECT_FALSE(harness.macros.is_system(u"LOCAL"));
+    EXPECT_TRUE(harness.macros.is_system(u"SYSTEM"));
+}
+
+TEST_F(ScriptReaderTest, ASystemHeadersQuotedIncludesComeFromTheIncludePathsOnly) {
+    // outer.h is found in sdk/sub; the inner.h beside it is not taken, the one the include
+    // paths find first (in sdk/a_more) is.
+    folder.write("sdk/sub/outer.h", "#include \"inner.h\"\n");
+    folder.write("sdk/sub/inner.h", "#define WHICH_INNER 1\n");
+    folder.write("sdk/a_more/inner.h", "#define WHICH_INNER 2\n");
+    harness.session.config().include_paths = {(folder.path() / "sdk").u16string()};
+    ASSERT_TRUE(harness.read(folder.write("project/app.rc", "#include <outer.h>\n")));
+    EXPECT_EQ(harness.value(u"WHICH_INNER"), u"2");
+    EXPECT_TRUE(harness.macros.is_system(u"WHICH_INNER"));
+}
+
 TEST_F(ScriptReaderTest, HeadersProduceNoOutputButIncludedScriptsDo) {
     folder.write("part.rc", "PART 1\n");
     folder.write("part.h", "HEADER TEXT\n#define FROM_HEADER 3\n");
