@@ -181,7 +181,7 @@ void MainWindow::toggle_auto_save_layout() {
 // The settings file is written even when the layout is not; a settings file that cannot be
 // written is not worth stopping the exit for.
 void MainWindow::quit() {
-    (void)write_config(app_.session, app_.paths);
+    (void)write_config(app_.session, app_.paths, app_.session.config_sections());
     if (app_.session.config().auto_save_layout) save_layout();
     window_.reset();
 }

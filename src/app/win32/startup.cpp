@@ -40,7 +40,7 @@ int run_session(HINSTANCE instance, Win32Platform& platform, Session& session, c
     session.log().information(session.text(str::program_started));
     const ClipboardFormats clipboard = register_clipboard_formats();
     const AppPaths paths = AppPaths::beside(platform.executable_folder());
-    read_config(session, paths);
+    read_config(session, paths, session.config_sections());
 
     const AppResources resources(instance);
     if (!prepare_windowing(instance, resources)) throw std::runtime_error("the window classes could not be registered");
