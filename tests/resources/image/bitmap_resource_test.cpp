@@ -125,7 +125,7 @@ TEST_F(BitmapResourceTest, InstalledBitmapFilesRoundTrip) {
         const auto original = read_file_bytes(path);
         ASSERT_TRUE(original) << path;
         BitmapResource bitmap;
-        bitmap.refer_to_file(std::filesystem::path(path).u16string());
+        bitmap.refer_to_file(std::filesystem::absolute(path).u16string());
         ASSERT_TRUE(bitmap.load_content(folder)) << path;
         EXPECT_EQ(bitmap.dib(), Bytes(original->begin() + 14, original->end())) << path;
         ASSERT_TRUE(bitmap.export_content(folder)) << path;
