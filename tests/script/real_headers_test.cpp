@@ -20,7 +20,8 @@ class RealHeadersTest : public ::testing::Test {
 protected:
     void SetUp() override {
         if (!std::filesystem::exists(mingw_include / "windows.h")) GTEST_SKIP() << "mingw-w64 headers not installed";
-        harness.session.config().include_paths = {mingw_include.u16string()};
+        // Under Wine the folder is seen through a drive letter ("Z:\\usr\\share\\...").
+        harness.session.config().include_paths = {std::filesystem::absolute(mingw_include).u16string()};
     }
 
     ReadStatus read(std::string_view script) { return harness.read(folder.write("app.rc", script)); }
