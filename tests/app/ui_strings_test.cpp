@@ -293,7 +293,7 @@ TEST(BuiltInStrings, NumbersOutsideBothTablesAreEmpty) {
 // The built-in table is the English language file compiled in: it must keep the file format
 // exactly, or every later entry would shift.
 TEST(BuiltInStrings, EnglishFileHas990LinesEndingInCrLf) {
-    const auto path = std::filesystem::path(TAVORIN_TEST_DATA) / ".." / ".." / "data" / "strings" / "English.txt";
+    const auto path = std::filesystem::path(TAVORIN_SOURCE_DIR) / "data" / "strings" / "English.txt";
     auto bytes = read_file_bytes(path);
     ASSERT_TRUE(bytes.ok());
     std::size_t lines = 0;
