@@ -9,6 +9,7 @@
 #include <filesystem>
 #include <fstream>
 #include <string>
+#include <system_error>
 
 #include "app/session.h"
 #include "platform/scripted_platform.h"
@@ -24,14 +25,26 @@ void check(bool condition) {
     if (!condition) __builtin_trap();
 }
 
+// The folder the input is written to, removed when the fuzzer exits.
+class Folder {
+public:
+    Folder() : path_(fs::temp_directory_path() / ("tavorin_fuzz_" + std::to_string(::getpid()))) {
+        fs::create_directories(path_);
+        std::ofstream(path_ / "header.h", std::ios::binary) << "#define HEADER_VALUE 5\n#define HEADER_F(a, b) ((a) | (b))\n";
+    }
+    ~Folder() {
+        std::error_code ignored;
+        fs::remove_all(path_, ignored);
+    }
+    const fs::path& path() const { return path_; }
+
+private:
+    fs::path path_;
+};
+
 const fs::path& folder() {
-    static const fs::path path = [] {
-        fs::path p = fs::temp_directory_path() / ("tavorin_fuzz_" + std::to_string(::getpid()));
-        fs::create_directories(p);
-        std::ofstream(p / "header.h", std::ios::binary) << "#define HEADER_VALUE 5\n#define HEADER_F(a, b) ((a) | (b))\n";
-        return p;
-    }();
-    return path;
+    static const Folder instance;
+    return instance.path();
 }
 
 // Every lexer operation at every token the way a statement parser might try them.
