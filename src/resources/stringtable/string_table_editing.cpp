@@ -5,6 +5,7 @@
 
 #include "app/session.h"
 #include "model/identifier_validation.h"
+#include "resources/list_rows.h"
 #include "resources/stringtable/item_naming.h"
 #include "resources/stringtable/string_clipboard.h"
 
@@ -53,18 +54,11 @@ std::size_t StringTableEditing::add_new_string() {
 }
 
 bool StringTableEditing::delete_rows(std::span<const std::size_t> rows) {
-    std::vector<std::size_t> ordered;
-    for (std::size_t row : rows) {
-        if (row < table_.size()) ordered.push_back(row);
-    }
+    const std::vector<std::size_t> ordered = rows_for_deletion(rows, table_.size());
     if (ordered.empty()) {
         session_.platform().beep();
         return false;
     }
-    // From the last row up, so that each step's row is still right when the group is undone
-    // (last step first) and redone (first step first).
-    std::sort(ordered.begin(), ordered.end(), std::greater<>());
-    ordered.erase(std::unique(ordered.begin(), ordered.end()), ordered.end());
 
     StringTable& table = table_;
     Session& session = session_;
