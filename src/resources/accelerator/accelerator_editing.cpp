@@ -80,18 +80,7 @@ std::size_t AcceleratorEditing::add_new() {
     table_.add_ascii_entry(std::nullopt, false, false, false, u'a');
     const AcceleratorEntry entry = table_.entry(row);
     const std::int32_t value = table_.value_of(entry);
-    AcceleratorTable& table = table_;
-    Session& session = session_;
-    history_.record(std::make_unique<CallbackAction>(
-        std::u16string(),
-        [&table, &session, row, entry, value] {
-            table.insert_entry(row, entry, value);
-            session.project().set_modified(table, true);
-        },
-        [&table, &session, row] {
-            table.remove_entry(row);
-            session.project().set_modified(table, true);
-        }));
+    history_.record(row_change_action(u"", RowChange::inserted, table_, session_.project(), row, entry, value));
     history_.close_group();
     modified();
     return row;
@@ -104,22 +93,12 @@ bool AcceleratorEditing::delete_rows(std::span<const std::size_t> rows) {
         return false;
     }
 
-    AcceleratorTable& table = table_;
-    Session& session = session_;
     history_.open_group(std::u16string(accelerator_undo::delete_rows));
     for (std::size_t row : ordered) {
         const std::int32_t value = table_.value_of(table_.entry(row));
         AcceleratorEntry entry = table_.remove_entry(row);
-        history_.record(std::make_unique<CallbackAction>(
-            std::u16string(accelerator_undo::delete_row),
-            [&table, &session, row] {
-                table.remove_entry(row);
-                session.project().set_modified(table, true);
-            },
-            [&table, &session, row, entry, value] {
-                table.insert_entry(row, entry, value);
-                session.project().set_modified(table, true);
-            }));
+        history_.record(row_change_action(std::u16string(accelerator_undo::delete_row), RowChange::removed, table_,
+                                          session_.project(), row, std::move(entry), value));
     }
     history_.close_group();
     modified();
@@ -213,7 +192,6 @@ Result<std::vector<std::size_t>> AcceleratorEditing::paste(std::span<const std::
     if (!rows) return Error{rows.error()};
 
     AcceleratorTable& table = table_;
-    Session& session = session_;
     std::vector<std::size_t> pasted;
     history_.open_group(std::u16string(accelerator_undo::paste));
     for (AcceleratorEntry& row : *rows) {
@@ -223,16 +201,8 @@ Result<std::vector<std::size_t>> AcceleratorEditing::paste(std::span<const std::
         const std::size_t position = table_.size();
         table_.insert_entry(position, row, identifier.value);
         pasted.push_back(position);
-        history_.record(std::make_unique<CallbackAction>(
-            std::u16string(),
-            [&table, &session, position, entry = row, value = identifier.value] {
-                table.insert_entry(position, entry, value);
-                session.project().set_modified(table, true);
-            },
-            [&table, &session, position] {
-                table.remove_entry(position);
-                session.project().set_modified(table, true);
-            }));
+        history_.record(row_change_action(u"", RowChange::inserted, table_, session_.project(), position, row,
+                                          identifier.value));
     }
     history_.close_group();
     if (!pasted.empty()) modified();

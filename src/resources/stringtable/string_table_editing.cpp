@@ -38,18 +38,8 @@ std::size_t StringTableEditing::add_new_string() {
     const std::int32_t value = table_.value_of(table_.entry(row));
     modified();
 
-    StringTable& table = table_;
-    Session& session = session_;
-    history_.record(std::make_unique<CallbackAction>(
-        std::u16string(string_undo::insert),
-        [&table, &session, row, entry, value] {
-            table.insert_entry(row, entry, value);
-            session.project().set_modified(table, true);
-        },
-        [&table, &session, row] {
-            table.remove_entry(row);
-            session.project().set_modified(table, true);
-        }));
+    history_.record(row_change_action(std::u16string(string_undo::insert), RowChange::inserted, table_,
+                                      session_.project(), row, entry, value));
     return row;
 }
 
@@ -60,22 +50,12 @@ bool StringTableEditing::delete_rows(std::span<const std::size_t> rows) {
         return false;
     }
 
-    StringTable& table = table_;
-    Session& session = session_;
     history_.open_group(std::u16string(string_undo::delete_rows));
     for (std::size_t row : ordered) {
         const std::int32_t value = table_.value_of(table_.entry(row));
         StringEntry entry = table_.remove_entry(row);
-        history_.record(std::make_unique<CallbackAction>(
-            std::u16string(string_undo::delete_row),
-            [&table, &session, row] {
-                table.remove_entry(row);
-                session.project().set_modified(table, true);
-            },
-            [&table, &session, row, entry, value] {
-                table.insert_entry(row, entry, value);
-                session.project().set_modified(table, true);
-            }));
+        history_.record(row_change_action(std::u16string(string_undo::delete_row), RowChange::removed, table_,
+                                          session_.project(), row, std::move(entry), value));
     }
     history_.close_group();
     modified();
@@ -154,7 +134,6 @@ Result<std::vector<std::size_t>> StringTableEditing::paste(std::span<const std::
     if (!rows) return Error{rows.error()};
 
     StringTable& table = table_;
-    Session& session = session_;
     std::vector<std::size_t> pasted;
     history_.open_group(std::u16string(string_undo::paste));
     for (const StringEntry& row : *rows) {
@@ -164,16 +143,8 @@ Result<std::vector<std::size_t>> StringTableEditing::paste(std::span<const std::
         const StringEntry entry{identifier.name, row.text};
         table_.insert_entry(position, entry, identifier.value);
         pasted.push_back(position);
-        history_.record(std::make_unique<CallbackAction>(
-            std::u16string(),
-            [&table, &session, position, entry, value = identifier.value] {
-                table.insert_entry(position, entry, value);
-                session.project().set_modified(table, true);
-            },
-            [&table, &session, position] {
-                table.remove_entry(position);
-                session.project().set_modified(table, true);
-            }));
+        history_.record(row_change_action(u"", RowChange::inserted, table_, session_.project(), position, entry,
+                                          identifier.value));
     }
     history_.close_group();
     if (!pasted.empty()) modified();
