@@ -1,0 +1,25 @@
+#pragma once
+// Compiled resource files (".res"): a sequence of records, each a header (sizes, type, name,
+// memory flags, language) and the resource's bytes, led by one empty 32-byte record.
+
+#include <filesystem>
+
+#include "base/result.h"
+
+namespace tavorin {
+
+class Session;
+
+// Reads every record into session.project() (which the caller has closed) through the import
+// dispatch. A bad leading record, a bad record header or truncated data ends the reading with
+// the message shown (captioned "Error"; suppressed while not interactive), logged as an error
+// and returned; the records read before it stay in the project. Resources that do not decode
+// are kept as raw data with a warning in the log.
+Status read_res_file(Session& session, const std::filesystem::path& path);
+
+// Writes the project as a compiled resource file, replacing the target only when the whole
+// file is written. The file error box offers Retry while the file cannot be written; an error
+// result means nothing was written (the message is shown and logged).
+Status write_res_file(Session& session, const std::filesystem::path& path);
+
+}  // namespace tavorin
