@@ -6,6 +6,7 @@
 #include <filesystem>
 
 #include "base/result.h"
+#include "formats/compiled_import.h"
 
 namespace tavorin {
 
@@ -17,7 +18,7 @@ class Session;
 // "Tavorin") and logged, and the project stays empty. A malformed module fails with
 // "Invalid PE file." (shown captioned "Error" and logged); resources read before the fault
 // stay in the project.
-Status read_pe_file(Session& session, const std::filesystem::path& path);
+Status read_pe_file(Session& session, const std::filesystem::path& path, const CompiledImportTables& tables);
 
 // Writes the project's resources into the module `target`, which is rebuilt from a backup
 // copy ("<target>.1", or the first free number) with its resource section replaced or

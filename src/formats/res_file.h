@@ -5,6 +5,7 @@
 #include <filesystem>
 
 #include "base/result.h"
+#include "formats/compiled_import.h"
 
 namespace tavorin {
 
@@ -15,7 +16,7 @@ class Session;
 // the message shown (captioned "Error"; suppressed while not interactive), logged as an error
 // and returned; the records read before it stay in the project. Resources that do not decode
 // are kept as raw data with a warning in the log.
-Status read_res_file(Session& session, const std::filesystem::path& path);
+Status read_res_file(Session& session, const std::filesystem::path& path, const CompiledImportTables& tables);
 
 // Writes the project as a compiled resource file, replacing the target only when the whole
 // file is written. The file error box offers Retry while the file cannot be written; an error

@@ -1,0 +1,81 @@
+#pragma once
+// The import dispatch shared by the .res reader and the PE reader: one compiled record (type,
+// name, language, bytes) becomes a project resource through the decoder of its kind. A kind
+// without a decoder, or bytes its decoder refuses, give a raw-data resource; a refusal also
+// logs "Invalid resource format. Type: %1, name: %2.".
+
+#include <cstdint>
+#include <map>
+#include <memory>
+#include <span>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "base/name_or_ordinal.h"
+#include "resources/image/group_directory.h"
+#include "resources/image/image_numbers.h"
+#include "script/virtual_key_names.h"
+
+namespace tavorin {
+
+class Resource;
+class Session;
+
+// What a compiled reading needs besides the session. The image counters outlive the reading:
+// every icon and cursor group made from it keeps numbering its new images with them.
+struct CompiledImportTables {
+    ImageNumbers& image_numbers;
+    const VirtualKeyNames& virtual_keys;
+};
+
+struct CompiledRecord {
+    NameOrOrdinal type;
+    NameOrOrdinal name;
+    std::uint16_t language = 0;
+    std::span<const std::uint8_t> data;
+};
+
+// One reading of a compiled file: the icon and cursor images wait here, by number, for the
+// group that lists them.
+class CompiledImport {
+public:
+    CompiledImport(Session& session, const CompiledImportTables& tables) : session_(session), tables_(tables) {}
+
+    // Sets the project's current language to the record's and adds what the record makes.
+    void import(const CompiledRecord& record);
+
+    // Ends the reading: images that no group listed become raw-data resources of their type,
+    // so that nothing read is lost.
+    void finish();
+
+private:
+    struct ReadImage {
+        CompiledRecord record;  // its data points into `bytes`
+        std::vector<std::uint8_t> bytes;
+        bool claimed = false;
+    };
+
+    void import_raw(const CompiledRecord& record);
+    // The kind's decoder; false when the record's bytes do not decode.
+    bool import_typed(const CompiledRecord& record);
+    bool import_image(const CompiledRecord& record, IconType type);
+    bool import_group(const CompiledRecord& record, IconType type);
+    // Registers the record's name for a resource of the kind and adds the resource; a name the
+    // language already uses for the kind drops the resource with a warning.
+    void add(std::unique_ptr<Resource> resource, const CompiledRecord& record);
+
+    Session& session_;
+    CompiledImportTables tables_;
+    IconImageMap icon_images_;
+    IconImageMap cursor_images_;
+    std::map<std::pair<IconType, std::uint16_t>, ReadImage> read_images_;
+};
+
+// The record's name as the project writes it: the string, or the ordinal in decimal.
+std::u16string record_name_text(const NameOrOrdinal& name);
+
+// "RT_DIALOG" for 5 and the other standard names; the decimal number for any other ordinal.
+std::u16string standard_type_name(std::uint16_t ordinal);
+
+}  // namespace tavorin

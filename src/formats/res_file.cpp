@@ -1,0 +1,112 @@
+#include "formats/res_file.h"
+
+#include <algorithm>
+#include <cstring>
+
+#include "app/session.h"
+#include "base/binary_reader.h"
+#include "base/file_io.h"
+#include "formats/compiled_items.h"
+#include "formats/compiled_record.h"
+
+namespace tavorin {
+
+namespace {
+
+// A failure of the reading: shown captioned "Error", logged, and returned.
+Status reading_failed(Session& session, std::u16string message) {
+    session.ask(message, session.text(str::error_caption), AskButtons::ok, AskIcon::error);
+    session.log().error(message);
+    return Error{std::move(message)};
+}
+
+struct RecordHeader {
+    NameOrOrdinal type;
+    NameOrOrdinal name;
+    std::uint16_t language = 0;
+};
+
+RecordHeader parse_record_header(std::span<const std::uint8_t> bytes) {
+    BinaryReader reader(bytes);
+    RecordHeader header;
+    header.type = reader.read_name_or_ordinal();
+    header.name = reader.read_name_or_ordinal();
+    reader.read_u32();  // DataVersion
+    reader.read_u16();  // MemoryFlags: every kind knows its own
+    header.language = reader.read_u16();
+    return header;
+}
+
+}  // namespace
+
+Status read_res_file(Session& session, const std::filesystem::path& path, const CompiledImportTables& tables) {
+    auto file = read_file_bytes(path);
+    if (!file) return reading_failed(session, file.error());
+    const std::span<const std::uint8_t> bytes = *file;
+
+    const auto empty = empty_res_record();
+    if (bytes.size() < empty.size() || !std::equal(empty.begin(), empty.end(), bytes.begin())) {
+        return reading_failed(session, session.text(str::bad_compiled_resource_header));
+    }
+
+    CompiledImport import(session, tables);
+    std::size_t offset = empty.size();
+    Status result = success();
+    while (bytes.size() - offset >= 8) {
+        BinaryReader sizes(bytes.subspan(offset, 8));
+        const std::uint32_t data_size = sizes.read_u32();
+        const std::uint32_t header_size = sizes.read_u32();
+        // A header smaller than its two size fields, or reaching past the file, cannot be read.
+        if (header_size < 8 || header_size > bytes.size() - offset) {
+            result = reading_failed(session, session.text(str::bad_compiled_resource_header));
+            break;
+        }
+        RecordHeader header;
+        try {
+            header = parse_record_header(bytes.subspan(offset + 8, header_size - 8));
+        } catch (const BinaryReadError&) {
+            result = reading_failed(session, session.text(str::bad_compiled_resource_header));
+            break;
+        }
+        offset += header_size;
+        const std::uint64_t padded_size = (std::uint64_t{data_size} + 3) / 4 * 4;
+        if (padded_size > bytes.size() - offset) {
+            result = reading_failed(session, session.text(str::resource_import_failed));
+            break;
+        }
+        import.import(CompiledRecord{header.type, header.name, header.language, bytes.subspan(offset, data_size)});
+        offset += static_cast<std::size_t>(padded_size);
+    }
+    import.finish();
+    return result;
+}
+
+Status write_res_file(Session& session, const std::filesystem::path& path) {
+    session.platform().show_status(session.text(str::status_exporting));
+    BinaryBuffer file;
+    file.write_bytes(empty_res_record());
+    {
+        const ResourceItemList items = build_item_list(session.project());
+        for (const ResourceItem* item : items.items()) {
+            auto data = item_data(*item);
+            if (!data) {
+                // The item is left out; the log says which and why.
+                session.log().error(record_name_text(item->name()) + u": " + data.error());
+                continue;
+            }
+            append_res_record(file, *item, *data);
+        }
+    }
+    for (;;) {
+        const Status written = write_file_atomically(path, file.bytes());
+        if (written) break;
+        if (session.ask(written.error(), AskButtons::retry_cancel, AskIcon::error) != Answer::retry) {
+            session.log().error(written.error());
+            return written;
+        }
+    }
+    session.platform().show_status(session.text(str::status_exportation_finished));
+    return success();
+}
+
+}  // namespace tavorin
