@@ -11,6 +11,7 @@
 #include "app/message_log.h"
 #include "app/string_ids.h"
 #include "app/ui_strings.h"
+#include "dialog/control_catalog.h"
 #include "model/custom_types.h"
 #include "model/languages.h"
 #include "model/project.h"
@@ -21,7 +22,7 @@ namespace tavorin {
 
 class Session {
 public:
-    explicit Session(Platform& platform) : platform_(platform), log_(platform) {}
+    explicit Session(Platform& platform) : platform_(platform), log_(platform) { add_config_section(control_catalog_); }
     Session(const Session&) = delete;
     Session& operator=(const Session&) = delete;
 
@@ -56,6 +57,10 @@ public:
         return languages_;
     }
 
+    // The control catalog with the configuration's overrides of its defaults.
+    ControlCatalog& control_catalog() { return control_catalog_; }
+    const ControlCatalog& control_catalog() const { return control_catalog_; }
+
     // False until the main window is about to exist, and throughout the conversion mode: then
     // every question is suppressed and answered with Answer::none.
     bool interactive() const { return interactive_; }
@@ -78,6 +83,7 @@ private:
     CustomTypes custom_types_;
     LanguageMacros language_macros_;
     LanguageList languages_;
+    ControlCatalog control_catalog_;
     Project project_{*this};
 };
 

@@ -1,0 +1,118 @@
+#include "dialog/control.h"
+
+#include "base/text.h"
+#include "dialog/style_tables.h"
+#include "dialog/window_styles.h"
+
+namespace tavorin {
+
+namespace {
+
+constexpr std::size_t keyword_width = 16;
+
+void write_rectangle(TextWriter& out, const DialogRect& rect) {
+    out.write(decimal(rect.x));
+    out.write(u", ");
+    out.write(decimal(rect.y));
+    out.write(u", ");
+    out.write(decimal(rect.width));
+    out.write(u", ");
+    out.write(decimal(rect.height));
+}
+
+}  // namespace
+
+std::u16string Control::style_list(bool control_statement, std::uint32_t implied_mask) const {
+    StyleWriter out(control_statement ? u"" : u", ");
+    // Every statement starts from WS_CHILD | WS_VISIBLE, so a clear bit must be said. (Also for
+    // a Custom Control, whose hexadecimal item alone could not take the bit away again.)
+    if ((style_ & ws::visible) == 0) out.negated(u"WS_VISIBLE");
+    if ((style_ & ws::child) == 0) out.negated(u"WS_CHILD");
+    if (kind() != ControlKind::custom) write_control_window_style_names(out, style_ & ~implied_mask);
+    write_negated_items(out, control_statement);
+    const std::uint32_t class_bits = kind() == ControlKind::custom ? style_ : style_ & ~ws::child_visible;
+    write_class_style_names(out, kind(), class_bits, ClassNameOptions{control_statement});
+    out.remainder(style_ & ~implied_mask & ~out.consumed());
+    if (control_statement) out.zero_if_empty();
+    return out.text();
+}
+
+namespace {
+
+std::u16string extended_style_list(ControlKind kind, std::uint32_t extended_style, std::u16string_view prefix) {
+    StyleWriter out(prefix);
+    if (kind == ControlKind::custom) {
+        out.name(extended_style, hex_style(extended_style));
+    } else {
+        write_extended_style_names(out, extended_style);
+    }
+    return out.text();
+}
+
+}  // namespace
+
+void Control::write_statement(TextWriter& out, const CatalogEntry& entry) const {
+    const std::uint32_t extended = extended_style_ & ~ws::ex_no_parent_notify;
+    const std::optional<ShortForm> form = entry.force_control_statement ? std::nullopt : short_form();
+    const auto write_caption = [&] {
+        if (caption_is_reference()) {
+            out.write(text_);
+        } else {
+            out.write_quoted(has_caption() ? std::u16string_view(text_) : std::u16string_view());
+        }
+    };
+
+    if (form) {
+        out.write_padded(form->keyword, keyword_width);
+        if (has_caption()) {
+            write_caption();
+            out.write(u", ");
+        }
+        out.write(identifier_);
+        out.write(u", ");
+        write_rectangle(out, rect_);
+        const std::u16string styles = style_list(false, form->implied_mask);
+        out.write(styles);
+        if (extended != 0) {
+            if (styles.empty()) out.write(u", 0");
+            out.write(extended_style_list(kind(), extended, u", "));
+        }
+        return;
+    }
+
+    out.write_padded(u"CONTROL", keyword_width);
+    write_caption();
+    out.write(u", ");
+    out.write(identifier_);
+    out.write(u", ");
+    out.write(symbolic_class());
+    out.write(u", ");
+    out.write(style_list(true, ws::child_visible));
+    out.write(u", ");
+    write_rectangle(out, rect_);
+    if (extended != 0) {
+        out.write(u", ");
+        const std::u16string names = extended_style_list(kind(), extended, {});
+        out.write(names.empty() ? std::u16string_view(u"0") : std::u16string_view(names));
+    }
+}
+
+ControlRecord Control::snapshot() const {
+    ControlRecord record;
+    record.kind = kind();
+    record.text = text_;
+    record.text_ordinal = text_ordinal_;
+    record.identifier = identifier_;
+    record.identifier_value = identifier_value_;
+    record.x = rect_.x;
+    record.y = rect_.y;
+    record.width = rect_.width;
+    record.height = rect_.height;
+    record.style = style_;
+    record.extended_style = extended_style_;
+    record.unique_key = unique_key_;
+    if (kind() == ControlKind::custom) record.class_name = std::u16string(window_class());
+    return record;
+}
+
+}  // namespace tavorin

@@ -1,0 +1,112 @@
+#pragma once
+// One control of a dialog. The 24 kinds are classes on this base (control_classes.h); what
+// they share lives here: identifier, caption, styles, rectangle in dialog units, the unique key
+// that undo records find the control by, and the statement the script writer writes for it.
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "base/text_writer.h"
+#include "dialog/control_catalog.h"
+#include "dialog/control_kind.h"
+#include "dialog/control_record.h"
+#include "dialog/control_traits.h"
+#include "dialog/dialog_rect.h"
+#include "dialog/style_writer.h"
+
+namespace tavorin {
+
+// A short statement: its keyword and the style bits the keyword implies (which the style list
+// leaves out).
+struct ShortForm {
+    std::u16string_view keyword;
+    std::uint32_t implied_mask = 0;
+};
+
+// Caption alignment of the button kinds: 0 none, 1 left/top, 2 right/bottom, 3 centre.
+enum class CaptionAlignment : std::uint8_t { none = 0, near = 1, far = 2, centre = 3 };
+
+class Control {
+public:
+    virtual ~Control() = default;
+    Control(const Control&) = delete;
+    Control& operator=(const Control&) = delete;
+
+    virtual ControlKind kind() const = 0;
+    const ControlTraits& traits() const { return control_traits(kind()); }
+
+    const std::u16string& identifier() const { return identifier_; }
+    std::int32_t identifier_value() const { return identifier_value_; }
+    const std::u16string& text() const { return text_; }
+    // The image (or caption) ordinal when the caption is a resource reference.
+    const std::optional<std::uint16_t>& text_ordinal() const { return text_ordinal_; }
+    bool caption_is_reference() const { return text_ordinal_.has_value(); }
+    std::uint32_t style() const { return style_; }
+    std::uint32_t extended_style() const { return extended_style_; }
+    const DialogRect& rect() const { return rect_; }
+    std::int32_t unique_key() const { return unique_key_; }
+    std::int32_t minimum_width() const { return traits().minimum_width; }
+    std::int32_t minimum_height() const { return traits().minimum_height; }
+
+    // Whether the kind shows its text (kinds without one write "" and store no caption).
+    virtual bool has_caption() const { return false; }
+    // The class as binary templates and windows know it; for a Custom Control the typed class.
+    virtual std::u16string_view window_class() const { return traits().window_class; }
+    // The class as CONTROL statements write it: a symbolic name, or a Custom Control's class
+    // in double quotes.
+    virtual std::u16string symbolic_class() const { return std::u16string(traits().symbolic_class); }
+    std::uint16_t atom() const { return traits().atom; }
+
+    // Button kinds: the caption's alignment, decoded from the style.
+    virtual std::optional<CaptionAlignment> horizontal_alignment() const { return std::nullopt; }
+    virtual std::optional<CaptionAlignment> vertical_alignment() const { return std::nullopt; }
+
+    // The short statement the control is written with, or none for the CONTROL form.
+    virtual std::optional<ShortForm> short_form() const { return std::nullopt; }
+
+    // The script statement (without line break), by the catalog entry's force-CONTROL flag.
+    void write_statement(TextWriter& out, const CatalogEntry& entry) const;
+    // The style list after the rectangle of a short statement (", " prefix), or the style of a
+    // CONTROL statement ("0" when empty).
+    std::u16string style_list(bool control_statement, std::uint32_t implied_mask) const;
+
+    // Whether a click without dragging sizes the control from its text.
+    bool sizes_from_text() const { return traits().sizes_from_text; }
+
+    ControlRecord snapshot() const;
+
+    // Changes made by the dialog's operations.
+    void set_style(std::uint32_t style, std::uint32_t extended_style) {
+        style_ = style;
+        extended_style_ = extended_style;
+    }
+    void set_rect(const DialogRect& rect) { rect_ = rect; }
+    void set_text(std::u16string text) { text_ = std::move(text); }
+    void set_text_ordinal(std::optional<std::uint16_t> ordinal) { text_ordinal_ = ordinal; }
+    void set_identifier(std::u16string name, std::int32_t value) {
+        identifier_ = std::move(name);
+        identifier_value_ = value;
+    }
+    void set_unique_key(std::int32_t key) { unique_key_ = key; }
+    virtual void set_class_name(std::u16string) {}
+
+protected:
+    Control() = default;
+
+    // The NOT items a kind writes before its names ("NOT WS_TABSTOP" after a push button).
+    virtual void write_negated_items(StyleWriter&, bool /*control_statement*/) const {}
+
+private:
+    std::u16string identifier_;
+    std::int32_t identifier_value_ = 0;
+    std::u16string text_;
+    std::optional<std::uint16_t> text_ordinal_;
+    std::uint32_t style_ = 0;
+    std::uint32_t extended_style_ = 0;
+    DialogRect rect_;
+    std::int32_t unique_key_ = 0;
+};
+
+}  // namespace tavorin

@@ -1,0 +1,40 @@
+#pragma once
+// The flat description of one control: what the script reader, the binary template reader, the
+// clipboard and the undo records hand to a dialog to create a control, and what a control gives
+// back as its snapshot.
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+#include "dialog/control_kind.h"
+
+namespace tavorin {
+
+struct ControlRecord {
+    ControlKind kind = ControlKind::undecided;
+    // The caption as stored (escapes as written); none for a statement without text.
+    std::optional<std::u16string> text;
+    // An image (or any caption) given by number: the template stores 0xFFFF and this ordinal,
+    // and the script writes `text` unquoted.
+    std::optional<std::uint16_t> text_ordinal;
+    // None for a control placed from the toolbox: it gets a new numbered identifier.
+    std::optional<std::u16string> identifier;
+    std::int32_t identifier_value = 0;
+    // Dialog units. A width and height below the kind's minimum ask for the default or natural
+    // size, centred on (x, y).
+    std::int32_t x = 0;
+    std::int32_t y = 0;
+    std::int32_t width = 0;
+    std::int32_t height = 0;
+    std::uint32_t style = 0;
+    std::uint32_t extended_style = 0;
+    // -1 draws a new one.
+    std::int32_t unique_key = -1;
+    // Custom Control only: the window class as written.
+    std::u16string class_name;
+
+    friend bool operator==(const ControlRecord&, const ControlRecord&) = default;
+};
+
+}  // namespace tavorin
