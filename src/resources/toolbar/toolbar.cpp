@@ -66,8 +66,8 @@ Status Toolbar::set_button_height(std::u16string_view text, const UiStrings& str
     return success();
 }
 
-void Toolbar::add_button(std::u16string_view id) {
-    symbols_.register_item_id(id, *this);
+void Toolbar::add_button(std::u16string_view id, std::optional<std::int32_t> value) {
+    symbols_.register_item_id(id, *this, value);
     items_.push_back(ToolbarItem{std::u16string(id)});
 }
 

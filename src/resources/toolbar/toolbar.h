@@ -11,6 +11,7 @@
 #include <cstdint>
 #include <filesystem>
 #include <map>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -47,8 +48,9 @@ public:
     Status set_button_height(std::u16string_view text, const UiStrings& strings);
 
     const std::vector<ToolbarItem>& items() const { return items_; }
-    // Appends a button with the identifier, which is registered for this toolbar.
-    void add_button(std::u16string_view id);
+    // Appends a button with the identifier, which is registered for this toolbar; a name new to
+    // the symbol table takes `value` when one is given (the value a script's macro has).
+    void add_button(std::u16string_view id, std::optional<std::int32_t> value = std::nullopt);
     void add_separator();
     // A button with a fresh identifier named from "IDR_COMMAND" (IDR_COMMAND1, ...), inserted
     // before `index` (the end appends).
