@@ -1,0 +1,66 @@
+#include "script/fix_ups.h"
+
+#include <algorithm>
+
+#include "app/session.h"
+#include "base/text.h"
+#include "formats/header_name.h"
+
+namespace tavorin {
+
+void rename_clashing_resources(Session& session, const std::vector<NameClash>& clashes) {
+    for (const NameClash& clash : clashes) {
+        Resource& resource = *clash.resource;
+        std::u16string name = session.symbols().new_resource_name(resource.name_text(), resource.kind(),
+                                                                  resource.language(), clash.old_value);
+        session.project().set_name(resource, std::move(name), false);
+    }
+}
+
+namespace {
+
+const Resource* find_menu(const Project& project, const MenuLinkRequest& request) {
+    for (const Resource* menu : project.resources_of_kind(kind::menu)) {
+        if (request.menu_number && *request.menu_number >= 1) {
+            if (!menu->identity().string_name && menu->identity().ordinal == *request.menu_number) return menu;
+        } else if (equals_ignore_case(menu->name_text(), request.menu_text)) {
+            return menu;
+        }
+    }
+    return nullptr;
+}
+
+}  // namespace
+
+void link_dialog_menus(Session& session, const std::vector<MenuLinkRequest>& requests) {
+    for (const MenuLinkRequest& request : requests) {
+        if (const Resource* menu = find_menu(session.project(), request)) {
+            if (request.set_menu_name) request.set_menu_name(menu->name_text());
+            continue;
+        }
+        if (request.set_menu_name) request.set_menu_name({});
+        const std::u16string& message = session.text(str::dialog_menu_not_found);
+        // Logged as well: without a window (the conversion mode) the question is not shown.
+        session.log().warning(message);
+        session.ask(message, AskButtons::ok, AskIcon::warning);
+    }
+}
+
+void remove_header_include(Project& project, std::u16string_view header_name) {
+    const std::u16string line = u"\"" + std::u16string(header_name) + u"\"";
+    auto& lines = project.include_lines();
+    lines.erase(std::remove_if(lines.begin(), lines.end(),
+                               [&](const std::u16string& include) { return equals_ignore_case(include, line); }),
+                lines.end());
+}
+
+void run_fix_ups(Session& session, const StatementLoop& loop, const std::filesystem::path& script) {
+    rename_clashing_resources(session, loop.clashes());
+    link_dialog_menus(session, loop.menu_links());
+    // Toolbars need no fix-up here: a toolbar finds its bitmap by its own name's value whenever
+    // it is asked (Toolbar::linked_bitmap), and the items read from the script stay as they are.
+    remove_header_include(session.project(),
+                          expand_header_name(session.config().header_name, script.u16string()));
+}
+
+}  // namespace tavorin

@@ -1,0 +1,58 @@
+#include "script/open_script.h"
+
+#include "base/file_io.h"
+#include "base/text.h"
+#include "script/fix_ups.h"
+#include "script/script_reader.h"
+#include "script/statement_reader.h"
+
+namespace tavorin {
+
+ReadStatus open_script(Session& session, ScriptTables& tables, ImageNumbers& image_numbers,
+                       const std::filesystem::path& path, bool* problems_added) {
+    MessageLog& log = session.log();
+    const int problems_before = log.problems();
+    Project& project = session.project();
+    project.reset_current_language();
+
+    StatementLoop loop(session, tables, image_numbers, path.parent_path());
+    ScriptReader reader(session, tables);
+    ReadStatus status = reader.read_script(path, [&loop](const ScriptFile& script) {
+        return loop.read_statements(script);
+    });
+
+    if (status) {
+        project.include_lines() = reader.include_lines();
+        run_fix_ups(session, loop, path);
+    } else {
+        ReadFailure failure = status.failure();
+        if (failure.file.empty()) failure.file = path;
+        if (!failure.stopped_by_user) log.error(error_report_text(session, failure));
+        // Nothing half-read stays behind for the caller.
+        project.clear();
+        status = ReadStatus(std::move(failure));
+    }
+    project.reset_current_language();
+    if (problems_added != nullptr) *problems_added = log.problems() != problems_before;
+    return status;
+}
+
+std::u16string error_report_text(const Session& session, const ReadFailure& failure) {
+    std::error_code error;
+    std::filesystem::path full = std::filesystem::absolute(failure.file, error);
+    if (error) full = failure.file;
+    std::u16string text = session.text(str::error_in_file);
+    text += u": ";
+    text += display_path(full);
+    text += u".\r\n";
+    text += session.text(str::line);
+    text += u' ';
+    text += decimal(failure.line);
+    if (!failure.message.empty()) {
+        text += u": ";
+        text += failure.message;
+    }
+    return text;
+}
+
+}  // namespace tavorin

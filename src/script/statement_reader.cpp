@@ -1,0 +1,250 @@
+#include "script/statement_reader.h"
+
+#include <string_view>
+
+#include "app/string_ids.h"
+#include "base/text.h"
+#include "model/custom_types.h"
+#include "resources/image/resource_file_path.h"
+#include "script/accelerator_statement.h"
+#include "script/char_class.h"
+#include "script/file_statement.h"
+#include "script/reader_messages.h"
+#include "script/string_table_statement.h"
+
+namespace tavorin {
+
+namespace {
+
+bool is_name_end(char16_t c) { return c == u' ' || c == u'\t' || c == u'\r' || c == u'\n' || c == 0; }
+
+std::u16string_view trimmed(std::u16string_view text) {
+    const auto first = text.find_first_not_of(u" \t\r\n");
+    if (first == std::u16string_view::npos) return {};
+    const auto last = text.find_last_not_of(u" \t\r\n");
+    return text.substr(first, last - first + 1);
+}
+
+}  // namespace
+
+StatementLoop::StatementLoop(Session& session, ScriptTables& tables, ImageNumbers& image_numbers,
+                             std::filesystem::path script_folder)
+    : session_(session), tables_(tables), image_numbers_(image_numbers), script_folder_(std::move(script_folder)) {}
+
+std::filesystem::path StatementLoop::resolve_file_name(std::u16string_view name) const {
+    return resolve_resource_path(name, script_folder_);
+}
+
+Error StatementLoop::fail(std::size_t pos, std::u16string message) {
+    own_failure_ = OwnFailure{pos, message};
+    return Error{std::move(message)};
+}
+
+// The error is the statement's own when fail() made it; anything else comes from the lexer.
+ReadFailure StatementLoop::failure(const std::u16string& message) const {
+    const bool own = own_failure_ && own_failure_->message == message;
+    const std::size_t pos = own ? own_failure_->position : lexer_->failure_position();
+    return ReadFailure{message, file_, lexer_->line_of(pos), false};
+}
+
+// Statements follow each other line by line: each starts on a line of its own after the end
+// of the previous one.
+ReadStatus StatementLoop::read_statements(const ScriptFile& script) {
+    Lexer lexer(script.output.text, tables_.macros, session_.strings(), &script.output.positions, ReaderMode::parsing);
+    file_ = script.path;
+    lexer_ = &lexer;
+    script_positions_ = &script.output.positions;
+    ReadStatus status;
+    std::size_t pos = 0;
+    for (;;) {
+        pos = lexer.skip_blanks(lexer.skip_to_line_end(pos));
+        if (lexer.at_end(pos)) break;
+        own_failure_.reset();
+        auto next = read_statement(pos);
+        if (!next) {
+            status = failure(next.error());
+            break;
+        }
+        pos = *next;
+    }
+    started_.reset();
+    lexer_ = nullptr;
+    script_positions_ = nullptr;
+    return status;
+}
+
+Result<std::size_t> StatementLoop::read_language_statements(std::size_t pos) {
+    while (const auto after = lexer_->keyword(pos, u"LANGUAGE")) {
+        auto primary = lexer_->expression(*after);
+        if (!primary) return Error{primary.error()};
+        auto comma = lexer_->expect(primary->end, u',');
+        if (!comma) return Error{comma.error()};
+        auto sub = lexer_->expression(*comma);
+        if (!sub) return Error{sub.error()};
+        const auto language = static_cast<std::uint16_t>((sub->value.value << 10) | primary->value.value);
+        session_.project().set_current_language(language);
+        pos = sub->end;
+    }
+    return pos;
+}
+
+Result<std::size_t> StatementLoop::read_statement(std::size_t pos) {
+    header_ = ResourceHeader{};
+    extended_ = false;
+    started_.reset();
+
+    auto after_languages = read_language_statements(pos);
+    if (!after_languages) return after_languages;
+    pos = lexer_->skip_blanks(*after_languages);
+    if (lexer_->at_end(pos)) return pos;
+
+    if (const auto after = lexer_->keyword(pos, u"STRINGTABLE")) return read_string_table(*this, *after);
+
+    auto after_name = read_header(pos);
+    if (!after_name) return after_name;
+    auto end = read_typed_statement(*after_name);
+    if (!end) {
+        started_.reset();
+        return end;
+    }
+    finish_resource();
+    return end;
+}
+
+// NAME: a number followed by white space is a numeric name, which takes back the name of the
+// macro it was expanded from; anything else up to the next white space is a string name.
+Result<std::size_t> StatementLoop::read_header(std::size_t pos) {
+    const std::u16string_view text = lexer_->text();
+    const std::size_t start = lexer_->skip_blanks(pos);
+    header_.position = start;
+
+    if (const auto number = lexer_->number(start); number && is_name_end(lexer_->at(number->end))) {
+        const std::u16string_view digits = text.substr(start, number->end - start);
+        header_.name = digits;
+        header_.wanted_value = static_cast<std::uint16_t>(number->value);
+        if (const auto mention = script_positions_ ? script_positions_->mention_at(start) : std::nullopt) {
+            const std::u16string* value = tables_.macros.value(mention->name);
+            if (value != nullptr && trimmed(*value) == digits) header_.name = mention->name;
+        }
+        return number->end;
+    }
+
+    std::size_t end = start;
+    while (!is_name_end(lexer_->at(end))) {
+        const char16_t c = text[end];
+        if (c == u'@' || c == u'`') return fail(end, character_unexpected(session_.strings(), c));
+        ++end;
+    }
+    header_.name = text.substr(start, end - start);
+    header_.string_name = true;
+    return end;
+}
+
+Result<std::size_t> StatementLoop::read_typed_statement(std::size_t pos) {
+    Lexer& lexer = *lexer_;
+    if (const auto after = lexer.keyword(pos, u"DLGINIT")) return read_dlginit(*after);
+    if (const auto after = lexer.keyword(pos, u"TOOLBAR")) return read_toolbar(*this, *after);
+    if (const auto after = lexer.keyword(pos, u"ACCELERATORS")) return read_accelerators(*this, *after);
+    if (const auto after = lexer.keyword(pos, u"DIALOG")) return read_dialog(*this, *after);
+    if (const auto after = lexer.keyword(pos, u"DIALOGEX")) {
+        extended_ = true;
+        return read_dialog(*this, *after);
+    }
+    if (const auto after = lexer.keyword(pos, u"MENUEX")) {
+        extended_ = true;
+        return read_menu(*this, *after);
+    }
+    if (const auto after = lexer.keyword(pos, u"MENU")) return read_menu(*this, *after);
+    if (const auto after = lexer.keyword(pos, u"BITMAP")) return read_file_statement(*this, *after, kind::bitmap);
+    if (const auto after = lexer.keyword(pos, u"ICON")) return read_file_statement(*this, *after, kind::icon);
+    if (const auto after = lexer.keyword(pos, u"CURSOR")) return read_file_statement(*this, *after, kind::cursor);
+    if (const auto after = lexer.keyword(pos, u"RT_MANIFEST")) {
+        return read_file_statement(*this, *after, kind::manifest);
+    }
+    if (const auto after = lexer.keyword(pos, u"HTML")) return read_file_statement(*this, *after, kind::html);
+    if (const auto after = lexer.keyword(pos, u"VERSIONINFO")) return read_version_information(*this, *after);
+
+    // A custom type: a number (23 and 24 are the HTML and manifest types) or a word.
+    const std::u16string_view text = lexer.text();
+    const std::size_t start = lexer.skip_blanks(pos);
+    if (const auto number = lexer.number(start); number && is_name_end(lexer.at(number->end))) {
+        const auto type = static_cast<std::uint16_t>(number->value);
+        if (type == resource_type::html) return read_file_statement(*this, number->end, kind::html);
+        if (type == resource_type::manifest) return read_file_statement(*this, number->end, kind::manifest);
+        return read_file_statement(*this, number->end, numeric_custom_kind(type));
+    }
+    std::size_t end = start;
+    while (!is_name_end(lexer.at(end))) {
+        const char16_t c = text[end];
+        if (c == u'@' || c == u'`') return fail(end, character_unexpected(session_.strings(), c));
+        ++end;
+    }
+    // Reported on the line of the name rather than wherever the next word is.
+    if (end == start) return fail(pos, session_.text(str::control_id_expected));
+    const std::u16string type_name(text.substr(start, end - start));
+    return read_file_statement(*this, end, session_.custom_types().kind_for(type_name), type_name);
+}
+
+// NAME DLGINIT [LANGUAGE ...] BEGIN ... END: the initial data of dialog controls is not kept.
+// Whole lines are skipped up to one that starts with END or "}".
+Result<std::size_t> StatementLoop::read_dlginit(std::size_t pos) {
+    auto after_languages = read_language_statements(pos);
+    if (!after_languages) return after_languages;
+    auto after_begin = lexer_->begin(*after_languages);
+    if (!after_begin) return after_begin;
+
+    const std::u16string_view text = lexer_->text();
+    pos = lexer_->skip_line(*after_begin);
+    while (!lexer_->at_end(pos)) {
+        std::size_t first = pos;
+        while (lexer_->at(first) == u' ' || lexer_->at(first) == u'\t') ++first;
+        if (lexer_->at(first) == u'}') return first + 1;
+        if (text.size() - first >= 3 && equals_ignore_case(text.substr(first, 3), u"END") &&
+            !is_letter_or_digit(lexer_->at(first + 3))) {
+            return first + 3;
+        }
+        pos = lexer_->skip_line(pos);
+    }
+    return fail(pos, session_.text(str::end_expected));
+}
+
+void StatementLoop::start(std::unique_ptr<Resource> resource) {
+    const std::uint16_t language = this->language();
+    ResourceIdentity& identity = resource->identity();
+    identity.language = language;
+    identity.string_name = header_.string_name;
+    started_old_value_.reset();
+
+    SymbolTable& symbols = session_.symbols();
+    auto registered = symbols.register_resource_name(header_.name, identity.kind, header_.string_name,
+                                                     header_.wanted_value, language);
+    started_name_taken_ = !registered;
+    if (registered) {
+        identity.name = std::move(*registered);
+    } else {
+        // Created anyway under the name it asked for, and renamed after the last statement.
+        identity.name = header_.name;
+        if (header_.wanted_value) {
+            started_old_value_ = header_.wanted_value;
+        } else if (const Symbol* symbol = symbols.find(header_.name); symbol && !symbol->string_name) {
+            started_old_value_ = symbol->value;
+        }
+    }
+    started_ = std::move(resource);
+}
+
+void StatementLoop::finish_resource() {
+    if (!started_) return;
+    const ResourceKind started_kind = started_->kind();
+    const std::u16string name = started_->name_text();
+    const std::uint16_t language = started_->language();
+    Resource* added = session_.project().add_resource(std::move(started_));
+    if (added == nullptr) {
+        // Refused (a second manifest): the name it registered goes with it.
+        if (!started_name_taken_) session_.symbols().release_resource_name(name, started_kind, language);
+        return;
+    }
+    if (started_name_taken_) clashes_.push_back(NameClash{added, started_old_value_});
+}
+
+}  // namespace tavorin

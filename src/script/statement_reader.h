@@ -1,0 +1,101 @@
+#pragma once
+// The statement loop: `read statements` over the preprocessed text of each script file of one
+// reading. It reads LANGUAGE statements and resource headers, reads string tables, accelerator
+// tables, file-based resources and DLGINIT itself, and hands dialogs, menus, version
+// information and toolbars to their hooks (statement_hooks.h). What the fix-ups need after the
+// last statement (clashing names, menu links) is collected across all files of the reading.
+
+#include <cstddef>
+#include <cstdint>
+#include <filesystem>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "app/session.h"
+#include "resources/image/image_numbers.h"
+#include "script/lexer.h"
+#include "script/read_status.h"
+#include "script/script_reader.h"
+#include "script/script_tables.h"
+#include "script/statement_hooks.h"
+
+namespace tavorin {
+
+// A resource created under a name that was taken; it is renamed after the last statement.
+struct NameClash {
+    Resource* resource = nullptr;
+    std::optional<std::int32_t> old_value;
+};
+
+class StatementLoop final : public StatementContext {
+public:
+    // `script_folder` is the folder of the opened script. The tables and the image numbers must
+    // outlive the resources read (icon and cursor groups number their images through them).
+    StatementLoop(Session& session, ScriptTables& tables, ImageNumbers& image_numbers,
+                  std::filesystem::path script_folder);
+
+    // `read statements` for one script file.
+    ReadStatus read_statements(const ScriptFile& script);
+
+    const std::vector<NameClash>& clashes() const { return clashes_; }
+    const std::vector<MenuLinkRequest>& menu_links() const { return menu_links_; }
+
+    // StatementContext.
+    Session& session() override { return session_; }
+    Lexer& lexer() override { return *lexer_; }
+    const std::filesystem::path& file() const override { return file_; }
+    const std::filesystem::path& script_folder() const override { return script_folder_; }
+    std::filesystem::path resolve_file_name(std::u16string_view name) const override;
+    const ResourceHeader& header() const override { return header_; }
+    bool extended() const override { return extended_; }
+    std::uint16_t language() const override { return session_.project().current_language(); }
+    Result<std::size_t> read_language_statements(std::size_t pos) override;
+    void request_menu_link(MenuLinkRequest request) override { menu_links_.push_back(std::move(request)); }
+    Error fail(std::size_t pos, std::u16string message) override;
+
+    // For the statements read here.
+    const VirtualKeyNames& virtual_keys() const { return tables_.virtual_keys; }
+    const MacroTable& macros() const { return tables_.macros; }
+    ImageNumbers& image_numbers() { return image_numbers_; }
+
+protected:
+    void start(std::unique_ptr<Resource> resource) override;
+
+private:
+    Result<std::size_t> read_statement(std::size_t pos);
+    Result<std::size_t> read_header(std::size_t pos);
+    Result<std::size_t> read_typed_statement(std::size_t pos);
+    Result<std::size_t> read_dlginit(std::size_t pos);
+    // Adds the started resource, if any, to the project.
+    void finish_resource();
+    ReadFailure failure(const std::u16string& message) const;
+
+    Session& session_;
+    ScriptTables& tables_;
+    ImageNumbers& image_numbers_;
+    std::filesystem::path script_folder_;
+
+    // The file being read and its lexer.
+    std::filesystem::path file_;
+    Lexer* lexer_ = nullptr;
+    const PositionMap* script_positions_ = nullptr;
+    struct OwnFailure {
+        std::size_t position = 0;
+        std::u16string message;
+    };
+    std::optional<OwnFailure> own_failure_;
+
+    // The statement being read.
+    ResourceHeader header_;
+    bool extended_ = false;
+    std::unique_ptr<Resource> started_;
+    bool started_name_taken_ = false;
+    std::optional<std::int32_t> started_old_value_;
+
+    std::vector<NameClash> clashes_;
+    std::vector<MenuLinkRequest> menu_links_;
+};
+
+}  // namespace tavorin
