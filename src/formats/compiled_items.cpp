@@ -20,18 +20,18 @@ int compare_texts(std::u16string_view a, std::u16string_view b) {
     return a.size() < b.size() ? -1 : 1;
 }
 
-int compare_names(const NameOrOrdinal& a, const NameOrOrdinal& b) {
+}  // namespace
+
+int compare_item_names(const NameOrOrdinal& a, const NameOrOrdinal& b) {
     if (a.is_text != b.is_text) return a.is_text ? -1 : 1;
     if (a.is_text) return compare_texts(a.text, b.text);
     if (a.ordinal == b.ordinal) return 0;
     return a.ordinal < b.ordinal ? -1 : 1;
 }
 
-}  // namespace
-
 bool item_before(const ResourceItem& a, const ResourceItem& b) {
-    if (const int by_type = compare_names(a.type(), b.type()); by_type != 0) return by_type < 0;
-    if (const int by_name = compare_names(a.name(), b.name()); by_name != 0) return by_name < 0;
+    if (const int by_type = compare_item_names(a.type(), b.type()); by_type != 0) return by_type < 0;
+    if (const int by_name = compare_item_names(a.name(), b.name()); by_name != 0) return by_name < 0;
     return a.language() < b.language();
 }
 
