@@ -6,11 +6,17 @@
 #include "app/session.h"
 #include "base/binary_reader.h"
 #include "base/text.h"
+#include "dialog/dialog.h"
+#include "dialog/dialog_template.h"
 #include "resources/accelerator/accelerator_binary.h"
 #include "resources/image/bitmap_resource.h"
 #include "resources/image/icon_group.h"
+#include "resources/menu/menu.h"
+#include "resources/menu/menu_template.h"
 #include "resources/rawdata/raw_data_resource.h"
 #include "resources/stringtable/string_block.h"
+#include "resources/version/version_block.h"
+#include "resources/version/version_info.h"
 
 namespace tavorin {
 
@@ -70,12 +76,10 @@ bool CompiledImport::import_typed(const CompiledRecord& record) {
         case resource_type::icon: return import_image(record, IconType::icon);
         case resource_type::group_cursor: return import_group(record, IconType::cursor);
         case resource_type::group_icon: return import_group(record, IconType::icon);
-        case resource_type::bitmap: {
-            auto bitmap = BitmapResource::decode(record.data);
-            if (!bitmap) return false;
-            add(std::move(*bitmap), record);
-            return true;
-        }
+        case resource_type::bitmap: return add_decoded(BitmapResource::decode(record.data), record);
+        case resource_type::menu: return add_decoded(decode_menu_template(record.data, session_.symbols()), record);
+        case resource_type::dialog: return add_decoded(decode_dialog_template(record.data, session_), record);
+        case resource_type::version: return add_decoded(decode_version_info(record.data), record);
         case resource_type::string: {
             if (record.name.is_text) return false;
             return read_string_block(session_, record.data, record.name.ordinal, record.language).ok();

@@ -13,13 +13,14 @@
 #include <vector>
 
 #include "base/name_or_ordinal.h"
+#include "base/result.h"
+#include "model/resource.h"
 #include "resources/image/group_directory.h"
 #include "resources/image/image_numbers.h"
 #include "script/virtual_key_names.h"
 
 namespace tavorin {
 
-class Resource;
 class Session;
 
 // What a compiled reading needs besides the session. The image counters outlive the reading:
@@ -64,6 +65,12 @@ private:
     // Registers the record's name for a resource of the kind and adds the resource; a name the
     // language already uses for the kind drops the resource with a warning.
     void add(std::unique_ptr<Resource> resource, const CompiledRecord& record);
+    template <typename Kind>
+    bool add_decoded(Result<std::unique_ptr<Kind>> decoded, const CompiledRecord& record) {
+        if (!decoded) return false;
+        add(std::move(*decoded), record);
+        return true;
+    }
 
     Session& session_;
     CompiledImportTables tables_;
