@@ -1,0 +1,178 @@
+#include "resources/menu/menu_editing.h"
+
+#include <gtest/gtest.h>
+
+#include "app/session.h"
+#include "base/text.h"
+#include "platform/scripted_platform.h"
+#include "resources/menu/menu_fixtures.h"
+
+namespace tavorin {
+namespace {
+
+using namespace testing;
+
+class MenuEditingTest : public ::testing::Test {
+protected:
+    MenuEditingTest() { session.set_interactive(true); }
+
+    // File (Open, Save) and Edit (Copy), typed in as the user does.
+    void type_menu() {
+        ASSERT_TRUE(editing.type_into_placeholder({0}, u"&File"));
+        ASSERT_TRUE(editing.type_into_placeholder({0, 0}, u"Open\\tCtrl+O"));
+        ASSERT_TRUE(editing.type_into_placeholder({0, 1}, u"Save"));
+        ASSERT_TRUE(editing.type_into_placeholder({1}, u"Edit"));
+        ASSERT_TRUE(editing.type_into_placeholder({1, 0}, u"Copy"));
+    }
+    std::int32_t value(const MenuPath& path) { return menu.value_of(menu.item(path)); }
+
+    ScriptedPlatform platform;
+    Session session{platform};
+    Menu& menu = add_new_menu(session);
+    UndoHistory history{platform};
+    MenuEditing editing{menu, session, history};
+};
+
+TEST_F(MenuEditingTest, NewMenuIsNamedFromIdrMenuInTheConfiguredForm) {
+    EXPECT_EQ(menu.name_text(), u"IDR_MENU1");
+    EXPECT_FALSE(menu.extended());
+    EXPECT_TRUE(menu.items().empty());
+    session.config().menu_ex = true;
+    EXPECT_TRUE(add_new_menu(session).extended());
+}
+
+TEST_F(MenuEditingTest, TypedItemsBecomePopupsAtTheTopAndNamedCommandsBelow) {
+    type_menu();
+    EXPECT_TRUE(menu.item({0}).is_popup());
+    EXPECT_EQ(menu.item({0}).identifier, u"");
+    EXPECT_EQ(menu.item({0, 0}).text, u"Open");
+    EXPECT_EQ(menu.item({0, 0}).shortcut, u"Ctrl+O");
+    EXPECT_EQ(menu.item({0, 0}).identifier, u"IDM_OPEN1");
+    EXPECT_EQ(value({0, 0}), 40000);
+    EXPECT_EQ(menu.item({0, 1}).identifier, u"IDM_SAVE1");
+    EXPECT_EQ(value({0, 1}), 40001);
+    EXPECT_EQ(menu.item({1, 0}).identifier, u"IDM_COPY1");
+    EXPECT_TRUE(menu.identity().modified);
+    EXPECT_EQ(history.undo_names().front(), u"Insert Item");
+
+    // Only a placeholder takes typing, and only text makes an item.
+    EXPECT_FALSE(editing.type_into_placeholder({0, 0}, u"X"));
+    EXPECT_FALSE(editing.type_into_placeholder({0, 5}, u"X"));
+    EXPECT_FALSE(editing.type_into_placeholder({2}, u""));
+
+    EXPECT_EQ(menu_identifier_base(u"&Save as..."), u"IDM__SAVE_AS___");
+    const std::u16string long_text(300, u'x');
+    ASSERT_TRUE(editing.type_into_placeholder({2}, long_text));
+    EXPECT_EQ(menu.item({2}).text.size(), max_menu_caption_length);
+}
+
+TEST_F(MenuEditingTest, DeleteAndUndoBringBackTheItemWithItsIdentifiers) {
+    type_menu();
+    const MenuItem file = menu.item({0});
+    EXPECT_FALSE(editing.delete_item({0, 2}));  // the placeholder
+    ASSERT_TRUE(editing.delete_item({0}));
+    EXPECT_EQ(menu.items().size(), 1u);
+    EXPECT_FALSE(session.symbols().has_symbol(u"IDM_OPEN1"));
+    EXPECT_EQ(history.undo_names().front(), u"Delete Item");
+    history.undo();
+    EXPECT_EQ(menu.item({0}), file);
+    EXPECT_EQ(value({0, 1}), 40001);
+    history.redo();
+    EXPECT_EQ(menu.item({0}).text, u"Edit");
+}
+
+TEST_F(MenuEditingTest, MoveItemBetweenListsAndBack) {
+    type_menu();
+    EXPECT_FALSE(editing.move_item({0}, {0, 1}));  // into itself
+    EXPECT_FALSE(editing.move_item({0, 0}, {1, 5}));
+    ASSERT_TRUE(editing.move_item({0, 0}, {1, 1}));
+    EXPECT_EQ(menu.item({1, 1}).text, u"Open");
+    EXPECT_EQ(value({1, 1}), 40000);
+    EXPECT_EQ(menu.item({0, 0}).text, u"Save");
+    EXPECT_EQ(history.undo_names().front(), u"Move Item");
+    history.undo();
+    EXPECT_EQ(menu.item({0, 0}).text, u"Open");
+    EXPECT_EQ(menu.item({1}).submenu.size(), 1u);
+}
+
+TEST_F(MenuEditingTest, PopupOffNamesTheItemAfterItsPopupAndUndoRestoresTheSubmenu) {
+    type_menu();
+    ASSERT_TRUE(editing.type_into_placeholder({0, 2}, u"Recent"));
+    editing.set_popup({0, 2}, true);
+    EXPECT_TRUE(menu.item({0, 2}).is_popup());
+    EXPECT_EQ(menu.item({0, 2}).identifier, u"");
+    EXPECT_FALSE(session.symbols().has_symbol(u"IDM_RECENT1"));
+    EXPECT_EQ(history.undo_names().front(), u"Add Popup");
+
+    const MenuItem edit = menu.item({1});
+    editing.set_popup({1}, false);
+    EXPECT_EQ(menu.item({1}).identifier, u"IDM_EDIT1");
+    EXPECT_TRUE(menu.item({1}).submenu.empty());
+    EXPECT_FALSE(session.symbols().has_symbol(u"IDM_COPY1"));
+    editing.set_popup({0, 2}, false);
+    EXPECT_EQ(menu.item({0, 2}).identifier, u"IDM__FILE_RECENT1");
+    EXPECT_EQ(history.undo_names().front(), u"Remove Popup");
+
+    history.undo(2);
+    EXPECT_EQ(menu.item({1}), edit);
+    EXPECT_EQ(value({1, 0}), 40002);
+    EXPECT_FALSE(session.symbols().has_symbol(u"IDM_EDIT1"));
+}
+
+TEST_F(MenuEditingTest, TextAndIdentifierChangesAreValidatedAndUndoable) {
+    type_menu();
+    editing.set_text({0, 0}, u"Load\tCtrl+L");
+    EXPECT_EQ(menu.item({0, 0}).text, u"Load");
+    EXPECT_EQ(menu.item({0, 0}).shortcut, u"Ctrl+L");
+    EXPECT_EQ(history.undo_names().front(), u"Set Item Text");
+
+    EXPECT_FALSE(editing.set_identifier({0, 0}, u"two words"));
+    ASSERT_EQ(platform.questions.size(), 1u);
+    EXPECT_EQ(platform.questions[0].text, u"Invalid ID.");
+    EXPECT_EQ(platform.questions[0].caption, u"Error");
+    ASSERT_TRUE(editing.set_identifier({0, 0}, u"ID_FILE_LOAD"));
+    EXPECT_EQ(menu.item({0, 0}).identifier, u"ID_FILE_LOAD");
+    EXPECT_FALSE(session.symbols().has_symbol(u"IDM_OPEN1"));
+    EXPECT_EQ(history.undo_names().front(), u"Set Item ID");
+
+    history.undo(2);
+    EXPECT_EQ(menu.item({0, 0}).text, u"Open");
+    EXPECT_EQ(menu.item({0, 0}).identifier, u"IDM_OPEN1");
+    EXPECT_EQ(value({0, 0}), 40000);
+    EXPECT_FALSE(session.symbols().has_symbol(u"ID_FILE_LOAD"));
+}
+
+TEST_F(MenuEditingTest, FlagChangesCarryTheirLabelsAndDefaultSwitchesToTheExtendedForm) {
+    type_menu();
+    struct Case {
+        void (MenuEditing::*set)(const MenuPath&, bool);
+        std::uint32_t flag;
+        std::u16string_view label;
+    };
+    const Case cases[] = {
+        {&MenuEditing::set_checked, menu_flag::checked, u"Check Menu Item"},
+        {&MenuEditing::set_inactive, menu_flag::inactive, u"Enable Menu Item"},
+        {&MenuEditing::set_grayed, menu_flag::grayed, u"Gray Menu Item"},
+        {&MenuEditing::set_help, menu_flag::help, u"Set Menu Item Help"},
+        {&MenuEditing::set_owner_draw, menu_flag::owner_draw, u"Set Menu Item Ownerdraw"},
+        {&MenuEditing::set_default, menu_flag::default_item, u"Set Menu Item Default"},
+    };
+    for (const Case& c : cases) {
+        menu.set_extended(false);
+        (editing.*c.set)({0, 1}, true);
+        EXPECT_TRUE(menu.item({0, 1}).has(c.flag)) << text_to_utf8(c.label);
+        EXPECT_EQ(history.undo_names().front(), c.label);
+        const bool switches = c.flag == menu_flag::default_item || c.flag == menu_flag::owner_draw;
+        EXPECT_EQ(menu.extended(), switches) << text_to_utf8(c.label);
+        history.undo();
+        EXPECT_FALSE(menu.item({0, 1}).has(c.flag));
+        EXPECT_FALSE(menu.extended());
+        EXPECT_EQ(value({0, 1}), 40001);
+    }
+    editing.set_break({1}, MenuBreak::bar);
+    EXPECT_EQ(menu.item({1}).break_kind(), MenuBreak::bar);
+    EXPECT_EQ(history.undo_names().front(), u"Set Menu Break");
+}
+
+}  // namespace
+}  // namespace tavorin
