@@ -186,7 +186,7 @@ private:
                 ++pos;
                 continue;
             }
-            if (c == u'\n' || c == 0 || (c == u'\\' && lexer_.at(pos + 1) == u'\n') || lexer_.at_end(pos)) return pos;
+            if (c == u'\n' || lexer_.at_end(pos)) return pos;
             const auto option = read_option(pos, item);
             if (!option) return context_.fail(pos, context_.session().text(str::menu_option_expected));
             pos = *option;

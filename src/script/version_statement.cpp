@@ -45,14 +45,9 @@ public:
             if (!block) return block_expected(pos);
             auto name = lexer_.quoted_text(*block);
             if (!name) return Error{name.error()};
-            Result<std::size_t> read_block = Error{};
-            if (name->value == u"StringFileInfo") {
-                read_block = read_string_file_info(name->end);
-            } else if (name->value == u"VarFileInfo") {
-                read_block = skip_var_file_info(name->end);
-            } else {
-                return block_expected(pos);
-            }
+            const bool strings = name->value == u"StringFileInfo";
+            if (!strings && name->value != u"VarFileInfo") return block_expected(pos);
+            auto read_block = strings ? read_string_file_info(name->end) : skip_var_file_info(name->end);
             if (!read_block) return read_block;
             pos = *read_block;
         }
