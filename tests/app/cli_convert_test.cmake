@@ -1,4 +1,8 @@
-# Runs the command-line program on a file kind it cannot convert and checks that it fails loudly.
+# Runs the command-line program's conversion mode: a kind it cannot convert fails loudly, a
+# script is read and written back with its header, and a script with an error fails with the
+# error report on stderr.
+
+# A file kind that cannot be converted.
 execute_process(COMMAND ${TAVORIN} -convert notes.txt out.rc
                 RESULT_VARIABLE exit_code ERROR_VARIABLE errors OUTPUT_VARIABLE output)
 if(exit_code EQUAL 0)
@@ -8,3 +12,57 @@ string(FIND "${errors}" "notes.txt: The file type is not supported." position)
 if(position EQUAL -1)
   message(FATAL_ERROR "unexpected stderr: ${errors}")
 endif()
+
+# A script converted to a script in another folder.
+set(work "${CMAKE_CURRENT_BINARY_DIR}/cli_convert_work")
+file(REMOVE_RECURSE "${work}")
+file(MAKE_DIRECTORY "${work}/in" "${work}/out")
+file(WRITE "${work}/in/resource.h" "#define IDS_HELLO 101\n#define IDB_LOGO 102\n")
+file(WRITE "${work}/in/logo.bmp" "BM")
+file(WRITE "${work}/in/app.rc"
+     "#include \"resource.h\"\nSTRINGTABLE\nBEGIN\n    IDS_HELLO \"Hello\"\nEND\nIDB_LOGO BITMAP \"logo.bmp\"\n")
+execute_process(COMMAND ${TAVORIN} -convert app.rc ../out/app.rc WORKING_DIRECTORY "${work}/in"
+                RESULT_VARIABLE exit_code ERROR_VARIABLE errors OUTPUT_VARIABLE output)
+if(NOT exit_code EQUAL 0)
+  message(FATAL_ERROR "converting a script exited with ${exit_code}: ${errors}")
+endif()
+file(READ "${work}/out/app.rc" script)
+foreach(expected "#include \"resource.h\"" "IDS_HELLO" "\"Hello\"" "IDB_LOGO" "BITMAP" "\"logo.bmp\"")
+  string(FIND "${script}" "${expected}" position)
+  if(position EQUAL -1)
+    message(FATAL_ERROR "the written script lacks ${expected}:\n${script}")
+  endif()
+endforeach()
+file(READ "${work}/out/resource.h" header)
+foreach(expected "IDS_HELLO" "101" "IDB_LOGO" "102")
+  string(FIND "${header}" "${expected}" position)
+  if(position EQUAL -1)
+    message(FATAL_ERROR "the written header lacks ${expected}:\n${header}")
+  endif()
+endforeach()
+if(NOT EXISTS "${work}/out/logo.bmp")
+  message(FATAL_ERROR "the bitmap the script names was not copied beside the written script")
+endif()
+
+# A script with an error.
+file(WRITE "${work}/in/broken.rc" "1 BITMAP \"logo.bmp\"\n2 BITMAP logo.bmp\n")
+execute_process(COMMAND ${TAVORIN} -convert broken.rc ../out/broken.rc WORKING_DIRECTORY "${work}/in"
+                RESULT_VARIABLE exit_code ERROR_VARIABLE errors OUTPUT_VARIABLE output)
+if(exit_code EQUAL 0)
+  message(FATAL_ERROR "converting a broken script exited with 0")
+endif()
+string(FIND "${errors}" "broken.rc., Line 2: Character string expected." position)
+if(position EQUAL -1)
+  message(FATAL_ERROR "unexpected stderr for a broken script: ${errors}")
+endif()
+if(EXISTS "${work}/out/broken.rc")
+  message(FATAL_ERROR "a broken script was written")
+endif()
+
+# A script that does not exist.
+execute_process(COMMAND ${TAVORIN} -convert missing.rc ../out/missing.rc WORKING_DIRECTORY "${work}/in"
+                RESULT_VARIABLE exit_code ERROR_VARIABLE errors OUTPUT_VARIABLE output)
+if(exit_code EQUAL 0 OR errors STREQUAL "")
+  message(FATAL_ERROR "converting a missing script: exit ${exit_code}, stderr: ${errors}")
+endif()
+file(REMOVE_RECURSE "${work}")

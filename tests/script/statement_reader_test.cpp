@@ -1,0 +1,225 @@
+// The statement loop: resource headers, LANGUAGE, string tables, accelerators, file-based
+// statements, DLGINIT, name clashes, and the error report of a failed reading.
+
+#include "script/statement_reader.h"
+
+#include <gtest/gtest.h>
+
+#include "resources/accelerator/accelerator_table.h"
+#include "resources/image/file_resource.h"
+#include "resources/stringtable/string_table.h"
+#include "statement_harness.h"
+
+namespace tavorin {
+namespace {
+
+using testing::StatementHarness;
+
+class StatementReaderTest : public ::testing::Test {
+protected:
+    void expect_failure(std::string_view script, std::u16string_view message, int line) {
+        const ReadStatus status = harness.read(script);
+        ASSERT_FALSE(status) << "the reading should fail";
+        EXPECT_EQ(status.failure().message, message);
+        EXPECT_EQ(status.failure().line, line);
+        EXPECT_EQ(status.failure().file, harness.folder.path() / "app.rc");
+        EXPECT_TRUE(harness.project().empty()) << "a failed reading leaves no resources behind";
+    }
+
+    StatementHarness harness;
+};
+
+TEST_F(StatementReaderTest, NumericNamesTakeBackTheirMacroNamesAndWordsBecomeStringNames) {
+    harness.folder.write("resource.h", "#define IDR_KEYS 101\n#define IDB_LOGO 0x66\n");
+    ASSERT_TRUE(harness.read("#include \"resource.h\"\n#include <other.h>\n"
+                             "IDR_KEYS ACCELERATORS\nBEGIN\nEND\n"
+                             "IDB_LOGO BITMAP \"logo.bmp\"\n"
+                             "7 BITMAP \"seven.bmp\"\n"
+                             "logo.picture BITMAP \"word.bmp\"\n"));
+    const Project& project = harness.project();
+    ASSERT_NE(harness.find(kind::accelerator, u"IDR_KEYS"), nullptr);
+    EXPECT_EQ(harness.session.symbols().value_of(u"IDR_KEYS"), 101);
+    Resource* logo = harness.find(kind::bitmap, u"IDB_LOGO");
+    ASSERT_NE(logo, nullptr) << "a hexadecimal value written the same way in the macro";
+    EXPECT_EQ(logo->identity().ordinal, 0x66);
+    EXPECT_FALSE(logo->identity().string_name);
+    EXPECT_NE(harness.find(kind::bitmap, u"7"), nullptr);
+    Resource* word = harness.find(kind::bitmap, u"logo.picture");
+    ASSERT_NE(word, nullptr);
+    EXPECT_TRUE(word->identity().string_name);
+    EXPECT_EQ(project.resources().size(), 4u);
+    // The writer writes the include of the project's header itself.
+    EXPECT_EQ(project.include_lines(), std::vector<std::u16string>{u"<other.h>"});
+}
+
+TEST_F(StatementReaderTest, ResourcesWhoseNameIsTakenAreRenamedAfterTheLastStatement) {
+    harness.folder.write("resource.h", "#define IDB_LOGO 300\n");
+    ASSERT_TRUE(harness.read("#include \"resource.h\"\n"
+                             "IDB_LOGO BITMAP \"a.bmp\"\n"
+                             "IDB_LOGO BITMAP \"b.bmp\"\n"
+                             "LANGUAGE 7, 1\n"
+                             "IDB_LOGO BITMAP \"c.bmp\"\n"
+                             "IDB_LOGO ICON \"d.ico\"\n"));
+    const auto bitmaps = harness.project().resources_of_kind(kind::bitmap);
+    ASSERT_EQ(bitmaps.size(), 3u);
+    const auto by_file = [&](std::u16string_view file) -> Resource* {
+        for (Resource* bitmap : bitmaps) {
+            if (bitmap->content_file() == file) return bitmap;
+        }
+        return nullptr;
+    };
+    EXPECT_EQ(by_file(u"a.bmp")->name_text(), u"IDB_LOGO");
+    EXPECT_EQ(by_file(u"b.bmp")->name_text(), u"IDB_LOGO1");
+    EXPECT_NE(harness.session.symbols().value_of(u"IDB_LOGO1"), 300);
+    EXPECT_EQ(by_file(u"c.bmp")->name_text(), u"IDB_LOGO") << "another language shares the name";
+    EXPECT_EQ(by_file(u"c.bmp")->language(), 0x0407);
+    EXPECT_NE(harness.find(kind::icon, u"IDB_LOGO"), nullptr) << "another kind shares the name";
+    EXPECT_FALSE(harness.problems_added);
+}
+
+TEST_F(StatementReaderTest, LanguageStatementsSetTheLanguageOfLaterResources) {
+    ASSERT_TRUE(harness.read("LANGUAGE 9, 1\n"
+                             "1 BITMAP \"a.bmp\"\n"
+                             "2 BITMAP LANGUAGE 7, 2 \"b.bmp\"\n"
+                             "STRINGTABLE LANGUAGE 12, 1\nBEGIN\n 1 \"one\"\nEND\n"
+                             "3 BITMAP \"c.bmp\"\n"));
+    EXPECT_EQ(harness.find(kind::bitmap, u"1")->language(), 0x0409);
+    EXPECT_EQ(harness.find(kind::bitmap, u"2")->language(), 0x0807);
+    // The string table was chosen before its LANGUAGE statement, which only affects what follows.
+    ASSERT_NE(harness.project().string_table(0x0807), nullptr);
+    EXPECT_EQ(harness.find(kind::bitmap, u"3")->language(), 0x040C);
+    EXPECT_EQ(harness.project().current_language(), harness.session.config().default_language)
+        << "the default language is current again after the reading";
+}
+
+TEST_F(StatementReaderTest, StringTablesKeepTextsAsWrittenAndDropARepeatedIdWithAWarning) {
+    harness.folder.write("resource.h", "#define IDS_HELLO 5\n#define IDS_AGAIN 5\n");
+    ASSERT_TRUE(harness.read("#include \"resource.h\"\n"
+                             "STRINGTABLE\nBEGIN\n"
+                             "    IDS_HELLO, \"Hello\\tthere \"\"you\"\"\"\n"
+                             "    7 \"joined \"\n \"text\"\n"
+                             "    IDS_HELLO \"dropped\"\n"
+                             "    IDS_AGAIN \"dropped by value\"\n"
+                             "END\n"
+                             "STRINGTABLE\n{\n 8 \"second block\"\n}\n"));
+    auto* table = static_cast<StringTable*>(harness.project().string_table(0));
+    ASSERT_NE(table, nullptr);
+    EXPECT_EQ(table->entries(), (std::vector<StringEntry>{{u"IDS_HELLO", u"Hello\\tthere \"you\""},
+                                                          {u"7", u"joined text"},
+                                                          {u"8", u"second block"}}));
+    EXPECT_EQ(harness.session.log().warnings(), 2);
+    EXPECT_EQ(harness.session.log().entries().back().text, u"Duplicate ID in String table");
+    EXPECT_TRUE(harness.problems_added);
+}
+
+TEST_F(StatementReaderTest, AcceleratorEventsAndOptions) {
+    harness.folder.write("resource.h", "#define ID_OPEN 100\n#define KEY_PLUS 43\n");
+    ASSERT_TRUE(harness.read("#include \"resource.h\"\n"
+                             "keys ACCELERATORS\nBEGIN\n"
+                             "    \"^O\", ID_OPEN\n"
+                             "    \"a\", 101, ASCII, NOINVERT, ALT\n"
+                             "    \"B\", 102, VIRTKEY, CONTROL, SHIFT\n"
+                             "    VK_F1, 103, VIRTKEY\n"
+                             "    VK_A, 104, VIRTKEY, ALT\n"
+                             "    KEY_PLUS, 105\n"
+                             "    0x7B, 106, VIRTKEY\n"
+                             "END\n"));
+    auto* table = static_cast<AcceleratorTable*>(harness.find(kind::accelerator, u"keys"));
+    ASSERT_NE(table, nullptr);
+    const std::vector<AcceleratorEntry> expected{
+        {u"ID_OPEN", AcceleratorKey::character(u'O'), false, true, false},
+        {u"101", AcceleratorKey::character(u'a'), true, false, false},
+        {u"102", AcceleratorKey::letter(u'B'), false, true, true},
+        {u"103", AcceleratorKey::named(u"VK_F1", 0x70), false, false, false},
+        {u"104", AcceleratorKey::number(u'A'), true, false, false},
+        {u"105", AcceleratorKey::character(u'+'), false, false, false},
+        {u"106", AcceleratorKey::named(u"VK_F12", 0x7B), false, false, false},
+    };
+    EXPECT_EQ(table->entries(), expected);
+    EXPECT_EQ(harness.session.symbols().value_of(u"ID_OPEN"), 100);
+}
+
+TEST_F(StatementReaderTest, FileStatementsByKeywordAndByType) {
+    ASSERT_TRUE(harness.read("1 ICON \"res\\\\app.ico\"\n"
+                             "2 CURSOR \"arrow.cur\"\n"
+                             "3 23 \"page.htm\"\n"
+                             "4 HTML \"other.htm\"\n"
+                             "1 24 \"app.manifest\"\n"
+                             "5 RCDATA \"data.bin\"\n"
+                             "6 300 \"numeric.bin\"\n"
+                             "7 MyType \"named.bin\"\n"));
+    const auto file_of = [&](ResourceKind k, std::u16string_view name) {
+        Resource* resource = harness.find(k, name);
+        return resource ? resource->content_file() : u"<missing>";
+    };
+    EXPECT_EQ(file_of(kind::icon, u"1"), u"res\\app.ico") << "escapes are on: a doubled backslash is one";
+    EXPECT_EQ(file_of(kind::cursor, u"2"), u"arrow.cur");
+    EXPECT_EQ(file_of(kind::html, u"3"), u"page.htm");
+    EXPECT_EQ(file_of(kind::html, u"4"), u"other.htm");
+    EXPECT_EQ(file_of(kind::manifest, u"1"), u"app.manifest");
+    const ResourceKind rcdata = *harness.session.custom_types().find(u"RCDATA");
+    EXPECT_EQ(file_of(rcdata, u"5"), u"data.bin");
+    EXPECT_EQ(harness.find(rcdata, u"5")->identity().custom_type_name, u"RCDATA");
+    EXPECT_EQ(file_of(numeric_custom_kind(300), u"6"), u"numeric.bin");
+    EXPECT_EQ(file_of(*harness.session.custom_types().find(u"MyType"), u"7"), u"named.bin");
+}
+
+TEST_F(StatementReaderTest, DlginitBlocksAreSkipped) {
+    ASSERT_TRUE(harness.read("100 DLGINIT\nBEGIN\n    1000, 0x403, 6, 0\n0x6946, \"END\"\n"
+                             "  END\n"
+                             "1 BITMAP \"after.bmp\"\n"));
+    ASSERT_EQ(harness.project().resources().size(), 1u);
+    EXPECT_NE(harness.find(kind::bitmap, u"1"), nullptr);
+    EXPECT_FALSE(harness.session.symbols().has_symbol(u"100"));
+}
+
+TEST_F(StatementReaderTest, StatementErrorsEndTheReadingAtTheirLine) {
+    const struct {
+        std::string_view script;
+        std::u16string_view message;
+        int line;
+    } cases[] = {
+        {"\n1 RCDATA\nBEGIN\n  1, 2\nEND\n", u"Character string expected.", 3},
+        {"keys ACCELERATORS\nBEGIN\n  \"O\", 1\n  \"a\", 2, VIRTKEY\nEND\n", u"VIRTKEY incompatible with specified event.", 4},
+        {"keys ACCELERATORS\nBEGIN\n  \"ab\", 1\nEND\n", u"'\"' character expected.", 3},
+        {"ID@X BITMAP \"a.bmp\"\n", u"'@' character unexpected", 1},
+        {"1 BITMAP \"a.bmp\"\nLONELY\n", u"Control ID expected.", 2},
+        {"STRINGTABLE\nBEGIN\n 1 \"one\"\n", u"END or } expected.", 4},
+        {"STRINGTABLE\n 1 \"one\"\nEND\n", u"BEGIN or { expected.", 2},
+        {"1 DLGINIT\nBEGIN\n 1, 2\n", u"END or } expected.", 4},
+        {"STRINGTABLE\nBEGIN\n IDS_UNKNOWN \"x\"\nEND\n", u"IDS_UNKNOWN: undeclared identifier.", 3},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.script));
+        expect_failure(c.script, c.message, c.line);
+    }
+}
+
+TEST_F(StatementReaderTest, AFailureInsideAnIncludedScriptNamesThatScriptAndIsReported) {
+    harness.folder.write("parts/more.rc", "1 BITMAP \"ok.bmp\"\n\n2 BITMAP missing.bmp\n");
+    const auto script = harness.folder.write("app.rc", "5 BITMAP \"first.bmp\"\n#include \"parts/more.rc\"\n");
+    const ReadStatus status = harness.open(script);
+    ASSERT_FALSE(status);
+    EXPECT_EQ(status.failure().file, harness.folder.path() / "parts/more.rc");
+    EXPECT_EQ(status.failure().line, 3);
+    const std::u16string report = error_report_text(harness.session, status.failure());
+    EXPECT_EQ(report, u"Error in file: " + (harness.folder.path() / "parts/more.rc").u16string() +
+                          u".\r\nLine 3: Character string expected.");
+    const MessageLog& log = harness.session.log();
+    ASSERT_EQ(log.errors(), 1);
+    EXPECT_EQ(log.entries().back().text, fold_line_breaks(report));
+    EXPECT_TRUE(harness.problems_added);
+    EXPECT_TRUE(harness.project().empty());
+    EXPECT_FALSE(harness.session.symbols().has_symbol(u"5")) << "the symbols of the partial reading are gone";
+}
+
+TEST_F(StatementReaderTest, AStopChosenByTheUserIsNotReported) {
+    const ReadStatus status = harness.open(harness.folder.path() / "missing.rc");
+    ASSERT_FALSE(status);
+    EXPECT_TRUE(status.failure().stopped_by_user);
+    EXPECT_EQ(harness.session.log().errors(), 0);
+    EXPECT_FALSE(harness.problems_added);
+}
+
+}  // namespace
+}  // namespace tavorin
