@@ -6,6 +6,7 @@
 #include "base/text.h"
 #include "platform/scripted_platform.h"
 #include "resources/menu/menu_fixtures.h"
+#include "resources/menu/menu_navigation.h"
 
 namespace tavorin {
 namespace {
@@ -172,6 +173,26 @@ TEST_F(MenuEditingTest, FlagChangesCarryTheirLabelsAndDefaultSwitchesToTheExtend
     editing.set_break({1}, MenuBreak::bar);
     EXPECT_EQ(menu.item({1}).break_kind(), MenuBreak::bar);
     EXPECT_EQ(history.undo_names().front(), u"Set Menu Break");
+}
+
+TEST_F(MenuEditingTest, KeysMoveTheSelectionAndWrapOverThePlaceholder) {
+    type_menu();
+    struct Case {
+        MenuPath from;
+        MenuKey key;
+        std::optional<MenuPath> to;
+    };
+    const Case cases[] = {
+        {{0, 1}, MenuKey::home, MenuPath{0, 0}},  {{0, 0}, MenuKey::end, MenuPath{0, 1}},
+        {{0, 0}, MenuKey::up, MenuPath{0, 2}},    {{0, 2}, MenuKey::down, MenuPath{0, 0}},
+        {{0, 1}, MenuKey::down, MenuPath{0, 2}},  {{1}, MenuKey::right, MenuPath{1, 0}},
+        {{0, 0}, MenuKey::right, std::nullopt},   {{1, 0}, MenuKey::left, MenuPath{1}},
+        {{2}, MenuKey::left, std::nullopt},       {{0, 7}, MenuKey::down, std::nullopt},
+        {{2}, MenuKey::down, MenuPath{0}},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(menu_key_target(menu, c.from, c.key), c.to) << static_cast<int>(c.key) << " from " << c.from.back();
+    }
 }
 
 }  // namespace
