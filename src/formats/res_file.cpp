@@ -42,8 +42,10 @@ RecordHeader parse_record_header(std::span<const std::uint8_t> bytes) {
 Status read_res_file(Session& session, const std::filesystem::path& path, const CompiledImportTables& tables) {
     auto file = read_file_bytes(path);
     if (!file) return reading_failed(session, file.error());
-    const std::span<const std::uint8_t> bytes = *file;
+    return read_res_data(session, *file, tables);
+}
 
+Status read_res_data(Session& session, std::span<const std::uint8_t> bytes, const CompiledImportTables& tables) {
     const auto empty = empty_res_record();
     if (bytes.size() < empty.size() || !std::equal(empty.begin(), empty.end(), bytes.begin())) {
         return reading_failed(session, session.text(str::bad_compiled_resource_header));

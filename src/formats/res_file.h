@@ -2,7 +2,9 @@
 // Compiled resource files (".res"): a sequence of records, each a header (sizes, type, name,
 // memory flags, language) and the resource's bytes, led by one empty 32-byte record.
 
+#include <cstdint>
 #include <filesystem>
+#include <span>
 
 #include "base/result.h"
 #include "formats/compiled_import.h"
@@ -17,6 +19,8 @@ class Session;
 // and returned; the records read before it stay in the project. Resources that do not decode
 // are kept as raw data with a warning in the log.
 Status read_res_file(Session& session, const std::filesystem::path& path, const CompiledImportTables& tables);
+// The same for the bytes of a whole .res file.
+Status read_res_data(Session& session, std::span<const std::uint8_t> bytes, const CompiledImportTables& tables);
 
 // Writes the project as a compiled resource file, replacing the target only when the whole
 // file is written. The file error box offers Retry while the file cannot be written; an error
