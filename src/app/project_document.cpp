@@ -24,6 +24,9 @@ std::filesystem::path absolute_path(const std::filesystem::path& path) {
 
 FileKind kind_of(const std::filesystem::path& path) { return file_kind_of(display_path(path)); }
 
+// Paths the user reads (title, log) keep the system's own separators.
+std::u16string shown_path(const std::filesystem::path& path) { return path.u16string(); }
+
 bool is_compiled(FileKind kind) { return kind == FileKind::pe_module || kind == FileKind::compiled_resources; }
 
 // A dialog of a compiled file names its menu by ordinal or by name; the menu must be in the
@@ -66,7 +69,7 @@ bool includes_other_headers(const std::vector<std::u16string>& includes, std::u1
 
 std::u16string window_title(const ShellState& state) {
     if (!state.project_open) return u"Tavorin";
-    return u"Tavorin - " + display_path(state.current_path);
+    return u"Tavorin - " + shown_path(state.current_path);
 }
 
 int save_filter_index(FileKind opened_kind) {
@@ -139,7 +142,7 @@ bool ProjectDocument::begin_open(std::optional<std::filesystem::path> path) {
     state_.opened_kind = kind;
     state_.content_folder = state_.project_folder;
     enter_project_folder();
-    session_.log().information(fill_placeholders(session_.text(str::file_opened), display_path(state_.current_path)));
+    session_.log().information(fill_placeholders(session_.text(str::file_opened), shown_path(state_.current_path)));
 
     if (kind != FileKind::script && !is_compiled(kind)) {
         const std::u16string& message = session_.text(str::file_type_not_supported);
@@ -156,7 +159,7 @@ bool ProjectDocument::begin_open(std::optional<std::filesystem::path> path) {
             if (probe) break;
             const std::string reason =
                 errno != 0 ? std::generic_category().message(errno) : std::string("The file cannot be opened.");
-            const std::u16string text = display_path(state_.current_path) + u"\r\n" + utf8_to_text(reason);
+            const std::u16string text = shown_path(state_.current_path) + u"\r\n" + utf8_to_text(reason);
             if (session_.ask(text, AskButtons::retry_cancel, AskIcon::error) != Answer::retry) {
                 state_.current_path.clear();
                 return false;
@@ -253,7 +256,7 @@ bool ProjectDocument::close(bool ask) {
         if (answer == Answer::yes && !save()) return false;
     }
     if (hooks_.close_editors && !hooks_.close_editors()) return false;
-    session_.log().information(fill_placeholders(session_.text(str::file_closed), display_path(state_.current_path)));
+    session_.log().information(fill_placeholders(session_.text(str::file_closed), shown_path(state_.current_path)));
     session_.project().clear();
     state_.project_open = false;
     state_.saved = true;
@@ -290,7 +293,7 @@ bool ProjectDocument::save_as() {
 
     // C/C++ code is an export: the project stays the file it was, with its unsaved changes.
     if (kind_of(target) == FileKind::c_source) {
-        session_.log().information(fill_placeholders(session_.text(str::file_saved), display_path(target)));
+        session_.log().information(fill_placeholders(session_.text(str::file_saved), shown_path(target)));
         const WriteOutcome outcome = write_project_file(
             session_, ProjectWrite{target, {}, true, state_.opened_path, state_.opened_kind, state_.content_folder});
         if (outcome == WriteOutcome::code_written) session_.platform().show_status(session_.text(str::save_finished));
@@ -316,7 +319,7 @@ bool ProjectDocument::save_to_current(SaveMode mode) {
     if (hooks_.commit_edits) hooks_.commit_edits();
     // The program's own write is not a change made by another program.
     watch_.clear();
-    session_.log().information(fill_placeholders(session_.text(str::file_saved), display_path(state_.current_path)));
+    session_.log().information(fill_placeholders(session_.text(str::file_saved), shown_path(state_.current_path)));
 
     const WriteOutcome outcome =
         write_project_file(session_, ProjectWrite{state_.current_path, state_.header_name, mode == SaveMode::as_new,

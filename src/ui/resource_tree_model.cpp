@@ -40,7 +40,10 @@ std::vector<TreeBranch> resource_tree(Project& project) {
             branches.push_back(TreeBranch{type_caption(*resource), kind_icon(branch_kind), {}, {}});
         }
         branches.back().resources.push_back(resource.get());
-        branches.back().labels.push_back(project.tree_label(*resource));
+        std::u16string label = project.tree_label(*resource);
+        // A string table has no name: its label starts with the language.
+        if (!resource->is_named() && starts_with(label, u" ")) label.erase(0, 1);
+        branches.back().labels.push_back(std::move(label));
     }
     return branches;
 }

@@ -27,6 +27,8 @@ void write_sample_res(const std::filesystem::path& path) {
     ASSERT_TRUE(write_res_file(maker, path).ok());
 }
 
+std::u16string shown(const std::filesystem::path& path) { return path.u16string(); }
+
 bool logged(Session& session, LogLevel level, std::u16string_view text) {
     for (const LogEntry& entry : session.log().entries()) {
         if (entry.level == level && entry.text == text) return true;
@@ -75,7 +77,7 @@ TEST(WindowTitleTest, NamesTheProjectFileOnlyWhileOneIsOpen) {
     state.current_path = std::filesystem::path("dir") / "app.rc";
     EXPECT_EQ(window_title(state), u"Tavorin");
     state.project_open = true;
-    EXPECT_EQ(window_title(state), u"Tavorin - " + display_path(state.current_path));
+    EXPECT_EQ(window_title(state), u"Tavorin - " + shown(state.current_path));
 }
 
 TEST(SaveFilterTest, PreselectsTheFilterOfTheOpenedKind) {
@@ -95,8 +97,8 @@ TEST_F(ProjectDocumentTest, OpeningACompiledFileReadsItAndRecordsTheShellState) 
     EXPECT_EQ(state.opened_path, file("app.res"));
     EXPECT_EQ(state.opened_kind, FileKind::compiled_resources);
     EXPECT_EQ(std::filesystem::current_path(), folder.path()) << "the project folder becomes the current folder";
-    EXPECT_TRUE(logged(session, LogLevel::information, display_path(file("app.res")) + u" opened"));
-    EXPECT_EQ(window_title(state), u"Tavorin - " + display_path(file("app.res")));
+    EXPECT_TRUE(logged(session, LogLevel::information, shown(file("app.res")) + u" opened"));
+    EXPECT_EQ(window_title(state), u"Tavorin - " + shown(file("app.res")));
     EXPECT_EQ(session.project().include_lines(),
               (std::vector<std::u16string>{u"<windows.h>", u"<commctrl.h>", u"<richedit.h>"}));
     EXPECT_GT(state_changes, 0);
@@ -166,7 +168,7 @@ TEST_F(ProjectDocumentTest, ClosingWithUnsavedChangesAsksAndCancelKeepsTheProjec
     EXPECT_TRUE(document->close());
     EXPECT_FALSE(document->state().project_open);
     EXPECT_TRUE(session.project().empty());
-    EXPECT_TRUE(logged(session, LogLevel::information, display_path(file("app.res")) + u" closed"));
+    EXPECT_TRUE(logged(session, LogLevel::information, shown(file("app.res")) + u" closed"));
     EXPECT_EQ(window_title(document->state()), u"Tavorin");
 }
 
@@ -203,7 +205,7 @@ TEST_F(ProjectDocumentTest, YesSavesBeforeClosingAndASaveThatDidNotHappenKeepsTh
 TEST_F(ProjectDocumentTest, SaveAsWritesEachKindAndTheProjectFollowsItsNewFile) {
     open_sample();
     EXPECT_TRUE(document->save());
-    EXPECT_TRUE(logged(session, LogLevel::information, display_path(file("app.res")) + u" saved"));
+    EXPECT_TRUE(logged(session, LogLevel::information, shown(file("app.res")) + u" saved"));
     EXPECT_EQ(platform.statuses.back(), u"Save finished");
 
     next_save_path = file("copy.res");
@@ -217,7 +219,7 @@ TEST_F(ProjectDocumentTest, SaveAsWritesEachKindAndTheProjectFollowsItsNewFile) 
     ASSERT_TRUE(document->save_as());
     EXPECT_TRUE(std::filesystem::exists(file("script.rc")));
     EXPECT_TRUE(std::filesystem::exists(file("resource.h")));
-    EXPECT_EQ(window_title(document->state()), u"Tavorin - " + display_path(file("script.rc")));
+    EXPECT_EQ(window_title(document->state()), u"Tavorin - " + shown(file("script.rc")));
     EXPECT_TRUE(document->state().saved);
 
     EXPECT_TRUE(document->close());
@@ -373,7 +375,7 @@ TEST_F(ProjectDocumentTest, AScriptErrorIsReportedWithItsLineAndThePartlyReadPro
     EXPECT_FALSE(document->state().project_open);
     EXPECT_FALSE(document->state().busy);
     EXPECT_TRUE(session.project().empty());
-    EXPECT_TRUE(logged(session, LogLevel::information, display_path(file("broken.rc")) + u" closed"));
+    EXPECT_TRUE(logged(session, LogLevel::information, shown(file("broken.rc")) + u" closed"));
     EXPECT_TRUE(platform.questions.empty()) << "the window shows the report, not a question";
 }
 

@@ -4,8 +4,12 @@
 
 #include "platform/win32/windows_api.h"
 
+#include <cstdint>
 #include <exception>
+#include <filesystem>
+#include <functional>
 #include <optional>
+#include <string>
 
 #include "app/app_paths.h"
 #include "app/message_log.h"
@@ -33,6 +37,14 @@ struct InputState {
     bool shortcut_taken = false;    // the last key-down was a shortcut: its character is dropped
 };
 
+// Where the answers of the choosing dialogs come from (files, the language of a new string
+// table): the dialogs themselves unless a test answers for them.
+struct DialogAnswers {
+    std::function<std::optional<std::filesystem::path>(const std::u16string& filter)> open;
+    std::function<std::optional<std::filesystem::path>(const std::u16string& filter, int filter_index)> save;
+    std::function<std::optional<std::uint16_t>(std::uint16_t initial)> language;
+};
+
 struct App {
     Session& session;
     AppPaths paths;
@@ -44,6 +56,7 @@ struct App {
     // An exception caught inside a window procedure; the message loop throws it again so that
     // the program's guard sees it.
     std::exception_ptr failure;
+    DialogAnswers dialog_answers;
 };
 
 }  // namespace tavorin

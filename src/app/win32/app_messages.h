@@ -11,6 +11,7 @@ inline constexpr UINT wants_wheel = WM_APP + 12;    // "do you scroll by the whe
 inline constexpr UINT hover_ended = WM_APP + 17;    // the mouse has left the window
 inline constexpr UINT wheel = WM_APP + 18;          // the wheel message itself, before scrolling
 inline constexpr UINT wheel_zoom = WM_APP + 19;     // Ctrl+wheel; wparam: 1 when turned backwards
+inline constexpr UINT load_finished = WM_APP + 30;  // the worker has read the project's file
 
 // What a window answers to wants_wheel (yes) and to wheel (deliver the wheel message as it is).
 inline constexpr LRESULT wheel_yes = 0x12345678;

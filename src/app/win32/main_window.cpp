@@ -1,14 +1,31 @@
 #include "app/win32/main_window.h"
 
+#include <commctrl.h>
+#include <shlobj.h>
+
+#include <algorithm>
 
 #include "app/config_file.h"
 #include "app/layout_file.h"
+#include "app/new_resources.h"
 #include "app/shortcut_map.h"
 #include "app/win32/app_messages.h"
+#include "app/win32/file_dialogs.h"
+#include "app/win32/language_dialog.h"
 #include "app/win32/menu_bar.h"
 #include "app/win32/messages_window.h"
+#include "app/win32/parse_error_dialog.h"
 #include "app/win32/window_classes.h"
+#include "base/file_io.h"
+#include "base/text.h"
+#include "base/text_file.h"
+#include "base/text_writer.h"
+#include "formats/script_writer.h"
 #include "platform/win32/bound_window.h"
+#include "script/open_script.h"
+#include "platform/win32/wide_text.h"
+#include "platform/win32/win32_platform.h"
+#include "ui/resource_tree_model.h"
 
 namespace tavorin {
 
@@ -16,6 +33,14 @@ namespace {
 
 constexpr UINT_PTR hover_timer = 1;
 constexpr UINT hover_timer_period_ms = 10;
+constexpr UINT_PTR watch_timer = 2;
+constexpr UINT watch_timer_period_ms = 1000;
+
+// The gap between the side column and the editor area, which drags to resize the column.
+constexpr int splitter_width = 5;
+constexpr int min_editor_width = 100;
+
+constexpr std::u16string_view kind_not_available = u"Adding this kind of resource is not available in this version.";
 
 bool key_held(int virtual_key) { return (GetAsyncKeyState(virtual_key) & 0x8000) != 0; }
 
@@ -23,7 +48,61 @@ WindowRect to_window_rect(const RECT& rect) { return WindowRect{rect.left, rect.
 
 RECT to_rect(const WindowRect& rect) { return RECT{rect.left, rect.top, rect.right, rect.bottom}; }
 
+ResourceKind kind_of_command(cmd::Id id) {
+    switch (id) {
+        case cmd::add_accelerator: return kind::accelerator;
+        case cmd::add_bitmap: return kind::bitmap;
+        case cmd::add_cursor: return kind::cursor;
+        case cmd::add_dialog: return kind::dialog;
+        case cmd::add_icon: return kind::icon;
+        case cmd::add_manifest: return kind::manifest;
+        case cmd::add_menu: return kind::menu;
+        case cmd::add_string_table: return kind::string_table;
+        case cmd::add_toolbar: return kind::toolbar;
+        case cmd::add_version: return kind::version;
+        default: return kind::user_defined;
+    }
+}
+
+bool is_add_command(cmd::Id id) {
+    return (id >= cmd::add_user_defined && id <= cmd::add_toolbar) || id == cmd::add_manifest || id == cmd::add_cursor;
+}
+
 }  // namespace
+
+MainWindow::MainWindow(App& app) : app_(app), document_(app.session, document_hooks()) {
+    app_.session.project().add_observer(*this);
+}
+
+MainWindow::~MainWindow() {
+    if (loader_.joinable()) loader_.join();
+    app_.session.project().remove_observer(*this);
+    window_.reset();
+}
+
+DocumentHooks MainWindow::document_hooks() {
+    DocumentHooks hooks;
+    hooks.choose_open_path = [this] { return choose_open_path(app_.session.text(str::open_filter)); };
+    hooks.choose_save_path = [this](int filter_index) {
+        const std::u16string& filter = app_.session.text(str::save_filter);
+        if (app_.dialog_answers.save) return app_.dialog_answers.save(filter, filter_index);
+        return ask_save_path(handle(), filter, filter_index);
+    };
+    hooks.close_editors = [this] {
+        tabs_.close_all();
+        return true;
+    };
+    hooks.add_recent_document = [](const std::filesystem::path& path) {
+        SHAddToRecentDocs(SHARD_PATHW, path.wstring().c_str());
+    };
+    hooks.state_changed = [this] { refresh_state(); };
+    return hooks;
+}
+
+std::optional<std::filesystem::path> MainWindow::choose_open_path(const std::u16string& filter) {
+    if (app_.dialog_answers.open) return app_.dialog_answers.open(filter);
+    return ask_open_path(handle(), filter);
+}
 
 LRESULT CALLBACK MainWindow::procedure(HWND window, UINT message, WPARAM wparam, LPARAM lparam) noexcept {
     return bound_window_procedure<MainWindow>(window, message, wparam, lparam);
@@ -32,17 +111,17 @@ LRESULT CALLBACK MainWindow::procedure(HWND window, UINT message, WPARAM wparam,
 bool MainWindow::create() {
     UniqueMenu menu = create_menu_bar(app_.session.strings());
     if (!menu) return false;
+    WindowRect placement_rect = default_window_rect(GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN));
+    if (auto layout = read_layout(app_.paths.layout_file)) {
+        placement_rect = layout->window;
+        panels_ = panel_layout_from_bytes(layout->panels);
+    }
     HWND window = CreateWindowExW(WS_EX_ACCEPTFILES, window_class::main, L"Tavorin",
                                   WS_OVERLAPPEDWINDOW | WS_CLIPSIBLINGS | WS_CLIPCHILDREN, CW_USEDEFAULT, CW_USEDEFAULT,
                                   CW_USEDEFAULT, CW_USEDEFAULT, nullptr, menu.get(), app_.instance, this);
     if (window == nullptr) return false;
     menu.release();  // the window destroys its menu bar
 
-    WindowRect placement_rect = default_window_rect(GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN));
-    if (auto layout = read_layout(app_.paths.layout_file)) {
-        placement_rect = layout->window;
-        panels_ = std::move(layout->panels);
-    }
     WINDOWPLACEMENT placement{};
     placement.length = sizeof(placement);
     placement.showCmd = SW_HIDE;
@@ -51,7 +130,11 @@ bool MainWindow::create() {
 
     CheckMenuItem(menu_bar(), cmd::auto_save_layout,
                   MF_BYCOMMAND | (app_.session.config().auto_save_layout ? MF_CHECKED : MF_UNCHECKED));
-    show_no_project();
+    tree_.on_open = [this](Resource& resource) { open_editor(resource); };
+    tree_.on_remove = [this](Resource& resource) { remove_resource(resource); };
+    tree_.on_select = [this](Resource* resource) { show_properties_of(resource); };
+    refresh_state();
+    arrange();
     return true;
 }
 
@@ -68,8 +151,24 @@ LRESULT MainWindow::on_message(UINT message, WPARAM wparam, LPARAM lparam) {
         case WM_COMMAND:
             if (lparam == 0) on_command(LOWORD(wparam));
             return 0;
+        case WM_NOTIFY:
+            return on_notify(*reinterpret_cast<const NMHDR*>(lparam));
         case WM_SIZE:
             on_size(wparam, LOWORD(lparam), HIWORD(lparam));
+            return 0;
+        case WM_SETCURSOR:
+            if (reinterpret_cast<HWND>(wparam) == handle() && LOWORD(lparam) == HTCLIENT && on_set_cursor()) return TRUE;
+            return DefWindowProcW(handle(), message, wparam, lparam);
+        case WM_LBUTTONDOWN:
+            on_mouse_down(static_cast<short>(LOWORD(lparam)));
+            return 0;
+        case WM_MOUSEMOVE:
+            on_mouse_move(static_cast<short>(LOWORD(lparam)));
+            return 0;
+        case WM_LBUTTONUP:
+        case WM_CAPTURECHANGED:
+            dragging_splitter_ = false;
+            if (message == WM_LBUTTONUP && GetCapture() == handle()) ReleaseCapture();
             return 0;
         case app_message::key_down:
             on_key_down(wparam, lparam);
@@ -77,8 +176,12 @@ LRESULT MainWindow::on_message(UINT message, WPARAM wparam, LPARAM lparam) {
         case app_message::character:
             on_character(wparam, lparam);
             return 0;
+        case app_message::load_finished:
+            on_load_finished();
+            return 0;
         case WM_TIMER:
             if (wparam == hover_timer) on_hover_timer();
+            if (wparam == watch_timer) on_watch_timer();
             return 0;
         case WM_DROPFILES:
             on_drop_files(reinterpret_cast<HDROP>(wparam));
@@ -88,6 +191,7 @@ LRESULT MainWindow::on_message(UINT message, WPARAM wparam, LPARAM lparam) {
             return 0;
         case WM_DESTROY:
             KillTimer(handle(), hover_timer);
+            KillTimer(handle(), watch_timer);
             PostQuitMessage(0);
             return 0;
         default:
@@ -96,15 +200,46 @@ LRESULT MainWindow::on_message(UINT message, WPARAM wparam, LPARAM lparam) {
 }
 
 void MainWindow::on_create() {
-    SendMessageW(handle(), WM_SETFONT, reinterpret_cast<WPARAM>(app_.resources.regular_font()), FALSE);
+    HFONT font = app_.resources.regular_font();
+    SendMessageW(handle(), WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
     editor_area_ = CreateWindowExW(WS_EX_CLIENTEDGE, window_class::editor_area, nullptr,
                                    WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN | WS_CLIPSIBLINGS, 0, 0, 0, 0, handle(),
                                    nullptr, app_.instance, nullptr);
+    status_ = CreateWindowExW(0, STATUSCLASSNAMEW, nullptr, WS_CHILD | WS_VISIBLE | SBARS_SIZEGRIP, 0, 0, 0, 0, handle(),
+                              reinterpret_cast<HMENU>(static_cast<INT_PTR>(main_control::status)), app_.instance,
+                              nullptr);
+    SendMessageW(status_, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+    tree_.create(handle(), app_.instance, main_control::tree);
+    SendMessageW(tree_.handle(), WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+    properties_.create(handle(), app_.instance, font);
+    tabs_.create(editor_area_, app_.instance, font, app_.resources.code_font());
     SetTimer(handle(), hover_timer, hover_timer_period_ms, nullptr);
+    SetTimer(handle(), watch_timer, watch_timer_period_ms, nullptr);
 }
 
 void MainWindow::on_command(cmd::Id id) {
+    // The window is disabled while a load runs; a command arriving anyway waits for the end.
+    if (loading()) return;
+    if (is_add_command(id)) {
+        add_resource(kind_of_command(id));
+        return;
+    }
     switch (id) {
+        case cmd::new_project:
+            if (document_.begin_new_project()) start_load();
+            break;
+        case cmd::open_project:
+            if (document_.begin_open()) start_load();
+            break;
+        case cmd::save:
+            document_.save();
+            break;
+        case cmd::save_as:
+            document_.save_as();
+            break;
+        case cmd::close_project:
+            document_.close();
+            break;
         case cmd::quit:
             quit();
             break;
@@ -114,16 +249,92 @@ void MainWindow::on_command(cmd::Id id) {
         case cmd::messages:
             show_messages_window(app_, handle());
             break;
+        case cmd::show_resource_tree:
+        case cmd::show_properties:
+            toggle_panel(id);
+            break;
+        case cmd::new_instance:
+            ShellExecuteW(nullptr, L"open", executable_path().wstring().c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+            break;
         default:
-            // The project, editor and dialog commands are not wired to this window yet.
+            // The remaining commands belong to editors and dialogs that are not part of the
+            // program yet.
             break;
     }
 }
 
-void MainWindow::on_size(WPARAM kind, int width, int height) {
+void MainWindow::on_size(WPARAM kind, int, int) {
     // Sizes the window takes while still hidden (creation, placement) are not the user's choice.
     if (kind != SIZE_MINIMIZED && IsWindowVisible(handle())) app_.session.config().maximized = kind == SIZE_MAXIMIZED;
-    if (editor_area_ != nullptr) MoveWindow(editor_area_, 0, 0, width, height, TRUE);
+    if (kind != SIZE_MINIMIZED) arrange();
+}
+
+LRESULT MainWindow::on_notify(const NMHDR& header) {
+    if (header.hwndFrom == tree_.handle()) return tree_.on_notify(header);
+    if (header.hwndFrom == tabs_.tab_control()) tabs_.on_notify(header);
+    return 0;
+}
+
+void MainWindow::arrange() {
+    if (status_ == nullptr) return;
+    SendMessageW(status_, WM_SIZE, 0, 0);
+    RECT status_rect{};
+    GetWindowRect(status_, &status_rect);
+    RECT client{};
+    GetClientRect(handle(), &client);
+    const int height = std::max(0, static_cast<int>(client.bottom - (status_rect.bottom - status_rect.top)));
+    const int width = client.right;
+
+    const bool side = panels_.tree_visible || panels_.properties_visible;
+    const int side_width = side ? std::clamp(panels_.side_width, 0, std::max(0, width - min_editor_width)) : 0;
+    const int tree_height = !panels_.properties_visible ? height
+                            : !panels_.tree_visible    ? 0
+                                                       : height * panels_.tree_percent / 100;
+    ShowWindow(tree_.handle(), panels_.tree_visible ? SW_SHOW : SW_HIDE);
+    properties_.set_visible(panels_.properties_visible);
+    if (panels_.tree_visible) MoveWindow(tree_.handle(), 0, 0, side_width, tree_height, TRUE);
+    if (panels_.properties_visible) properties_.move(0, tree_height, side_width, height - tree_height);
+
+    const int editor_left = side ? side_width + splitter_width : 0;
+    MoveWindow(editor_area_, editor_left, 0, std::max(0, width - editor_left), height, TRUE);
+    RECT area{};
+    GetClientRect(editor_area_, &area);
+    tabs_.resize(area.right, area.bottom);
+
+    CheckMenuItem(menu_bar(), cmd::show_resource_tree, MF_BYCOMMAND | (panels_.tree_visible ? MF_CHECKED : MF_UNCHECKED));
+    CheckMenuItem(menu_bar(), cmd::show_properties,
+                  MF_BYCOMMAND | (panels_.properties_visible ? MF_CHECKED : MF_UNCHECKED));
+}
+
+bool MainWindow::on_set_cursor() {
+    if (!(panels_.tree_visible || panels_.properties_visible)) return false;
+    POINT cursor{};
+    GetCursorPos(&cursor);
+    ScreenToClient(handle(), &cursor);
+    if (!dragging_splitter_ && (cursor.x < panels_.side_width || cursor.x >= panels_.side_width + splitter_width)) {
+        return false;
+    }
+    SetCursor(LoadCursorW(nullptr, IDC_SIZEWE));
+    return true;
+}
+
+void MainWindow::on_mouse_down(int x) {
+    if (!(panels_.tree_visible || panels_.properties_visible)) return;
+    if (x < panels_.side_width || x >= panels_.side_width + splitter_width) return;
+    dragging_splitter_ = true;
+    SetCapture(handle());
+}
+
+void MainWindow::on_mouse_move(int x) {
+    if (!dragging_splitter_) return;
+    panels_.side_width = std::clamp(x, PanelLayout::min_side_width, PanelLayout::max_side_width);
+    arrange();
+}
+
+void MainWindow::toggle_panel(cmd::Id id) {
+    bool& visible = id == cmd::show_resource_tree ? panels_.tree_visible : panels_.properties_visible;
+    visible = !visible;
+    arrange();
 }
 
 // Every key stroke comes here first: a shortcut becomes its command, anything else goes on to
@@ -160,16 +371,165 @@ void MainWindow::on_hover_timer() {
     if (IsWindow(hovered)) SendMessageW(hovered, app_message::hover_ended, 0, 0);
 }
 
-void MainWindow::on_drop_files(HDROP drop) {
-    // Opening the dropped file arrives with the project; the drop must be released either way.
-    DragFinish(drop);
+void MainWindow::on_watch_timer() {
+    if (asking_reload_ || loading()) return;
+    if (!document_.file_changed_on_disk()) return;
+    FlashWindow(handle(), TRUE);
+    asking_reload_ = true;
+    const Answer answer =
+        app_.session.ask(app_.session.text(str::file_modified_reload), AskButtons::yes_no, AskIcon::question);
+    asking_reload_ = false;
+    if (answer == Answer::yes && document_.begin_reload()) start_load();
 }
 
-void MainWindow::show_no_project() {
-    project_open_ = false;
-    enable_project_items(menu_bar(), false);
+void MainWindow::on_drop_files(HDROP drop) {
+    std::optional<std::filesystem::path> first;
+    if (DragQueryFileW(drop, 0xFFFFFFFF, nullptr, 0) > 0) {
+        const UINT length = DragQueryFileW(drop, 0, nullptr, 0);
+        std::wstring path(length + 1, L'\0');
+        DragQueryFileW(drop, 0, path.data(), length + 1);
+        path.resize(length);
+        first = std::filesystem::path(path);
+    }
+    DragFinish(drop);
+    // Only the first of several dropped files is opened.
+    if (first) open_file(*first);
+}
+
+void MainWindow::open_file(const std::filesystem::path& path) {
+    if (loading()) return;
+    if (document_.begin_open(path)) start_load();
+}
+
+void MainWindow::start_load() {
+    EnableWindow(handle(), FALSE);
+    if (loader_.joinable()) loader_.join();
+    const HWND window = handle();
+    loader_ = std::thread([this, window] {
+        loaded_ = document_.read_file();
+        PostMessageW(window, app_message::load_finished, 0, 0);
+    });
+}
+
+void MainWindow::on_load_finished() {
+    if (loader_.joinable()) loader_.join();
+    EnableWindow(handle(), TRUE);
+    const LoadEnd end = document_.end_load(loaded_);
+    refresh_state();
+    if (end.script_error) report_script_error(*end.script_error);
+    if (end.open_messages) PostMessageW(handle(), WM_COMMAND, cmd::messages, 0);
+}
+
+void MainWindow::report_script_error(const ReadFailure& failure) {
+    ParseErrorReport report;
+    report.report = error_report_text(app_.session, failure);
+    Platform& platform = app_.session.platform();
+    if (auto text = read_text_file(failure.file, [&](std::string_view bytes) { return platform.ansi_to_text(bytes); })) {
+        report.file_text = std::move(text->text);
+    }
+    report.line = failure.line;
+    show_parse_error_dialog(app_, handle(), report);
+}
+
+void MainWindow::add_resource(ResourceKind kind) {
+    if (!project_open()) return;
+    Session& session = app_.session;
+    if (!can_add_kind(kind)) {
+        show_status(kind_not_available);
+        return;
+    }
+    const ShellState& state = document_.state();
+    Resource* added = nullptr;
+    const std::u16string filter = new_resource_filter(kind);
+    if (!filter.empty()) {
+        const auto file = choose_open_path(filter);
+        if (!file) return;
+        const auto result = add_resource_from_file(session, document_.tables().image_numbers, kind, *file,
+                                                   state.project_folder, state.opened_kind == FileKind::script);
+        if (!result) {
+            session.ask(result.error(), session.text(str::error_caption), AskButtons::ok, AskIcon::error);
+            return;
+        }
+        added = *result;
+    } else {
+        std::uint16_t language = session.project().current_language();
+        if (kind == kind::string_table) {
+            const auto chosen = ask_language(app_, handle(), language);
+            if (!chosen) return;
+            language = *chosen;
+        }
+        added = add_new_resource(session, kind, language, state.project_folder);
+    }
+    if (added == nullptr) return;
+    document_.mark_modified();
+    refresh_tree();
+    tree_.select(added);
+    open_editor(*added);
+}
+
+void MainWindow::open_editor(Resource& resource) {
+    Session& session = app_.session;
+    session.project().set_current_resource(&resource);
+    TextWriter text(session.config().pascal);
+    write_resource_text(text, resource, session);
+    tabs_.open(resource, session.project().tree_label(resource), text.take(), session.config().single_tab_mode);
+    show_properties_of(&resource);
+}
+
+void MainWindow::remove_resource(Resource& resource) {
+    if (!app_.session.project().remove(resource)) return;
+    document_.mark_modified();
+    refresh_tree();
+}
+
+void MainWindow::show_properties_of(const Resource* resource) {
+    if (resource == nullptr) {
+        properties_.show({});
+        return;
+    }
+    Session& session = app_.session;
+    properties_.show({{u"Name", resource->tree_name()},
+                      {u"Type", type_caption(*resource)},
+                      {u"Language", session.languages().label_of(resource->identity().language)}});
+}
+
+void MainWindow::resource_added(Resource&, bool) {}
+
+void MainWindow::resource_changed(Resource& resource) {
+    if (loading()) return;
+    tabs_.set_title(resource, app_.session.project().tree_label(resource));
+    refresh_tree();
+}
+
+void MainWindow::resource_removing(Resource& resource) {
+    if (loading()) return;
+    tabs_.close(resource);
+    if (tree_.selected() == &resource) show_properties_of(nullptr);
+}
+
+void MainWindow::project_clearing() {
+    if (loading()) return;
+    tabs_.close_all();
+    show_properties_of(nullptr);
+}
+
+void MainWindow::refresh_state() {
+    if (!window_) return;
+    const ShellState& state = document_.state();
+    SetWindowTextW(handle(), wide(window_title(state)).c_str());
+    enable_project_items(menu_bar(), state.project_open);
     DrawMenuBar(handle());
-    SetWindowTextW(handle(), L"Tavorin");
+    if (!state.busy) refresh_tree();
+}
+
+void MainWindow::refresh_tree() {
+    if (tree_.handle() == nullptr) return;
+    tree_.fill(app_.session.project());
+}
+
+void MainWindow::show_status(std::u16string_view text) {
+    if (status_ == nullptr) return;
+    SendMessageW(status_, SB_SETTEXTW, 0, reinterpret_cast<LPARAM>(wide(text).c_str()));
 }
 
 void MainWindow::toggle_auto_save_layout() {
@@ -181,6 +541,8 @@ void MainWindow::toggle_auto_save_layout() {
 // The settings file is written even when the layout is not; a settings file that cannot be
 // written is not worth stopping the exit for.
 void MainWindow::quit() {
+    if (loading()) return;
+    if (!document_.close()) return;
     (void)write_config(app_.session, app_.paths, app_.session.config_sections());
     if (app_.session.config().auto_save_layout) save_layout();
     window_.reset();
@@ -190,7 +552,8 @@ void MainWindow::save_layout() {
     WINDOWPLACEMENT placement{};
     placement.length = sizeof(placement);
     if (!GetWindowPlacement(handle(), &placement)) return;
-    const Status written = write_layout(app_.paths.layout_file, Layout{to_window_rect(placement.rcNormalPosition), panels_});
+    const Status written = write_layout(app_.paths.layout_file,
+                                        Layout{to_window_rect(placement.rcNormalPosition), panel_layout_to_bytes(panels_)});
     if (!written) app_.session.ask(written.error(), AskButtons::ok, AskIcon::error);
 }
 

@@ -1,26 +1,40 @@
 #pragma once
-// The main window: menu bar, the area that holds the editors, the commands of the shell and the
-// shortcut dispatch of every key stroke.
+// The main window: menu bar, the resource tree and the property panel in a side column, the
+// editor area with its tabs, the status line; the commands of the shell, the loads on a worker
+// thread, the file watch, and the shortcut dispatch of every key stroke.
 
 #include "platform/win32/windows_api.h"
 #include <shellapi.h>
 
 #include <cstdint>
 #include <exception>
-#include <vector>
+#include <filesystem>
+#include <optional>
+#include <thread>
 
 #include "app/command_ids.h"
+#include "app/project_document.h"
 #include "app/win32/app_context.h"
+#include "model/project_observer.h"
 #include "platform/win32/handles.h"
+#include "ui/panel_layout.h"
+#include "ui/win32/editor_tabs.h"
+#include "ui/win32/property_panel.h"
+#include "ui/win32/resource_tree_panel.h"
 
 namespace tavorin {
 
-class MainWindow {
+namespace main_control {
+inline constexpr int tree = 2000;
+inline constexpr int status = 2001;
+}  // namespace main_control
+
+class MainWindow : private ProjectObserver {
 public:
-    explicit MainWindow(App& app) : app_(app) {}
+    explicit MainWindow(App& app);
     MainWindow(const MainWindow&) = delete;
     MainWindow& operator=(const MainWindow&) = delete;
-    ~MainWindow() { window_.reset(); }
+    ~MainWindow();
 
     // Creates the window hidden, with its menu bar, placed where the layout file says (or in the
     // middle of the screen). False when the system refused.
@@ -28,9 +42,21 @@ public:
     // Shows it maximized when the settings say so.
     void show();
 
+    // Opens a file (the command line's, a dropped one); the reading runs on the worker thread.
+    void open_file(const std::filesystem::path& path);
+
     HWND handle() const { return window_.get(); }
     HMENU menu_bar() const { return GetMenu(window_.get()); }
-    bool project_open() const { return project_open_; }
+    bool project_open() const { return document_.state().project_open; }
+    // A load is running on the worker thread.
+    bool loading() const { return document_.state().busy; }
+    const ProjectDocument& document() const { return document_; }
+    const PanelLayout& panels() const { return panels_; }
+    HWND status_line() const { return status_; }
+    const ResourceTreePanel& tree() const { return tree_; }
+    const EditorTabs& editors() const { return tabs_; }
+    const PropertyPanel& properties() const { return properties_; }
+    void show_status(std::u16string_view text);
 
     static LRESULT CALLBACK procedure(HWND window, UINT message, WPARAM wparam, LPARAM lparam) noexcept;
 
@@ -40,25 +66,57 @@ public:
     void detach() noexcept { window_.release(); }
 
 private:
+    // ProjectObserver: called on the thread that changes the project. During a load that is
+    // the worker, and the window waits for the post-load step instead.
+    void resource_added(Resource& resource, bool open) override;
+    void resource_changed(Resource& resource) override;
+    void resource_removing(Resource& resource) override;
+    void project_clearing() override;
+
+    DocumentHooks document_hooks();
+    std::optional<std::filesystem::path> choose_open_path(const std::u16string& filter);
     void on_create();
     void on_command(cmd::Id id);
     void on_size(WPARAM kind, int width, int height);
+    LRESULT on_notify(const NMHDR& header);
     void on_key_down(WPARAM wparam, LPARAM lparam);
     void on_character(WPARAM wparam, LPARAM lparam);
     void on_hover_timer();
+    void on_watch_timer();
     void on_drop_files(HDROP drop);
+    bool on_set_cursor();
+    void on_mouse_down(int x);
+    void on_mouse_move(int x);
 
-    void show_no_project();
+    void start_load();
+    void on_load_finished();
+    void report_script_error(const ReadFailure& failure);
+
+    void add_resource(ResourceKind kind);
+    void open_editor(Resource& resource);
+    void remove_resource(Resource& resource);
+    void show_properties_of(const Resource* resource);
+    void toggle_panel(cmd::Id id);
+    void arrange();
+    void refresh_state();
+    void refresh_tree();
     void toggle_auto_save_layout();
     void quit();
     void save_layout();
 
     App& app_;
     UniqueWindow window_;
-    HWND editor_area_ = nullptr;  // child of window_, destroyed with it
-    bool project_open_ = false;
-    // The panel arrangement read from the layout file, written back as it was.
-    std::vector<std::uint8_t> panels_;
+    ProjectDocument document_;
+    HWND editor_area_ = nullptr;  // children of window_, destroyed with it
+    HWND status_ = nullptr;
+    ResourceTreePanel tree_;
+    PropertyPanel properties_;
+    EditorTabs tabs_;
+    PanelLayout panels_;
+    std::thread loader_;
+    ReadStatus loaded_;  // written by the loader, read after it has been joined
+    bool asking_reload_ = false;
+    bool dragging_splitter_ = false;
 };
 
 }  // namespace tavorin

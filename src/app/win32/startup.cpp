@@ -26,14 +26,18 @@ int run_conversion_mode(Session& session, const CommandLine& command_line) {
     return exit_code;
 }
 
-int run_editor(Win32Platform& platform, App& app) {
+int run_editor(Win32Platform& platform, App& app, const CommandLine& command_line) {
     app.session.set_interactive(true);
     MainWindow main_window(app);
     if (!main_window.create()) throw std::runtime_error("the main window could not be created");
     platform.set_main_window(main_window.handle());
+    platform.set_status_sink([&main_window](std::u16string_view text) { main_window.show_status(text); });
     main_window.show();
+    if (command_line.file_to_open) main_window.open_file(std::filesystem::path(*command_line.file_to_open));
     SetFocus(main_window.handle());
-    return run_message_loop(app, main_window.handle());
+    const int exit_code = run_message_loop(app, main_window.handle());
+    platform.set_status_sink(nullptr);
+    return exit_code;
 }
 
 int run_session(HINSTANCE instance, Win32Platform& platform, Session& session, const CommandLine& command_line) {
@@ -48,8 +52,8 @@ int run_session(HINSTANCE instance, Win32Platform& platform, Session& session, c
     delete_requested_files(session, command_line);
     if (command_line.mode == CommandLine::Mode::convert) return run_conversion_mode(session, command_line);
 
-    App app{session, paths, resources, instance, clipboard, {}, {}, nullptr};
-    return run_editor(platform, app);
+    App app{session, paths, resources, instance, clipboard, {}, {}, nullptr, {}};
+    return run_editor(platform, app, command_line);
 }
 
 }  // namespace

@@ -25,7 +25,9 @@ bool register_class(HINSTANCE instance, const wchar_t* name, WNDPROC procedure, 
     return RegisterClassExW(&window_class) != 0 || GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
 }
 
+// The editor tabs live inside the area; their notifications go on to the main window.
 LRESULT CALLBACK editor_area_procedure(HWND window, UINT message, WPARAM wparam, LPARAM lparam) noexcept {
+    if (message == WM_NOTIFY) return SendMessageW(GetParent(window), message, wparam, lparam);
     return DefWindowProcW(window, message, wparam, lparam);
 }
 

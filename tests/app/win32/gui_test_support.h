@@ -63,7 +63,7 @@ protected:
     ScriptedPlatform platform;
     Session session;
     AppResources resources{instance};
-    App app{session, AppPaths::beside(folder), resources, instance, register_clipboard_formats(), {}, {}, nullptr};
+    App app{session, AppPaths::beside(folder), resources, instance, register_clipboard_formats(), {}, {}, nullptr, {}};
 
 private:
     ScriptedPlatform& platform_with_folder() {

@@ -9,6 +9,7 @@
 #include "app/win32/message_loop.h"
 #include "base/file_io.h"
 #include "gui_test_support.h"
+#include "ui/panel_layout.h"
 
 namespace tavorin::testing {
 namespace {
@@ -160,8 +161,8 @@ TEST_F(MainWindowTest, WithoutAutoSaveLayoutOnlyTheSettingsAreWritten) {
     EXPECT_FALSE(std::filesystem::exists(app.paths.layout_file));
 }
 
-TEST_F(MainWindowTest, OpensWhereTheLayoutFileSaysAndKeepsThePanelBytes) {
-    const Layout saved{WindowRect{100, 120, 700, 520}, {1, 2, 3, 4, 5}};
+TEST_F(MainWindowTest, OpensWhereTheLayoutFileSaysAndKeepsThePanelArrangement) {
+    const Layout saved{WindowRect{100, 120, 700, 520}, panel_layout_to_bytes(PanelLayout{false, true, 300, 40})};
     ASSERT_TRUE(write_layout(app.paths.layout_file, saved).ok());
     create_window();
     const RECT placed = normal_rect(handle());

@@ -1,0 +1,131 @@
+#include "ui/win32/editor_tabs.h"
+
+#include <commctrl.h>
+
+#include "platform/win32/wide_text.h"
+
+namespace tavorin {
+
+namespace {
+
+void set_tab_text(HWND tabs, std::size_t index, const std::u16string& title) {
+    std::wstring text = wide(title);
+    TCITEMW item{};
+    item.mask = TCIF_TEXT;
+    item.pszText = text.data();
+    SendMessageW(tabs, TCM_SETITEMW, index, reinterpret_cast<LPARAM>(&item));
+}
+
+}  // namespace
+
+bool EditorTabs::create(HWND area, HINSTANCE instance, HFONT ui_font, HFONT code_font) {
+    area_ = area;
+    instance_ = instance;
+    code_font_ = code_font;
+    tabs_ = CreateWindowExW(0, WC_TABCONTROLW, nullptr, WS_CHILD | WS_CLIPSIBLINGS | TCS_FOCUSNEVER, 0, 0, 0, 0, area,
+                            nullptr, instance, nullptr);
+    if (tabs_ == nullptr) return false;
+    SendMessageW(tabs_, WM_SETFONT, reinterpret_cast<WPARAM>(ui_font), FALSE);
+    return true;
+}
+
+HWND EditorTabs::create_view(const std::u16string& text) {
+    HWND view = CreateWindowExW(WS_EX_CLIENTEDGE, L"EDIT", nullptr,
+                                WS_CHILD | WS_VSCROLL | WS_HSCROLL | ES_MULTILINE | ES_READONLY | ES_AUTOVSCROLL |
+                                    ES_AUTOHSCROLL | ES_NOHIDESEL,
+                                0, 0, 0, 0, area_, nullptr, instance_, nullptr);
+    if (view == nullptr) return nullptr;
+    SendMessageW(view, WM_SETFONT, reinterpret_cast<WPARAM>(code_font_), FALSE);
+    SetWindowTextW(view, wide(text).c_str());
+    return view;
+}
+
+std::size_t EditorTabs::index_of(const Resource& resource) const {
+    for (std::size_t i = 0; i < pages_.size(); ++i) {
+        if (pages_[i].resource == &resource) return i;
+    }
+    return pages_.size();
+}
+
+void EditorTabs::open(Resource& resource, const std::u16string& title, const std::u16string& text, bool single_tab) {
+    std::size_t index = index_of(resource);
+    if (index == pages_.size() && single_tab && !pages_.empty()) {
+        // The one tab takes the new resource.
+        index = 0;
+        pages_[0].resource = &resource;
+        SetWindowTextW(pages_[0].view, wide(text).c_str());
+        set_tab_text(tabs_, 0, title);
+    } else if (index == pages_.size()) {
+        HWND view = create_view(text);
+        if (view == nullptr) return;
+        pages_.push_back(Page{&resource, view});
+        std::wstring label = wide(title);
+        TCITEMW item{};
+        item.mask = TCIF_TEXT;
+        item.pszText = label.data();
+        SendMessageW(tabs_, TCM_INSERTITEMW, index, reinterpret_cast<LPARAM>(&item));
+    }
+    ShowWindow(tabs_, SW_SHOW);
+    activate(index);
+    RECT area{};
+    GetClientRect(area_, &area);
+    resize(area.right, area.bottom);
+}
+
+void EditorTabs::activate(std::size_t index) {
+    if (index >= pages_.size()) return;
+    active_ = index;
+    SendMessageW(tabs_, TCM_SETCURSEL, index, 0);
+    for (std::size_t i = 0; i < pages_.size(); ++i) ShowWindow(pages_[i].view, i == index ? SW_SHOW : SW_HIDE);
+}
+
+void EditorTabs::close(const Resource& resource) {
+    const std::size_t index = index_of(resource);
+    if (index == pages_.size()) return;
+    DestroyWindow(pages_[index].view);
+    pages_.erase(pages_.begin() + static_cast<std::ptrdiff_t>(index));
+    SendMessageW(tabs_, TCM_DELETEITEM, index, 0);
+    if (pages_.empty()) {
+        ShowWindow(tabs_, SW_HIDE);
+        active_ = 0;
+        return;
+    }
+    activate(index < pages_.size() ? index : pages_.size() - 1);
+}
+
+void EditorTabs::close_all() {
+    for (const Page& page : pages_) DestroyWindow(page.view);
+    pages_.clear();
+    SendMessageW(tabs_, TCM_DELETEALLITEMS, 0, 0);
+    ShowWindow(tabs_, SW_HIDE);
+    active_ = 0;
+}
+
+void EditorTabs::set_title(const Resource& resource, const std::u16string& title) {
+    const std::size_t index = index_of(resource);
+    if (index < pages_.size()) set_tab_text(tabs_, index, title);
+}
+
+Resource* EditorTabs::active() const { return pages_.empty() ? nullptr : pages_[active_].resource; }
+
+HWND EditorTabs::active_view() const { return pages_.empty() ? nullptr : pages_[active_].view; }
+
+void EditorTabs::resize(int width, int height) {
+    if (tabs_ == nullptr) return;
+    MoveWindow(tabs_, 0, 0, width, height, TRUE);
+    RECT page{0, 0, width, height};
+    SendMessageW(tabs_, TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&page));
+    for (const Page& each : pages_) {
+        MoveWindow(each.view, page.left, page.top, page.right - page.left, page.bottom - page.top, TRUE);
+    }
+    // The views lie on top of the tab control.
+    for (const Page& each : pages_) SetWindowPos(each.view, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+}
+
+void EditorTabs::on_notify(const NMHDR& header) {
+    if (header.hwndFrom != tabs_ || header.code != TCN_SELCHANGE) return;
+    const auto index = static_cast<std::size_t>(SendMessageW(tabs_, TCM_GETCURSEL, 0, 0));
+    activate(index);
+}
+
+}  // namespace tavorin

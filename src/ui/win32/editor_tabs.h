@@ -1,0 +1,58 @@
+#pragma once
+// The editor area: a tab per open resource (or a single tab that the next resource takes over,
+// by `singleTabMode`) above the open editor. Kinds whose editor is not part of the program yet
+// open a read-only view of their script text.
+
+#include "platform/win32/windows_api.h"
+
+#include <string>
+#include <vector>
+
+namespace tavorin {
+
+class Resource;
+
+class EditorTabs {
+public:
+    EditorTabs() = default;
+    EditorTabs(const EditorTabs&) = delete;
+    EditorTabs& operator=(const EditorTabs&) = delete;
+
+    // The tab control inside `area`, whose WM_NOTIFY the area passes to on_notify().
+    bool create(HWND area, HINSTANCE instance, HFONT ui_font, HFONT code_font);
+    HWND tab_control() const { return tabs_; }
+
+    // Shows the resource's page, making one when it has none: in single-tab mode the one page
+    // is reused. `title` is the tab's text, `text` the view's content.
+    void open(Resource& resource, const std::u16string& title, const std::u16string& text, bool single_tab);
+    void close(const Resource& resource);
+    void close_all();
+    // Tab texts follow renames and the modified mark.
+    void set_title(const Resource& resource, const std::u16string& title);
+
+    Resource* active() const;
+    HWND active_view() const;
+    std::size_t count() const { return pages_.size(); }
+
+    void resize(int width, int height);
+    void on_notify(const NMHDR& header);
+
+private:
+    struct Page {
+        Resource* resource;
+        HWND view;  // destroyed with the area, or when its tab closes
+    };
+
+    void activate(std::size_t index);
+    std::size_t index_of(const Resource& resource) const;
+    HWND create_view(const std::u16string& text);
+
+    HWND area_ = nullptr;
+    HWND tabs_ = nullptr;
+    HINSTANCE instance_ = nullptr;
+    HFONT code_font_ = nullptr;
+    std::vector<Page> pages_;
+    std::size_t active_ = 0;
+};
+
+}  // namespace tavorin
