@@ -48,8 +48,8 @@ protected:
     // A control at (7, 9) sized 50 by 14 dialog units.
     void add(K kind, std::uint32_t style, std::u16string text = {}, std::uint32_t extended_style = 0,
              std::u16string identifier = u"IDC_X", std::u16string class_name = {}) {
-        ASSERT_TRUE(dialog->add_control(
-            control_record(kind, style, std::move(text), extended_style, std::move(identifier), std::move(class_name))));
+        ASSERT_TRUE(dialog->add_control(control_record(kind, style, std::move(text), extended_style,
+                                                       std::move(identifier), std::move(class_name))));
     }
 
     std::u16string code(int number) {
@@ -80,11 +80,13 @@ TEST_F(DialogCode, ClassFontWindowAndControls) {
               u"wcex.lpszClassName  = TEXT(\"WndClass0\");\r\n"
               u"RegisterClassEx(&wcex);\r\n"
               u"\r\n"
-              u"HFONT hfont0 = CreateFont(-12, 0, 0, 0, 700, TRUE, FALSE, FALSE, 0, 0, 0, 0, 0, TEXT(\"Segoe UI\"));\r\n"
+              u"HFONT hfont0 = CreateFont(-12, 0, 0, 0, 700, TRUE, FALSE, FALSE, 0, 0, 0, 0, 0, "
+              u"TEXT(\"Segoe UI\"));\r\n"
               u"HWND hwnd0 = CreateWindowEx(0, TEXT(\"WndClass0\"), TEXT(\"Say \\\"hi\\\"\"), "
               u"WS_CAPTION | WS_POPUP | WS_SYSMENU, 18, 38, 332, 203, 0, 0, hInst, 0);\r\n"
               u"HWND hCtrl0_0 = CreateWindowEx(0, WC_BUTTON, TEXT(\"OK\"), "
-              u"WS_VISIBLE | WS_CHILD | WS_TABSTOP | BS_DEFPUSHBUTTON, 12, 17, 88, 26, hwnd0, (HMENU)IDOK, hInst, 0);\r\n"
+              u"WS_VISIBLE | WS_CHILD | WS_TABSTOP | BS_DEFPUSHBUTTON, 12, 17, 88, 26, hwnd0, (HMENU)IDOK, "
+              u"hInst, 0);\r\n"
               u"SendMessage(hCtrl0_0, WM_SETFONT, (WPARAM)hfont0, FALSE);\r\n"
               u"HWND hCtrl0_1 = CreateWindowEx(0, WC_STATIC, TEXT(\"Name:\"), "
               u"WS_VISIBLE | WS_CHILD | WS_GROUP | SS_LEFT, 12, 17, 88, 26, hwnd0, (HMENU)IDC_STATIC, hInst, 0);\r\n"
@@ -107,7 +109,8 @@ TEST_F(DialogCode, NamesFollowTheProjectIndex) {
     const std::u16string text = code(3);
     for (const std::u16string_view part :
          {u"TEXT(\"WndClass3\");", u"HFONT hfont3 = ", u"HWND hwnd3 = CreateWindowEx(0, TEXT(\"WndClass3\")",
-          u"HWND hCtrl3_0 = ", u"HWND hCtrl3_1 = ", u"hwnd3, (HMENU)IDC_X", u"SendMessage(hCtrl3_1, WM_SETFONT, (WPARAM)hfont3"}) {
+          u"HWND hCtrl3_0 = ", u"HWND hCtrl3_1 = ", u"hwnd3, (HMENU)IDC_X",
+          u"SendMessage(hCtrl3_1, WM_SETFONT, (WPARAM)hfont3"}) {
         EXPECT_NE(text.find(part), std::u16string::npos) << std::string(part.begin(), part.end());
     }
 }

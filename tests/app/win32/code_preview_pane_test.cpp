@@ -32,7 +32,8 @@ protected:
     std::wstring range(LONG first, LONG last) {
         std::wstring text(static_cast<std::size_t>(last - first) + 1, L'\0');
         TEXTRANGEW request{{first, last}, text.data()};
-        text.resize(static_cast<std::size_t>(SendMessageW(pane.edit(), EM_GETTEXTRANGE, 0, reinterpret_cast<LPARAM>(&request))));
+        const LRESULT copied = SendMessageW(pane.edit(), EM_GETTEXTRANGE, 0, reinterpret_cast<LPARAM>(&request));
+        text.resize(static_cast<std::size_t>(copied));
         return text;
     }
     LONG length() {
@@ -41,7 +42,8 @@ protected:
     }
     LONG find(const wchar_t* text) {
         FINDTEXTW request{{0, -1}, text};
-        return static_cast<LONG>(SendMessageW(pane.edit(), EM_FINDTEXTW, FR_DOWN | FR_MATCHCASE, reinterpret_cast<LPARAM>(&request)));
+        return static_cast<LONG>(
+            SendMessageW(pane.edit(), EM_FINDTEXTW, FR_DOWN | FR_MATCHCASE, reinterpret_cast<LPARAM>(&request)));
     }
     CHARFORMAT2W format_at(LONG first, LONG last) {
         SendMessageW(pane.edit(), EM_SETSEL, first, last);
