@@ -13,8 +13,8 @@ namespace tavorin {
 
 struct ControlRecord {
     ControlKind kind = ControlKind::undecided;
-    // The caption as stored (escapes as written); none for a statement without text.
-    std::optional<std::u16string> text;
+    // The caption as stored (escapes as written); empty for a statement without text.
+    std::u16string text;
     // An image (or any caption) given by number: the template stores 0xFFFF and this ordinal,
     // and the script writes `text` unquoted.
     std::optional<std::uint16_t> text_ordinal;

@@ -91,7 +91,7 @@ Result<Control*> Dialog::insert_control(std::size_t index, const ControlRecord& 
 }
 
 void Dialog::apply_identifier(Control& control, const ControlRecord& record) {
-    control.set_text(record.text.value_or(u""));
+    control.set_text(record.text);
     SymbolTable& symbols = session_.symbols();
     const std::u16string& name = *record.identifier;
     const bool used_here = std::any_of(controls_.begin(), controls_.end(),
@@ -104,7 +104,7 @@ void Dialog::apply_identifier(Control& control, const ControlRecord& record) {
     const std::int32_t shared_value = symbols.value_of(name);
     // A number names its value: renaming it would change the value, so the controls share it.
     if (shared_value == SymbolTable::static_value || is_numeric_name(name)) {
-        control.set_identifier(name, is_numeric_name(name) ? record.identifier_value : shared_value);
+        control.set_identifier(name, shared_value);
         return;
     }
     const std::u16string base(without_trailing_digits(name));

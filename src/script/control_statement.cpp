@@ -1,0 +1,276 @@
+// The control statements of a dialog: the generic CONTROL form and the short forms.
+
+#include "script/control_statement.h"
+
+#include "app/session.h"
+#include "base/text.h"
+#include "dialog/deduce_kind.h"
+#include "dialog/dialog.h"
+#include "dialog/short_statements.h"
+#include "dialog/window_styles.h"
+#include "script/char_class.h"
+#include "script/lexer.h"
+#include "script/reader_messages.h"
+#include "script/statement_hooks.h"
+
+namespace tavorin {
+
+namespace {
+
+constexpr std::u16string_view bare_classes[] = {u"Static", u"ComboBox", u"Edit", u"Button", u"ListBox"};
+
+bool at_string(Lexer& lexer, std::size_t pos) {
+    pos = lexer.skip_blanks(pos);
+    return lexer.at(pos) == u'"' || (lexer.at(pos) == u'L' && lexer.at(pos + 1) == u'"');
+}
+
+// The optional comma before a further field: true (and the position after it) when one is there.
+std::optional<std::size_t> comma(Lexer& lexer, std::size_t pos) {
+    pos = lexer.skip_blanks(pos);
+    if (lexer.at(pos) != u',') return std::nullopt;
+    return pos + 1;
+}
+
+// A control's text given without quotes: a number, or a macro standing for one, is an image by
+// ordinal; any other name is the image's name.
+struct UnquotedText {
+    std::u16string text;
+    std::optional<std::uint16_t> ordinal;
+    bool is_name = false;
+    std::size_t end = 0;
+};
+
+// The macro's name comes back through the position map, as for an item id.
+Result<UnquotedText> read_unquoted_text(Lexer& lexer, std::size_t pos) {
+    const std::size_t start = lexer.skip_blanks(pos);
+    if (auto value = lexer.item_id(start)) {
+        return UnquotedText{std::move(value->value.name), static_cast<std::uint16_t>(value->value.value), false,
+                            value->end};
+    }
+    auto name = lexer.identifier(start);
+    if (!name) return Error{name.error()};
+    return UnquotedText{std::u16string(name->value), std::nullopt, true, lexer.optional_comma(name->end)};
+}
+
+// Reads x, y, width, height; `commas_required` for the CONTROL form.
+Result<std::size_t> read_rectangle(Lexer& lexer, std::size_t pos, ControlRecord& record, bool commas_required) {
+    std::int32_t* fields[] = {&record.x, &record.y, &record.width, &record.height};
+    for (std::size_t i = 0; i < 4; ++i) {
+        if (i > 0) {
+            if (commas_required) {
+                auto after = lexer.expect(pos, u',');
+                if (!after) return Error{after.error()};
+                pos = *after;
+            } else {
+                pos = lexer.optional_comma(pos);
+            }
+        }
+        auto value = lexer.expression(pos);
+        if (!value) return Error{value.error()};
+        *fields[i] = static_cast<std::int32_t>(value->value.value);
+        pos = value->end;
+    }
+    return pos;
+}
+
+class ControlReader {
+public:
+    ControlReader(StatementContext& context, Dialog& dialog)
+        : context_(context), lexer_(context.lexer()), session_(context.session()), dialog_(dialog) {}
+
+    Result<std::size_t> read_body(std::size_t pos);
+
+private:
+    Result<std::size_t> read_short_form(const ShortStatement& statement, std::size_t pos);
+    Result<std::size_t> read_generic_form(std::size_t pos);
+    Result<std::size_t> read_short_text(std::size_t pos, ControlRecord& record);
+    Result<std::size_t> read_class(std::size_t pos, std::u16string& class_name);
+    Result<std::size_t> add(std::size_t pos, const ControlRecord& record);
+    void register_image_name(const std::u16string& name);
+
+    StatementContext& context_;
+    Lexer& lexer_;
+    Session& session_;
+    Dialog& dialog_;
+};
+
+Result<std::size_t> ControlReader::read_body(std::size_t pos) {
+    for (;;) {
+        const std::size_t start = lexer_.skip_blanks(pos);
+        if (auto after = lexer_.keyword(start, u"CONTROL")) {
+            auto next = read_generic_form(*after);
+            if (!next) return next;
+            pos = *next;
+            continue;
+        }
+        const ShortStatement* matched = nullptr;
+        std::size_t after_keyword = 0;
+        for (const ShortStatement& statement : short_statements()) {
+            if (auto after = lexer_.keyword(start, statement.keyword)) {
+                matched = &statement;
+                after_keyword = *after;
+                break;
+            }
+        }
+        if (matched != nullptr) {
+            auto next = read_short_form(*matched, after_keyword);
+            if (!next) return next;
+            pos = *next;
+            continue;
+        }
+        if (lexer_.at_end(start)) return lexer_.end(start);
+        if (lexer_.at(start) == u'}') return start + 1;
+        if (auto after = lexer_.keyword(start, u"END")) return *after;
+
+        const char16_t c = lexer_.at(start);
+        if (is_letter_or_digit(c)) return context_.fail(start, session_.text(str::unknown_dialog_statement));
+        return context_.fail(start, u"'" + std::u16string(1, c) + u"'" + session_.text(str::unexpected));
+    }
+}
+
+// The text of a short statement: a string, an image by ordinal, or an image's name.
+Result<std::size_t> ControlReader::read_short_text(std::size_t pos, ControlRecord& record) {
+    if (at_string(lexer_, pos)) {
+        auto text = lexer_.string(pos);
+        if (!text) return Error{text.error()};
+        record.text = std::move(text->value);
+        return lexer_.optional_comma(text->end);
+    }
+    auto text = read_unquoted_text(lexer_, pos);
+    if (!text) return Error{text.error()};
+    if (text->is_name) register_image_name(text->text);
+    record.text = std::move(text->text);
+    record.text_ordinal = text->ordinal;
+    return text->end;
+}
+
+// An icon named by a word that is no macro is an icon resource's string name. Several controls
+// may show the same icon: the name stays registered once and they share it.
+void ControlReader::register_image_name(const std::u16string& name) {
+    SymbolTable& symbols = session_.symbols();
+    if (symbols.has_symbol(name)) return;
+    (void)symbols.register_resource_name(name, kind::icon, true, std::nullopt, context_.language());
+}
+
+// KEYWORD [text,] id, x, y, width, height [, style [, extended style]]; the commas before the
+// style are optional.
+Result<std::size_t> ControlReader::read_short_form(const ShortStatement& statement, std::size_t pos) {
+    ControlRecord record;
+    record.kind = statement.kind;
+    if (statement.has_text) {
+        auto after = read_short_text(pos, record);
+        if (!after) return after;
+        pos = *after;
+    }
+    auto id = lexer_.item_id(pos);
+    if (!id) return Error{id.error()};
+    record.identifier = std::move(id->value.name);
+    record.identifier_value = static_cast<std::int32_t>(id->value.value);
+    auto after_rect = read_rectangle(lexer_, id->end, record, false);
+    if (!after_rect) return after_rect;
+    pos = *after_rect;
+
+    record.style = statement.default_style;
+    if (auto after = comma(lexer_, pos)) {
+        auto style = lexer_.style_expression(*after);
+        if (!style) return Error{style.error()};
+        record.style = (record.style | style->value) & ~lexer_.not_mask();
+        pos = style->end;
+        if (auto after_style = comma(lexer_, pos)) {
+            auto extended = lexer_.style_expression(*after_style);
+            if (!extended) return Error{extended.error()};
+            record.extended_style = extended->value & ~lexer_.not_mask();
+            pos = extended->end;
+        }
+    }
+    return add(pos, record);
+}
+
+// "text", or one of the bare words Static, ComboBox, Edit, Button and ListBox.
+Result<std::size_t> ControlReader::read_class(std::size_t pos, std::u16string& class_name) {
+    pos = lexer_.skip_blanks(pos);
+    if (at_string(lexer_, pos)) {
+        auto quoted = lexer_.quoted_text(pos);
+        if (!quoted) return Error{quoted.error()};
+        class_name = std::move(quoted->value);
+        return quoted->end;
+    }
+    for (std::u16string_view bare : bare_classes) {
+        if (auto after = lexer_.keyword(pos, bare)) {
+            class_name = std::u16string(bare);
+            return *after;
+        }
+    }
+    return context_.fail(pos, session_.text(str::character_string_expected));
+}
+
+// CONTROL text, id, class, style, x, y, width, height [, extended style [, help id]]
+Result<std::size_t> ControlReader::read_generic_form(std::size_t pos) {
+    ControlRecord record;
+    if (at_string(lexer_, pos)) {
+        auto text = lexer_.string(pos);
+        if (!text) return Error{text.error()};
+        record.text = std::move(text->value);
+        pos = text->end;
+    } else {
+        auto text = read_unquoted_text(lexer_, pos);
+        if (!text) return Error{text.error()};
+        record.text = std::move(text->text);
+        record.text_ordinal = text->ordinal;
+        pos = text->end;
+    }
+    pos = lexer_.optional_comma(pos);
+
+    auto id = lexer_.item_id(pos);
+    if (!id) return Error{id.error()};
+    record.identifier = std::move(id->value.name);
+    record.identifier_value = static_cast<std::int32_t>(id->value.value);
+
+    std::u16string class_name;
+    auto after_class = read_class(id->end, class_name);
+    if (!after_class) return after_class;
+    auto after_comma = lexer_.expect(*after_class, u',');
+    if (!after_comma) return Error{after_comma.error()};
+    auto style = lexer_.style_expression(*after_comma);
+    if (!style) return Error{style.error()};
+    record.style = (ws::child_visible | style->value) & ~lexer_.not_mask();
+
+    record.kind = deduce_kind(class_name, record.style);
+    if (record.kind == ControlKind::undecided) {
+        return context_.fail(lexer_.skip_blanks(*after_comma), session_.text(str::control_type_not_deduced));
+    }
+    if (record.kind == ControlKind::custom) record.class_name = class_name;
+
+    auto rect_comma = lexer_.expect(style->end, u',');
+    if (!rect_comma) return Error{rect_comma.error()};
+    auto after_rect = read_rectangle(lexer_, *rect_comma, record, true);
+    if (!after_rect) return after_rect;
+    pos = *after_rect;
+
+    if (auto after = comma(lexer_, pos)) {
+        auto extended = lexer_.style_expression(*after);
+        if (!extended) return Error{extended.error()};
+        record.extended_style = extended->value & ~lexer_.not_mask();
+        pos = extended->end;
+        if (auto after_extended = comma(lexer_, pos)) {
+            auto help_id = lexer_.expression(*after_extended);
+            if (!help_id) return Error{help_id.error()};
+            pos = help_id->end;
+        }
+    }
+    return add(pos, record);
+}
+
+Result<std::size_t> ControlReader::add(std::size_t pos, const ControlRecord& record) {
+    auto added = dialog_.add_control(record);
+    if (!added) return context_.fail(pos, added.error());
+    return pos;
+}
+
+}  // namespace
+
+Result<std::size_t> read_control_statements(StatementContext& context, Dialog& dialog, std::size_t pos) {
+    return ControlReader(context, dialog).read_body(pos);
+}
+
+}  // namespace tavorin
