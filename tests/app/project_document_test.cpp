@@ -251,6 +251,28 @@ TEST_F(ProjectDocumentTest, AModuleSavedFromACompiledFileReadsBackAndANewModuleS
     EXPECT_EQ(session.project().resources().size(), 2u);
 }
 
+// Every kind a Wine module holds (dialogs, menus, bitmaps, icons, cursors, string tables, version
+// information) goes through each compiled format and back.
+TEST_F(ProjectDocumentTest, AWineModuleSavedAsEachCompiledKindReadsBackWhole) {
+    const std::filesystem::path wine_module = "/usr/lib/x86_64-linux-gnu/wine/x86_64-windows/comctl32.dll";
+    if (!std::filesystem::exists(wine_module)) GTEST_SKIP() << "Wine's modules are not installed";
+    std::filesystem::copy_file(wine_module, file("comctl32.dll"));
+    ASSERT_TRUE(document->open(file("comctl32.dll")).loaded);
+    const std::size_t count = session.project().resources().size();
+    ASSERT_GT(count, 10u);
+
+    for (const char* name : {"copy.res", "copy.dll", "script.rc"}) {
+        next_save_path = file(name);
+        EXPECT_TRUE(document->save_as()) << name;
+        EXPECT_TRUE(std::filesystem::exists(file(name))) << name;
+    }
+    for (const char* name : {"copy.res", "copy.dll"}) {
+        ASSERT_TRUE(document->close());
+        ASSERT_TRUE(document->open(file(name)).loaded) << name;
+        EXPECT_EQ(session.project().resources().size(), count) << name;
+    }
+}
+
 TEST_F(ProjectDocumentTest, CodeIsWrittenWithoutBecomingTheProjectsFile) {
     open_sample();
     document->mark_modified();
