@@ -12,6 +12,7 @@
 #include "app/win32/app_messages.h"
 #include "app/win32/file_dialogs.h"
 #include "app/win32/language_dialog.h"
+#include "app/win32/main_toolbar.h"
 #include "app/win32/menu_bar.h"
 #include "app/win32/messages_window.h"
 #include "app/win32/parse_error_dialog.h"
@@ -149,7 +150,8 @@ LRESULT MainWindow::on_message(UINT message, WPARAM wparam, LPARAM lparam) {
             on_create();
             return 0;
         case WM_COMMAND:
-            if (lparam == 0) on_command(LOWORD(wparam));
+            // Menu items and shortcuts come without a window; the toolbar's buttons with it.
+            if (lparam == 0 || reinterpret_cast<HWND>(lparam) == toolbar_) on_command(LOWORD(wparam));
             return 0;
         case WM_NOTIFY:
             return on_notify(*reinterpret_cast<const NMHDR*>(lparam));
@@ -205,6 +207,7 @@ void MainWindow::on_create() {
     editor_area_ = CreateWindowExW(WS_EX_CLIENTEDGE, window_class::editor_area, nullptr,
                                    WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN | WS_CLIPSIBLINGS, 0, 0, 0, 0, handle(),
                                    nullptr, app_.instance, nullptr);
+    toolbar_ = create_main_toolbar(handle(), app_.instance, app_.session.strings());
     status_ = CreateWindowExW(0, STATUSCLASSNAMEW, nullptr, WS_CHILD | WS_VISIBLE | SBARS_SIZEGRIP, 0, 0, 0, 0, handle(),
                               reinterpret_cast<HMENU>(static_cast<INT_PTR>(main_control::status)), app_.instance,
                               nullptr);
@@ -282,7 +285,14 @@ void MainWindow::arrange() {
     GetWindowRect(status_, &status_rect);
     RECT client{};
     GetClientRect(handle(), &client);
-    const int height = std::max(0, static_cast<int>(client.bottom - (status_rect.bottom - status_rect.top)));
+    int top = 0;
+    if (toolbar_ != nullptr) {
+        SendMessageW(toolbar_, TB_AUTOSIZE, 0, 0);
+        RECT toolbar_rect{};
+        GetWindowRect(toolbar_, &toolbar_rect);
+        top = toolbar_rect.bottom - toolbar_rect.top;
+    }
+    const int height = std::max(0, static_cast<int>(client.bottom - (status_rect.bottom - status_rect.top)) - top);
     const int width = client.right;
 
     const bool side = panels_.tree_visible || panels_.properties_visible;
@@ -292,11 +302,11 @@ void MainWindow::arrange() {
                                                        : height * panels_.tree_percent / 100;
     ShowWindow(tree_.handle(), panels_.tree_visible ? SW_SHOW : SW_HIDE);
     properties_.set_visible(panels_.properties_visible);
-    if (panels_.tree_visible) MoveWindow(tree_.handle(), 0, 0, side_width, tree_height, TRUE);
-    if (panels_.properties_visible) properties_.move(0, tree_height, side_width, height - tree_height);
+    if (panels_.tree_visible) MoveWindow(tree_.handle(), 0, top, side_width, tree_height, TRUE);
+    if (panels_.properties_visible) properties_.move(0, top + tree_height, side_width, height - tree_height);
 
     const int editor_left = side ? side_width + splitter_width : 0;
-    MoveWindow(editor_area_, editor_left, 0, std::max(0, width - editor_left), height, TRUE);
+    MoveWindow(editor_area_, editor_left, top, std::max(0, width - editor_left), height, TRUE);
     RECT area{};
     GetClientRect(editor_area_, &area);
     tabs_.resize(area.right, area.bottom);
@@ -518,6 +528,7 @@ void MainWindow::refresh_state() {
     const ShellState& state = document_.state();
     SetWindowTextW(handle(), wide(window_title(state)).c_str());
     enable_project_items(menu_bar(), state.project_open);
+    if (toolbar_ != nullptr) enable_project_buttons(toolbar_, state.project_open);
     DrawMenuBar(handle());
     if (!state.busy) refresh_tree();
 }

@@ -53,6 +53,7 @@ public:
     const ProjectDocument& document() const { return document_; }
     const PanelLayout& panels() const { return panels_; }
     HWND status_line() const { return status_; }
+    HWND toolbar() const { return toolbar_; }
     const ResourceTreePanel& tree() const { return tree_; }
     const EditorTabs& editors() const { return tabs_; }
     const PropertyPanel& properties() const { return properties_; }
@@ -109,6 +110,7 @@ private:
     ProjectDocument document_;
     HWND editor_area_ = nullptr;  // children of window_, destroyed with it
     HWND status_ = nullptr;
+    HWND toolbar_ = nullptr;
     ResourceTreePanel tree_;
     PropertyPanel properties_;
     EditorTabs tabs_;

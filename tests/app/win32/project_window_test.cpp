@@ -156,6 +156,28 @@ TEST_F(ProjectWindowTest, OpeningACompiledFileFillsTheTreeAndTheTitle) {
     EXPECT_FALSE((GetMenuState(window->menu_bar(), cmd::save, MF_BYCOMMAND) & MF_GRAYED) != 0);
 }
 
+TEST_F(ProjectWindowTest, TheToolbarsProjectButtonsWaitForAProject) {
+    const auto enabled = [this](cmd::Id id) {
+        return SendMessageW(window->toolbar(), TB_ISBUTTONENABLED, static_cast<WPARAM>(id), 0) != 0;
+    };
+    for (cmd::Id id : {cmd::save, cmd::c_code, cmd::preview_resource_script, cmd::add_dialog, cmd::add_menu})
+        EXPECT_FALSE(enabled(id)) << id;
+    EXPECT_TRUE(enabled(cmd::new_project));
+    EXPECT_TRUE(enabled(cmd::open_project));
+
+    write_sample_res(file("app.res"));
+    open(file("app.res"));
+    for (cmd::Id id : {cmd::save, cmd::c_code, cmd::preview_resource_script, cmd::add_dialog, cmd::add_menu})
+        EXPECT_TRUE(enabled(id)) << id;
+    for (cmd::Id id : {cmd::cut, cmd::copy, cmd::paste}) EXPECT_FALSE(enabled(id)) << "no editor enabled " << id;
+
+    // A button sends its command like the menu item.
+    SendMessageW(handle(), WM_COMMAND, MAKEWPARAM(cmd::close_project, BN_CLICKED),
+                 reinterpret_cast<LPARAM>(window->toolbar()));
+    EXPECT_FALSE(window->project_open());
+    EXPECT_FALSE(enabled(cmd::save));
+}
+
 TEST_F(ProjectWindowTest, TheCommandLinesFileOpensThroughTheOpenCommandToo) {
     write_sample_res(file("app.res"));
     next_open_path = file("app.res");
