@@ -48,6 +48,9 @@ BEGIN
       MENUITEM "Deep", 109
     END
   END
+  POPUP "Empty"
+  BEGIN
+  END
   MENUITEM "Top", 110, HELP
 END
 
@@ -64,6 +67,9 @@ BEGIN
     BEGIN
       MENUITEM "x", 205
     END
+  END
+  POPUP "Empty", 207, MFT_STRING, MFS_CHECKED
+  BEGIN
   END
   MENUITEM "Last", 206
 END
@@ -213,6 +219,16 @@ TEST_F(MenuVersionOracleTest, WindresGivesOurEncodingOfTheScript) {
     EXPECT_EQ(version->fixed().file_version, (VersionNumber{7, 0, 0, 0}));
 }
 
+// A popup without items is compiled as a plain item (there is no way to mark the end of an
+// empty child list); that is the one change a menu undergoes.
+MenuItems without_empty_popups(MenuItems items) {
+    for (MenuItem& item : items) {
+        if (item.is_popup() && item.submenu.empty()) item.set(menu_flag::popup, false);
+        item.submenu = without_empty_popups(std::move(item.submenu));
+    }
+    return items;
+}
+
 TEST_F(MenuVersionOracleTest, ScriptToBinaryToScriptKeepsEveryMenuFlag) {
     std::size_t menus = 0;
     for (const auto& resource : session.project().resources()) {
@@ -224,8 +240,11 @@ TEST_F(MenuVersionOracleTest, ScriptToBinaryToScriptKeepsEveryMenuFlag) {
         const auto read = decode_menu(Bytes(data.bytes().begin(), data.bytes().end()));
         ASSERT_TRUE(read);
         read->identity().name = menu.name_text();
-        EXPECT_EQ(read->items(), menu.items());
-        EXPECT_EQ(text_to_utf8(script_of(*read)), text_to_utf8(script_of(menu)));
+        Menu expected(session.symbols(), menu.extended());
+        expected.identity().name = menu.name_text();
+        for (MenuItem& item : without_empty_popups(menu.items())) expected.append_item(std::move(item));
+        EXPECT_EQ(read->items(), expected.items());
+        EXPECT_EQ(text_to_utf8(script_of(*read)), text_to_utf8(script_of(expected)));
     }
     EXPECT_EQ(menus, 2u);
 }
