@@ -65,9 +65,9 @@ std::string utf8(std::u16string_view text) { return text_to_utf8(text); }
 
 // Compiles one C or C++ file into a console program; the compiler's complaints land in `log`.
 bool compile(const char* compiler, const std::filesystem::path& source, const std::filesystem::path& program,
-             const std::filesystem::path& log) {
-    const std::string command = std::string(compiler) +
-                                " -DUNICODE -D_UNICODE -Wall -Werror -Wno-int-to-pointer-cast -static -o " +
+             const std::filesystem::path& log, bool unicode = true) {
+    const std::string command = std::string(compiler) + (unicode ? " -DUNICODE -D_UNICODE" : "") +
+                                " -Wall -Werror -Wno-int-to-pointer-cast -static -o " +
                                 shell_word(program) + " " + shell_word(source) + " -lcomctl32 -lgdi32 -luser32 > " +
                                 shell_word(log) + " 2>&1";
     return std::system(command.c_str()) == 0;
@@ -497,6 +497,18 @@ TEST_F(GeneratedCodeUnderWine, BuildsTheModelsWindowsAndMenus) {
             }
         }
     }
+}
+
+// Without the text macro the literals are narrow, for a program built without UNICODE.
+TEST_F(GeneratedCodeUnderWine, WithoutTheTextMacroTheCodeBuildsForAnsi) {
+    session.config().unicode_support = false;
+    write_file(folder / "generated.inc", utf8(c_code_preview(session, code_context(session))));
+    TextWriter header;
+    write_header(header, session.symbols(), HeaderNotation::define);
+    write_file(folder / "resource.h", utf8(header.text()));
+    write_file(folder / "report.cpp", reporting_program());
+    EXPECT_TRUE(compile(cross_cxx, folder / "report.cpp", folder / "report.exe", folder / "cpp.log", false))
+        << read_file(folder / "cpp.log");
 }
 
 }  // namespace
