@@ -71,7 +71,7 @@ protected:
 };
 
 TEST_F(CodePreviewPaneTest, ColoursReachTheRichEditControl) {
-    pane.show(u"DIALOGEX 0\r\n// note\r\nCAPTION \"Hello\"\r\n#include <windows.h>\r\nx \u4E2D\u00E9");
+    pane.show(u"DIALOGEX 0\r\n// note\r\nCAPTION \"Hello\"\r\n#include <windows.h>\r\nx \u4E2D\u00E9\uFF01");
 
     const LONG keyword = find(L"DIALOGEX");
     ASSERT_EQ(keyword, 0);
@@ -95,7 +95,7 @@ TEST_F(CodePreviewPaneTest, ColoursReachTheRichEditControl) {
     EXPECT_TRUE((plain.dwEffects & CFE_AUTOCOLOR) || plain.crTextColor == RGB(0, 0, 0));
     EXPECT_FALSE(plain.dwEffects & CFE_BOLD);
 
-    EXPECT_EQ(range(find(L"x ") + 2, find(L"x ") + 4), L"\u4E2D\u00E9");
+    EXPECT_EQ(range(find(L"x ") + 2, find(L"x ") + 5), L"\u4E2D\u00E9\uFF01");
 }
 
 TEST_F(CodePreviewPaneTest, ShowReplacesTheTextAndHoldsLongTexts) {
