@@ -256,6 +256,13 @@ void MainWindow::on_command(cmd::Id id) {
         case cmd::show_properties:
             toggle_panel(id);
             break;
+        case cmd::copy:
+        case cmd::cut:
+        case cmd::paste:
+        case cmd::delete_selection:
+        case cmd::select_all:
+            forward_to_editor(id);
+            break;
         case cmd::new_instance:
             ShellExecuteW(nullptr, L"open", executable_path().wstring().c_str(), nullptr, nullptr, SW_SHOWNORMAL);
             break;
@@ -263,6 +270,21 @@ void MainWindow::on_command(cmd::Id id) {
             // The remaining commands belong to editors and dialogs that are not part of the
             // program yet.
             break;
+    }
+}
+
+// The clipboard commands reach the open editor when it has the focus; the read-only script views
+// take Copy and Select All.
+void MainWindow::forward_to_editor(cmd::Id id) {
+    HWND view = tabs_.active_view();
+    if (!project_open() || view == nullptr || GetFocus() != view) return;
+    switch (id) {
+        case cmd::copy: SendMessageW(view, WM_COPY, 0, 0); break;
+        case cmd::cut: SendMessageW(view, WM_CUT, 0, 0); break;
+        case cmd::paste: SendMessageW(view, WM_PASTE, 0, 0); break;
+        case cmd::delete_selection: SendMessageW(view, WM_CLEAR, 0, 0); break;
+        case cmd::select_all: SendMessageW(view, EM_SETSEL, 0, -1); break;
+        default: break;
     }
 }
 
@@ -426,6 +448,9 @@ void MainWindow::on_load_finished() {
     EnableWindow(handle(), TRUE);
     const LoadEnd end = document_.end_load(loaded_);
     refresh_state();
+    if (end.loaded) {
+        show_status(fill_placeholders(app_.session.text(str::file_opened), document_.state().current_path.u16string()));
+    }
     if (end.script_error) report_script_error(*end.script_error);
     if (end.open_messages) PostMessageW(handle(), WM_COMMAND, cmd::messages, 0);
 }

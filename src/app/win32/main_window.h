@@ -78,6 +78,7 @@ private:
     std::optional<std::filesystem::path> choose_open_path(const std::u16string& filter);
     void on_create();
     void on_command(cmd::Id id);
+    void forward_to_editor(cmd::Id id);
     void on_size(WPARAM kind, int width, int height);
     LRESULT on_notify(const NMHDR& header);
     void on_key_down(WPARAM wparam, LPARAM lparam);

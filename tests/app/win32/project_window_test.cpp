@@ -154,6 +154,9 @@ TEST_F(ProjectWindowTest, OpeningACompiledFileFillsTheTreeAndTheTitle) {
     EXPECT_EQ(tree_lines(tree()), (std::vector<std::wstring>{L"String Table: [English (United States)]",
                                                               L"Accelerator: 100 [Neutral]"}));
     EXPECT_FALSE((GetMenuState(window->menu_bar(), cmd::save, MF_BYCOMMAND) & MF_GRAYED) != 0);
+    wchar_t status[512] = {};
+    SendMessageW(window->status_line(), SB_GETTEXTW, 0, reinterpret_cast<LPARAM>(status));
+    EXPECT_EQ(std::wstring(status), file("app.res").wstring() + L" opened");
 }
 
 TEST_F(ProjectWindowTest, TheToolbarsProjectButtonsWaitForAProject) {
@@ -291,6 +294,20 @@ TEST_F(ProjectWindowTest, DoubleClickOpensTheResourcesScriptTextInATab) {
     HWND view = window->editors().active_view();
     EXPECT_NE(window_text(view).find(L"\r\n100 ACCELERATORS\r\n"), std::wstring::npos) << window_text(view);
     EXPECT_TRUE((GetWindowLongPtrW(view, GWL_STYLE) & ES_READONLY) != 0);
+
+    // Select All and Copy reach the view that has the focus.
+    SetFocus(view);
+    command(cmd::select_all);
+    command(cmd::copy);
+    std::wstring copied;
+    if (OpenClipboard(handle())) {
+        if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
+            copied = static_cast<const wchar_t*>(GlobalLock(data));
+            GlobalUnlock(data);
+        }
+        CloseClipboard();
+    }
+    EXPECT_EQ(copied, window_text(view));
 
     // Single-tab mode (the default) gives the one tab to the next resource.
     HTREEITEM other = first_resource_item(tree());
