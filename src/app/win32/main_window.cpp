@@ -21,6 +21,7 @@
 #include "base/text.h"
 #include "base/text_file.h"
 #include "base/text_writer.h"
+#include "formats/code_generation.h"
 #include "formats/script_writer.h"
 #include "platform/win32/bound_window.h"
 #include "script/open_script.h"
@@ -40,6 +41,10 @@ constexpr UINT watch_timer_period_ms = 1000;
 // The gap between the side column and the editor area, which drags to resize the column.
 constexpr int splitter_width = 5;
 constexpr int min_editor_width = 100;
+
+// The keys of the two preview pages in the editor area.
+constexpr char script_preview_page = 0;
+constexpr char code_preview_page = 0;
 
 constexpr std::u16string_view kind_not_available = u"Adding this kind of resource is not available in this version.";
 
@@ -262,6 +267,19 @@ void MainWindow::on_command(cmd::Id id) {
         case cmd::delete_selection:
         case cmd::select_all:
             forward_to_editor(id);
+            break;
+        case cmd::preview_resource_script:
+            if (project_open()) {
+                tabs_.open_text(&script_preview_page, u"Resource script",
+                                script_preview(app_.session, document_.state().header_name));
+            }
+            break;
+        case cmd::preview_c_source:
+        case cmd::c_code:
+            if (project_open()) {
+                tabs_.open_text(&code_preview_page, u"C/C++ source",
+                                c_code_preview(app_.session, code_context(app_.session)));
+            }
             break;
         case cmd::new_instance:
             ShellExecuteW(nullptr, L"open", executable_path().wstring().c_str(), nullptr, nullptr, SW_SHOWNORMAL);

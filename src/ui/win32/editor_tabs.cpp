@@ -40,31 +40,54 @@ HWND EditorTabs::create_view(const std::u16string& text) {
     return view;
 }
 
-std::size_t EditorTabs::index_of(const Resource& resource) const {
+std::size_t EditorTabs::index_of(const void* key) const {
     for (std::size_t i = 0; i < pages_.size(); ++i) {
-        if (pages_[i].resource == &resource) return i;
+        if (pages_[i].key == key) return i;
     }
     return pages_.size();
 }
 
+void EditorTabs::add_page(const void* key, Resource* resource, const std::u16string& title, const std::u16string& text) {
+    HWND view = create_view(text);
+    if (view == nullptr) return;
+    const std::size_t index = pages_.size();
+    pages_.push_back(Page{key, resource, view});
+    std::wstring label = wide(title);
+    TCITEMW item{};
+    item.mask = TCIF_TEXT;
+    item.pszText = label.data();
+    SendMessageW(tabs_, TCM_INSERTITEMW, index, reinterpret_cast<LPARAM>(&item));
+}
+
 void EditorTabs::open(Resource& resource, const std::u16string& title, const std::u16string& text, bool single_tab) {
-    std::size_t index = index_of(resource);
-    if (index == pages_.size() && single_tab && !pages_.empty()) {
-        // The one tab takes the new resource.
-        index = 0;
-        pages_[0].resource = &resource;
-        SetWindowTextW(pages_[0].view, wide(text).c_str());
-        set_tab_text(tabs_, 0, title);
-    } else if (index == pages_.size()) {
-        HWND view = create_view(text);
-        if (view == nullptr) return;
-        pages_.push_back(Page{&resource, view});
-        std::wstring label = wide(title);
-        TCITEMW item{};
-        item.mask = TCIF_TEXT;
-        item.pszText = label.data();
-        SendMessageW(tabs_, TCM_INSERTITEMW, index, reinterpret_cast<LPARAM>(&item));
+    std::size_t index = index_of(&resource);
+    if (index == pages_.size() && single_tab) {
+        // The one resource tab takes the new resource.
+        for (std::size_t i = 0; i < pages_.size(); ++i) {
+            if (pages_[i].resource == nullptr) continue;
+            index = i;
+            pages_[i].key = &resource;
+            pages_[i].resource = &resource;
+            SetWindowTextW(pages_[i].view, wide(text).c_str());
+            set_tab_text(tabs_, i, title);
+            break;
+        }
     }
+    if (index == pages_.size()) add_page(&resource, &resource, title, text);
+    show_page(index_of(&resource));
+}
+
+void EditorTabs::open_text(const void* key, const std::u16string& title, const std::u16string& text) {
+    const std::size_t index = index_of(key);
+    if (index == pages_.size()) {
+        add_page(key, nullptr, title, text);
+    } else {
+        SetWindowTextW(pages_[index].view, wide(text).c_str());
+    }
+    show_page(index_of(key));
+}
+
+void EditorTabs::show_page(std::size_t index) {
     ShowWindow(tabs_, SW_SHOW);
     activate(index);
     RECT area{};
@@ -80,7 +103,7 @@ void EditorTabs::activate(std::size_t index) {
 }
 
 void EditorTabs::close(const Resource& resource) {
-    const std::size_t index = index_of(resource);
+    const std::size_t index = index_of(&resource);
     if (index == pages_.size()) return;
     DestroyWindow(pages_[index].view);
     pages_.erase(pages_.begin() + static_cast<std::ptrdiff_t>(index));
@@ -102,7 +125,7 @@ void EditorTabs::close_all() {
 }
 
 void EditorTabs::set_title(const Resource& resource, const std::u16string& title) {
-    const std::size_t index = index_of(resource);
+    const std::size_t index = index_of(&resource);
     if (index < pages_.size()) set_tab_text(tabs_, index, title);
 }
 

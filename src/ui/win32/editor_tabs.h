@@ -25,6 +25,9 @@ public:
     // Shows the resource's page, making one when it has none: in single-tab mode the one page
     // is reused. `title` is the tab's text, `text` the view's content.
     void open(Resource& resource, const std::u16string& title, const std::u16string& text, bool single_tab);
+    // A page of text that belongs to no resource (the previews of the whole project), known by
+    // its key; it has a tab of its own in either mode.
+    void open_text(const void* key, const std::u16string& title, const std::u16string& text);
     void close(const Resource& resource);
     void close_all();
     // Tab texts follow renames and the modified mark.
@@ -39,12 +42,15 @@ public:
 
 private:
     struct Page {
-        Resource* resource;
-        HWND view;  // destroyed with the area, or when its tab closes
+        const void* key;     // the resource, or the key of a text page
+        Resource* resource;  // null for a text page
+        HWND view;           // destroyed with the area, or when its tab closes
     };
 
     void activate(std::size_t index);
-    std::size_t index_of(const Resource& resource) const;
+    std::size_t index_of(const void* key) const;
+    void add_page(const void* key, Resource* resource, const std::u16string& title, const std::u16string& text);
+    void show_page(std::size_t index);
     HWND create_view(const std::u16string& text);
 
     HWND area_ = nullptr;
