@@ -2,10 +2,10 @@
 
 #include "base/text.h"
 #include "dialog/dialog.h"
+#include "dialog/dialog_units.h"
 #include "dialog/style_tables.h"
 #include "dialog/window_styles.h"
 #include "formats/c_string_literal.h"
-#include "formats/mul_div.h"
 
 namespace tavorin {
 
@@ -21,17 +21,7 @@ constexpr std::u16string_view class_registration =
 // The bits of a dialog style that are window styles; the low word holds the DS_ bits.
 constexpr std::uint32_t window_style_bits = 0xFFFF0000;
 
-struct PixelRect {
-    int x = 0;
-    int y = 0;
-    int width = 0;
-    int height = 0;
-};
-
-PixelRect to_pixels(const DialogRect& rect, const ScreenFont& font) {
-    return PixelRect{mul_div(rect.x, font.base_width, 4), mul_div(rect.y, font.base_height, 8),
-                     mul_div(rect.width, font.base_width, 4), mul_div(rect.height, font.base_height, 8)};
-}
+BaseUnits base_units_of(const ScreenFont& font) { return BaseUnits{font.base_width, font.base_height}; }
 
 // Extended styles by name, with the bits that have no name as one hexadecimal item, so that the
 // argument is never left empty and no bit is lost; "0" when there is none.
@@ -64,7 +54,7 @@ std::u16string window_style_text(std::uint32_t style) {
 
 std::u16string bool_text(bool value) { return value ? u"TRUE" : u"FALSE"; }
 
-void write_arguments(TextWriter& out, const PixelRect& rect) {
+void write_arguments(TextWriter& out, const DialogRect& rect) {
     out.write(decimal(rect.x) + u", " + decimal(rect.y) + u", " + decimal(rect.width) + u", " + decimal(rect.height));
 }
 
@@ -101,7 +91,7 @@ void write_control(TextWriter& out, const Control& control, const std::u16string
     out.write(u", ");
     out.write(code_style_text(control.kind(), control.style()));
     out.write(u", ");
-    write_arguments(out, to_pixels(control.rect(), screen));
+    write_arguments(out, to_pixels(control.rect(), base_units_of(screen)));
     out.write(u", hwnd" + number + u", (HMENU)");
     out.write(control.identifier());
     out.write(u", hInst, 0);");
@@ -130,7 +120,7 @@ void write_dialog_code(TextWriter& out, const Dialog& dialog, int number, const 
 
     // The window is the client area in pixels plus the frame its style gives it, as a dialog
     // made from a template would be.
-    PixelRect window = to_pixels(dialog.rect(), screen);
+    DialogRect window = to_pixels(dialog.rect(), base_units_of(screen));
     const FrameSize frame = context.window_frame(dialog.style() & window_style_bits, dialog.extended_style());
     window.width += frame.width;
     window.height += frame.height;

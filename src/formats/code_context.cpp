@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "app/session.h"
-#include "formats/mul_div.h"
+#include "dialog/dialog_units.h"
 
 namespace tavorin {
 

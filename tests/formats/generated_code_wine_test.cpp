@@ -21,9 +21,9 @@
 #include "app/session.h"
 #include "base/text.h"
 #include "dialog/dialog.h"
+#include "dialog/dialog_units.h"
 #include "formats/code_generation.h"
 #include "formats/header_writer.h"
-#include "formats/mul_div.h"
 #include "formats/writer_test_support.h"
 #include "platform/scripted_platform.h"
 #include "resources/menu/menu.h"
@@ -419,10 +419,9 @@ TEST_F(GeneratedCodeUnderWine, BuildsTheModelsWindowsAndMenus) {
         const std::string n = std::to_string(index_of(*dialog));
         const ScreenFont& font = fonts.at(dialog->font().face);
         const auto px = [&font](const DialogRect& r) {
-            return std::to_string(mul_div(r.x, font.base_width, 4)) + " " +
-                   std::to_string(mul_div(r.y, font.base_height, 8)) + " " +
-                   std::to_string(mul_div(r.width, font.base_width, 4)) + " " +
-                   std::to_string(mul_div(r.height, font.base_height, 8));
+            const DialogRect pixels = to_pixels(r, BaseUnits{font.base_width, font.base_height});
+            return std::to_string(pixels.x) + " " + std::to_string(pixels.y) + " " + std::to_string(pixels.width) +
+                   " " + std::to_string(pixels.height);
         };
 
         EXPECT_EQ(line("font" + n), std::to_string(font.height) + " " + std::to_string(dialog->font().weight) + " " +

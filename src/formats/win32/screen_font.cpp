@@ -2,7 +2,7 @@
 
 #include "platform/win32/windows_api.h"
 
-#include "formats/mul_div.h"
+#include "dialog/dialog_units.h"
 #include "platform/win32/handles.h"
 #include "platform/win32/wide_text.h"
 
@@ -11,19 +11,21 @@ namespace tavorin {
 ScreenFont measure_screen_font(const FontSpec& font) {
     const WindowDc screen(nullptr);
     if (screen.get() == nullptr) return nominal_screen_font(font);
-    const int height = -mul_div(font.point_size, GetDeviceCaps(screen.get(), LOGPIXELSY), 72);
+    const int height = -MulDiv(font.point_size, GetDeviceCaps(screen.get(), LOGPIXELSY), 72);
     const UniqueFont created(CreateFontW(height, 0, 0, 0, font.weight, font.italic ? TRUE : FALSE, FALSE, FALSE,
                                          DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
                                          DEFAULT_PITCH | FF_DONTCARE, wide(font.face).c_str()));
     if (!created) return nominal_screen_font(font);
     const SelectedObject selected(screen.get(), created.get());
 
-    static constexpr wchar_t letters[] = L"AZERTYUIOPMLKJHGFDSQWXCVBNazertyuiopmlkjhgfdsqwxcvbn";
+    const std::wstring letters = wide(base_unit_letters);
     SIZE size{};
-    if (!GetTextExtentPoint32W(screen.get(), letters, 52, &size) || size.cx <= 0 || size.cy <= 0) {
+    if (!GetTextExtentPoint32W(screen.get(), letters.c_str(), static_cast<int>(letters.size()), &size) ||
+        size.cx <= 0 || size.cy <= 0) {
         return nominal_screen_font(font);
     }
-    return ScreenFont{height, mul_div(size.cx, 1, 52), size.cy};
+    const BaseUnits base = base_units_from_letters(size.cx, size.cy);
+    return ScreenFont{height, base.x, base.y};
 }
 
 FrameSize measure_window_frame(std::uint32_t style, std::uint32_t extended_style) {
