@@ -105,6 +105,11 @@ private:
             resource_ = static_cast<std::size_t>(found - sections_.begin());
             old_raw_ = found->size_of_raw_data;
             old_virtual_ = found->virtual_size;
+            if (found->size_of_raw_data == 0) {
+                // A resource section without bytes in the file has no place there yet (its
+                // position may well be 0, the DOS header): its data goes behind everything.
+                found->pointer_to_raw_data = narrow(align_up(end_of_raw_data(), file_alignment_));
+            }
             return;
         }
 
@@ -114,12 +119,8 @@ private:
         const char name[8] = {'.', 'r', 's', 'r', 'c', 0, 0, 0};
         std::copy(name, name + 8, added.name.begin());
         std::uint64_t end_in_memory = 0;
-        std::uint64_t end_in_file = 0;
-        for (const pe::Section& section : sections_) {
-            end_in_memory = std::max(end_in_memory, memory_end(section));
-            if (section.size_of_raw_data != 0) end_in_file = std::max(end_in_file, raw_end(section));
-        }
-        if (end_in_file == 0) end_in_file = nt_->size_of_headers();
+        for (const pe::Section& section : sections_) end_in_memory = std::max(end_in_memory, memory_end(section));
+        const std::uint64_t end_in_file = end_of_raw_data();
         added.virtual_address = narrow(align_up(std::max<std::uint64_t>(end_in_memory, nt_->size_of_headers()),
                                                 section_alignment_));
         added.pointer_to_raw_data = narrow(align_up(end_in_file, file_alignment_));
@@ -143,6 +144,15 @@ private:
             }
             nt_->set_size_of_headers(narrow(nt_->size_of_headers() + shift_));
         }
+    }
+
+    // The end of the last section's bytes in the file (of the headers when no section has any).
+    std::uint64_t end_of_raw_data() const {
+        std::uint64_t end = nt_->size_of_headers();
+        for (const pe::Section& section : old_sections_) {
+            if (section.size_of_raw_data != 0) end = std::max(end, raw_end(section));
+        }
+        return end;
     }
 
     // Where a section's bytes lie in the module being read.

@@ -177,6 +177,21 @@ TEST_F(PeFileTest, SectionsAndDirectoriesAfterTheResourcesMoveWithThem) {
     EXPECT_EQ(after.nt.size_of_initialized_data(), after.sections[1].size_of_raw_data - before.sections[1].size_of_raw_data);
 }
 
+TEST_F(PeFileTest, ResourceSectionWithoutBytesInTheFileGetsThemBehindTheOthers) {
+    TestModule spec = module_with_relocations();
+    spec.sections[1].raw.clear();  // listed, but no file position (0) and no raw size
+    const Bytes original = build_module(spec);
+    const auto target = module_file(original);
+    add(id(10), id(1), english, Bytes{1, 2, 3, 4, 5});
+    ASSERT_TRUE(save(target));
+
+    const ModuleView after(folder.bytes("module.dll"));
+    EXPECT_TRUE(std::equal(original.begin(), original.begin() + 0x80, after.bytes.begin()));  // DOS header intact
+    EXPECT_GT(after.sections[1].pointer_to_raw_data, after.sections[2].pointer_to_raw_data);
+    ASSERT_TRUE(open(target));
+    EXPECT_EQ(session.project().resources().size(), 1u);
+}
+
 TEST_F(PeFileTest, DirectoryListsStringsFirstThenOrdinalsAndAlignsEveryResource) {
     add(id(10), id(2), german, Bytes{1});
     add(id(10), id(2), english, Bytes{1, 2});
