@@ -64,6 +64,11 @@ Result<fs::path> make_backup(Session& session, const fs::path& target) {
 std::vector<PlacedResource> placed_resources(Session& session, const ResourceItemList& items) {
     std::vector<PlacedResource> placed;
     for (const ResourceItem* item : items.items()) {
+        // A directory string has a 16-bit length.
+        if (item->type().text.size() > 0xFFFF || item->name().text.size() > 0xFFFF) {
+            session.log().error(record_name_text(item->name()).substr(0, 64) + u"...: the name is too long.");
+            continue;
+        }
         auto data = item_data(*item);
         if (!data) {
             session.log().error(record_name_text(item->name()) + u": " + data.error());
