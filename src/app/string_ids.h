@@ -183,6 +183,17 @@ inline constexpr Id begin_expected = 806;
 inline constexpr Id end_expected = 807;
 inline constexpr Id too_many_controls = 809;
 
+// Main window panels and editor area.
+inline constexpr Id panel_properties = 840;
+inline constexpr Id property_column = 841;
+inline constexpr Id value_column = 842;
+inline constexpr Id property_name = 843;
+inline constexpr Id property_type = 844;
+inline constexpr Id property_language = 845;
+inline constexpr Id preview_resource_script_tab = 846;
+inline constexpr Id new_string_table_language = 847;
+inline constexpr Id kind_cannot_be_added = 848;
+
 // Compiled readers.
 inline constexpr Id resource_import_failed = 815;
 inline constexpr Id no_resource_in_pe_file = 816;

@@ -39,7 +39,7 @@ public:
 
 private:
     void on_init();
-    HWND child(const wchar_t* window_class, const wchar_t* text, DWORD style, int id, int x, int y, int width,
+    HWND child(const wchar_t* window_class, const std::wstring& text, DWORD style, int id, int x, int y, int width,
                int height);
     void confirm();
 
@@ -49,11 +49,11 @@ private:
     HWND list_ = nullptr;
 };
 
-HWND LanguageDialog::child(const wchar_t* window_class, const wchar_t* text, DWORD style, int id, int x, int y,
+HWND LanguageDialog::child(const wchar_t* window_class, const std::wstring& text, DWORD style, int id, int x, int y,
                            int width, int height) {
     RECT box{x, y, x + width, y + height};
     MapDialogRect(dialog_, &box);
-    HWND window = CreateWindowExW(0, window_class, text, WS_CHILD | WS_VISIBLE | style, box.left, box.top,
+    HWND window = CreateWindowExW(0, window_class, text.c_str(), WS_CHILD | WS_VISIBLE | style, box.left, box.top,
                                   box.right - box.left, box.bottom - box.top, dialog_,
                                   reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), app_.instance, nullptr);
     SendMessageW(window, WM_SETFONT, reinterpret_cast<WPARAM>(app_.resources.regular_font()), FALSE);
@@ -62,7 +62,7 @@ HWND LanguageDialog::child(const wchar_t* window_class, const wchar_t* text, DWO
 
 void LanguageDialog::on_init() {
     SetWindowTextW(dialog_, L"Tavorin");
-    child(L"STATIC", L"Language of the new string table:", SS_LEFT, -1, 7, 7, 186, 9);
+    child(L"STATIC", wide(app_.session.text(str::new_string_table_language)), SS_LEFT, -1, 7, 7, 186, 9);
     list_ = child(L"COMBOBOX", L"", CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP, language_control::list, 7, 18, 186, 120);
     child(L"BUTTON", L"OK", BS_DEFPUSHBUTTON | WS_TABSTOP, IDOK, 89, 41, 50, 14);
     child(L"BUTTON", L"Cancel", BS_PUSHBUTTON | WS_TABSTOP, IDCANCEL, 143, 41, 50, 14);

@@ -46,8 +46,6 @@ constexpr int min_editor_width = 100;
 constexpr char script_preview_page = 0;
 constexpr char code_preview_page = 0;
 
-constexpr std::u16string_view kind_not_available = u"Adding this kind of resource is not available in this version.";
-
 bool key_held(int virtual_key) { return (GetAsyncKeyState(virtual_key) & 0x8000) != 0; }
 
 WindowRect to_window_rect(const RECT& rect) { return WindowRect{rect.left, rect.top, rect.right, rect.bottom}; }
@@ -219,7 +217,10 @@ void MainWindow::on_create() {
     SendMessageW(status_, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
     tree_.create(handle(), app_.instance, main_control::tree);
     SendMessageW(tree_.handle(), WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
-    properties_.create(handle(), app_.instance, font);
+    const Session& session = app_.session;
+    properties_.create(handle(), app_.instance, font,
+                       PropertyPanel::Texts{session.text(str::panel_properties), session.text(str::property_column),
+                                            session.text(str::value_column)});
     tabs_.create(editor_area_, app_.instance, font, app_.resources.code_font());
     SetTimer(handle(), hover_timer, hover_timer_period_ms, nullptr);
     SetTimer(handle(), watch_timer, watch_timer_period_ms, nullptr);
@@ -270,14 +271,14 @@ void MainWindow::on_command(cmd::Id id) {
             break;
         case cmd::preview_resource_script:
             if (project_open()) {
-                tabs_.open_text(&script_preview_page, u"Resource script",
+                tabs_.open_text(&script_preview_page, app_.session.text(str::preview_resource_script_tab),
                                 script_preview(app_.session, document_.state().header_name));
             }
             break;
         case cmd::preview_c_source:
         case cmd::c_code:
             if (project_open()) {
-                tabs_.open_text(&code_preview_page, u"C/C++ source",
+                tabs_.open_text(&code_preview_page, app_.session.text(str::menu_preview_c_source),
                                 c_code_preview(app_.session, code_context(app_.session)));
             }
             break;
@@ -422,7 +423,8 @@ void MainWindow::on_hover_timer() {
 }
 
 void MainWindow::on_watch_timer() {
-    if (asking_reload_ || loading()) return;
+    // Not while a question or dialog is up: the change is noticed when it has gone.
+    if (asking_reload_ || loading() || GetLastActivePopup(handle()) != handle()) return;
     if (!document_.file_changed_on_disk()) return;
     FlashWindow(handle(), TRUE);
     asking_reload_ = true;
@@ -488,7 +490,7 @@ void MainWindow::add_resource(ResourceKind kind) {
     if (!project_open()) return;
     Session& session = app_.session;
     if (!can_add_kind(kind)) {
-        show_status(kind_not_available);
+        show_status(session.text(str::kind_cannot_be_added));
         return;
     }
     const ShellState& state = document_.state();
@@ -541,9 +543,9 @@ void MainWindow::show_properties_of(const Resource* resource) {
         return;
     }
     Session& session = app_.session;
-    properties_.show({{u"Name", resource->tree_name()},
-                      {u"Type", type_caption(*resource)},
-                      {u"Language", session.languages().label_of(resource->identity().language)}});
+    properties_.show({{session.text(str::property_name), resource->tree_name()},
+                      {session.text(str::property_type), type_caption(*resource)},
+                      {session.text(str::property_language), session.languages().label_of(resource->identity().language)}});
 }
 
 void MainWindow::resource_added(Resource&, bool) {}

@@ -11,18 +11,19 @@ namespace {
 constexpr int caption_height = 20;
 constexpr int name_column_width = 90;
 
-void add_column(HWND list, int index, const wchar_t* title, int width) {
+void add_column(HWND list, int index, const std::u16string& title, int width) {
+    std::wstring text = wide(title);
     LVCOLUMNW column{};
     column.mask = LVCF_TEXT | LVCF_WIDTH;
-    column.pszText = const_cast<wchar_t*>(title);
+    column.pszText = text.data();
     column.cx = width;
     SendMessageW(list, LVM_INSERTCOLUMNW, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&column));
 }
 
 }  // namespace
 
-bool PropertyPanel::create(HWND parent, HINSTANCE instance, HFONT font) {
-    caption_ = CreateWindowExW(0, L"STATIC", L"Properties", WS_CHILD | WS_VISIBLE | SS_LEFT | SS_CENTERIMAGE, 0, 0, 0, 0,
+bool PropertyPanel::create(HWND parent, HINSTANCE instance, HFONT font, const Texts& texts) {
+    caption_ = CreateWindowExW(0, L"STATIC", wide(texts.caption).c_str(), WS_CHILD | WS_VISIBLE | SS_LEFT | SS_CENTERIMAGE, 0, 0, 0, 0,
                                parent, nullptr, instance, nullptr);
     list_ = CreateWindowExW(WS_EX_CLIENTEDGE, WC_LISTVIEWW, nullptr,
                             WS_CHILD | WS_VISIBLE | LVS_REPORT | LVS_NOSORTHEADER | LVS_SINGLESEL, 0, 0, 0, 0, parent,
@@ -31,8 +32,8 @@ bool PropertyPanel::create(HWND parent, HINSTANCE instance, HFONT font) {
     SendMessageW(caption_, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
     SendMessageW(list_, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
     SendMessageW(list_, LVM_SETEXTENDEDLISTVIEWSTYLE, 0, LVS_EX_FULLROWSELECT | LVS_EX_GRIDLINES);
-    add_column(list_, 0, L"Property", name_column_width);
-    add_column(list_, 1, L"Value", 150);
+    add_column(list_, 0, texts.name_column, name_column_width);
+    add_column(list_, 1, texts.value_column, 150);
     return true;
 }
 

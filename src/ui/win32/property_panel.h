@@ -15,7 +15,13 @@ class PropertyPanel {
 public:
     using Rows = std::vector<std::pair<std::u16string, std::u16string>>;
 
-    bool create(HWND parent, HINSTANCE instance, HFONT font);
+    struct Texts {
+        std::u16string caption;  // "Properties"
+        std::u16string name_column;
+        std::u16string value_column;
+    };
+
+    bool create(HWND parent, HINSTANCE instance, HFONT font, const Texts& texts);
     HWND caption() const { return caption_; }
     HWND list() const { return list_; }
 
