@@ -32,11 +32,7 @@ std::uint32_t narrow(std::uint64_t value) {
 
 std::uint32_t moved(std::uint32_t value, std::int64_t delta) { return narrow(static_cast<std::uint64_t>(value + delta)); }
 
-void copy_into(std::vector<std::uint8_t>& out, std::uint64_t position, std::span<const std::uint8_t> bytes) {
-    if (bytes.empty()) return;
-    if (out.size() < position + bytes.size()) out.resize(position + bytes.size());
-    std::copy(bytes.begin(), bytes.end(), out.begin() + static_cast<std::ptrdiff_t>(position));
-}
+bool power_of_two(std::uint32_t value) { return value != 0 && (value & (value - 1)) == 0; }
 
 class Rebuild {
 public:
@@ -56,6 +52,18 @@ public:
     }
 
 private:
+    // The new module holds the old one's bytes, the resources and alignment gaps; anything that
+    // would need more comes from header fields that lie.
+    void copy_into(std::uint64_t position, std::span<const std::uint8_t> bytes) {
+        if (bytes.empty()) return;
+        grow_to(position + bytes.size());
+        std::copy(bytes.begin(), bytes.end(), out_.begin() + static_cast<std::ptrdiff_t>(position));
+    }
+    void grow_to(std::uint64_t size) {
+        if (size > size_limit_) throw Invalid{};
+        if (out_.size() < size) out_.resize(static_cast<std::size_t>(size));
+    }
+
     void read_headers() {
         if (module_.size() < pe::dos_header_size || module_[0] != 'M' || module_[1] != 'Z') throw Invalid{};
         nt_position_ = pe::get_u32(module_, 60);
@@ -67,7 +75,14 @@ private:
         if (nt_->size_of_optional_header() != nt_->size() - 4 - pe::file_header_size) throw Invalid{};
         file_alignment_ = nt_->file_alignment();
         section_alignment_ = nt_->section_alignment();
-        if (file_alignment_ == 0 || section_alignment_ == 0) throw Invalid{};
+        constexpr std::uint32_t max_file_alignment = 0x10000;
+        if (!power_of_two(file_alignment_) || file_alignment_ > max_file_alignment || !power_of_two(section_alignment_)) {
+            throw Invalid{};
+        }
+        if (nt_->size_of_headers() > module_.size()) throw Invalid{};
+        std::uint64_t resource_bytes = 0;
+        for (const PlacedResource& resource : resources_) resource_bytes += resource.data.size() + 64;
+        size_limit_ = module_.size() + resource_bytes + (max_pe_sections + 2) * std::uint64_t{file_alignment_} + 0x10000;
 
         const std::size_t count = nt_->number_of_sections();
         if (count > max_pe_sections) throw Invalid{};
@@ -168,15 +183,15 @@ private:
         for (const pe::Section& section : old_sections_) {
             if (section.size_of_raw_data != 0) header_end = std::min<std::uint64_t>(header_end, section.pointer_to_raw_data);
         }
-        copy_into(out_, 0, module_.first(static_cast<std::size_t>(header_end)));
+        copy_into(0, module_.first(static_cast<std::size_t>(header_end)));
         // The table written later may reach further than the old one.
-        out_.resize(std::max<std::size_t>(out_.size(), nt_->size_of_headers()));
+        grow_to(nt_->size_of_headers());
 
         resource_position_ = sections_[resource_].pointer_to_raw_data;
         for (std::size_t i = 0; i < old_sections_.size(); ++i) {
             if (i == resource_ || old_sections_[i].size_of_raw_data == 0) continue;
             if (sections_[i].pointer_to_raw_data < resource_position_) {
-                copy_into(out_, sections_[i].pointer_to_raw_data, old_bytes(i));
+                copy_into(sections_[i].pointer_to_raw_data, old_bytes(i));
             }
         }
     }
@@ -194,15 +209,16 @@ private:
             const std::size_t entry = block.data_entries[i];
             pe::put_u32(block.bytes, entry, narrow(section_rva + (position - resource_position_)));
             pe::put_u32(block.bytes, entry + 4, narrow(data.size()));
-            copy_into(out_, position, data);
+            copy_into(position, data);
             end = position + data.size();
             position = align_up(end, 4);
         }
-        copy_into(out_, resource_position_, block.bytes);
+        copy_into(resource_position_, block.bytes);
 
         resource_size_ = narrow(end - resource_position_);
         new_raw_ = narrow(align_up(resource_size_, file_alignment_));
         new_virtual_extent_ = align_up(resource_size_, section_alignment_);
+        grow_to(resource_position_ + new_raw_);
         out_.resize(static_cast<std::size_t>(resource_position_ + new_raw_));
     }
 
@@ -219,7 +235,7 @@ private:
             }
             if (section.size_of_raw_data != 0 && section.pointer_to_raw_data > resource_position_) {
                 section.pointer_to_raw_data = moved(section.pointer_to_raw_data, raw_delta_);
-                copy_into(out_, section.pointer_to_raw_data, old_bytes(i));
+                copy_into(section.pointer_to_raw_data, old_bytes(i));
             }
         }
         for (std::size_t i = 0; i < pe::data_directory_count; ++i) {
@@ -248,7 +264,7 @@ private:
         }
         const std::uint64_t new_end = out_.size();
         if (overlay_end > old_end) {
-            copy_into(out_, new_end, module_.subspan(static_cast<std::size_t>(old_end),
+            copy_into(new_end, module_.subspan(static_cast<std::size_t>(old_end),
                                                      static_cast<std::size_t>(overlay_end - old_end)));
         }
         const std::uint32_t symbols = nt_->pointer_to_symbol_table();
@@ -272,17 +288,18 @@ private:
     }
 
     void write_headers() {
-        copy_into(out_, nt_position_, nt_->bytes());
+        copy_into(nt_position_, nt_->bytes());
         std::vector<std::uint8_t> table(sections_.size() * pe::section_header_size);
         for (std::size_t i = 0; i < sections_.size(); ++i) {
             pe::write_section(sections_[i], std::span(table).subspan(i * pe::section_header_size, pe::section_header_size));
         }
-        copy_into(out_, nt_position_ + nt_->size(), table);
+        copy_into(nt_position_ + nt_->size(), table);
     }
 
     std::span<const std::uint8_t> module_;
     std::span<const PlacedResource> resources_;
     std::vector<std::uint8_t> out_;
+    std::uint64_t size_limit_ = 0;
 
     std::uint32_t nt_position_ = 0;
     std::optional<pe::NtHeaders> nt_;
