@@ -2,14 +2,11 @@
 
 #include <filesystem>
 
+#include "app/project_files.h"
 #include "base/file_io.h"
 #include "base/file_kind.h"
 #include "base/text.h"
 #include "formats/header_name.h"
-#include "formats/script_save.h"
-#include "resources/image/image_numbers.h"
-#include "script/open_script.h"
-#include "script/script_tables.h"
 
 namespace tavorin {
 
@@ -17,28 +14,11 @@ namespace {
 
 namespace fs = std::filesystem;
 
-std::u16string_view kind_name(FileKind kind) {
-    switch (kind) {
-        case FileKind::script: return u"resource script";
-        case FileKind::pe_module: return u"PE module";
-        case FileKind::compiled_resources: return u"compiled resource";
-        case FileKind::c_source: return u"C/C++ source";
-        case FileKind::unsupported: break;
-    }
-    return u"unsupported";
-}
-
-// The tables a reading fills that the project's resources go on using.
-struct ConversionTables {
-    ScriptTables script;
-    ImageNumbers image_numbers;
-};
-
-bool read_script_input(Session& session, ConversionTables& tables, const fs::path& input) {
-    const ReadStatus status = open_script(session, tables.script, tables.image_numbers, input);
+bool read_input(Session& session, ReadingTables& tables, const fs::path& input) {
+    const ReadStatus status = read_project_file(session, tables, input);
     if (status) return true;
-    // A file that cannot be opened ends the reading as a stop without a report (the question
-    // about retrying is not asked here); say why.
+    // A file that cannot be opened ends a script reading as a stop without a report (the
+    // question about retrying is not asked here); say why.
     if (status.failure().stopped_by_user) {
         const auto bytes = read_file_bytes(input);
         session.log().error(bytes ? display_path(input) : bytes.error());
@@ -46,40 +26,18 @@ bool read_script_input(Session& session, ConversionTables& tables, const fs::pat
     return false;
 }
 
-bool read_input(Session& session, ConversionTables& tables, const fs::path& input, FileKind kind) {
-    switch (kind) {
-        case FileKind::script: return read_script_input(session, tables, input);
-        case FileKind::pe_module:
-        case FileKind::compiled_resources:
-        case FileKind::c_source:
-        case FileKind::unsupported: break;
-    }
-    session.log().error(input.u16string() + u": " +
-                        fill_placeholders(session.text(str::reading_not_available), kind_name(kind)));
-    return false;
-}
-
-bool write_script_output(Session& session, const fs::path& input, const fs::path& output) {
-    ScriptSave save;
-    save.script = output;
-    save.header_name = expand_header_name(session.config().header_name, output.u16string());
-    // Files the input names relative to its folder go along beside the output.
-    save.as_new = true;
-    save.previous_folder = input.parent_path();
-    return save_script(session, save) == ScriptSaveResult::saved;
-}
-
-bool write_output(Session& session, const fs::path& input, const fs::path& output, FileKind kind) {
-    switch (kind) {
-        case FileKind::script: return write_script_output(session, input, output);
-        case FileKind::pe_module:
-        case FileKind::compiled_resources:
-        case FileKind::c_source:
-        case FileKind::unsupported: break;
-    }
-    session.log().error(output.u16string() + u": " +
-                        fill_placeholders(u"Writing %1 files is not available in this version.", kind_name(kind)));
-    return false;
+bool write_output(Session& session, const fs::path& input, const fs::path& output) {
+    ProjectWrite write;
+    write.target = output;
+    write.header_name = expand_header_name(session.config().header_name, output.u16string());
+    // A new module starts as a copy of a module read as input; files the input names relative
+    // to its folder go along beside a written script.
+    write.as_new = true;
+    write.opened_path = input;
+    write.opened_kind = file_kind_of(display_path(input));
+    write.content_folder = input.parent_path();
+    const WriteOutcome outcome = write_project_file(session, write);
+    return outcome == WriteOutcome::written || outcome == WriteOutcome::code_written;
 }
 
 }  // namespace
@@ -99,11 +57,11 @@ bool convert_file(Session& session, std::u16string_view input, std::u16string_vi
     const fs::path input_path = fs::absolute(fs::path(input), error);
     const fs::path output_path = fs::absolute(fs::path(output), error);
 
-    ConversionTables tables;
-    if (!read_input(session, tables, input_path, input_kind)) return false;
+    ReadingTables tables;
+    if (!read_input(session, tables, input_path)) return false;
     session.log().information(fill_placeholders(session.text(str::file_opened), input));
 
-    const bool written = write_output(session, input_path, output_path, output_kind);
+    const bool written = write_output(session, input_path, output_path);
     if (written) session.log().information(fill_placeholders(session.text(str::file_saved), output));
     // The project refers to the tables, which go now.
     session.project().clear();

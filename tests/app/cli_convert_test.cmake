@@ -65,4 +65,36 @@ execute_process(COMMAND ${TAVORIN} -convert missing.rc ../out/missing.rc WORKING
 if(exit_code EQUAL 0 OR errors STREQUAL "")
   message(FATAL_ERROR "converting a missing script: exit ${exit_code}, stderr: ${errors}")
 endif()
+
+# A script through a compiled resource file and a new module, and back to scripts: the string
+# and the custom resource survive every step.
+file(WRITE "${work}/in/data.bin" "payload-bytes")
+file(WRITE "${work}/in/multi.rc"
+     "#include \"resource.h\"\nSTRINGTABLE\nBEGIN\n    IDS_HELLO \"Hello\"\nEND\n7 MYDATA \"data.bin\"\n")
+foreach(step "multi.rc;../out/multi.res" "../out/multi.res;../out/from_res.rc"
+             "multi.rc;../out/multi.dll" "../out/multi.dll;../out/from_dll.rc"
+             "../out/multi.res;../out/copy.dll" "../out/copy.dll;../out/copy.res")
+  list(GET step 0 from)
+  list(GET step 1 to)
+  execute_process(COMMAND ${TAVORIN} -convert ${from} ${to} WORKING_DIRECTORY "${work}/in"
+                  RESULT_VARIABLE exit_code ERROR_VARIABLE errors OUTPUT_VARIABLE output)
+  if(NOT exit_code EQUAL 0)
+    message(FATAL_ERROR "tavorin -convert ${from} ${to} exited with ${exit_code}: ${errors}")
+  endif()
+endforeach()
+foreach(script from_res.rc from_dll.rc)
+  file(READ "${work}/out/${script}" text)
+  foreach(expected "\"Hello\"" "MYDATA")
+    string(FIND "${text}" "${expected}" position)
+    if(position EQUAL -1)
+      message(FATAL_ERROR "${script} lacks ${expected}:\n${text}")
+    endif()
+  endforeach()
+endforeach()
+file(READ "${work}/out/copy.res" compiled HEX)
+file(READ "${work}/in/data.bin" payload HEX)
+string(FIND "${compiled}" "${payload}" position)
+if(position EQUAL -1)
+  message(FATAL_ERROR "the custom resource's bytes did not survive .res -> .dll -> .res")
+endif()
 file(REMOVE_RECURSE "${work}")
