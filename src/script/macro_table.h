@@ -49,7 +49,11 @@ public:
     // Removes the object-like macro; a function-like macro of the same name stays.
     void undefine(std::u16string_view name);
 
-    bool is_defined(std::u16string_view name) const { return find(name) != nullptr; }
+    // Object-like or function-like, as `defined` and #ifdef ask.
+    bool is_defined(std::u16string_view name) const {
+        const MacroLookup found = lookup(name);
+        return found.object != nullptr || found.function != nullptr;
+    }
     const MacroEntry* find(std::u16string_view name) const;
     MacroLookup lookup(std::u16string_view name) const;
     // The value text, or nothing for a name that is not an object-like macro.

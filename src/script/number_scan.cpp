@@ -19,8 +19,12 @@ std::optional<ScannedNumber> scan_number(std::u16string_view text, std::size_t p
             number.value = number.value * 10u + static_cast<std::uint32_t>(text[i] - u'0');
         }
     }
-    // Only the upper-case suffix: a lower-case "l" stays in the text.
-    if (i < text.size() && text[i] == u'L') ++i;
+    // The type suffixes of C (L, l, U, u and their pairs): the mingw-w64 headers write their long
+    // constants with a lower-case "l" pasted on (0x00000001l).
+    for (int letters = 0; letters < 3 && i < text.size(); ++letters, ++i) {
+        const char16_t c = text[i];
+        if (c != u'L' && c != u'l' && c != u'U' && c != u'u') break;
+    }
     number.end = i;
     return number;
 }

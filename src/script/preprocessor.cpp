@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <optional>
 
 #include "app/string_ids.h"
 #include "base/text.h"
@@ -45,6 +46,16 @@ std::u16string value_text(std::u16string_view rest) {
     }
     while (!value.empty() && is_white(value.back())) value.pop_back();
     return value;
+}
+
+// Whether the word body[begin, end) stands next to a "##" operator.
+bool is_paste_operand(std::u16string_view body, std::size_t begin, std::size_t end) {
+    std::size_t after = end;
+    while (after < body.size() && (body[after] == u' ' || body[after] == u'\t')) ++after;
+    if (body.substr(after, 2) == u"##") return true;
+    std::size_t before = begin;
+    while (before > 0 && (body[before - 1] == u' ' || body[before - 1] == u'\t')) --before;
+    return before >= 2 && body.substr(before - 2, 2) == u"##";
 }
 
 std::u16string_view trim(std::u16string_view text) {
@@ -212,11 +223,60 @@ ReadStatus Preprocessor::conditional(std::u16string_view word, std::u16string_vi
 }
 
 ReadStatus Preprocessor::evaluate_condition(std::u16string_view rest, bool& value) {
-    auto evaluated = evaluator_.evaluate(rest, 0);
+    std::u16string expanded;
+    bool has_calls = false;
+    if (!expand_calls(rest, expanded, has_calls)) return fail(error_);
+    const std::u16string_view condition = has_calls ? std::u16string_view(expanded) : rest;
+    auto evaluated = evaluator_.evaluate(condition, 0);
     if (!evaluated) return fail(evaluated.error());
-    if (evaluated->end < rest.size()) return fail(character_unexpected(strings_, rest[evaluated->end]));
+    if (evaluated->end < condition.size()) return fail(character_unexpected(strings_, condition[evaluated->end]));
     value = evaluated->value != 0;
     return ReadStatus{};
+}
+
+// The evaluator knows object-like macros only; the SDK headers guard whole files with calls of
+// function-like ones (#if WINAPI_FAMILY_PARTITION(WINAPI_PARTITION_DESKTOP)). The operand of
+// `defined` stays as written.
+bool Preprocessor::expand_calls(std::u16string_view condition, std::u16string& out, bool& has_calls) {
+    for (std::size_t i = 0; i < condition.size();) {
+        const char16_t c = condition[i];
+        if (c == u'"' || c == u'\'') {
+            const std::size_t e = literal_end(condition, i);
+            out.append(condition.substr(i, e - i));
+            i = e;
+            continue;
+        }
+        if (is_ascii_digit(c)) {
+            std::size_t e = i + 1;
+            while (e < condition.size() && is_letter_or_digit(condition[e])) ++e;
+            out.append(condition.substr(i, e - i));
+            i = e;
+            continue;
+        }
+        if (!is_identifier_start(c)) {
+            out.push_back(c);
+            ++i;
+            continue;
+        }
+        std::size_t e = identifier_end(condition, i);
+        const std::u16string_view word = condition.substr(i, e - i);
+        if (word == u"defined") {
+            while (e < condition.size() && (condition[e] == u' ' || condition[e] == u'\t' || condition[e] == u'(')) ++e;
+            e = identifier_end(condition, e);
+        } else if (tables_.macros.lookup(word).function != nullptr) {
+            const std::size_t paren = skip_blanks_and_tabs(condition, e);
+            if (paren < condition.size() && condition[paren] == u'(') {
+                has_calls = true;
+                std::size_t p = i;
+                if (!expand_identifier(condition, p, out, true)) return false;
+                i = p;
+                continue;
+            }
+        }
+        out.append(condition.substr(i, e - i));
+        i = e;
+    }
+    return true;
 }
 
 // #define NAME value | #define NAME(parameters) body
@@ -471,26 +531,32 @@ bool Preprocessor::expand_function(std::u16string_view name, const FunctionMacro
     }
     pos = p;
 
-    // Identifiers inside the arguments are expanded first.
-    std::vector<std::u16string> arguments;
-    arguments.reserve(raw.size());
-    for (const auto& argument : raw) {
-        std::u16string expanded;
-        std::size_t ap = 0;
-        if (!copy_ordinary(argument, ap, expanded, true)) return false;
-        arguments.emplace_back(trim(expanded));
-    }
-    if (macro.parameters.empty() && arguments.size() == 1 && arguments[0].empty()) arguments.clear();
+    if (macro.parameters.empty() && raw.size() == 1 && trim(raw[0]).empty()) raw.clear();
+    // Identifiers inside the arguments are expanded before they replace their parameters, but
+    // only where the body uses them other than as an operand of "##".
+    std::vector<std::optional<std::u16string>> expanded_arguments(raw.size());
+    const auto argument = [&](std::size_t index) -> const std::u16string* {
+        auto& expanded = expanded_arguments[index];
+        if (!expanded) {
+            std::u16string text;
+            std::size_t ap = 0;
+            if (!copy_ordinary(raw[index], ap, text, true)) return nullptr;
+            expanded = std::u16string(trim(text));
+        }
+        return &*expanded;
+    };
 
     const bool variadic = !macro.parameters.empty() && macro.parameters.back() == u"...";
     const std::size_t named = variadic ? macro.parameters.size() - 1 : macro.parameters.size();
-    if (variadic ? arguments.size() < named : arguments.size() != named) {
+    if (variadic ? raw.size() < named : raw.size() != named) {
         return set_error(strings_.text(str::incorrect_arguments_number));
     }
     std::u16string variable;
-    for (std::size_t i = named; i < arguments.size(); ++i) {
+    for (std::size_t i = named; i < raw.size(); ++i) {
         if (i > named) variable.push_back(u',');
-        variable += arguments[i];
+        const std::u16string* expanded = argument(i);
+        if (expanded == nullptr) return false;
+        variable += *expanded;
     }
 
     // The body with every parameter replaced by its argument; literals stay as they are.
@@ -508,12 +574,29 @@ bool Preprocessor::expand_function(std::u16string_view name, const FunctionMacro
             while (e < body.size() && is_letter_or_digit(body[e])) ++e;
             substituted.append(body.substr(i, e - i));
             i = e;
+        } else if (c == u'#' && i + 1 < body.size() && body[i + 1] == u'#') {
+            // Token pasting: the operands join without the blanks around the operator.
+            while (!substituted.empty() && (substituted.back() == u' ' || substituted.back() == u'\t')) {
+                substituted.pop_back();
+            }
+            i += 2;
+            while (i < body.size() && (body[i] == u' ' || body[i] == u'\t')) ++i;
+            continue;
         } else if (is_identifier_start(c)) {
             const std::size_t e = identifier_end(body, i);
             const std::u16string_view word = body.substr(i, e - i);
             const auto it = std::find(macro.parameters.begin(), macro.parameters.begin() + named, word);
             if (it != macro.parameters.begin() + named) {
-                substituted += arguments[static_cast<std::size_t>(it - macro.parameters.begin())];
+                const auto index = static_cast<std::size_t>(it - macro.parameters.begin());
+                // An operand of "##" is pasted as written: the SDK headers paste a name with its
+                // A or W ending (WC_BUTTON ## W), and expanding the name first would recurse.
+                if (is_paste_operand(body, i, e)) {
+                    substituted.append(trim(raw[index]));
+                } else {
+                    const std::u16string* expanded = argument(index);
+                    if (expanded == nullptr) return false;
+                    substituted += *expanded;
+                }
             } else if (variadic && word == u"__VA_ARGS__") {
                 substituted += variable;
             } else {

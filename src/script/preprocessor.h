@@ -70,6 +70,7 @@ private:
     ReadStatus directive(std::u16string_view text, std::size_t hash, std::size_t line_end);
     ReadStatus conditional(std::u16string_view word, std::u16string_view rest);
     ReadStatus evaluate_condition(std::u16string_view rest, bool& value);
+    bool expand_calls(std::u16string_view condition, std::u16string& out, bool& has_calls);
     ReadStatus define(std::u16string_view rest);
     void define_object(std::u16string_view name, std::u16string value);
     void note_special_name(std::u16string_view name, const std::u16string& value);

@@ -1,5 +1,6 @@
 #include "script/statement_reader.h"
 
+#include <optional>
 #include <string_view>
 
 #include "app/string_ids.h"
@@ -23,6 +24,15 @@ std::u16string_view trimmed(std::u16string_view text) {
     if (first == std::u16string_view::npos) return {};
     const auto last = text.find_last_not_of(u" \t\r\n");
     return text.substr(first, last - first + 1);
+}
+
+// The script writer names the sublanguage even when no header gave names ("LANGUAGE 9,
+// SUBLANG_DEFAULT"), so these three must read back without the SDK headers.
+std::optional<std::uint32_t> written_sublanguage(std::u16string_view name) {
+    if (name == u"SUBLANG_NEUTRAL") return 0;
+    if (name == u"SUBLANG_DEFAULT") return 1;
+    if (name == u"SUBLANG_SYS_DEFAULT") return 2;
+    return std::nullopt;
 }
 
 }  // namespace
@@ -79,11 +89,21 @@ Result<std::size_t> StatementLoop::read_language_statements(std::size_t pos) {
         if (!primary) return Error{primary.error()};
         auto comma = lexer_->expect(primary->end, u',');
         if (!comma) return Error{comma.error()};
-        auto sub = lexer_->expression(*comma);
-        if (!sub) return Error{sub.error()};
-        const auto language = static_cast<std::uint16_t>((sub->value.value << 10) | primary->value.value);
+        const std::size_t sub_start = lexer_->skip_blanks(*comma);
+        std::size_t sub_end = sub_start;
+        while (is_identifier_char(lexer_->at(sub_end))) ++sub_end;
+        const std::u16string_view sub_name = lexer_->text().substr(sub_start, sub_end - sub_start);
+        std::optional<std::uint32_t> sub_value;
+        if (!macros().is_defined(sub_name)) sub_value = written_sublanguage(sub_name);
+        if (!sub_value) {
+            auto sub = lexer_->expression(*comma);
+            if (!sub) return Error{sub.error()};
+            sub_value = sub->value.value;
+            sub_end = sub->end;
+        }
+        const auto language = static_cast<std::uint16_t>((*sub_value << 10) | primary->value.value);
         session_.project().set_current_language(language);
-        pos = sub->end;
+        pos = sub_end;
     }
     return pos;
 }

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "base/text.h"
+
 namespace tavorin {
 namespace {
 
@@ -19,23 +21,20 @@ TEST(NumberScan, DecimalHexadecimalAndNoOctal) {
     EXPECT_EQ(value_of(u"4294967295"), 4294967295u);
 }
 
-TEST(NumberScan, OneUpperCaseLIsSkippedAndNothingElse) {
-    auto upper = scan_number(u"10L,", 0);
-    ASSERT_TRUE(upper);
-    EXPECT_EQ(upper->end, 3u);
-
-    auto lower = scan_number(u"10l", 0);
-    ASSERT_TRUE(lower);
-    EXPECT_EQ(lower->value, 10u);
-    EXPECT_EQ(lower->end, 2u) << "the letter l stays in the text";
-
-    auto twice = scan_number(u"10LL", 0);
-    ASSERT_TRUE(twice);
-    EXPECT_EQ(twice->end, 3u);
-
-    auto unsigned_suffix = scan_number(u"10U", 0);
-    ASSERT_TRUE(unsigned_suffix);
-    EXPECT_EQ(unsigned_suffix->end, 2u);
+TEST(NumberScan, TheTypeSuffixesOfCAreSkipped) {
+    // Headers write long and unsigned constants in every spelling C allows.
+    for (const std::u16string_view text : {u"10L,", u"10l,", u"10U,", u"10u,", u"10UL,", u"10lu,", u"10LL,", u"10ULL,"}) {
+        const auto number = scan_number(text, 0);
+        ASSERT_TRUE(number) << text_to_utf8(text);
+        EXPECT_EQ(number->value, 10u) << text_to_utf8(text);
+        EXPECT_EQ(text[number->end], u',') << text_to_utf8(text);
+    }
+    const auto too_many = scan_number(u"10ULLL", 0);
+    ASSERT_TRUE(too_many);
+    EXPECT_EQ(too_many->end, 5u) << "at most three suffix letters";
+    const auto other = scan_number(u"10h", 0);
+    ASSERT_TRUE(other);
+    EXPECT_EQ(other->end, 2u) << "other letters stay in the text";
 }
 
 TEST(NumberScan, ValuesWrapAt32Bits) {

@@ -130,6 +130,27 @@ TEST_F(PreprocessorTest, FunctionLikeMacrosReplaceTheirParameters) {
     EXPECT_EQ(output("#define ALL(...) [__VA_ARGS__]\nALL(1, 2)\n"), u"\n[1,2]\n");
 }
 
+TEST_F(PreprocessorTest, PastedOperandsJoinAsWritten) {
+    // The mingw-w64 headers spell long constants and A/W names by pasting.
+    EXPECT_EQ(output("#define LONG_(x) x ## l\n#define FF_DEBUG LONG_(0x00000001)\nFF_DEBUG\n"),
+              u"\n\n0x00000001l\n");
+    EXPECT_EQ(output("#define NAME_AW(f) f##W\n#define WC_BUTTONW L\"Button\"\n"
+                     "#define WC_BUTTON NAME_AW(WC_BUTTON)\nWC_BUTTON\n"),
+              u"\n\n\nL\"Button\"\n")
+        << "the operand is not expanded first, so the name does not recurse";
+    EXPECT_EQ(output("#define CAT(a, b) a ## b\n#define ONE 1\nCAT(ONE, 2) CAT( x , y )\n"), u"\n\nONE2 xy\n")
+        << "the pasted name ONE2 is no macro; the blanks around the operands go";
+}
+
+TEST_F(PreprocessorTest, ConditionsCallFunctionLikeMacros) {
+    // The SDK headers guard whole files this way.
+    std::u16string kept = output("#define PARTITION(v) ((3 & v) == v)\n#if PARTITION (1)\nyes\n#else\nno\n#endif\n"
+                                 "#if defined(PARTITION) && !PARTITION(4)\nagain\n#endif\n");
+    std::erase(kept, u'\n');
+    EXPECT_EQ(squeeze(kept), u"yesagain");
+    EXPECT_EQ(failure("#define F(a) a\n#if F(1, 2)\n#endif\n", 2), u"Incorrect arguments number");
+}
+
 TEST_F(PreprocessorTest, ACallOverSeveralLinesKeepsTheLinesAfterIt) {
     output("#define ADD(a, b) a + b\nADD(1,\n  2) tail\nnext\n");
     const auto lines = harness.lines();

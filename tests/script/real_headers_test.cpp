@@ -6,7 +6,10 @@
 
 #include "script/expression.h"
 #include "script/virtual_key_names.h"
+#include "dialog/dialog.h"
+#include "resources/version/version_info.h"
 #include "script_harness.h"
+#include "statement_harness.h"
 
 namespace tavorin {
 namespace {
@@ -87,6 +90,37 @@ TEST_F(RealHeadersTest, TheStandardKeyNamesHaveTheHeadersValues) {
     EXPECT_EQ(harness.keys.name_of(0x88), u"VK_NAVIGATION_VIEW");
     EXPECT_EQ(harness.keys.name_of(0x70), u"VK_F1");
     for (const auto& [name, code] : harness.keys.added()) EXPECT_EQ(value_of(name), code) << text_to_utf8(name);
+}
+
+// The headers spell the version flags as pasted long constants (__MSABI_LONG) and the control
+// classes as pasted A/W names (WC_BUTTON): statements using them read with their values.
+TEST_F(RealHeadersTest, StatementsReadTheNamesTheHeadersBuildByPasting) {
+    testing::StatementHarness statements;
+    statements.session.config().include_paths = {std::filesystem::absolute(mingw_include).u16string()};
+    const ReadStatus status = statements.read(
+        "#include <windows.h>\n#include <commctrl.h>\n"
+        "1 VERSIONINFO\nFILEVERSION 1,2,3,4\nFILEFLAGSMASK VS_FFI_FILEFLAGSMASK\n"
+        "FILEFLAGS VS_FF_DEBUG | VS_FF_PRERELEASE\nFILEOS VOS_NT_WINDOWS32\nFILETYPE VFT_DLL\n"
+        "BEGIN\nEND\n"
+        "IDD_MAIN DIALOGEX 0, 0, 100, 50\nBEGIN\n"
+        "  CONTROL \"Go\", 1, WC_BUTTON, BS_PUSHBUTTON | WS_TABSTOP, 1, 1, 50, 14\n"
+        "  CONTROL \"\", 2, TRACKBAR_CLASS, TBS_AUTOTICKS, 1, 20, 50, 14\nEND\n");
+    ASSERT_TRUE(status) << text_to_utf8(status.failure().message) << " line " << status.failure().line;
+
+    const auto versions = statements.project().resources_of_kind(kind::version);
+    ASSERT_EQ(versions.size(), 1u);
+    const FixedVersionInfo& fixed = static_cast<const VersionInfo*>(versions[0])->fixed();
+    EXPECT_EQ(fixed.file_flags_mask, 0x3Fu);
+    EXPECT_EQ(fixed.file_flags, 0x3u);
+    EXPECT_EQ(fixed.file_os, 0x40004u);
+    EXPECT_EQ(fixed.file_type, 2u);
+
+    const auto dialogs = statements.project().resources_of_kind(kind::dialog);
+    ASSERT_EQ(dialogs.size(), 1u);
+    const auto& controls = static_cast<const Dialog*>(dialogs[0])->controls();
+    ASSERT_EQ(controls.size(), 2u);
+    EXPECT_EQ(controls[0]->kind(), ControlKind::button);
+    EXPECT_EQ(controls[1]->kind(), ControlKind::slider);
 }
 
 }  // namespace

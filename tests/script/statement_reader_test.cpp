@@ -92,6 +92,21 @@ TEST_F(StatementReaderTest, LanguageStatementsSetTheLanguageOfLaterResources) {
         << "the default language is current again after the reading";
 }
 
+TEST_F(StatementReaderTest, TheSublanguageNamesTheWriterUsesReadWithoutHeaders) {
+    ASSERT_TRUE(harness.read("LANGUAGE 0, SUBLANG_NEUTRAL\n1 BITMAP \"a.bmp\"\n"
+                             "LANGUAGE 9, SUBLANG_DEFAULT\n2 BITMAP \"b.bmp\"\n"
+                             "LANGUAGE 7,SUBLANG_SYS_DEFAULT\n3 BITMAP \"c.bmp\"\n"));
+    EXPECT_EQ(harness.find(kind::bitmap, u"1")->language(), 0x0000);
+    EXPECT_EQ(harness.find(kind::bitmap, u"2")->language(), 0x0409);
+    EXPECT_EQ(harness.find(kind::bitmap, u"3")->language(), 0x0807);
+
+    StatementHarness defined;
+    ASSERT_TRUE(defined.read("#define SUBLANG_DEFAULT 3\nLANGUAGE 9, SUBLANG_DEFAULT\n4 BITMAP \"d.bmp\"\n"));
+    EXPECT_EQ(defined.find(kind::bitmap, u"4")->language(), 0x0C09) << "a header's definition wins";
+    StatementHarness unknown;
+    EXPECT_FALSE(unknown.read("LANGUAGE 9, SUBLANG_ENGLISH_US\n1 BITMAP \"a.bmp\"\n"));
+}
+
 TEST_F(StatementReaderTest, StringTablesKeepTextsAsWrittenAndDropARepeatedIdWithAWarning) {
     harness.folder.write("resource.h", "#define IDS_HELLO 5\n#define IDS_AGAIN 5\n");
     ASSERT_TRUE(harness.read("#include \"resource.h\"\n"
