@@ -127,6 +127,15 @@ Symbol& SymbolTable::store(Symbol symbol) {
     return stored;
 }
 
+void SymbolTable::note_string_name(std::u16string_view name) {
+    if (has_symbol(name)) return;
+    Symbol symbol;
+    symbol.name = name;
+    symbol.system = is_system_name(name);
+    symbol.string_name = true;
+    store(std::move(symbol));
+}
+
 std::optional<std::u16string> SymbolTable::register_resource_name(std::u16string_view name, ResourceKind kind,
                                                                   bool string_name,
                                                                   std::optional<std::int32_t> wanted_value,

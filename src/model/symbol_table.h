@@ -61,6 +61,11 @@ public:
                                                          bool string_name, std::optional<std::int32_t> wanted_value,
                                                          std::uint16_t language);
     void release_resource_name(std::u16string_view name, ResourceKind kind, std::uint16_t language);
+    // Records a quoted resource name that something refers to before (or without) a resource
+    // carrying it, such as an icon a dialog control shows. No resource use is recorded, so the
+    // resource statement that follows takes the name without a clash. Nothing happens for a name
+    // already in the table.
+    void note_string_name(std::u16string_view name);
 
     // A free name for a new resource: the base without its trailing digits, followed by the first
     // of 1, 2, 3 ... not in the table, registered with a new value (or the wanted one when no

@@ -145,11 +145,9 @@ Result<std::size_t> ControlReader::read_short_text(std::size_t pos, ControlRecor
 }
 
 // An icon named by a word that is no macro is an icon resource's string name. Several controls
-// may show the same icon: the name stays registered once and they share it.
+// may show the same icon, and its ICON statement may come later in the script.
 void ControlReader::register_image_name(const std::u16string& name) {
-    SymbolTable& symbols = session_.symbols();
-    if (symbols.has_symbol(name)) return;
-    (void)symbols.register_resource_name(name, kind::icon, true, std::nullopt, context_.language());
+    session_.symbols().note_string_name(name);
 }
 
 // KEYWORD [text,] id, x, y, width, height [, style [, extended style]]; the commas before the

@@ -128,7 +128,8 @@ TEST_F(DialogStatementTest, ControlDetails) {
                           "ICON IDI_APP, 3, 1, 2, 3, 4\n"
                           "ICON app_icon, 4, 1, 2, 3, 4\n"
                           "ICON app_icon, 5, 1, 2, 3, 4\n"
-                          "END\n");
+                          "END\n"
+                          "app_icon ICON \"app.ico\"\n");
     ASSERT_NE(dialog, nullptr);
     // The user button (type 8) has no kind: no control, no message.
     ASSERT_EQ(dialog->controls().size(), 4u);
@@ -144,6 +145,7 @@ TEST_F(DialogStatementTest, ControlDetails) {
     EXPECT_FALSE(dialog->controls()[2]->text_ordinal());
     EXPECT_EQ(dialog->controls()[3]->text(), u"app_icon");
     EXPECT_TRUE(harness.session.symbols().is_string_name(u"app_icon"));
+    EXPECT_NE(harness.find(kind::icon, u"app_icon"), nullptr) << "the icon named first by the controls keeps its name";
     EXPECT_FALSE(harness.problems_added);
 }
 
