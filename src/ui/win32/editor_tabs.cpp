@@ -50,13 +50,25 @@ std::size_t EditorTabs::index_of(const void* key) const {
 void EditorTabs::add_page(const void* key, Resource* resource, const std::u16string& title, const std::u16string& text) {
     HWND view = create_view(text);
     if (view == nullptr) return;
+    insert_page(Page{key, resource, view, view, true}, title);
+}
+
+void EditorTabs::insert_page(const Page& page, const std::u16string& title) {
     const std::size_t index = pages_.size();
-    pages_.push_back(Page{key, resource, view});
+    pages_.push_back(page);
     std::wstring label = wide(title);
     TCITEMW item{};
     item.mask = TCIF_TEXT;
     item.pszText = label.data();
     SendMessageW(tabs_, TCM_INSERTITEMW, index, reinterpret_cast<LPARAM>(&item));
+}
+
+void EditorTabs::remove_page(const Page& page) {
+    if (page.owned) {
+        DestroyWindow(page.view);
+    } else {
+        ShowWindow(page.view, SW_HIDE);
+    }
 }
 
 void EditorTabs::open(Resource& resource, const std::u16string& title, const std::u16string& text, bool single_tab) {
@@ -87,6 +99,16 @@ void EditorTabs::open_text(const void* key, const std::u16string& title, const s
     show_page(index_of(key));
 }
 
+void EditorTabs::open_window(const void* key, const std::u16string& title, HWND window, HWND content) {
+    const std::size_t index = index_of(key);
+    if (index == pages_.size()) {
+        insert_page(Page{key, nullptr, window, content, false}, title);
+    } else {
+        set_tab_text(tabs_, index, title);
+    }
+    show_page(index_of(key));
+}
+
 void EditorTabs::show_page(std::size_t index) {
     ShowWindow(tabs_, SW_SHOW);
     activate(index);
@@ -105,7 +127,7 @@ void EditorTabs::activate(std::size_t index) {
 void EditorTabs::close(const Resource& resource) {
     const std::size_t index = index_of(&resource);
     if (index == pages_.size()) return;
-    DestroyWindow(pages_[index].view);
+    remove_page(pages_[index]);
     pages_.erase(pages_.begin() + static_cast<std::ptrdiff_t>(index));
     SendMessageW(tabs_, TCM_DELETEITEM, index, 0);
     if (pages_.empty()) {
@@ -117,7 +139,7 @@ void EditorTabs::close(const Resource& resource) {
 }
 
 void EditorTabs::close_all() {
-    for (const Page& page : pages_) DestroyWindow(page.view);
+    for (const Page& page : pages_) remove_page(page);
     pages_.clear();
     SendMessageW(tabs_, TCM_DELETEALLITEMS, 0, 0);
     ShowWindow(tabs_, SW_HIDE);
@@ -131,7 +153,7 @@ void EditorTabs::set_title(const Resource& resource, const std::u16string& title
 
 Resource* EditorTabs::active() const { return pages_.empty() ? nullptr : pages_[active_].resource; }
 
-HWND EditorTabs::active_view() const { return pages_.empty() ? nullptr : pages_[active_].view; }
+HWND EditorTabs::active_view() const { return pages_.empty() ? nullptr : pages_[active_].content; }
 
 void EditorTabs::resize(int width, int height) {
     if (tabs_ == nullptr) return;

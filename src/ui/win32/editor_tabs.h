@@ -1,7 +1,8 @@
 #pragma once
 // The editor area: a tab per open resource (or a single tab that the next resource takes over,
 // by `singleTabMode`) above the open editor. Kinds whose editor is not part of the program yet
-// open a read-only view of their script text.
+// open a read-only view of their script text. Windows that live beyond their tab (the code
+// views) can be shown as pages too.
 
 #include "platform/win32/windows_api.h"
 
@@ -28,12 +29,18 @@ public:
     // A page of text that belongs to no resource (the previews of the whole project), known by
     // its key; it has a tab of its own in either mode.
     void open_text(const void* key, const std::u16string& title, const std::u16string& text);
+    // A page showing `window`, a child of the area that its maker owns, known by its key; it has
+    // a tab of its own in either mode and takes `title` each time. `content` is the window
+    // inside it that takes the focus and the clipboard commands. Closing the page hides the
+    // window instead of destroying it.
+    void open_window(const void* key, const std::u16string& title, HWND window, HWND content);
     void close(const Resource& resource);
     void close_all();
     // Tab texts follow renames and the modified mark.
     void set_title(const Resource& resource, const std::u16string& title);
 
     Resource* active() const;
+    // The window of the active page that takes the focus and the clipboard commands.
     HWND active_view() const;
     std::size_t count() const { return pages_.size(); }
 
@@ -42,14 +49,18 @@ public:
 
 private:
     struct Page {
-        const void* key;     // the resource, or the key of a text page
-        Resource* resource;  // null for a text page
-        HWND view;           // destroyed with the area, or when its tab closes
+        const void* key;     // the resource, or the key of a text or window page
+        Resource* resource;  // null for a text or window page
+        HWND view;           // shown, hidden and placed with the tab
+        HWND content;        // view itself, or the window inside a hosted view
+        bool owned;          // destroyed when its tab closes (else only hidden)
     };
 
     void activate(std::size_t index);
     std::size_t index_of(const void* key) const;
     void add_page(const void* key, Resource* resource, const std::u16string& title, const std::u16string& text);
+    void insert_page(const Page& page, const std::u16string& title);
+    void remove_page(const Page& page);
     void show_page(std::size_t index);
     HWND create_view(const std::u16string& text);
 
