@@ -79,8 +79,9 @@ WriteOutcome write_project_file(Session& session, const ProjectWrite& write) {
             load_file_contents(session, write.content_folder);
             return write_res_file(session, write.target) ? WriteOutcome::written : WriteOutcome::failed;
         case FileKind::c_source:
-            return save_c_code(session, write.target, code_context(session)) ? WriteOutcome::code_written
-                                                                              : WriteOutcome::cancelled;
+            return save_c_code(session, write.target, write.code ? *write.code : code_context(session))
+                       ? WriteOutcome::code_written
+                       : WriteOutcome::cancelled;
         case FileKind::unsupported: break;
     }
     const std::u16string& message = session.text(str::file_type_not_supported);

@@ -4,9 +4,11 @@
 // (suppressed while it is not interactive).
 
 #include <filesystem>
+#include <optional>
 #include <string>
 
 #include "base/file_kind.h"
+#include "formats/code_context.h"
 #include "resources/image/image_numbers.h"
 #include "script/read_status.h"
 #include "script/script_tables.h"
@@ -42,6 +44,9 @@ struct ProjectWrite {
     // Where the relative file names of file-based resources start: the folder of the script that
     // named them. A new script takes those files along; a compiled file reads them.
     std::filesystem::path content_folder;
+    // How C/C++ code turns dialog units into pixels: the program passes its screen's fonts and
+    // frames; without one, the portable context of the session's options.
+    std::optional<CodeContext> code{};
 };
 
 enum class WriteOutcome {
