@@ -1,6 +1,9 @@
 #include "dialog/control.h"
 
+#include <limits>
+
 #include "base/text.h"
+#include "dialog/property_maps.h"
 #include "dialog/style_tables.h"
 #include "dialog/window_styles.h"
 
@@ -95,6 +98,102 @@ void Control::write_statement(TextWriter& out, const CatalogEntry& entry) const 
         const std::u16string names = extended_style_list(kind(), extended, {});
         out.write(names.empty() ? std::u16string_view(u"0") : std::u16string_view(names));
     }
+}
+
+void Control::set_style(std::uint32_t style, std::uint32_t extended_style) {
+    style_ = style;
+    extended_style_ = extended_style;
+    const PropertyMap& map = property_map(kind());
+    property_values_.resize(property_slot_count(kind()));
+    const ControlStyles styles{style_, extended_style_};
+    for (std::size_t number = 0; number < designer_property_count; ++number) {
+        if (map[number] == no_property) continue;
+        const auto id = static_cast<PropertyId>(number);
+        property_values_[map[number]] = decode_property(property_binding(kind(), id), styles);
+    }
+}
+
+void Control::set_rect(const DialogRect& rect) {
+    rect_ = rect;
+    pixel_rect_ = to_pixels(rect_, base_units_);
+}
+
+void Control::set_base_units(const BaseUnits& units) {
+    base_units_ = units;
+    pixel_rect_ = to_pixels(rect_, base_units_);
+}
+
+ControlStyles Control::preview_styles() const {
+    if ((style_ & ws::border) == 0) return ControlStyles{style_, extended_style_};
+    return ControlStyles{style_ & ~ws::border, extended_style_ | ws::ex_client_edge};
+}
+
+bool Control::has_property(PropertyId id) const { return property_map(kind())[property_number(id)] != no_property; }
+
+namespace {
+
+std::int32_t* rect_field(DialogRect& rect, PropertyId id) {
+    switch (id) {
+        case PropertyId::x: return &rect.x;
+        case PropertyId::y: return &rect.y;
+        case PropertyId::width: return &rect.width;
+        case PropertyId::height: return &rect.height;
+        default: return nullptr;
+    }
+}
+
+}  // namespace
+
+std::optional<std::int64_t> Control::property_value(PropertyId id) const {
+    if (!has_property(id)) return std::nullopt;
+    switch (designer_property(id).editor) {
+        case PropertyEditor::number: {
+            DialogRect rect = rect_;
+            return *rect_field(rect, id);
+        }
+        case PropertyEditor::image:
+            if (!text_ordinal_) return std::nullopt;
+            return *text_ordinal_;
+        case PropertyEditor::flag:
+        case PropertyEditor::choice:
+            if (property_values_.empty()) return std::nullopt;
+            return property_values_[property_map(kind())[property_number(id)]];
+        case PropertyEditor::category:
+        case PropertyEditor::text: return std::nullopt;
+    }
+    return std::nullopt;
+}
+
+bool Control::set_property_value(PropertyId id, std::int64_t value) {
+    if (!has_property(id)) return false;
+    switch (designer_property(id).editor) {
+        case PropertyEditor::number: {
+            if (value < std::numeric_limits<std::int32_t>::min() || value > std::numeric_limits<std::int32_t>::max()) {
+                return false;
+            }
+            DialogRect rect = rect_;
+            *rect_field(rect, id) = static_cast<std::int32_t>(value);
+            set_rect(rect);
+            return true;
+        }
+        case PropertyEditor::image:
+            if (value < 0 || value > 0xFFFF) return false;
+            // The script writes the reference as the text, unquoted.
+            text_ordinal_ = static_cast<std::uint16_t>(value);
+            text_ = decimal(value);
+            return true;
+        case PropertyEditor::flag:
+        case PropertyEditor::choice: {
+            const auto styles = encode_property(property_binding(kind(), id), value,
+                                                ControlStyles{style_, extended_style_});
+            if (!styles) return false;
+            set_style(styles->style, styles->extended_style);
+            return true;
+        }
+        case PropertyEditor::category:
+        case PropertyEditor::text: return false;
+    }
+    return false;
 }
 
 ControlRecord Control::snapshot() const {

@@ -7,13 +7,17 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "base/text_writer.h"
 #include "dialog/control_catalog.h"
 #include "dialog/control_kind.h"
 #include "dialog/control_record.h"
 #include "dialog/control_traits.h"
+#include "dialog/designer_properties.h"
 #include "dialog/dialog_rect.h"
+#include "dialog/dialog_units.h"
+#include "dialog/property_values.h"
 #include "dialog/style_writer.h"
 
 namespace tavorin {
@@ -26,7 +30,7 @@ struct ShortForm {
 };
 
 // Caption alignment of the button kinds: 0 none, 1 left/top, 2 right/bottom, 3 centre.
-enum class CaptionAlignment : std::uint8_t { none = 0, near = 1, far = 2, centre = 3 };
+enum class CaptionAlignment : std::uint8_t { none = 0, start = 1, end = 2, centre = 3 };
 
 class Control {
 public:
@@ -46,6 +50,9 @@ public:
     std::uint32_t style() const { return style_; }
     std::uint32_t extended_style() const { return extended_style_; }
     const DialogRect& rect() const { return rect_; }
+    // The rectangle on the designer's canvas: the dialog-unit rectangle through the dialog's
+    // base units, kept in step with both.
+    const DialogRect& pixel_rect() const { return pixel_rect_; }
     std::int32_t unique_key() const { return unique_key_; }
     std::int32_t minimum_width() const { return traits().minimum_width; }
     std::int32_t minimum_height() const { return traits().minimum_height; }
@@ -77,12 +84,24 @@ public:
 
     ControlRecord snapshot() const;
 
+    // The styles the preview window is created with: WS_BORDER drawn as a client edge.
+    ControlStyles preview_styles() const;
+
+    // Designer properties: only those of the kind's property map. Values of style properties
+    // are decoded whenever the styles change; setting one writes it into the styles (and
+    // decodes them again, as properties share bits). Position properties read and write the
+    // rectangle, the image property the image ordinal; text properties have setters of their
+    // own and no value here.
+    bool has_property(PropertyId id) const;
+    std::optional<std::int64_t> property_value(PropertyId id) const;
+    // False, with nothing changed, when the kind lacks the property or the value cannot be
+    // written.
+    bool set_property_value(PropertyId id, std::int64_t value);
+
     // Changes made by the dialog's operations.
-    void set_style(std::uint32_t style, std::uint32_t extended_style) {
-        style_ = style;
-        extended_style_ = extended_style;
-    }
-    void set_rect(const DialogRect& rect) { rect_ = rect; }
+    void set_style(std::uint32_t style, std::uint32_t extended_style);
+    void set_rect(const DialogRect& rect);
+    void set_base_units(const BaseUnits& units);
     void set_text(std::u16string text) { text_ = std::move(text); }
     void set_text_ordinal(std::optional<std::uint16_t> ordinal) { text_ordinal_ = ordinal; }
     void set_identifier(std::u16string name, std::int32_t value) {
@@ -106,7 +125,11 @@ private:
     std::uint32_t style_ = 0;
     std::uint32_t extended_style_ = 0;
     DialogRect rect_;
+    DialogRect pixel_rect_;
+    BaseUnits base_units_;
     std::int32_t unique_key_ = 0;
+    // One slot per property of the kind's map, in map order.
+    std::vector<std::int64_t> property_values_;
 };
 
 }  // namespace tavorin

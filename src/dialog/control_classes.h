@@ -129,6 +129,10 @@ public:
     std::u16string_view window_class() const override { return class_name_; }
     std::u16string symbolic_class() const override;
     void set_class_name(std::u16string name) override { class_name_ = std::move(name); }
+    // What the Style and Extended Style properties show: "0x" and eight upper-case digits,
+    // always those of the current styles.
+    std::u16string style_text() const { return hex_style(style()); }
+    std::u16string extended_style_text() const { return hex_style(extended_style()); }
 
 private:
     std::u16string class_name_;

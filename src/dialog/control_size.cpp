@@ -7,6 +7,7 @@
 #include "base/escapes.h"
 #include "dialog/dialog.h"
 #include "dialog/window_styles.h"
+#include "formats/code_context.h"
 
 namespace tavorin {
 
@@ -34,17 +35,29 @@ int widest(const std::vector<std::u16string>& lines, const FontSpec& font, Platf
 
 }  // namespace
 
-std::optional<TextExtent> natural_control_size(const Control& control, const Dialog& dialog, Platform& platform) {
+PreviewFrame preview_frame(const Control& control) {
+    const ControlStyles styles = control.preview_styles();
+    const FrameSize frame = nominal_window_frame(styles.style, styles.extended_style);
+    const int side = frame.width / 2;
+    return PreviewFrame{side, frame.height - side};
+}
+
+std::optional<TextExtent> natural_control_size(const Control& control, const Dialog& dialog, Platform& platform,
+                                               const PreviewFrame& frame) {
     const DialogFont& dialog_font = dialog.font();
     const FontSpec font{dialog_font.face, dialog_font.point_size, dialog_font.weight, dialog_font.italic != 0};
     const std::u16string text = unescape_stored_text(control.text());
     switch (control.kind()) {
-        case ControlKind::button:
+        case ControlKind::button: {
+            TextExtent size;
             if ((control.style() & ws::bs_multiline) != 0) {
                 const auto lines = caption_lines(text);
-                return TextExtent{widest(lines, font, platform) + 7, 8 * static_cast<int>(lines.size()) + 6};
+                size = TextExtent{widest(lines, font, platform) + 7, 8 * static_cast<int>(lines.size()) + 6};
+            } else {
+                size = TextExtent{platform.measure_text(text, font).width + 5, 14};
             }
-            return TextExtent{platform.measure_text(text, font).width + 5, 14};
+            return TextExtent{size.width + 2 * frame.left, size.height + 2 * frame.top};
+        }
         case ControlKind::check_box:
         case ControlKind::radio_button: return TextExtent{platform.measure_text(text, font).width + 16, 8};
         case ControlKind::static_text: {

@@ -8,6 +8,7 @@
 #include "dialog/control_size.h"
 #include "dialog/dialog_template.h"
 #include "dialog/window_styles.h"
+#include "formats/code_context.h"
 
 namespace tavorin {
 
@@ -26,7 +27,17 @@ std::u16string_view without_trailing_digits(std::u16string_view name) {
 
 DialogFont font_without_statement() { return DialogFont{8, u"Ms Sans Serif", 0, 0, 1}; }
 
-Dialog::Dialog(Session& session, bool extended) : Resource(kind::dialog), session_(session), extended_(extended) {}
+namespace {
+
+BaseUnits nominal_base_units(const DialogFont& font) {
+    const ScreenFont screen = nominal_screen_font(FontSpec{font.face, font.point_size, font.weight, font.italic != 0});
+    return BaseUnits{screen.base_width, screen.base_height};
+}
+
+}  // namespace
+
+Dialog::Dialog(Session& session, bool extended)
+    : Resource(kind::dialog), session_(session), extended_(extended), base_units_(nominal_base_units(font_)) {}
 
 Dialog::~Dialog() {
     for (const auto& control : controls_) session_.symbols().release_control_id(control->identifier(), *this);
@@ -37,6 +48,16 @@ void Dialog::set_rect(const DialogRect& rect) {
     y_ = static_cast<std::int16_t>(rect.y);
     width_ = static_cast<std::int16_t>(rect.width);
     height_ = static_cast<std::int16_t>(rect.height);
+}
+
+void Dialog::set_font(DialogFont font) {
+    font_ = std::move(font);
+    set_base_units(nominal_base_units(font_));
+}
+
+void Dialog::set_base_units(const BaseUnits& units) {
+    base_units_ = units;
+    for (const auto& control : controls_) control->set_base_units(units);
 }
 
 void Dialog::grow(std::int32_t dx, std::int32_t dy) {
@@ -73,6 +94,7 @@ Result<Control*> Dialog::insert_control(std::size_t index, const ControlRecord& 
         style = keeps_bits ? style | traits.new_style : traits.new_style;
         if (traits.no_parent_notify) extended_style = ws::ex_no_parent_notify;
     }
+    control->set_base_units(base_units_);
     control->set_style(style, extended_style);
     control->set_unique_key(record.unique_key == -1 || find_control(record.unique_key) != nullptr ? new_unique_key()
                                                                                                  : record.unique_key);
@@ -144,7 +166,7 @@ void Dialog::apply_size(Control& control, const ControlRecord& record) {
         if (rect.width < control.minimum_width() && rect.height < control.minimum_height()) {
             const CatalogEntry& entry = session_.control_catalog().entry(control.kind());
             std::optional<TextExtent> natural;
-            if (control.sizes_from_text()) natural = natural_control_size(control, *this, session_.platform());
+            if (control.sizes_from_text()) natural = natural_control_size(control, *this, session_.platform(), preview_frame(control));
             rect.width = natural ? natural->width : entry.default_width;
             rect.height = natural ? natural->height : entry.default_height;
             rect.x -= rect.width / 2;

@@ -16,6 +16,7 @@
 #include "dialog/control.h"
 #include "dialog/control_record.h"
 #include "dialog/dialog_rect.h"
+#include "dialog/dialog_units.h"
 #include "model/resource.h"
 
 namespace tavorin {
@@ -73,7 +74,14 @@ public:
     const std::u16string& class_name() const { return class_name_; }
     void set_class_name(std::u16string name) { class_name_ = std::move(name); }
     const DialogFont& font() const { return font_; }
-    void set_font(DialogFont font) { font_ = std::move(font); }
+    // Also sets base units for the font as a 96-dpi screen would make it, until the designer
+    // measures the real ones.
+    void set_font(DialogFont font);
+
+    // The pixels of a horizontal and a vertical dialog unit's base on the canvas; every
+    // control's pixel rectangle follows them.
+    const BaseUnits& base_units() const { return base_units_; }
+    void set_base_units(const BaseUnits& units);
 
     const std::vector<std::unique_ptr<Control>>& controls() const { return controls_; }
 
@@ -118,6 +126,7 @@ private:
     std::u16string menu_;
     std::u16string class_name_;
     DialogFont font_;
+    BaseUnits base_units_;
     std::vector<std::unique_ptr<Control>> controls_;
     std::minstd_rand keys_;
 };
