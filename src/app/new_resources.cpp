@@ -1,7 +1,10 @@
 #include "app/new_resources.h"
 
+#include <array>
+
 #include "app/session.h"
 #include "base/file_io.h"
+#include "base/text.h"
 #include "dialog/dialog.h"
 #include "resources/accelerator/accelerator_table.h"
 #include "resources/image/bitmap_resource.h"
@@ -11,6 +14,7 @@
 #include "resources/rawdata/raw_data_resource.h"
 #include "resources/stringtable/string_table.h"
 #include "resources/toolbar/new_toolbar.h"
+#include "script/char_class.h"
 
 namespace tavorin {
 
@@ -35,6 +39,37 @@ Resource* add_named(Session& session, std::unique_ptr<Resource> resource) {
     return added;
 }
 
+// The words the statement reader tries before it takes a word for a custom type.
+constexpr std::array<std::u16string_view, 15> statement_keywords = {
+    u"DLGINIT", u"TOOLBAR", u"ACCELERATORS", u"DIALOG", u"DIALOGEX", u"MENUEX", u"MENU",        u"BITMAP",
+    u"ICON",    u"CURSOR",  u"RT_MANIFEST",  u"HTML",   u"VERSIONINFO", u"STRINGTABLE", u"LANGUAGE"};
+
+// The reader takes a keyword followed by anything but a letter or digit, so "MENU_DATA" would be
+// read as a menu.
+bool read_as_keyword(std::u16string_view name) {
+    for (const std::u16string_view keyword : statement_keywords) {
+        if (name.size() < keyword.size() || !equals_ignore_case(name.substr(0, keyword.size()), keyword)) continue;
+        if (name.size() == keyword.size() || !is_letter_or_digit(name[keyword.size()])) return true;
+    }
+    return false;
+}
+
+bool is_type_word(std::u16string_view name) {
+    if (name.empty() || !is_identifier_start(name.front())) return false;
+    for (const char16_t c : name) {
+        if (!is_identifier_char(c)) return false;
+    }
+    return !read_as_keyword(name);
+}
+
+std::u16string filter_entry(std::u16string_view description, std::u16string_view patterns) {
+    std::u16string entry(description);
+    entry.push_back(u'\0');
+    entry += patterns;
+    entry.push_back(u'\0');
+    return entry;
+}
+
 }  // namespace
 
 bool can_add_kind(ResourceKind kind) {
@@ -54,20 +89,23 @@ bool can_add_kind(ResourceKind kind) {
 }
 
 std::u16string new_resource_filter(ResourceKind kind) {
-    FileResourceTraits traits;
     switch (kind) {
-        case kind::bitmap: traits = bitmap_traits(); break;
-        case kind::icon: traits = icon_traits(); break;
-        case kind::cursor: traits = cursor_traits(); break;
+        case kind::bitmap: return file_filter(bitmap_traits());
+        case kind::icon: return file_filter(icon_traits());
+        case kind::cursor: return file_filter(cursor_traits());
         default: return {};
     }
-    std::u16string filter = traits.filter;
-    filter.push_back(u'\0');
-    filter += u"*" + traits.dotted_extension;
-    filter.push_back(u'\0');
+}
+
+std::u16string file_filter(const FileResourceTraits& traits) {
+    constexpr std::u16string_view every_file = u".*";
+    std::u16string filter = filter_entry(traits.filter, u"*" + traits.dotted_extension);
+    if (traits.dotted_extension != every_file) filter += filter_entry(u"All Files (*.*)", u"*.*");
     filter.push_back(u'\0');
     return filter;
 }
+
+std::u16string custom_resource_filter() { return file_filter(raw_kind_traits(numeric_custom_kind(0), {})); }
 
 Resource* add_new_resource(Session& session, ResourceKind kind, std::uint16_t language,
                            const std::filesystem::path& project_folder) {
@@ -102,6 +140,43 @@ Result<Resource*> add_resource_from_file(Session& session, ImageNumbers& image_n
     if (!imported) return Error{imported.error()};
     Project& project = session.project();
     resource->identity().name = project.new_resource_name(resource->traits().default_name, kind);
+    return add_named(session, std::move(resource));
+}
+
+Status check_custom_type(const Session& session, const CustomTypeAnswer& answer) {
+    if (answer.ordinal) {
+        const auto ordinal = parse_custom_type_ordinal(answer.text);
+        if (!ordinal) return Error{ordinal.error()};
+        return success();
+    }
+    if (!is_type_word(answer.text)) return Error{session.text(str::invalid_id)};
+    return success();
+}
+
+Result<Resource*> add_custom_resource(Session& session, const CustomTypeAnswer& type, const std::filesystem::path& file,
+                                      const std::filesystem::path& project_folder, bool script_project) {
+    const Status checked = check_custom_type(session, type);
+    if (!checked) return Error{checked.error()};
+    ResourceKind resource_kind = kind::user_defined;
+    std::u16string type_name;
+    if (type.ordinal) {
+        const std::uint16_t ordinal = *parse_custom_type_ordinal(type.text);
+        resource_kind = ordinal == resource_type::html       ? kind::html
+                        : ordinal == resource_type::manifest ? kind::manifest
+                                                             : numeric_custom_kind(ordinal);
+    } else {
+        type_name = type.text;
+        resource_kind = session.custom_types().kind_for(type_name);
+    }
+    auto resource = std::make_unique<RawDataResource>(resource_kind, type_name);
+    const Status imported = resource->import_file(display_path(file), project_folder, script_project);
+    if (!imported) return Error{imported.error()};
+    Project& project = session.project();
+    if (resource_kind == kind::manifest && project.manifest() != nullptr) {
+        // Refused before a name is taken for it.
+        return project.add_resource(std::move(resource));
+    }
+    resource->identity().name = project.new_resource_name(resource->traits().default_name, resource_kind);
     return add_named(session, std::move(resource));
 }
 

@@ -8,6 +8,7 @@
 
 #include "base/result.h"
 #include "model/resource.h"
+#include "resources/image/file_resource_traits.h"
 #include "resources/image/image_numbers.h"
 
 namespace tavorin {
@@ -31,5 +32,30 @@ Resource* add_new_resource(Session& session, ResourceKind kind, std::uint16_t la
 Result<Resource*> add_resource_from_file(Session& session, ImageNumbers& image_numbers, ResourceKind kind,
                                          const std::filesystem::path& file, const std::filesystem::path& project_folder,
                                          bool script_project);
+
+// The answer of the "Custom Resource" dialog: the type as typed, and whether the "Ordinal
+// identifier" choice was taken.
+struct CustomTypeAnswer {
+    std::u16string text;
+    bool ordinal = false;
+};
+
+// An ordinal must be a decimal number of 16 bits ("Invalid ordinal identifier"). A name must be a
+// word that a script can carry as the type of its statement: an identifier that the reader does
+// not take for a number or a statement keyword ("Invalid ID.").
+Status check_custom_type(const Session& session, const CustomTypeAnswer& answer);
+
+// The open-file filter of a file-based kind: its own filter, then "All Files (*.*)" unless its
+// own already takes every file.
+std::u16string file_filter(const FileResourceTraits& traits);
+// The filter of the file of a new custom resource.
+std::u16string custom_resource_filter();
+
+// A new raw resource of the answered type from the chosen file, named from the type ("IDR_" and
+// the name, or "IDR_", the number and "_"). Ordinals 23 and 24 are HTML and a manifest, as when a
+// script names them; a name joins the known custom types. A refused type or file is returned
+// and nothing is added (null when the project refused the resource and said why).
+Result<Resource*> add_custom_resource(Session& session, const CustomTypeAnswer& type, const std::filesystem::path& file,
+                                      const std::filesystem::path& project_folder, bool script_project);
 
 }  // namespace tavorin

@@ -193,6 +193,10 @@ inline constexpr Id property_language = 845;
 inline constexpr Id preview_resource_script_tab = 846;
 inline constexpr Id new_string_table_language = 847;
 inline constexpr Id kind_cannot_be_added = 848;
+inline constexpr Id custom_resource_caption = 849;
+inline constexpr Id custom_resource_type_prompt = 850;
+inline constexpr Id ordinal_identifier = 851;
+inline constexpr Id name_identifier = 852;
 
 // Compiled readers.
 inline constexpr Id resource_import_failed = 815;
