@@ -4,6 +4,7 @@
 #include <shlobj.h>
 
 #include <algorithm>
+#include <cstring>
 
 #include "app/config_file.h"
 #include "app/layout_file.h"
@@ -21,7 +22,6 @@
 #include "base/text.h"
 #include "base/text_file.h"
 #include "base/text_writer.h"
-#include "formats/code_generation.h"
 #include "formats/script_writer.h"
 #include "platform/win32/bound_window.h"
 #include "script/open_script.h"
@@ -41,10 +41,6 @@ constexpr UINT watch_timer_period_ms = 1000;
 // The gap between the side column and the editor area, which drags to resize the column.
 constexpr int splitter_width = 5;
 constexpr int min_editor_width = 100;
-
-// The keys of the two preview pages in the editor area.
-constexpr char script_preview_page = 0;
-constexpr char code_preview_page = 0;
 
 bool key_held(int virtual_key) { return (GetAsyncKeyState(virtual_key) & 0x8000) != 0; }
 
@@ -74,7 +70,7 @@ bool is_add_command(cmd::Id id) {
 
 }  // namespace
 
-MainWindow::MainWindow(App& app) : app_(app), document_(app.session, document_hooks()) {
+MainWindow::MainWindow(App& app) : app_(app), document_(app.session, document_hooks()), previews_(app) {
     app_.session.project().add_observer(*this);
 }
 
@@ -158,6 +154,12 @@ LRESULT MainWindow::on_message(UINT message, WPARAM wparam, LPARAM lparam) {
             return 0;
         case WM_NOTIFY:
             return on_notify(*reinterpret_cast<const NMHDR*>(lparam));
+        case WM_CONTEXTMENU:
+            if (reinterpret_cast<HWND>(wparam) == tree_.handle()) {
+                on_tree_context_menu(lparam);
+                return 0;
+            }
+            return DefWindowProcW(handle(), message, wparam, lparam);
         case WM_SIZE:
             on_size(wparam, LOWORD(lparam), HIWORD(lparam));
             return 0;
@@ -222,6 +224,7 @@ void MainWindow::on_create() {
                        PropertyPanel::Texts{session.text(str::panel_properties), session.text(str::property_column),
                                             session.text(str::value_column)});
     tabs_.create(editor_area_, app_.instance, font, app_.resources.code_font());
+    previews_.create(editor_area_);
     SetTimer(handle(), hover_timer, hover_timer_period_ms, nullptr);
     SetTimer(handle(), watch_timer, watch_timer_period_ms, nullptr);
 }
@@ -270,16 +273,16 @@ void MainWindow::on_command(cmd::Id id) {
             forward_to_editor(id);
             break;
         case cmd::preview_resource_script:
-            if (project_open()) {
-                tabs_.open_text(&script_preview_page, app_.session.text(str::preview_resource_script_tab),
-                                script_preview(app_.session, document_.state().header_name));
-            }
+            if (project_open()) previews_.show_script(tabs_, document_.state().header_name);
             break;
         case cmd::preview_c_source:
         case cmd::c_code:
-            if (project_open()) {
-                tabs_.open_text(&code_preview_page, app_.session.text(str::menu_preview_c_source),
-                                c_code_preview(app_.session, code_context(app_.session)));
+            if (project_open()) previews_.show_code(tabs_);
+            break;
+        case cmd::preview_one_resource:
+            // The resource chosen in the tree.
+            if (const Resource* resource = tree_.selected(); project_open() && resource != nullptr) {
+                previews_.show_resource(tabs_, *resource);
             }
             break;
         case cmd::new_instance:
@@ -317,6 +320,36 @@ LRESULT MainWindow::on_notify(const NMHDR& header) {
     if (header.hwndFrom == tree_.handle()) return tree_.on_notify(header);
     if (header.hwndFrom == tabs_.tab_control()) tabs_.on_notify(header);
     return 0;
+}
+
+// A right click on a resource selects it and offers its script text in a code view.
+void MainWindow::on_tree_context_menu(LPARAM position) {
+    POINT point{static_cast<short>(LOWORD(position)), static_cast<short>(HIWORD(position))};
+    const HWND tree = tree_.handle();
+    if (position == -1) {  // from the keyboard: at the selected item
+        // TVM_GETITEMRECT takes the item in the rectangle it fills.
+        RECT item_rect{};
+        const HTREEITEM selected = TreeView_GetSelection(tree);
+        std::memcpy(&item_rect, &selected, sizeof selected);
+        if (!SendMessageW(tree, TVM_GETITEMRECT, TRUE, reinterpret_cast<LPARAM>(&item_rect))) return;
+        point = POINT{item_rect.left, item_rect.bottom};
+        ClientToScreen(tree, &point);
+    } else {
+        TVHITTESTINFO hit{};
+        hit.pt = point;
+        ScreenToClient(tree, &hit.pt);
+        const HTREEITEM item = TreeView_HitTest(tree, &hit);
+        if (item == nullptr || (hit.flags & TVHT_ONITEM) == 0) return;
+        TreeView_SelectItem(tree, item);
+    }
+    if (!project_open() || tree_.selected() == nullptr) return;
+    const UniqueMenu menu(CreatePopupMenu());
+    if (!menu) return;
+    AppendMenuW(menu.get(), MF_STRING, cmd::preview_one_resource,
+                wide(app_.session.text(str::menu_code_preview)).c_str());
+    const auto chosen = static_cast<cmd::Id>(
+        TrackPopupMenu(menu.get(), TPM_RETURNCMD | TPM_RIGHTBUTTON, point.x, point.y, 0, handle(), nullptr));
+    if (chosen != 0) on_command(chosen);
 }
 
 void MainWindow::arrange() {

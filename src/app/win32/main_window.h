@@ -15,6 +15,7 @@
 #include "app/command_ids.h"
 #include "app/project_document.h"
 #include "app/win32/app_context.h"
+#include "app/win32/code_previews.h"
 #include "model/project_observer.h"
 #include "platform/win32/handles.h"
 #include "ui/panel_layout.h"
@@ -81,6 +82,7 @@ private:
     void forward_to_editor(cmd::Id id);
     void on_size(WPARAM kind, int width, int height);
     LRESULT on_notify(const NMHDR& header);
+    void on_tree_context_menu(LPARAM position);
     void on_key_down(WPARAM wparam, LPARAM lparam);
     void on_character(WPARAM wparam, LPARAM lparam);
     void on_hover_timer();
@@ -115,6 +117,7 @@ private:
     ResourceTreePanel tree_;
     PropertyPanel properties_;
     EditorTabs tabs_;
+    CodePreviews previews_;
     PanelLayout panels_;
     std::thread loader_;
     ReadStatus loaded_;  // written by the loader, read after it has been joined
