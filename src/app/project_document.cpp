@@ -123,10 +123,14 @@ void ProjectDocument::set_saved() {
     }
 }
 
+std::optional<std::filesystem::path> ProjectDocument::choose_save_path(int filter_index) {
+    return session_.choose_file_to_save(FileChoice{session_.text(str::save_filter), filter_index, u"rc"});
+}
+
 bool ProjectDocument::begin_open(std::optional<std::filesystem::path> path) {
     if (state_.busy) return false;
     if (!path) {
-        if (hooks_.choose_open_path) path = hooks_.choose_open_path();
+        path = session_.choose_file_to_open(FileChoice{session_.text(str::open_filter), 1, u"rc"});
         if (!path) return false;
     }
     if (!close()) return false;
@@ -182,7 +186,7 @@ bool ProjectDocument::begin_new_project(std::optional<std::filesystem::path> pat
     state_.several_headers = false;
     reset_include_lines();
     if (!path) {
-        if (hooks_.choose_save_path) path = hooks_.choose_save_path(save_filter_index(FileKind::script));
+        path = choose_save_path(save_filter_index(FileKind::script));
         if (!path) return false;
     }
     set_current_path(*path);
@@ -286,8 +290,7 @@ bool ProjectDocument::save() {
 bool ProjectDocument::save_as() {
     if (state_.busy || !state_.project_open) return false;
     if (!confirm_several_headers()) return false;
-    std::optional<std::filesystem::path> chosen;
-    if (hooks_.choose_save_path) chosen = hooks_.choose_save_path(save_filter_index(state_.opened_kind));
+    const std::optional<std::filesystem::path> chosen = choose_save_path(save_filter_index(state_.opened_kind));
     if (!chosen) return false;
     const std::filesystem::path target = absolute_path(*chosen);
 

@@ -1,8 +1,8 @@
 #pragma once
 // The project's life from the shell's side: new, open, close, save, save as and reload when the
 // file changes on disk, with the shell state the main window shows (title, enabled commands).
-// Nothing here needs a window: the file dialogs and the editors are reached through hooks, the
-// questions through the session, so the same flows run in tests and without a window.
+// Nothing here needs a window: the editors are reached through hooks, the questions and file
+// dialogs through the session, so the same flows run in tests and without a window.
 //
 // A load has three steps so that the main window can run the middle one on a worker thread:
 // begin_open() (or begin_new_project()) prepares the shell state and sets the busy flag,
@@ -45,12 +45,9 @@ struct ShellState {
     bool several_headers = false;
 };
 
-// What the flows need from the window.
+// What the flows need from the window. The file dialogs, like the questions, are the
+// platform's.
 struct DocumentHooks {
-    // The open dialog; none on Cancel.
-    std::function<std::optional<std::filesystem::path>()> choose_open_path;
-    // The save dialog with the filter of this 1-based index preselected; none on Cancel.
-    std::function<std::optional<std::filesystem::path>(int filter_index)> choose_save_path;
     // Closes every editor window; false when one refuses.
     std::function<bool()> close_editors;
     // Lets the open editors commit edits still pending in their controls.
@@ -129,6 +126,7 @@ private:
     enum class SaveMode { save, as_new };
 
     bool save_to_current(SaveMode mode);
+    std::optional<std::filesystem::path> choose_save_path(int filter_index);
     bool confirm_several_headers();
     void set_current_path(const std::filesystem::path& path);
     void enter_project_folder();

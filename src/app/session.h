@@ -2,6 +2,8 @@
 // The session's objects, created once at start-up (and fresh in every test). The core keeps no
 // other mutable state.
 
+#include <filesystem>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -71,6 +73,9 @@ public:
     Answer ask(std::u16string_view text, AskButtons buttons, AskIcon icon) {
         return ask(text, u"Tavorin", buttons, icon);
     }
+    // The file dialogs; like questions, none while not interactive.
+    std::optional<std::filesystem::path> choose_file_to_open(const FileChoice& choice);
+    std::optional<std::filesystem::path> choose_file_to_save(const FileChoice& choice);
 
 private:
     Platform& platform_;

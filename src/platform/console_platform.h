@@ -1,6 +1,6 @@
 #pragma once
 // The seam for the command-line program: nothing is asked (questions are reported on stderr and
-// answered with Answer::none), ANSI is Windows-1252, text is measured with a fixed average size.
+// answered with Answer::none, no file is chosen), ANSI is Windows-1252, text is measured with a fixed average size.
 
 #include "platform/platform.h"
 
@@ -9,6 +9,9 @@ namespace tavorin {
 class ConsolePlatform : public Platform {
 public:
     Answer ask(const Question& question) override;
+    // Nothing is chosen without a window.
+    std::optional<std::filesystem::path> choose_file_to_open(const FileChoice&) override { return std::nullopt; }
+    std::optional<std::filesystem::path> choose_file_to_save(const FileChoice&) override { return std::nullopt; }
     void show_status(std::u16string_view text) override;
     void beep() override {}
     TextExtent measure_text(std::u16string_view text, const FontSpec& font) override;

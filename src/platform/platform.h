@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -20,6 +21,15 @@ struct Question {
     std::u16string caption;
     AskButtons buttons = AskButtons::ok;
     AskIcon icon = AskIcon::none;
+};
+
+// A file dialog: the filter is a UI string of descriptions and patterns separated by NULs,
+// ending in two NULs; `filter_index` (1-based) is the one preselected; a name typed without an
+// extension gets `default_extension`.
+struct FileChoice {
+    std::u16string filter;
+    int filter_index = 1;
+    std::u16string default_extension;
 };
 
 struct FontSpec {
@@ -46,6 +56,10 @@ public:
     virtual ~Platform() = default;
 
     virtual Answer ask(const Question& question) = 0;
+    // The open dialog (the file must exist) and the save dialog (it asks before overwriting);
+    // none on Cancel.
+    virtual std::optional<std::filesystem::path> choose_file_to_open(const FileChoice& choice) = 0;
+    virtual std::optional<std::filesystem::path> choose_file_to_save(const FileChoice& choice) = 0;
     virtual void show_status(std::u16string_view text) = 0;
     // The short warning sound, e.g. when there is nothing more to undo.
     virtual void beep() = 0;

@@ -13,6 +13,22 @@ Answer ScriptedPlatform::ask(const Question& question) {
     return answer;
 }
 
+std::optional<std::filesystem::path> ScriptedPlatform::choose_file_to_open(const FileChoice& choice) {
+    return choose_file(choice, false);
+}
+
+std::optional<std::filesystem::path> ScriptedPlatform::choose_file_to_save(const FileChoice& choice) {
+    return choose_file(choice, true);
+}
+
+std::optional<std::filesystem::path> ScriptedPlatform::choose_file(const FileChoice& choice, bool save) {
+    file_dialogs.push_back(FileDialog{choice, save});
+    if (chosen_files.empty()) return std::nullopt;
+    std::optional<std::filesystem::path> chosen = std::move(chosen_files.front());
+    chosen_files.pop_front();
+    return chosen;
+}
+
 void ScriptedPlatform::show_status(std::u16string_view text) { statuses.emplace_back(text); }
 
 TextExtent ScriptedPlatform::measure_text(std::u16string_view text, const FontSpec&) {

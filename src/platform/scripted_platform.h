@@ -1,8 +1,9 @@
 #pragma once
-// The seam for tests: answers questions from a script, records what was asked and shown, and
-// keeps a fixed clock and executable folder.
+// The seam for tests: answers questions and file dialogs from a script, records what was asked
+// and shown, and keeps a fixed clock and executable folder.
 
 #include <deque>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -15,6 +16,14 @@ public:
     // Answers given to the next questions, in order; when none is left, Answer::none.
     std::deque<Answer> answers;
     std::vector<Question> questions;
+    // The files the next open or save dialogs choose, in order (none: Cancel); when none is
+    // left, the dialog is cancelled.
+    std::deque<std::optional<std::filesystem::path>> chosen_files;
+    struct FileDialog {
+        FileChoice choice;
+        bool save = false;
+    };
+    std::vector<FileDialog> file_dialogs;
     std::vector<std::u16string> statuses;
     int beeps = 0;
     LocalTime now{12, 0, 0};
@@ -22,6 +31,8 @@ public:
     std::uint16_t user_language = 0x0409;
 
     Answer ask(const Question& question) override;
+    std::optional<std::filesystem::path> choose_file_to_open(const FileChoice& choice) override;
+    std::optional<std::filesystem::path> choose_file_to_save(const FileChoice& choice) override;
     void show_status(std::u16string_view text) override;
     void beep() override { ++beeps; }
     TextExtent measure_text(std::u16string_view text, const FontSpec& font) override;
@@ -31,6 +42,9 @@ public:
     std::uint16_t default_language_id() override { return user_language; }
     LocalTime local_time() override { return now; }
     std::filesystem::path executable_folder() override { return folder; }
+
+private:
+    std::optional<std::filesystem::path> choose_file(const FileChoice& choice, bool save);
 };
 
 }  // namespace tavorin

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "app/session.h"
+#include "base/file_io.h"
 #include "config_temp_folder.h"
 #include "platform/scripted_platform.h"
 #include "resources/rawdata/raw_data_resource.h"
@@ -135,7 +136,7 @@ TEST_F(NewResourcesTest, ACustomResourceOfANamedTypeHoldsTheChosenFile) {
     ASSERT_TRUE(second.ok());
     EXPECT_EQ((*second)->kind(), raw->kind()) << "a known type keeps its kind";
     EXPECT_NE((*second)->name_text(), raw->name_text());
-    EXPECT_EQ((*second)->content_file(), (folder.path() / "data.bin").u16string()) << "a script refers to the file";
+    EXPECT_EQ((*second)->content_file(), display_path(folder.path() / "data.bin")) << "a script refers to the file";
 }
 
 TEST_F(NewResourcesTest, ACustomResourceOfAnOrdinalTypeTakesThatNumber) {

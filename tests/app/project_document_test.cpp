@@ -40,10 +40,6 @@ class ProjectDocumentTest : public ::testing::Test {
 protected:
     ProjectDocumentTest() : previous_folder(std::filesystem::current_path()) {
         session.set_interactive(true);
-        hooks.choose_save_path = [this](int filter_index) {
-            offered_filters.push_back(filter_index);
-            return next_save_path;
-        };
         hooks.state_changed = [this] { ++state_changes; };
         document.emplace(session, hooks);
     }
@@ -66,8 +62,10 @@ protected:
     ScriptedPlatform platform;
     Session session{platform};
     DocumentHooks hooks;
-    std::optional<std::filesystem::path> next_save_path;
-    std::vector<int> offered_filters;
+    // The filter preselected by the last file dialog.
+    int offered_filter() const {
+        return platform.file_dialogs.empty() ? 0 : platform.file_dialogs.back().choice.filter_index;
+    }
     int state_changes = 0;
     std::optional<ProjectDocument> document;
 };
@@ -208,14 +206,14 @@ TEST_F(ProjectDocumentTest, SaveAsWritesEachKindAndTheProjectFollowsItsNewFile) 
     EXPECT_TRUE(logged(session, LogLevel::information, shown(file("app.res")) + u" saved"));
     EXPECT_EQ(platform.statuses.back(), u"Save finished");
 
-    next_save_path = file("copy.res");
+    platform.chosen_files = {file("copy.res")};
     ASSERT_TRUE(document->save_as());
-    EXPECT_EQ(offered_filters.back(), 3) << "an opened compiled file preselects its own filter";
+    EXPECT_EQ(offered_filter(), 3) << "an opened compiled file preselects its own filter";
     EXPECT_EQ(document->state().current_path, file("copy.res"));
     EXPECT_EQ(document->state().opened_path, file("app.res"));
     EXPECT_EQ(read_file_bytes(file("copy.res"))->size(), read_file_bytes(file("app.res"))->size());
 
-    next_save_path = file("script.rc");
+    platform.chosen_files = {file("script.rc")};
     ASSERT_TRUE(document->save_as());
     EXPECT_TRUE(std::filesystem::exists(file("script.rc")));
     EXPECT_TRUE(std::filesystem::exists(file("resource.h")));
@@ -229,7 +227,7 @@ TEST_F(ProjectDocumentTest, SaveAsWritesEachKindAndTheProjectFollowsItsNewFile) 
 
 TEST_F(ProjectDocumentTest, AModuleSavedFromACompiledFileReadsBackAndANewModuleStartsAsItsCopy) {
     open_sample();
-    next_save_path = file("app.dll");
+    platform.chosen_files = {file("app.dll")};
     ASSERT_TRUE(document->save_as());
     ASSERT_TRUE(document->close());
     ASSERT_TRUE(document->open(file("app.dll")).loaded);
@@ -240,9 +238,9 @@ TEST_F(ProjectDocumentTest, AModuleSavedFromACompiledFileReadsBackAndANewModuleS
     std::vector<std::uint8_t> module = *read_file_bytes(file("app.dll"));
     module.insert(module.end(), {'T', 'A', 'I', 'L'});
     ASSERT_TRUE(write_file_atomically(file("app.dll"), module).ok());
-    next_save_path = file("copy.dll");
+    platform.chosen_files = {file("copy.dll")};
     ASSERT_TRUE(document->save_as());
-    EXPECT_EQ(offered_filters.back(), 2);
+    EXPECT_EQ(offered_filter(), 2);
     const std::vector<std::uint8_t> copy = *read_file_bytes(file("copy.dll"));
     const std::string copied(copy.begin(), copy.end());
     EXPECT_NE(copied.find("TAIL"), std::string::npos);
@@ -262,7 +260,7 @@ TEST_F(ProjectDocumentTest, AWineModuleSavedAsEachCompiledKindReadsBackWhole) {
     ASSERT_GT(count, 10u);
 
     for (const char* name : {"copy.res", "copy.dll", "script.rc"}) {
-        next_save_path = file(name);
+        platform.chosen_files = {file(name)};
         EXPECT_TRUE(document->save_as()) << name;
         EXPECT_TRUE(std::filesystem::exists(file(name))) << name;
     }
@@ -276,7 +274,7 @@ TEST_F(ProjectDocumentTest, AWineModuleSavedAsEachCompiledKindReadsBackWhole) {
 TEST_F(ProjectDocumentTest, CodeIsWrittenWithoutBecomingTheProjectsFile) {
     open_sample();
     document->mark_modified();
-    next_save_path = file("app.cpp");
+    platform.chosen_files = {file("app.cpp")};
     EXPECT_TRUE(document->save_as());
     EXPECT_TRUE(std::filesystem::exists(file("app.cpp")));
     EXPECT_EQ(document->state().current_path, file("app.res"));
@@ -286,7 +284,7 @@ TEST_F(ProjectDocumentTest, CodeIsWrittenWithoutBecomingTheProjectsFile) {
 TEST_F(ProjectDocumentTest, AnUnsupportedTargetIsRefusedAndNothingIsSaved) {
     open_sample();
     document->mark_modified();
-    next_save_path = file("app.txt");
+    platform.chosen_files = {file("app.txt")};
     EXPECT_FALSE(document->save_as());
     EXPECT_FALSE(std::filesystem::exists(file("app.txt")));
     EXPECT_EQ(document->state().current_path, file("app.res"));
@@ -352,16 +350,20 @@ TEST_F(ProjectDocumentTest, OpeningAScriptThatDoesNotExistStartsANewProjectThere
     EXPECT_TRUE(std::filesystem::exists(file("resource.h")));
     EXPECT_TRUE(session.project().empty());
     EXPECT_EQ(document->state().current_path, file("fresh.rc"));
-    EXPECT_TRUE(offered_filters.empty()) << "the path is known: no save dialog";
+    EXPECT_TRUE(platform.file_dialogs.empty()) << "the path is known: no save dialog";
 }
 
 TEST_F(ProjectDocumentTest, NewProjectAsksWhereAndCancelChangesNothing) {
     open_sample();
     EXPECT_FALSE(document->new_project().loaded);
     EXPECT_FALSE(document->state().project_open) << "the open project was closed first";
-    EXPECT_EQ(offered_filters, std::vector<int>{1});
+    ASSERT_EQ(platform.file_dialogs.size(), 1u);
+    EXPECT_TRUE(platform.file_dialogs[0].save);
+    EXPECT_EQ(offered_filter(), 1);
+    EXPECT_EQ(platform.file_dialogs[0].choice.filter.rfind(u"Resource Scripts (*.rc, *.dlg)", 0), 0u);
+    EXPECT_EQ(platform.file_dialogs[0].choice.default_extension, u"rc");
 
-    next_save_path = file("new.rc");
+    platform.chosen_files = {file("new.rc")};
     EXPECT_TRUE(document->new_project().loaded);
     EXPECT_EQ(document->state().current_path, file("new.rc"));
     EXPECT_TRUE(std::filesystem::exists(file("new.rc")));
@@ -373,7 +375,7 @@ TEST_F(ProjectDocumentTest, AScriptSavedFromACompiledFileReadsBackWithTheSameRes
     if (!std::filesystem::exists(mingw_include / "windows.h")) GTEST_SKIP() << "mingw-w64 headers not installed";
     session.config().include_paths = {std::filesystem::absolute(mingw_include).u16string()};
     open_sample();
-    next_save_path = file("app.rc");
+    platform.chosen_files = {file("app.rc")};
     ASSERT_TRUE(document->save_as());
     ASSERT_TRUE(document->close());
     const LoadEnd end = document->open(file("app.rc"));

@@ -13,6 +13,7 @@
 
 #include "app/app_paths.h"
 #include "app/message_log.h"
+#include "app/new_resources.h"
 #include "app/session.h"
 #include "app/win32/app_resources.h"
 
@@ -37,12 +38,12 @@ struct InputState {
     bool shortcut_taken = false;    // the last key-down was a shortcut: its character is dropped
 };
 
-// Where the answers of the choosing dialogs come from (files, the language of a new string
-// table): the dialogs themselves unless a test answers for them.
+// Where the answers of the program's own choosing dialogs come from (the language of a new
+// string table, the type of a custom resource): the dialogs themselves unless a test answers
+// for them. Questions and file dialogs are the platform's.
 struct DialogAnswers {
-    std::function<std::optional<std::filesystem::path>(const std::u16string& filter)> open;
-    std::function<std::optional<std::filesystem::path>(const std::u16string& filter, int filter_index)> save;
     std::function<std::optional<std::uint16_t>(std::uint16_t initial)> language;
+    std::function<std::optional<CustomTypeAnswer>()> custom_type;
 };
 
 struct App {

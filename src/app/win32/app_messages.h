@@ -12,6 +12,9 @@ inline constexpr UINT hover_ended = WM_APP + 17;    // the mouse has left the wi
 inline constexpr UINT wheel = WM_APP + 18;          // the wheel message itself, before scrolling
 inline constexpr UINT wheel_zoom = WM_APP + 19;     // Ctrl+wheel; wparam: 1 when turned backwards
 inline constexpr UINT load_finished = WM_APP + 30;  // the worker has read the project's file
+// Sent to the active editor's window when the clipboard's content changed, so that it can enable
+// or disable its Paste; a window without a Paste of its own ignores it.
+inline constexpr UINT clipboard_changed = WM_APP + 31;
 
 // What a window answers to wants_wheel (yes) and to wheel (deliver the wheel message as it is).
 inline constexpr LRESULT wheel_yes = 0x12345678;

@@ -11,7 +11,7 @@
 #include "app/new_resources.h"
 #include "app/shortcut_map.h"
 #include "app/win32/app_messages.h"
-#include "app/win32/file_dialogs.h"
+#include "app/win32/custom_resource_dialog.h"
 #include "app/win32/language_dialog.h"
 #include "app/win32/main_toolbar.h"
 #include "app/win32/menu_bar.h"
@@ -82,12 +82,6 @@ MainWindow::~MainWindow() {
 
 DocumentHooks MainWindow::document_hooks() {
     DocumentHooks hooks;
-    hooks.choose_open_path = [this] { return choose_open_path(app_.session.text(str::open_filter)); };
-    hooks.choose_save_path = [this](int filter_index) {
-        const std::u16string& filter = app_.session.text(str::save_filter);
-        if (app_.dialog_answers.save) return app_.dialog_answers.save(filter, filter_index);
-        return ask_save_path(handle(), filter, filter_index);
-    };
     hooks.close_editors = [this] {
         tabs_.close_all();
         return true;
@@ -97,11 +91,6 @@ DocumentHooks MainWindow::document_hooks() {
     };
     hooks.state_changed = [this] { refresh_state(); };
     return hooks;
-}
-
-std::optional<std::filesystem::path> MainWindow::choose_open_path(const std::u16string& filter) {
-    if (app_.dialog_answers.open) return app_.dialog_answers.open(filter);
-    return ask_open_path(handle(), filter);
 }
 
 LRESULT CALLBACK MainWindow::procedure(HWND window, UINT message, WPARAM wparam, LPARAM lparam) noexcept {
@@ -193,10 +182,14 @@ LRESULT MainWindow::on_message(UINT message, WPARAM wparam, LPARAM lparam) {
         case WM_DROPFILES:
             on_drop_files(reinterpret_cast<HDROP>(wparam));
             return 0;
+        case WM_CLIPBOARDUPDATE:
+            if (HWND editor = tabs_.active_view()) SendMessageW(editor, app_message::clipboard_changed, 0, 0);
+            return 0;
         case WM_CLOSE:
             quit();
             return 0;
         case WM_DESTROY:
+            RemoveClipboardFormatListener(handle());
             KillTimer(handle(), hover_timer);
             KillTimer(handle(), watch_timer);
             PostQuitMessage(0);
@@ -227,6 +220,9 @@ void MainWindow::on_create() {
     previews_.create(editor_area_);
     SetTimer(handle(), hover_timer, hover_timer_period_ms, nullptr);
     SetTimer(handle(), watch_timer, watch_timer_period_ms, nullptr);
+    // A format listener rather than a place in the clipboard viewer chain: nothing to pass on,
+    // and no chain left broken when a program ends without leaving it.
+    AddClipboardFormatListener(handle());
 }
 
 void MainWindow::on_command(cmd::Id id) {
@@ -522,6 +518,10 @@ void MainWindow::report_script_error(const ReadFailure& failure) {
 void MainWindow::add_resource(ResourceKind kind) {
     if (!project_open()) return;
     Session& session = app_.session;
+    if (kind == kind::user_defined) {
+        if (Resource* added = add_user_defined_resource()) show_new_resource(*added);
+        return;
+    }
     if (!can_add_kind(kind)) {
         show_status(session.text(str::kind_cannot_be_added));
         return;
@@ -530,7 +530,7 @@ void MainWindow::add_resource(ResourceKind kind) {
     Resource* added = nullptr;
     const std::u16string filter = new_resource_filter(kind);
     if (!filter.empty()) {
-        const auto file = choose_open_path(filter);
+        const auto file = session.choose_file_to_open(FileChoice{filter, 1, {}});
         if (!file) return;
         const auto result = add_resource_from_file(session, document_.tables().image_numbers, kind, *file,
                                                    state.project_folder, state.opened_kind == FileKind::script);
@@ -548,11 +548,35 @@ void MainWindow::add_resource(ResourceKind kind) {
         }
         added = add_new_resource(session, kind, language, state.project_folder);
     }
-    if (added == nullptr) return;
+    if (added != nullptr) show_new_resource(*added);
+}
+
+// A custom resource: its type from the "Custom Resource" dialog, then its file.
+Resource* MainWindow::add_user_defined_resource() {
+    Session& session = app_.session;
+    const auto type = ask_custom_type(app_, handle());
+    if (!type) return nullptr;
+    if (const Status checked = check_custom_type(session, *type); !checked) {
+        session.ask(checked.error(), session.text(str::error_caption), AskButtons::ok, AskIcon::error);
+        return nullptr;
+    }
+    const auto file = session.choose_file_to_open(FileChoice{custom_resource_filter(), 1, {}});
+    if (!file) return nullptr;
+    const ShellState& state = document_.state();
+    const auto added =
+        add_custom_resource(session, *type, *file, state.project_folder, state.opened_kind == FileKind::script);
+    if (!added) {
+        session.ask(added.error(), session.text(str::error_caption), AskButtons::ok, AskIcon::error);
+        return nullptr;
+    }
+    return *added;
+}
+
+void MainWindow::show_new_resource(Resource& resource) {
     document_.mark_modified();
     refresh_tree();
-    tree_.select(added);
-    open_editor(*added);
+    tree_.select(&resource);
+    open_editor(resource);
 }
 
 void MainWindow::open_editor(Resource& resource) {

@@ -76,7 +76,6 @@ private:
     void project_clearing() override;
 
     DocumentHooks document_hooks();
-    std::optional<std::filesystem::path> choose_open_path(const std::u16string& filter);
     void on_create();
     void on_command(cmd::Id id);
     void forward_to_editor(cmd::Id id);
@@ -97,6 +96,8 @@ private:
     void report_script_error(const ReadFailure& failure);
 
     void add_resource(ResourceKind kind);
+    Resource* add_user_defined_resource();
+    void show_new_resource(Resource& resource);
     void open_editor(Resource& resource);
     void remove_resource(Resource& resource);
     void show_properties_of(const Resource* resource);

@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "platform/fallback_language_names.h"
+#include "platform/win32/file_dialogs.h"
 #include "platform/win32/handles.h"
 #include "platform/win32/wide_text.h"
 
@@ -63,6 +64,14 @@ Answer Win32Platform::ask(const Question& question) {
     const int result = MessageBoxW(message_box_owner(main_window_), wide(question.text).c_str(),
                                    wide(question.caption).c_str(), message_box_flags(question.buttons, question.icon));
     return answer_from(result);
+}
+
+std::optional<std::filesystem::path> Win32Platform::choose_file_to_open(const FileChoice& choice) {
+    return ask_open_path(message_box_owner(main_window_), choice);
+}
+
+std::optional<std::filesystem::path> Win32Platform::choose_file_to_save(const FileChoice& choice) {
+    return ask_save_path(message_box_owner(main_window_), choice);
 }
 
 void Win32Platform::show_status(std::u16string_view text) {

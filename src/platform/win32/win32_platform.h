@@ -1,7 +1,7 @@
 #pragma once
-// The seam on Windows: questions are message boxes owned by the main window's last active popup,
-// text is measured with GDI, ANSI is the system code page, language names come from the locale
-// database.
+// The seam on Windows: questions are message boxes and file choices the system's dialogs, both
+// owned by the main window's last active popup; text is measured with GDI, ANSI is the system
+// code page, language names come from the locale database.
 
 #include "platform/win32/windows_api.h"
 
@@ -20,6 +20,8 @@ public:
     void set_status_sink(std::function<void(std::u16string_view)> sink) { status_sink_ = std::move(sink); }
 
     Answer ask(const Question& question) override;
+    std::optional<std::filesystem::path> choose_file_to_open(const FileChoice& choice) override;
+    std::optional<std::filesystem::path> choose_file_to_save(const FileChoice& choice) override;
     void show_status(std::u16string_view text) override;
     void beep() override;
     TextExtent measure_text(std::u16string_view text, const FontSpec& font) override;

@@ -16,6 +16,7 @@
 #include "app/command_ids.h"
 #include "app/layout_file.h"
 #include "app/win32/app_messages.h"
+#include "app/win32/custom_resource_dialog.h"
 #include "app/win32/main_window.h"
 #include "app/win32/parse_error_dialog.h"
 #include "base/file_io.h"
@@ -36,6 +37,10 @@ void write_sample_res(const std::filesystem::path& path) {
     add_new_accelerator_table(maker);
     string_table_for(maker, 0x409).add_entry(u"1", u"Hello");
     ASSERT_TRUE(write_res_file(maker, path).ok());
+}
+
+void write_text(const std::filesystem::path& path, std::string_view text) {
+    ASSERT_TRUE(write_file_atomically(path, std::span(reinterpret_cast<const std::uint8_t*>(text.data()), text.size())).ok());
 }
 
 std::wstring item_text(HWND tree, HTREEITEM item) {
@@ -87,10 +92,12 @@ bool pump_until(const std::function<bool()>& done, int milliseconds = 10000) {
 
 // Modal windows (the Messages window, the parse-error dialog) run their own loops; this timer
 // looks at the first one that comes up, lets the test inspect it, and closes it.
+// With `close` false the inspection itself ends the popup.
 struct PopupWatcher {
     static inline HWND main = nullptr;
     static inline std::function<void(HWND)> inspect;
     static inline int seen = 0;
+    static inline bool close = true;
 
     static void CALLBACK tick(HWND, UINT, UINT_PTR id, DWORD) {
         HWND popup = GetLastActivePopup(main);
@@ -98,12 +105,13 @@ struct PopupWatcher {
         KillTimer(nullptr, id);
         ++seen;
         if (inspect) inspect(popup);
-        PostMessageW(popup, WM_COMMAND, IDCANCEL, 0);
+        if (close) PostMessageW(popup, WM_COMMAND, IDCANCEL, 0);
     }
-    static void arm(HWND main_window, std::function<void(HWND)> check) {
+    static void arm(HWND main_window, std::function<void(HWND)> check, bool close_popup = true) {
         main = main_window;
         inspect = std::move(check);
         seen = 0;
+        close = close_popup;
         SetTimer(nullptr, 0, 50, tick);
     }
 };
@@ -113,11 +121,6 @@ protected:
     void SetUp() override {
         GuiTest::SetUp();
         previous_folder = std::filesystem::current_path();
-        app.dialog_answers.save = [this](const std::u16string&, int filter_index) {
-            offered_filter = filter_index;
-            return next_save_path;
-        };
-        app.dialog_answers.open = [this](const std::u16string&) { return next_open_path; };
         window.emplace(app);
         ASSERT_TRUE(window->create());
     }
@@ -140,9 +143,6 @@ protected:
 
     std::filesystem::path previous_folder;
     std::optional<MainWindow> window;
-    std::optional<std::filesystem::path> next_save_path;
-    std::optional<std::filesystem::path> next_open_path;
-    int offered_filter = 0;
 };
 
 TEST_F(ProjectWindowTest, OpeningACompiledFileFillsTheTreeAndTheTitle) {
@@ -183,9 +183,12 @@ TEST_F(ProjectWindowTest, TheToolbarsProjectButtonsWaitForAProject) {
 
 TEST_F(ProjectWindowTest, TheCommandLinesFileOpensThroughTheOpenCommandToo) {
     write_sample_res(file("app.res"));
-    next_open_path = file("app.res");
+    platform.chosen_files = {file("app.res")};
     command(cmd::open_project);
     ASSERT_TRUE(pump_until([this] { return !window->loading(); }));
+    ASSERT_EQ(platform.file_dialogs.size(), 1u);
+    EXPECT_FALSE(platform.file_dialogs[0].save);
+    EXPECT_EQ(platform.file_dialogs[0].choice.filter.rfind(u"All compatible files", 0), 0u);
     EXPECT_TRUE(window->project_open());
     EXPECT_EQ(tree_lines(tree()).size(), 2u);
 }
@@ -194,11 +197,13 @@ TEST_F(ProjectWindowTest, SavedAsAnotherKindTheProjectReadsBack) {
     write_sample_res(file("app.res"));
     open(file("app.res"));
 
-    next_save_path = file("copy.res");
+    platform.chosen_files = {file("copy.res")};
     command(cmd::save_as);
-    EXPECT_EQ(offered_filter, 3);
+    ASSERT_EQ(platform.file_dialogs.size(), 1u);
+    EXPECT_TRUE(platform.file_dialogs[0].save);
+    EXPECT_EQ(platform.file_dialogs[0].choice.filter_index, 3);
     EXPECT_EQ(window_text(handle()), L"Tavorin - " + file("copy.res").wstring());
-    next_save_path = file("copy.rc");
+    platform.chosen_files = {file("copy.rc")};
     command(cmd::save_as);
     EXPECT_TRUE(std::filesystem::exists(file("copy.rc")));
     EXPECT_TRUE(std::filesystem::exists(file("resource.h")));
@@ -367,6 +372,99 @@ TEST_F(ProjectWindowTest, AddingResourcesFollowsEachKindsCreator) {
         << "the new resource opens";
 }
 
+TEST_F(ProjectWindowTest, AUserDefinedResourceTakesItsTypeThenItsFile) {
+    write_sample_res(file("app.res"));
+    write_text(file("data.bin"), "DATA");
+    open(file("app.res"));
+    std::optional<CustomTypeAnswer> answer = CustomTypeAnswer{u"12AB", true};
+    app.dialog_answers.custom_type = [&] { return answer; };
+    command(cmd::add_user_defined);
+    ASSERT_EQ(platform.questions.size(), 1u);
+    EXPECT_EQ(platform.questions[0].text, u"Invalid ordinal identifier");
+    EXPECT_TRUE(platform.file_dialogs.empty()) << "a refused type asks for no file";
+
+    answer = CustomTypeAnswer{u"MYDATA", false};
+    platform.chosen_files = {file("data.bin")};
+    command(cmd::add_user_defined);
+    ASSERT_EQ(platform.file_dialogs.size(), 1u);
+    EXPECT_EQ(platform.file_dialogs[0].choice.filter, std::u16string(u"All Files (*.*)\0*.*\0\0", 21));
+    const std::vector<std::wstring> lines = tree_lines(tree());
+    EXPECT_NE(std::find(lines.begin(), lines.end(), L"MYDATA: IDR_MYDATA1 [Neutral]"), lines.end())
+        << ::testing::PrintToString(lines);
+    EXPECT_TRUE(window->document().has_unsaved_changes());
+
+    answer.reset();  // Cancel
+    command(cmd::add_user_defined);
+    EXPECT_EQ(platform.file_dialogs.size(), 1u);
+    EXPECT_EQ(tree_lines(tree()), lines);
+}
+
+TEST_F(ProjectWindowTest, TheCustomResourceDialogOffersKnownTypesAndKeepsAnInvalidOrdinal) {
+    session.custom_types().kind_for(u"MYDATA");
+    std::wstring caption;
+    LRESULT offered = 0;
+    bool kept_open = false;
+    PopupWatcher::arm(
+        handle(),
+        [&](HWND dialog) {
+            caption = window_text(dialog);
+            HWND type = GetDlgItem(dialog, custom_resource_control::type);
+            offered = SendMessageW(type, CB_GETCOUNT, 0, 0);
+            SetWindowTextW(type, L"12AB");
+            CheckRadioButton(dialog, custom_resource_control::ordinal, custom_resource_control::name,
+                             custom_resource_control::ordinal);
+            SendMessageW(dialog, WM_COMMAND, IDOK, 0);
+            kept_open = IsWindow(dialog) && platform.questions.size() == 1;
+            SetWindowTextW(type, L"300");
+            SendMessageW(dialog, WM_COMMAND, IDOK, 0);
+        },
+        false);
+    const std::optional<CustomTypeAnswer> answer = ask_custom_type(app, handle());
+    EXPECT_EQ(caption, L"Custom Resource");
+    EXPECT_EQ(offered, 1);
+    EXPECT_TRUE(kept_open);
+    ASSERT_EQ(platform.questions.size(), 1u);
+    EXPECT_EQ(platform.questions[0].text, u"Invalid ordinal identifier");
+    ASSERT_TRUE(answer.has_value());
+    EXPECT_EQ(answer->text, u"300");
+    EXPECT_TRUE(answer->ordinal);
+}
+
+// A resource's view counts the messages that tell it the clipboard changed.
+struct ClipboardCounter {
+    static inline WNDPROC original = nullptr;
+    static inline int changes = 0;
+    static LRESULT CALLBACK procedure(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
+        if (message == app_message::clipboard_changed) ++changes;
+        return CallWindowProcW(original, window, message, wparam, lparam);
+    }
+};
+
+TEST_F(ProjectWindowTest, TheActiveEditorHearsOfEveryClipboardChange) {
+    write_sample_res(file("app.res"));
+    open(file("app.res"));
+    SendMessageW(tree(), TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(first_resource_item(tree())));
+    NMHDR click{tree(), main_control::tree, static_cast<UINT>(NM_DBLCLK)};
+    SendMessageW(handle(), WM_NOTIFY, main_control::tree, reinterpret_cast<LPARAM>(&click));
+    HWND view = window->editors().active_view();
+    ASSERT_NE(view, nullptr);
+    ClipboardCounter::changes = 0;
+    ClipboardCounter::original = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrW(view, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&ClipboardCounter::procedure)));
+    pump_until([] { return false; }, 200);
+    ClipboardCounter::changes = 0;
+
+    ASSERT_TRUE(OpenClipboard(nullptr));
+    EmptyClipboard();
+    HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, 4 * sizeof(wchar_t));
+    wcscpy(static_cast<wchar_t*>(GlobalLock(memory)), L"abc");
+    GlobalUnlock(memory);
+    SetClipboardData(CF_UNICODETEXT, memory);
+    CloseClipboard();
+    EXPECT_TRUE(pump_until([] { return ClipboardCounter::changes > 0; }, 3000));
+    SetWindowLongPtrW(view, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(ClipboardCounter::original));
+}
+
 TEST_F(ProjectWindowTest, ViewCommandsHideAndShowThePanelsAndTheLayoutKeepsThem) {
     const auto shown = [](HWND child) { return (GetWindowLongPtrW(child, GWL_STYLE) & WS_VISIBLE) != 0; };
     EXPECT_TRUE(shown(tree()));
@@ -406,10 +504,6 @@ TEST_F(ProjectWindowTest, ALoadThatLogsAWarningOpensTheMessagesWindow) {
     open(file("warned.res"));
     ASSERT_TRUE(pump_until([] { return PopupWatcher::seen == 1; }, 5000));
     EXPECT_EQ(title, L"Messages");
-}
-
-void write_text(const std::filesystem::path& path, std::string_view text) {
-    ASSERT_TRUE(write_file_atomically(path, std::span(reinterpret_cast<const std::uint8_t*>(text.data()), text.size())).ok());
 }
 
 TEST_F(ProjectWindowTest, AScriptOpensWithItsNamesFromTheHeader) {
