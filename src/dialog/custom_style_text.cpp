@@ -38,9 +38,11 @@ StyleTextStatus apply_custom_style_text(Dialog& dialog, std::int32_t key, Custom
 
 std::optional<Question> style_text_message(StyleTextStatus status, const UiStrings& strings) {
     switch (status) {
-        case StyleTextStatus::invalid_style: return Question{u"Invalid style", u"Tavorin", AskButtons::ok, AskIcon::error};
+        case StyleTextStatus::invalid_style:
+            return Question{u"Invalid style", u"Tavorin", AskButtons::ok, AskIcon::error};
         case StyleTextStatus::invalid_extended_style:
-            return Question{u"Invalid extended style", strings.text(str::error_caption), AskButtons::ok, AskIcon::error};
+            return Question{u"Invalid extended style", strings.text(str::error_caption), AskButtons::ok,
+                            AskIcon::error};
         case StyleTextStatus::applied:
         case StyleTextStatus::no_custom_control: return std::nullopt;
     }

@@ -166,7 +166,9 @@ void Dialog::apply_size(Control& control, const ControlRecord& record) {
         if (rect.width < control.minimum_width() && rect.height < control.minimum_height()) {
             const CatalogEntry& entry = session_.control_catalog().entry(control.kind());
             std::optional<TextExtent> natural;
-            if (control.sizes_from_text()) natural = natural_control_size(control, *this, session_.platform(), preview_frame(control));
+            if (control.sizes_from_text()) {
+                natural = natural_control_size(control, *this, session_.platform(), preview_frame(control));
+            }
             rect.width = natural ? natural->width : entry.default_width;
             rect.height = natural ? natural->height : entry.default_height;
             rect.x -= rect.width / 2;

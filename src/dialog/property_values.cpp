@@ -26,9 +26,17 @@ constexpr std::uint32_t ss_icon = 3;
 constexpr std::uint32_t ss_bitmap = 14;
 constexpr std::uint32_t ss_enhanced_metafile = 15;
 
+template <std::size_t N>
+std::optional<std::int64_t> index_in(const std::array<std::uint32_t, N>& types, std::uint32_t type) {
+    for (std::size_t i = 0; i < N; ++i) {
+        if (types[i] == type) return static_cast<std::int64_t>(i);
+    }
+    return std::nullopt;
+}
+
 std::optional<std::int64_t> picture_type(std::uint32_t type) {
-    for (std::uint32_t t : frame_types) if (t == type) return frame;
-    for (std::uint32_t t : rectangle_types) if (t == type) return rectangle;
+    if (index_in(frame_types, type)) return frame;
+    if (index_in(rectangle_types, type)) return rectangle;
     if (type == ss_icon) return icon;
     if (type == ss_bitmap) return bitmap;
     if (type == ss_enhanced_metafile) return enhanced_metafile;
@@ -36,15 +44,16 @@ std::optional<std::int64_t> picture_type(std::uint32_t type) {
 }
 
 std::optional<std::int64_t> picture_colour(std::uint32_t type) {
-    for (std::size_t i = 0; i < frame_types.size(); ++i) if (frame_types[i] == type) return static_cast<std::int64_t>(i);
-    for (std::size_t i = 0; i < rectangle_types.size(); ++i) if (rectangle_types[i] == type) return static_cast<std::int64_t>(i);
-    return std::nullopt;
+    if (const auto colour = index_in(frame_types, type)) return colour;
+    return index_in(rectangle_types, type);
 }
 
 std::optional<std::uint32_t> picture_static_type(std::int64_t type, std::int64_t colour) {
     switch (type) {
         case frame: return frame_types.at(static_cast<std::size_t>(colour));
-        case rectangle: return colour == etched ? std::nullopt : std::optional(rectangle_types.at(static_cast<std::size_t>(colour)));
+        case rectangle:
+            if (colour == etched) return std::nullopt;
+            return rectangle_types.at(static_cast<std::size_t>(colour));
         case icon: return ss_icon;
         case bitmap: return ss_bitmap;
         case enhanced_metafile: return ss_enhanced_metafile;

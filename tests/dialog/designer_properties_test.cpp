@@ -43,7 +43,8 @@ TEST(DesignerPropertiesTest, CategoriesHoldTheirRowsInOrder) {
     EXPECT_EQ(designer_property(P::act_like_push_button).binding.mask, 0x1000u);
     EXPECT_EQ(designer_property(P::client_edge).binding.field, StyleField::extended_style);
     EXPECT_EQ(designer_property(P::word_ellipsis).binding.on, 0xC000u);
-    EXPECT_EQ(designer_property(P::picture_type).help, u"One of: Frame, Rectangle, Icon, Bitmap, or Enhanced Metafile.");
+    EXPECT_EQ(designer_property(P::picture_type).help,
+              u"One of: Frame, Rectangle, Icon, Bitmap, or Enhanced Metafile.");
 }
 
 TEST(DesignerPropertiesTest, KindsShowTheirOwnPropertiesAndTheCommonSetLessTheMissingOnes) {

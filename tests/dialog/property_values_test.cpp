@@ -29,7 +29,8 @@ std::vector<P> style_properties(K kind) {
     for (std::size_t i = 0; i < designer_property_count; ++i) {
         const auto id = static_cast<P>(i);
         const PropertyEditor editor = designer_property(id).editor;
-        if (property_map(kind)[i] != no_property && (editor == PropertyEditor::flag || editor == PropertyEditor::choice)) {
+        const bool style_bound = editor == PropertyEditor::flag || editor == PropertyEditor::choice;
+        if (property_map(kind)[i] != no_property && style_bound) {
             ids.push_back(id);
         }
     }
