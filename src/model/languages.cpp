@@ -61,8 +61,13 @@ const std::u16string* LanguageList::name_of(std::uint16_t id) const {
 }
 
 std::u16string LanguageList::label_of(std::uint16_t id) const {
-    const std::u16string* name = name_of(id);
-    return name == nullptr ? u"?" : *name;
+    if (const std::u16string* name = name_of(id)) return *name;
+    if (sub_language(id) == 0) {
+        if (const std::u16string* first = name_of(make_language_id(primary_language(id), 1))) {
+            return first->substr(0, first->find(u" ("));
+        }
+    }
+    return u"?";
 }
 
 std::vector<LanguageList::Entry> LanguageList::entries() const {

@@ -56,7 +56,9 @@ public:
 
     // Nothing for an id the system has no name for.
     const std::u16string* name_of(std::uint16_t id) const;
-    // The name, or "?" for an id without one.
+    // The name, or "?" for an id without one. A primary language with sublanguage 0 (how many
+    // modules mark their translations) is labelled with the primary language's name: "Arabic"
+    // from "Arabic (Saudi Arabia)", so that the translations of one resource can be told apart.
     std::u16string label_of(std::uint16_t id) const;
     // Every named id, ascending.
     std::vector<Entry> entries() const;

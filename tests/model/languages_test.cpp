@@ -61,6 +61,10 @@ TEST(LanguageList, NamesKnownIdsAndTheNeutralOnes) {
     // Sublanguage 0 is not a language of its own, and 0x07FF is nothing at all.
     EXPECT_EQ(list.name_of(0x0009), nullptr);
     EXPECT_EQ(list.label_of(0x07FF), u"?");
+    // Modules mark translations with sublanguage 0: the label names the primary language.
+    EXPECT_EQ(list.label_of(0x0009), u"English");
+    EXPECT_EQ(list.label_of(0x0007), u"German");
+    EXPECT_EQ(list.label_of(0x00FE), u"?");
 
     const auto entries = list.entries();
     ASSERT_GT(entries.size(), 200u);
