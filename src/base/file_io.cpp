@@ -18,7 +18,9 @@ Error file_error(const std::filesystem::path& path, const std::string& reason) {
 
 }  // namespace
 
-std::u16string display_path(const std::filesystem::path& path) { return path.generic_u16string(); }
+std::u16string display_path(const std::filesystem::path& path) {
+    return std::filesystem::path(path).make_preferred().u16string();
+}
 
 Result<std::vector<std::uint8_t>> read_file_bytes(const std::filesystem::path& path) {
     std::ifstream in(path, std::ios::binary);

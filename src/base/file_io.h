@@ -16,7 +16,8 @@ Result<std::vector<std::uint8_t>> read_file_bytes(const std::filesystem::path& p
 
 Status write_file_atomically(const std::filesystem::path& path, std::span<const std::uint8_t> bytes);
 
-// The path as the user sees it in messages.
+// The path as the user sees it in messages and scripts: with the system's own separators
+// (backslashes on Windows, where std::filesystem's generic form would show forward slashes).
 std::u16string display_path(const std::filesystem::path& path);
 
 }  // namespace tavorin
