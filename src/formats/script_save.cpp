@@ -65,14 +65,22 @@ ScriptSaveResult save_script(Session& session, const ScriptSave& save) {
 
     session.platform().show_status(session.text(str::status_saving));
 
-    TextWriter script(session.config().pascal);
-    const bool complete = write_script(script, session, ScriptLayout{false, folder, save.header_name});
-    if (!write_text_file(session, save.script, script.text())) return ScriptSaveResult::cancelled;
-
     TextWriter header_text(session.config().pascal);
     write_header(header_text, session.symbols(),
                  session.config().asm_define ? HeaderNotation::assembler : HeaderNotation::define);
-    if (!write_text_file(session, header, header_text.text())) return ScriptSaveResult::cancelled;
+
+    // ANSI would turn what the code page lacks (Arabic captions in a Western code page, say) into
+    // question marks. Such a save is UTF-8 throughout instead: the script includes its header and
+    // ".dlg" files, and compilers read them all in the code page the script declares.
+    const bool utf8 = session.config().encoding == TextEncoding::ansi &&
+                      !(script_fits_ansi(session, save.header_name) && fits_ansi(header_text.text(), session));
+    const TextEncoding encoding = utf8 ? TextEncoding::utf8 : session.config().encoding;
+
+    TextWriter script(session.config().pascal);
+    const bool complete = write_script(script, session, ScriptLayout{false, folder, save.header_name, utf8});
+    if (!write_text_file(session, save.script, script.text(), encoding)) return ScriptSaveResult::cancelled;
+    if (utf8) session.log().warning(fill_placeholders(session.text(str::saved_as_utf8), display_path(save.script)));
+    if (!write_text_file(session, header, header_text.text(), encoding)) return ScriptSaveResult::cancelled;
 
     // A ".dlg" file or exported content the user gave up on leaves the saved script incomplete.
     return complete ? ScriptSaveResult::saved : ScriptSaveResult::cancelled;

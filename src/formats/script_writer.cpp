@@ -33,10 +33,20 @@ bool export_with_retry(Session& session, Resource& resource, const std::filesyst
     }
 }
 
-bool write_dialog_file(Session& session, const Resource& dialog, const std::filesystem::path& folder) {
+std::u16string dialog_file_text(const Session& session, const Resource& dialog) {
     TextWriter out = make_writer(session);
     write_resource_text(out, dialog, session);
-    return write_text_file(session, folder / std::filesystem::path(dialog_file_name(dialog)), out.text());
+    return out.take();
+}
+
+// A ".dlg" file of a UTF-8 script carries the pragma too: compilers keep the code page a file
+// sets for the rest of the script that includes it, so each file must say what it is.
+bool write_dialog_file(Session& session, const Resource& dialog, const ScriptLayout& layout) {
+    const std::filesystem::path path = layout.folder / std::filesystem::path(dialog_file_name(dialog));
+    std::u16string text = dialog_file_text(session, dialog);
+    if (!layout.utf8_code_page) return write_text_file(session, path, text);
+    text.insert(0, std::u16string(utf8_code_page_pragma) + u"\r\n");
+    return write_text_file(session, path, text, TextEncoding::utf8);
 }
 
 // The resources block. Between two resources stands one empty line, except that consecutive
@@ -56,7 +66,7 @@ bool write_resources(TextWriter& out, Session& session, const ScriptLayout& layo
                 out.write(include);
                 out.line_break();
             }
-            if (!layout.preview && !write_dialog_file(session, *resource, layout.folder)) complete = false;
+            if (!layout.preview && !write_dialog_file(session, *resource, layout)) complete = false;
         } else {
             in_script.push_back(resource.get());
         }
@@ -116,6 +126,10 @@ void write_resource_text(TextWriter& out, const Resource& resource, const Sessio
 bool write_script(TextWriter& out, Session& session, const ScriptLayout& layout) {
     out.write(script_banner);
     out.line_break();
+    if (layout.utf8_code_page) {
+        out.write(utf8_code_page_pragma);
+        out.line_break();
+    }
     out.line_break();
 
     bool complete = true;
@@ -134,6 +148,16 @@ bool write_script(TextWriter& out, Session& session, const ScriptLayout& layout)
         }
     }
     return complete;
+}
+
+bool script_fits_ansi(Session& session, std::u16string_view header_name) {
+    if (!fits_ansi(script_preview(session, header_name), session)) return false;
+    for (const auto& resource : session.project().resources()) {
+        if (goes_to_dialog_file(*resource, session) && !fits_ansi(dialog_file_text(session, *resource), session)) {
+            return false;
+        }
+    }
+    return true;
 }
 
 std::u16string script_preview(Session& session, std::u16string_view header_name) {

@@ -6,9 +6,18 @@
 namespace tavorin {
 
 std::vector<std::uint8_t> encode_for_output(std::u16string_view text, Session& session) {
+    return encode_for_output(text, session, session.config().encoding);
+}
+
+std::vector<std::uint8_t> encode_for_output(std::u16string_view text, Session& session, TextEncoding encoding) {
     Platform& platform = session.platform();
-    return encode_text(text, session.config().encoding, session.config().insert_bom,
+    return encode_text(text, encoding, session.config().insert_bom,
                        [&platform](std::u16string_view part) { return platform.text_to_ansi(part); });
+}
+
+bool fits_ansi(std::u16string_view text, Session& session) {
+    Platform& platform = session.platform();
+    return platform.ansi_to_text(platform.text_to_ansi(text)) == text;
 }
 
 bool write_output_file(Session& session, const std::filesystem::path& path, std::span<const std::uint8_t> bytes) {
@@ -25,6 +34,11 @@ bool write_output_file(Session& session, const std::filesystem::path& path, std:
 
 bool write_text_file(Session& session, const std::filesystem::path& path, std::u16string_view text) {
     return write_output_file(session, path, encode_for_output(text, session));
+}
+
+bool write_text_file(Session& session, const std::filesystem::path& path, std::u16string_view text,
+                     TextEncoding encoding) {
+    return write_output_file(session, path, encode_for_output(text, session, encoding));
 }
 
 }  // namespace tavorin
