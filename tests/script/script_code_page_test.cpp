@@ -74,7 +74,7 @@ protected:
     }
 
     void prepare(StatementHarness& harness) {
-        harness.session.config().include_paths = {mingw_include.u16string()};
+        harness.session.config().include_paths = {std::filesystem::absolute(mingw_include).u16string()};
         harness.session.config().generate_dlg_files = GetParam().dialog_files;
         ASSERT_EQ(harness.session.config().encoding, TextEncoding::ansi);
     }
@@ -158,7 +158,7 @@ TEST(ScriptCodePageOracleTest, WindresCompilesTheUtf8ScriptWithTheCaption) {
         GTEST_SKIP() << "x86_64-w64-mingw32-windres or the mingw-w64 headers are missing";
     }
     StatementHarness harness;
-    harness.session.config().include_paths = {mingw_include.u16string()};
+    harness.session.config().include_paths = {std::filesystem::absolute(mingw_include).u16string()};
     harness.folder.write("resource.h", names_header);
     const CodePageCase& arabic = cases[2];
     ASSERT_TRUE(harness.read(script_source(arabic)));
