@@ -1,6 +1,7 @@
 #include "app/new_resources.h"
 
 #include <array>
+#include <unordered_set>
 
 #include "app/session.h"
 #include "base/file_io.h"
@@ -11,6 +12,7 @@
 #include "resources/menu/menu.h"
 #include "resources/version/version_info.h"
 #include "resources/image/icon_group.h"
+#include "resources/rawdata/default_manifest.h"
 #include "resources/rawdata/raw_data_resource.h"
 #include "resources/stringtable/string_table.h"
 #include "resources/toolbar/new_toolbar.h"
@@ -52,6 +54,19 @@ bool read_as_keyword(std::u16string_view name) {
         if (name.size() == keyword.size() || !is_letter_or_digit(name[keyword.size()])) return true;
     }
     return false;
+}
+
+// A creator may add more than one resource (a toolbar brings its bitmap) or none (the string
+// table of a language that has one already), so the new ones are those that were not there.
+template <class Add>
+auto marking_added(Project& project, Add add) {
+    std::unordered_set<const Resource*> before;
+    for (const auto& resource : project.resources()) before.insert(resource.get());
+    auto added = add();
+    for (const auto& resource : project.resources()) {
+        if (!before.contains(resource.get())) project.set_modified(*resource, true);
+    }
+    return added;
 }
 
 bool is_type_word(std::u16string_view name) {
@@ -107,8 +122,10 @@ std::u16string file_filter(const FileResourceTraits& traits) {
 
 std::u16string custom_resource_filter() { return file_filter(raw_kind_traits(numeric_custom_kind(0), {})); }
 
-Resource* add_new_resource(Session& session, ResourceKind kind, std::uint16_t language,
-                           const std::filesystem::path& project_folder) {
+namespace {
+
+Resource* create_resource(Session& session, ResourceKind kind, std::uint16_t language,
+                          const std::filesystem::path& project_folder) {
     Project& project = session.project();
     switch (kind) {
         case kind::dialog: return &add_new_dialog(session);
@@ -131,9 +148,9 @@ Resource* add_new_resource(Session& session, ResourceKind kind, std::uint16_t la
     }
 }
 
-Result<Resource*> add_resource_from_file(Session& session, ImageNumbers& image_numbers, ResourceKind kind,
-                                         const std::filesystem::path& file, const std::filesystem::path& project_folder,
-                                         bool script_project) {
+Result<Resource*> create_from_file(Session& session, ImageNumbers& image_numbers, ResourceKind kind,
+                                   const std::filesystem::path& file, const std::filesystem::path& project_folder,
+                                   bool script_project) {
     std::unique_ptr<FileResource> resource = new_file_resource(kind, image_numbers);
     if (!resource) return Error{session.text(str::file_type_not_supported)};
     const Status imported = resource->import_file(display_path(file), project_folder, script_project);
@@ -141,6 +158,58 @@ Result<Resource*> add_resource_from_file(Session& session, ImageNumbers& image_n
     Project& project = session.project();
     resource->identity().name = project.new_resource_name(resource->traits().default_name, kind);
     return add_named(session, std::move(resource));
+}
+
+// The manifest refers to the file, or holds its bytes when the project is not a script.
+Result<Resource*> manifest_from_file(Session& session, const std::filesystem::path& file,
+                                     const std::filesystem::path& project_folder, bool script_project) {
+    auto manifest = std::make_unique<RawDataResource>(kind::manifest);
+    const Status imported = manifest->import_file(display_path(file), project_folder, script_project);
+    if (!imported) return Error{imported.error()};
+    Project& project = session.project();
+    manifest->identity().name = project.new_resource_name(manifest->traits().default_name, kind::manifest);
+    return add_named(session, std::move(manifest));
+}
+
+Result<Resource*> create_manifest(Session& session, const std::filesystem::path& project_folder,
+                                  bool script_project) {
+    Project& project = session.project();
+    // Refused before the question, so that no manifest.xml is written for nothing.
+    if (project.manifest() != nullptr) return project.add_resource(RawDataResource::default_manifest());
+    const FileResourceTraits traits = raw_kind_traits(kind::manifest, {});
+    const FileChoice choice{file_filter(traits), 1, traits.extension};
+    if (session.ask(session.text(str::generate_manifest_question), AskButtons::yes_no, AskIcon::question) !=
+        Answer::yes) {
+        const auto file = session.choose_file_to_open(choice);
+        if (!file) return nullptr;
+        return manifest_from_file(session, *file, project_folder, script_project);
+    }
+    if (!script_project) return create_resource(session, kind::manifest, project.current_language(), project_folder);
+    const auto file = session.choose_file_to_save(choice);
+    if (!file) return nullptr;
+    const Status written = write_file_atomically(*file, default_manifest_bytes());
+    if (!written) return Error{written.error()};
+    return manifest_from_file(session, *file, project_folder, true);
+}
+
+}  // namespace
+
+Resource* add_new_resource(Session& session, ResourceKind kind, std::uint16_t language,
+                           const std::filesystem::path& project_folder) {
+    return marking_added(session.project(),
+                         [&] { return create_resource(session, kind, language, project_folder); });
+}
+
+Result<Resource*> add_resource_from_file(Session& session, ImageNumbers& image_numbers, ResourceKind kind,
+                                         const std::filesystem::path& file, const std::filesystem::path& project_folder,
+                                         bool script_project) {
+    return marking_added(session.project(), [&] {
+        return create_from_file(session, image_numbers, kind, file, project_folder, script_project);
+    });
+}
+
+Result<Resource*> add_manifest(Session& session, const std::filesystem::path& project_folder, bool script_project) {
+    return marking_added(session.project(), [&] { return create_manifest(session, project_folder, script_project); });
 }
 
 Status check_custom_type(const Session& session, const CustomTypeAnswer& answer) {
@@ -153,8 +222,11 @@ Status check_custom_type(const Session& session, const CustomTypeAnswer& answer)
     return success();
 }
 
-Result<Resource*> add_custom_resource(Session& session, const CustomTypeAnswer& type, const std::filesystem::path& file,
-                                      const std::filesystem::path& project_folder, bool script_project) {
+namespace {
+
+Result<Resource*> create_custom_resource(Session& session, const CustomTypeAnswer& type,
+                                         const std::filesystem::path& file,
+                                         const std::filesystem::path& project_folder, bool script_project) {
     const Status checked = check_custom_type(session, type);
     if (!checked) return Error{checked.error()};
     ResourceKind resource_kind = kind::user_defined;
@@ -178,6 +250,15 @@ Result<Resource*> add_custom_resource(Session& session, const CustomTypeAnswer& 
     }
     resource->identity().name = project.new_resource_name(resource->traits().default_name, resource_kind);
     return add_named(session, std::move(resource));
+}
+
+}  // namespace
+
+Result<Resource*> add_custom_resource(Session& session, const CustomTypeAnswer& type, const std::filesystem::path& file,
+                                      const std::filesystem::path& project_folder, bool script_project) {
+    return marking_added(session.project(), [&] {
+        return create_custom_resource(session, type, file, project_folder, script_project);
+    });
 }
 
 }  // namespace tavorin

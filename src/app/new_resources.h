@@ -15,6 +15,9 @@ namespace tavorin {
 
 class Session;
 
+// Every resource these functions add is marked modified: it is unsaved work until the next save,
+// and the tree shows it with "*".
+
 // The kinds a user can add in this build, and the file filter of those that start from a file
 // (empty for the others).
 bool can_add_kind(ResourceKind kind);
@@ -26,6 +29,16 @@ std::u16string new_resource_filter(ResourceKind kind);
 // Manifest is allowed" and nothing is added (null).
 Resource* add_new_resource(Session& session, ResourceKind kind, std::uint16_t language,
                            const std::filesystem::path& project_folder);
+
+// Add a resource > Manifest. A second manifest is refused with "Only one Manifest is allowed"
+// before anything is asked. Then "Do you want Tavorin to generate a manifest.xml file for you?":
+//  - Yes: a project saved as a compiled file or module holds the default manifest in memory; a
+//    script project asks where to save manifest.xml, writes the default manifest there and
+//    refers to that file;
+//  - No: an existing file is chosen, as for the other file-based kinds.
+// Null when the user cancelled or the manifest was refused; a file that could not be written or
+// read is returned with the system's reason and nothing is added.
+Result<Resource*> add_manifest(Session& session, const std::filesystem::path& project_folder, bool script_project);
 
 // A new bitmap, icon or cursor from the file the user chose: a script project refers to the
 // file, any other reads it at once. The file's failure is returned and nothing is added.

@@ -297,8 +297,7 @@ bool ProjectDocument::save_as() {
     // C/C++ code is an export: the project stays the file it was, with its unsaved changes.
     if (kind_of(target) == FileKind::c_source) {
         session_.log().information(fill_placeholders(session_.text(str::file_saved), shown_path(target)));
-        const WriteOutcome outcome = write_project_file(
-            session_, ProjectWrite{target, {}, true, state_.opened_path, state_.opened_kind, state_.content_folder});
+        const WriteOutcome outcome = write_project_file(session_, write_request(target, {}, SaveMode::as_new));
         if (outcome == WriteOutcome::code_written) session_.platform().show_status(session_.text(str::save_finished));
         return outcome == WriteOutcome::code_written;
     }
@@ -325,8 +324,7 @@ bool ProjectDocument::save_to_current(SaveMode mode) {
     session_.log().information(fill_placeholders(session_.text(str::file_saved), shown_path(state_.current_path)));
 
     const WriteOutcome outcome =
-        write_project_file(session_, ProjectWrite{state_.current_path, state_.header_name, mode == SaveMode::as_new,
-                                                  state_.opened_path, state_.opened_kind, state_.content_folder});
+        write_project_file(session_, write_request(state_.current_path, state_.header_name, mode));
     const bool written = outcome == WriteOutcome::written;
     if (written) {
         set_saved();
@@ -336,6 +334,14 @@ bool ProjectDocument::save_to_current(SaveMode mode) {
     if (state_.project_open) watch_.arm(state_.current_path);
     notify();
     return written;
+}
+
+ProjectWrite ProjectDocument::write_request(const std::filesystem::path& target, std::u16string header_name,
+                                            SaveMode mode) const {
+    ProjectWrite write{target,           std::move(header_name), mode == SaveMode::as_new,
+                       state_.opened_path, state_.opened_kind,     state_.content_folder};
+    if (kind_of(target) == FileKind::c_source && hooks_.code_context) write.code = hooks_.code_context();
+    return write;
 }
 
 bool ProjectDocument::file_changed_on_disk() {

@@ -56,6 +56,9 @@ struct DocumentHooks {
     std::function<void(const std::filesystem::path&)> add_recent_document;
     // Title, menus and tree must follow the shell state.
     std::function<void()> state_changed;
+    // How C/C++ code turns dialog units into pixels on this screen; without it, the portable
+    // measures of the session's options.
+    std::function<CodeContext()> code_context;
 };
 
 // How a load ended, for the window: a script error to report with the parse-error dialog, and
@@ -126,6 +129,8 @@ private:
     enum class SaveMode { save, as_new };
 
     bool save_to_current(SaveMode mode);
+    // The write request for a target; C/C++ code carries the window's measures.
+    ProjectWrite write_request(const std::filesystem::path& target, std::u16string header_name, SaveMode mode) const;
     std::optional<std::filesystem::path> choose_save_path(int filter_index);
     bool confirm_several_headers();
     void set_current_path(const std::filesystem::path& path);

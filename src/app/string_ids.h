@@ -197,6 +197,7 @@ inline constexpr Id custom_resource_caption = 849;
 inline constexpr Id custom_resource_type_prompt = 850;
 inline constexpr Id ordinal_identifier = 851;
 inline constexpr Id name_identifier = 852;
+inline constexpr Id generate_manifest_question = 853;
 inline constexpr Id saved_as_utf8 = 854;  // %1: the script's path
 
 // Compiled readers.

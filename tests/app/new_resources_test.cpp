@@ -6,7 +6,9 @@
 #include "base/file_io.h"
 #include "config_temp_folder.h"
 #include "platform/scripted_platform.h"
+#include "resources/rawdata/default_manifest.h"
 #include "resources/rawdata/raw_data_resource.h"
+#include "ui/resource_tree_model.h"
 
 namespace tavorin::testing {
 namespace {
@@ -19,6 +21,11 @@ protected:
         std::vector<std::u16string> out;
         for (const auto& resource : session.project().resources()) out.push_back(resource->tree_name());
         return out;
+    }
+
+    const RawDataResource* only_manifest() const {
+        const auto manifests = session.project().resources_of_kind(kind::manifest);
+        return manifests.size() == 1 ? dynamic_cast<const RawDataResource*>(manifests[0]) : nullptr;
     }
 
     ConfigTempFolder folder;
@@ -167,6 +174,128 @@ TEST_F(NewResourcesTest, ARefusedCustomTypeOrFileAddsNothing) {
     const auto missing = add_custom_resource(session, {u"10", true}, folder.path() / "missing.bin", folder.path(), false);
     EXPECT_FALSE(missing.ok());
     EXPECT_TRUE(session.project().empty());
+}
+
+constexpr std::u16string_view generate_question = u"Do you want Tavorin to generate a manifest.xml file for you?";
+
+std::vector<std::uint8_t> default_manifest_vector() {
+    const auto bytes = default_manifest_bytes();
+    return {bytes.begin(), bytes.end()};
+}
+
+TEST_F(NewResourcesTest, AGeneratedManifestOfAScriptIsWrittenToTheChosenFile) {
+    const std::filesystem::path target = folder.path() / "manifest.xml";
+    platform.answers = {Answer::yes};
+    platform.chosen_files = {target};
+    const auto added = add_manifest(session, folder.path(), true);
+    ASSERT_TRUE(added.ok()) << std::string(added.error().begin(), added.error().end());
+    ASSERT_NE(*added, nullptr);
+
+    ASSERT_EQ(platform.questions.size(), 1u);
+    EXPECT_EQ(platform.questions[0].text, generate_question);
+    EXPECT_EQ(platform.questions[0].buttons, AskButtons::yes_no);
+    ASSERT_EQ(platform.file_dialogs.size(), 1u);
+    EXPECT_TRUE(platform.file_dialogs[0].save);
+    using namespace std::string_literals;
+    EXPECT_EQ(platform.file_dialogs[0].choice.filter, u"XML Files (*.xml)\0*.xml\0All Files (*.*)\0*.*\0\0"s);
+    EXPECT_EQ(platform.file_dialogs[0].choice.default_extension, u"xml");
+
+    EXPECT_EQ(read_file_bytes(target).value(), default_manifest_vector());
+    ASSERT_NE(only_manifest(), nullptr);
+    EXPECT_EQ(only_manifest()->content_file(), display_path(target)) << "the script names the written file";
+    EXPECT_EQ(only_manifest()->name_text(), u"1");
+}
+
+TEST_F(NewResourcesTest, AGeneratedManifestOfACompiledProjectStaysInMemory) {
+    platform.answers = {Answer::yes};
+    const auto added = add_manifest(session, folder.path(), false);
+    ASSERT_TRUE(added.ok());
+    ASSERT_NE(only_manifest(), nullptr);
+    EXPECT_EQ(*added, only_manifest());
+    EXPECT_TRUE(only_manifest()->in_memory());
+    EXPECT_EQ(only_manifest()->bytes(), default_manifest_vector());
+    EXPECT_TRUE(platform.file_dialogs.empty());
+    EXPECT_TRUE(std::filesystem::is_empty(folder.path())) << "no file is written";
+}
+
+TEST_F(NewResourcesTest, WithoutAGeneratedManifestAnExistingFileIsChosen) {
+    folder.write("app.manifest", std::string_view("<assembly/>"));
+    const std::filesystem::path chosen = folder.path() / "app.manifest";
+    for (const bool script_project : {true, false}) {
+        session.project().clear();
+        platform.answers = {Answer::no};
+        platform.chosen_files = {chosen};
+        platform.file_dialogs.clear();
+        const auto added = add_manifest(session, folder.path(), script_project);
+        ASSERT_TRUE(added.ok()) << script_project;
+        ASSERT_EQ(platform.file_dialogs.size(), 1u);
+        EXPECT_FALSE(platform.file_dialogs[0].save) << "an existing file is opened";
+        ASSERT_NE(only_manifest(), nullptr);
+        if (script_project) {
+            EXPECT_EQ(only_manifest()->content_file(), display_path(chosen));
+        } else {
+            const std::string_view text = "<assembly/>";
+            EXPECT_EQ(only_manifest()->bytes(), std::vector<std::uint8_t>(text.begin(), text.end()));
+        }
+    }
+    platform.answers = {Answer::no};
+    session.project().clear();
+    const auto cancelled = add_manifest(session, folder.path(), true);
+    ASSERT_TRUE(cancelled.ok());
+    EXPECT_EQ(*cancelled, nullptr);
+    EXPECT_TRUE(session.project().empty());
+}
+
+TEST_F(NewResourcesTest, AManifestFileThatCannotBeCreatedDropsTheResource) {
+    const std::filesystem::path target = folder.path() / "no such folder" / "manifest.xml";
+    platform.answers = {Answer::yes};
+    platform.chosen_files = {target};
+    const auto added = add_manifest(session, folder.path(), true);
+    ASSERT_FALSE(added.ok());
+    EXPECT_EQ(added.error().rfind(display_path(target) + u"\r\n", 0), 0u) << "the file, then the system's reason";
+    EXPECT_GT(added.error().size(), display_path(target).size() + 2);
+    EXPECT_TRUE(session.project().empty());
+    EXPECT_FALSE(session.symbols().has_symbol(u"1")) << "no name was taken for it";
+}
+
+TEST_F(NewResourcesTest, ASecondManifestIsRefusedBeforeAnyQuestion) {
+    platform.answers = {Answer::yes};
+    ASSERT_TRUE(add_manifest(session, folder.path(), false).ok());
+    platform.questions.clear();
+    platform.answers = {Answer::yes};
+    platform.chosen_files = {folder.path() / "manifest.xml"};
+    const auto second = add_manifest(session, folder.path(), true);
+    ASSERT_TRUE(second.ok());
+    EXPECT_EQ(*second, nullptr);
+    ASSERT_EQ(platform.questions.size(), 1u);
+    EXPECT_EQ(platform.questions[0].text, u"Only one Manifest is allowed");
+    EXPECT_TRUE(platform.file_dialogs.empty());
+    EXPECT_FALSE(std::filesystem::exists(folder.path() / "manifest.xml"));
+}
+
+// What the user adds is unsaved work until the next save, and the tree says so; a creator that
+// hands back what exists (the string table of a language) changes nothing.
+TEST_F(NewResourcesTest, NewResourcesAreMarkedModifiedInTheTree) {
+    Project& project = session.project();
+    Resource* table = add_new_resource(session, kind::string_table, 0, folder.path());
+    ASSERT_NE(table, nullptr);
+    project.set_modified(*table, false);
+    EXPECT_EQ(add_new_resource(session, kind::string_table, 0, folder.path()), table);
+    EXPECT_FALSE(table->identity().modified) << "the existing string table was not changed";
+
+    ASSERT_NE(add_new_resource(session, kind::toolbar, 0, folder.path()), nullptr);
+    ASSERT_NE(add_new_resource(session, kind::dialog, 0, folder.path()), nullptr);
+    folder.write("data.bin", std::string_view("DATA"));
+    ASSERT_TRUE(add_custom_resource(session, {u"MYDATA", false}, folder.path() / "data.bin", folder.path(), true).ok());
+
+    std::vector<std::u16string> labels;
+    for (const TreeBranch& branch : resource_tree(project)) {
+        for (const std::u16string& label : branch.labels) labels.push_back(branch.caption + u": " + label);
+    }
+    EXPECT_EQ(labels, (std::vector<std::u16string>{
+                          u"MYDATA: IDR_MYDATA1 [Neutral]*", u"Bitmap: IDR_TOOLBAR1 [Neutral]*",
+                          u"Dialog: IDD_DIALOG1 [Neutral]*", u"String Table: [Neutral]",
+                          u"Toolbar: IDR_TOOLBAR1 [Neutral]*"}));
 }
 
 }  // namespace

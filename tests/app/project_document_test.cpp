@@ -5,6 +5,7 @@
 #include <chrono>
 #include <optional>
 
+#include "app/new_resources.h"
 #include "app/session.h"
 #include "base/file_io.h"
 #include "config_temp_folder.h"
@@ -279,6 +280,27 @@ TEST_F(ProjectDocumentTest, CodeIsWrittenWithoutBecomingTheProjectsFile) {
     EXPECT_TRUE(std::filesystem::exists(file("app.cpp")));
     EXPECT_EQ(document->state().current_path, file("app.res"));
     EXPECT_TRUE(document->has_unsaved_changes()) << "code is not the project: its changes are still unsaved";
+}
+
+// The window measures the code with its screen's fonts; only a C/C++ save asks for them.
+TEST_F(ProjectDocumentTest, CodeIsWrittenWithTheMeasuresOfTheWindowsHook) {
+    int measured = 0;
+    hooks.code_context = [&] {
+        ++measured;
+        return code_context(session, [](const FontSpec&) { return ScreenFont{-20, 10, 24}; }, nominal_window_frame);
+    };
+    document.emplace(session, hooks);
+    session.config().encoding = TextEncoding::utf8;
+    open_sample();
+    ASSERT_NE(add_new_resource(session, kind::dialog, 0, folder.path()), nullptr);
+    platform.chosen_files = {file("app.c"), file("copy.res")};
+    ASSERT_TRUE(document->save_as());
+    ASSERT_TRUE(document->save_as());
+    EXPECT_EQ(measured, 1);
+    const auto code = read_file_bytes(file("app.c"));
+    ASSERT_TRUE(code.ok());
+    const std::string text(code->begin(), code->end());
+    EXPECT_NE(text.find("CreateFont(-20, "), std::string::npos) << text;
 }
 
 TEST_F(ProjectDocumentTest, AnUnsupportedTargetIsRefusedAndNothingIsSaved) {

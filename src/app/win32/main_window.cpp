@@ -23,6 +23,7 @@
 #include "base/text_file.h"
 #include "base/text_writer.h"
 #include "formats/script_writer.h"
+#include "formats/win32/screen_font.h"
 #include "platform/win32/bound_window.h"
 #include "script/open_script.h"
 #include "platform/win32/wide_text.h"
@@ -64,6 +65,13 @@ ResourceKind kind_of_command(cmd::Id id) {
     }
 }
 
+// A file-based resource that the next save writes into a script refers to its file; one saved
+// into a compiled file or module holds its bytes. The project's file decides, not the file it was
+// opened from.
+bool saves_as_script(const ShellState& state) {
+    return file_kind_of(display_path(state.current_path)) == FileKind::script;
+}
+
 bool is_add_command(cmd::Id id) {
     return (id >= cmd::add_user_defined && id <= cmd::add_toolbar) || id == cmd::add_manifest || id == cmd::add_cursor;
 }
@@ -90,6 +98,7 @@ DocumentHooks MainWindow::document_hooks() {
         SHAddToRecentDocs(SHARD_PATHW, path.wstring().c_str());
     };
     hooks.state_changed = [this] { refresh_state(); };
+    hooks.code_context = [this] { return screen_code_context(app_.session); };
     return hooks;
 }
 
@@ -529,11 +538,18 @@ void MainWindow::add_resource(ResourceKind kind) {
     const ShellState& state = document_.state();
     Resource* added = nullptr;
     const std::u16string filter = new_resource_filter(kind);
-    if (!filter.empty()) {
+    if (kind == kind::manifest) {
+        const auto result = add_manifest(session, state.project_folder, saves_as_script(state));
+        if (!result) {
+            session.ask(result.error(), session.text(str::error_caption), AskButtons::ok, AskIcon::error);
+            return;
+        }
+        added = *result;
+    } else if (!filter.empty()) {
         const auto file = session.choose_file_to_open(FileChoice{filter, 1, {}});
         if (!file) return;
         const auto result = add_resource_from_file(session, document_.tables().image_numbers, kind, *file,
-                                                   state.project_folder, state.opened_kind == FileKind::script);
+                                                   state.project_folder, saves_as_script(state));
         if (!result) {
             session.ask(result.error(), session.text(str::error_caption), AskButtons::ok, AskIcon::error);
             return;
@@ -564,7 +580,7 @@ Resource* MainWindow::add_user_defined_resource() {
     if (!file) return nullptr;
     const ShellState& state = document_.state();
     const auto added =
-        add_custom_resource(session, *type, *file, state.project_folder, state.opened_kind == FileKind::script);
+        add_custom_resource(session, *type, *file, state.project_folder, saves_as_script(state));
     if (!added) {
         session.ask(added.error(), session.text(str::error_caption), AskButtons::ok, AskIcon::error);
         return nullptr;

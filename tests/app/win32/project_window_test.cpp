@@ -357,19 +357,49 @@ TEST_F(ProjectWindowTest, WithSeveralTabsEachResourceKeepsItsOwn) {
 TEST_F(ProjectWindowTest, AddingResourcesFollowsEachKindsCreator) {
     write_sample_res(file("app.res"));
     open(file("app.res"));
+    platform.answers = {Answer::yes};
     command(cmd::add_manifest);
     command(cmd::add_manifest);
-    ASSERT_EQ(platform.questions.size(), 1u);
-    EXPECT_EQ(platform.questions[0].text, u"Only one Manifest is allowed");
-    EXPECT_EQ(platform.questions[0].caption, u"Error");
+    ASSERT_EQ(platform.questions.size(), 2u);
+    EXPECT_EQ(platform.questions[0].text, u"Do you want Tavorin to generate a manifest.xml file for you?");
+    EXPECT_TRUE(platform.file_dialogs.empty()) << "a compiled project holds the manifest in memory";
+    EXPECT_EQ(platform.questions[1].text, u"Only one Manifest is allowed");
+    EXPECT_EQ(platform.questions[1].caption, u"Error");
     command(cmd::add_dialog);
     const std::vector<std::wstring> lines = tree_lines(tree());
-    // The string table's identifier 1 is taken, so the manifest is named 2.
-    EXPECT_NE(std::find(lines.begin(), lines.end(), L"Manifest: 2 [Neutral]"), lines.end()) << ::testing::PrintToString(lines);
-    EXPECT_NE(std::find(lines.begin(), lines.end(), L"Dialog: IDD_DIALOG1 [Neutral]"), lines.end());
+    // The string table's identifier 1 is taken, so the manifest is named 2. New resources are
+    // unsaved, hence the "*".
+    EXPECT_NE(std::find(lines.begin(), lines.end(), L"Manifest: 2 [Neutral]*"), lines.end())
+        << ::testing::PrintToString(lines);
+    EXPECT_NE(std::find(lines.begin(), lines.end(), L"Dialog: IDD_DIALOG1 [Neutral]*"), lines.end());
+    EXPECT_NE(std::find(lines.begin(), lines.end(), L"Accelerator: 100 [Neutral]"), lines.end())
+        << "what was read is saved";
     EXPECT_TRUE(window->document().has_unsaved_changes());
     EXPECT_NE(window_text(window->editors().active_view()).find(L"IDD_DIALOG1"), std::wstring::npos)
         << "the new resource opens";
+}
+
+// The project's file decides: a compiled file saved as a script now writes manifest.xml, which
+// the new manifest names; the save clears the "*".
+TEST_F(ProjectWindowTest, AGeneratedManifestOfAScriptProjectIsWrittenBesideIt) {
+    write_sample_res(file("app.res"));
+    open(file("app.res"));
+    platform.chosen_files = {file("app.rc")};
+    command(cmd::save_as);
+    platform.answers = {Answer::yes};
+    platform.chosen_files = {file("manifest.xml")};
+    command(cmd::add_manifest);
+    ASSERT_EQ(platform.file_dialogs.size(), 2u);
+    EXPECT_TRUE(platform.file_dialogs[1].save);
+    EXPECT_TRUE(std::filesystem::exists(file("manifest.xml")));
+    std::vector<std::wstring> lines = tree_lines(tree());
+    EXPECT_NE(std::find(lines.begin(), lines.end(), L"Manifest: 2 [Neutral]*"), lines.end())
+        << ::testing::PrintToString(lines);
+    command(cmd::save);
+    lines = tree_lines(tree());
+    EXPECT_NE(std::find(lines.begin(), lines.end(), L"Manifest: 2 [Neutral]"), lines.end())
+        << ::testing::PrintToString(lines);
+    EXPECT_FALSE(std::filesystem::exists(file("manifest1.xml"))) << "the manifest was not exported again";
 }
 
 TEST_F(ProjectWindowTest, AUserDefinedResourceTakesItsTypeThenItsFile) {
@@ -389,7 +419,7 @@ TEST_F(ProjectWindowTest, AUserDefinedResourceTakesItsTypeThenItsFile) {
     ASSERT_EQ(platform.file_dialogs.size(), 1u);
     EXPECT_EQ(platform.file_dialogs[0].choice.filter, std::u16string(u"All Files (*.*)\0*.*\0\0", 21));
     const std::vector<std::wstring> lines = tree_lines(tree());
-    EXPECT_NE(std::find(lines.begin(), lines.end(), L"MYDATA: IDR_MYDATA1 [Neutral]"), lines.end())
+    EXPECT_NE(std::find(lines.begin(), lines.end(), L"MYDATA: IDR_MYDATA1 [Neutral]*"), lines.end())
         << ::testing::PrintToString(lines);
     EXPECT_TRUE(window->document().has_unsaved_changes());
 
