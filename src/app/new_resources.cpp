@@ -177,7 +177,7 @@ Result<Resource*> create_manifest(Session& session, const std::filesystem::path&
     // Refused before the question, so that no manifest.xml is written for nothing.
     if (project.manifest() != nullptr) return project.add_resource(RawDataResource::default_manifest());
     const FileResourceTraits traits = raw_kind_traits(kind::manifest, {});
-    const FileChoice choice{file_filter(traits), 1, traits.extension};
+    const FileChoice choice{file_filter(traits), 1, traits.extension, {}};
     if (session.ask(session.text(str::generate_manifest_question), AskButtons::yes_no, AskIcon::question) !=
         Answer::yes) {
         const auto file = session.choose_file_to_open(choice);
@@ -185,7 +185,9 @@ Result<Resource*> create_manifest(Session& session, const std::filesystem::path&
         return manifest_from_file(session, *file, project_folder, script_project);
     }
     if (!script_project) return create_resource(session, kind::manifest, project.current_language(), project_folder);
-    const auto file = session.choose_file_to_save(choice);
+    FileChoice target = choice;
+    target.proposed_name = u"manifest.xml";
+    const auto file = session.choose_file_to_save(target);
     if (!file) return nullptr;
     const Status written = write_file_atomically(*file, default_manifest_bytes());
     if (!written) return Error{written.error()};

@@ -124,13 +124,13 @@ void ProjectDocument::set_saved() {
 }
 
 std::optional<std::filesystem::path> ProjectDocument::choose_save_path(int filter_index) {
-    return session_.choose_file_to_save(FileChoice{session_.text(str::save_filter), filter_index, u"rc"});
+    return session_.choose_file_to_save(FileChoice{session_.text(str::save_filter), filter_index, u"rc", {}});
 }
 
 bool ProjectDocument::begin_open(std::optional<std::filesystem::path> path) {
     if (state_.busy) return false;
     if (!path) {
-        path = session_.choose_file_to_open(FileChoice{session_.text(str::open_filter), 1, u"rc"});
+        path = session_.choose_file_to_open(FileChoice{session_.text(str::open_filter), 1, u"rc", {}});
         if (!path) return false;
     }
     if (!close()) return false;

@@ -30,6 +30,8 @@ struct FileChoice {
     std::u16string filter;
     int filter_index = 1;
     std::u16string default_extension;
+    // The file name the dialog proposes (in its starting folder); none when empty.
+    std::u16string proposed_name;
 };
 
 struct FontSpec {

@@ -199,6 +199,7 @@ TEST_F(NewResourcesTest, AGeneratedManifestOfAScriptIsWrittenToTheChosenFile) {
     using namespace std::string_literals;
     EXPECT_EQ(platform.file_dialogs[0].choice.filter, u"XML Files (*.xml)\0*.xml\0All Files (*.*)\0*.*\0\0"s);
     EXPECT_EQ(platform.file_dialogs[0].choice.default_extension, u"xml");
+    EXPECT_EQ(platform.file_dialogs[0].choice.proposed_name, u"manifest.xml");
 
     EXPECT_EQ(read_file_bytes(target).value(), default_manifest_vector());
     ASSERT_NE(only_manifest(), nullptr);

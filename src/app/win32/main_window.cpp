@@ -546,7 +546,7 @@ void MainWindow::add_resource(ResourceKind kind) {
         }
         added = *result;
     } else if (!filter.empty()) {
-        const auto file = session.choose_file_to_open(FileChoice{filter, 1, {}});
+        const auto file = session.choose_file_to_open(FileChoice{filter, 1, {}, {}});
         if (!file) return;
         const auto result = add_resource_from_file(session, document_.tables().image_numbers, kind, *file,
                                                    state.project_folder, saves_as_script(state));
@@ -576,7 +576,7 @@ Resource* MainWindow::add_user_defined_resource() {
         session.ask(checked.error(), session.text(str::error_caption), AskButtons::ok, AskIcon::error);
         return nullptr;
     }
-    const auto file = session.choose_file_to_open(FileChoice{custom_resource_filter(), 1, {}});
+    const auto file = session.choose_file_to_open(FileChoice{custom_resource_filter(), 1, {}, {}});
     if (!file) return nullptr;
     const ShellState& state = document_.state();
     const auto added =

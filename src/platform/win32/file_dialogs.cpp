@@ -2,6 +2,7 @@
 
 #include <commdlg.h>
 
+#include <algorithm>
 #include <string>
 
 #include "platform/win32/wide_text.h"
@@ -17,7 +18,10 @@ constexpr DWORD path_capacity = MAX_PATH;
 struct DialogTexts {
     // The UI string ends in two NULs already; one more does no harm where a translation forgot.
     explicit DialogTexts(const FileChoice& choice)
-        : filter(wide(choice.filter) + L'\0'), default_extension(wide(choice.default_extension)) {}
+        : filter(wide(choice.filter) + L'\0'), default_extension(wide(choice.default_extension)) {
+        const std::wstring proposed = wide(choice.proposed_name);
+        proposed.copy(path, std::min<std::size_t>(proposed.size(), path_capacity - 1));
+    }
     std::wstring filter;
     std::wstring default_extension;
     wchar_t path[path_capacity] = {};
