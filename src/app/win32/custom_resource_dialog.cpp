@@ -117,12 +117,10 @@ INT_PTR CustomResourceDialog::on_message(UINT message, WPARAM wparam, LPARAM) {
 
 std::optional<CustomTypeAnswer> ask_custom_type(App& app, HWND owner) {
     if (app.dialog_answers.custom_type) return app.dialog_answers.custom_type();
-    const auto layout = dialog_template(app.resources.ui_face());
     CustomResourceDialog dialog(app);
-    const INT_PTR result =
-        DialogBoxIndirectParamW(app.instance, reinterpret_cast<const DLGTEMPLATE*>(layout.data()), owner,
-                                bound_dialog_procedure<CustomResourceDialog>, reinterpret_cast<LPARAM>(&dialog));
-    if (result != IDOK) return std::nullopt;
+    if (run_bound_dialog(app.instance, dialog_template(app.resources.ui_face()), owner, dialog) != IDOK) {
+        return std::nullopt;
+    }
     return dialog.answer();
 }
 

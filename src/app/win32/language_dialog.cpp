@@ -98,12 +98,10 @@ INT_PTR LanguageDialog::on_message(UINT message, WPARAM wparam, LPARAM) {
 
 std::optional<std::uint16_t> ask_language(App& app, HWND owner, std::uint16_t initial) {
     if (app.dialog_answers.language) return app.dialog_answers.language(initial);
-    const auto layout = dialog_template(app.resources.ui_face());
     LanguageDialog dialog(app, initial);
-    const INT_PTR result =
-        DialogBoxIndirectParamW(app.instance, reinterpret_cast<const DLGTEMPLATE*>(layout.data()), owner,
-                                bound_dialog_procedure<LanguageDialog>, reinterpret_cast<LPARAM>(&dialog));
-    if (result != IDOK) return std::nullopt;
+    if (run_bound_dialog(app.instance, dialog_template(app.resources.ui_face()), owner, dialog) != IDOK) {
+        return std::nullopt;
+    }
     return dialog.chosen();
 }
 

@@ -10,7 +10,9 @@
 
 #include "platform/win32/windows_api.h"
 
+#include <cstdint>
 #include <exception>
+#include <span>
 
 namespace tavorin {
 
@@ -59,6 +61,13 @@ INT_PTR CALLBACK bound_dialog_procedure(HWND dialog, UINT message, WPARAM wparam
         owner->detach();
     }
     return result;
+}
+
+// Runs `owner` as a modal dialog built from an in-memory template; returns what EndDialog got.
+template <typename Owner>
+INT_PTR run_bound_dialog(HINSTANCE instance, std::span<const std::uint8_t> layout, HWND parent, Owner& owner) {
+    return DialogBoxIndirectParamW(instance, reinterpret_cast<const DLGTEMPLATE*>(layout.data()), parent,
+                                   bound_dialog_procedure<Owner>, reinterpret_cast<LPARAM>(&owner));
 }
 
 }  // namespace tavorin

@@ -60,20 +60,6 @@ void write_text(const std::filesystem::path& path, std::string_view text) {
     ASSERT_TRUE(write_file_atomically(path, std::span(bytes, text.size())).ok());
 }
 
-bool pump_until(const std::function<bool()>& done, int milliseconds = 10000) {
-    const DWORD start = GetTickCount();
-    while (!done()) {
-        if (GetTickCount() - start > static_cast<DWORD>(milliseconds)) return false;
-        MSG message{};
-        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
-            TranslateMessage(&message);
-            DispatchMessageW(&message);
-        }
-        Sleep(5);
-    }
-    return true;
-}
-
 // Shown inside the editor area: the pane and the control in it (the main window may be hidden).
 bool shown(HWND edit) {
     const auto visible = [](HWND window) { return (GetWindowLongPtrW(window, GWL_STYLE) & WS_VISIBLE) != 0; };

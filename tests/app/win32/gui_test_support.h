@@ -10,6 +10,7 @@
 #include <atomic>
 #include <chrono>
 #include <filesystem>
+#include <functional>
 #include <string>
 
 #include "app/app_paths.h"
@@ -38,6 +39,21 @@ inline void drain_messages() {
     while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
         if (message.message != WM_QUIT) DispatchMessageW(&message);
     }
+}
+
+// Runs the messages of this thread until `done` holds or the time is up.
+inline bool pump_until(const std::function<bool()>& done, int milliseconds = 10000) {
+    const DWORD start = GetTickCount();
+    while (!done()) {
+        if (GetTickCount() - start > static_cast<DWORD>(milliseconds)) return false;
+        MSG message{};
+        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+            TranslateMessage(&message);
+            DispatchMessageW(&message);
+        }
+        Sleep(5);
+    }
+    return true;
 }
 
 inline std::wstring window_text(HWND window) {

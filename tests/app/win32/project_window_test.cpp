@@ -75,21 +75,6 @@ HTREEITEM first_resource_item(HWND tree) {
     return next_item(tree, next_item(tree, nullptr, TVGN_ROOT), TVGN_CHILD);
 }
 
-// Runs the messages of this thread until `done` holds or the time is up.
-bool pump_until(const std::function<bool()>& done, int milliseconds = 10000) {
-    const DWORD start = GetTickCount();
-    while (!done()) {
-        if (GetTickCount() - start > static_cast<DWORD>(milliseconds)) return false;
-        MSG message{};
-        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
-            TranslateMessage(&message);
-            DispatchMessageW(&message);
-        }
-        Sleep(5);
-    }
-    return true;
-}
-
 // Modal windows (the Messages window, the parse-error dialog) run their own loops; this timer
 // looks at the first one that comes up, lets the test inspect it, and closes it.
 // With `close` false the inspection itself ends the popup.
