@@ -3,6 +3,9 @@
 #include <algorithm>
 
 #include "app/session.h"
+#include "app/string_ids.h"
+#include "base/file_io.h"
+#include "base/text.h"
 #include "formats/resource_code.h"
 #include "formats/script_writer.h"
 #include "formats/text_file_output.h"
@@ -35,7 +38,18 @@ std::u16string c_code_preview(const Session& session, const CodeContext& context
 }
 
 bool save_c_code(Session& session, const std::filesystem::path& path, const CodeContext& context) {
-    return write_text_file(session, path, c_code_preview(session, context));
+    const std::u16string code = c_code_preview(session, context);
+    if (session.config().encoding != TextEncoding::ansi || fits_ansi(code, session)) {
+        return write_text_file(session, path, code);
+    }
+    // Texts the ANSI code page cannot hold would turn into question marks: the file is written as
+    // UTF-8 with its byte-order mark, by which C compilers tell UTF-8 source from ANSI.
+    const std::string utf8 = text_to_utf8(code);
+    std::vector<std::uint8_t> bytes{0xEF, 0xBB, 0xBF};
+    bytes.insert(bytes.end(), utf8.begin(), utf8.end());
+    if (!write_output_file(session, path, bytes)) return false;
+    session.log().warning(fill_placeholders(session.text(str::saved_as_utf8), display_path(path)));
+    return true;
 }
 
 }  // namespace tavorin
