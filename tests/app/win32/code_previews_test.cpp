@@ -55,11 +55,6 @@ constexpr std::string_view script_text =
     "    DEFPUSHBUTTON \"OK\", 1, 140, 80, 50, 14\r\n"
     "END\r\n";
 
-void write_text(const std::filesystem::path& path, std::string_view text) {
-    const auto* bytes = reinterpret_cast<const std::uint8_t*>(text.data());
-    ASSERT_TRUE(write_file_atomically(path, std::span(bytes, text.size())).ok());
-}
-
 // Shown inside the editor area: the pane and the control in it (the main window may be hidden).
 bool shown(HWND edit) {
     const auto visible = [](HWND window) { return (GetWindowLongPtrW(window, GWL_STYLE) & WS_VISIBLE) != 0; };
@@ -118,21 +113,6 @@ std::u16string clipboard_text(HWND owner) {
         }
     }
     CloseClipboard();
-    return text;
-}
-
-HTREEITEM next_item(HWND tree, HTREEITEM item, UINT relation) {
-    return reinterpret_cast<HTREEITEM>(SendMessageW(tree, TVM_GETNEXTITEM, relation, reinterpret_cast<LPARAM>(item)));
-}
-
-std::wstring item_text(HWND tree, HTREEITEM item) {
-    wchar_t text[256] = {};
-    TVITEMW info{};
-    info.mask = TVIF_TEXT;
-    info.hItem = item;
-    info.pszText = text;
-    info.cchTextMax = 256;
-    SendMessageW(tree, TVM_GETITEMW, 0, reinterpret_cast<LPARAM>(&info));
     return text;
 }
 

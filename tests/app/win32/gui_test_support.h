@@ -4,6 +4,7 @@
 // the program's windows are created with.
 
 #include "platform/win32/windows_api.h"
+#include <commctrl.h>
 
 #include <gtest/gtest.h>
 
@@ -11,6 +12,8 @@
 #include <chrono>
 #include <filesystem>
 #include <functional>
+#include <span>
+#include <string_view>
 #include <string>
 
 #include "app/app_paths.h"
@@ -18,6 +21,7 @@
 #include "app/win32/app_context.h"
 #include "app/win32/app_resources.h"
 #include "app/win32/startup.h"
+#include "base/file_io.h"
 #include "platform/scripted_platform.h"
 
 namespace tavorin::testing {
@@ -54,6 +58,26 @@ inline bool pump_until(const std::function<bool()>& done, int milliseconds = 100
         Sleep(5);
     }
     return true;
+}
+
+inline void write_text(const std::filesystem::path& path, std::string_view text) {
+    const auto* bytes = reinterpret_cast<const std::uint8_t*>(text.data());
+    ASSERT_TRUE(write_file_atomically(path, std::span(bytes, text.size())).ok());
+}
+
+inline HTREEITEM next_item(HWND tree, HTREEITEM item, UINT relation) {
+    return reinterpret_cast<HTREEITEM>(SendMessageW(tree, TVM_GETNEXTITEM, relation, reinterpret_cast<LPARAM>(item)));
+}
+
+inline std::wstring item_text(HWND tree, HTREEITEM item) {
+    wchar_t text[256] = {};
+    TVITEMW info{};
+    info.mask = TVIF_TEXT;
+    info.hItem = item;
+    info.pszText = text;
+    info.cchTextMax = 256;
+    SendMessageW(tree, TVM_GETITEMW, 0, reinterpret_cast<LPARAM>(&info));
+    return text;
 }
 
 inline std::wstring window_text(HWND window) {

@@ -39,25 +39,6 @@ void write_sample_res(const std::filesystem::path& path) {
     ASSERT_TRUE(write_res_file(maker, path).ok());
 }
 
-void write_text(const std::filesystem::path& path, std::string_view text) {
-    ASSERT_TRUE(write_file_atomically(path, std::span(reinterpret_cast<const std::uint8_t*>(text.data()), text.size())).ok());
-}
-
-std::wstring item_text(HWND tree, HTREEITEM item) {
-    wchar_t text[256] = {};
-    TVITEMW info{};
-    info.mask = TVIF_TEXT;
-    info.hItem = item;
-    info.pszText = text;
-    info.cchTextMax = 256;
-    SendMessageW(tree, TVM_GETITEMW, 0, reinterpret_cast<LPARAM>(&info));
-    return text;
-}
-
-HTREEITEM next_item(HWND tree, HTREEITEM item, UINT relation) {
-    return reinterpret_cast<HTREEITEM>(SendMessageW(tree, TVM_GETNEXTITEM, relation, reinterpret_cast<LPARAM>(item)));
-}
-
 // Every branch with its items, as "Branch: label, label".
 std::vector<std::wstring> tree_lines(HWND tree) {
     std::vector<std::wstring> lines;
