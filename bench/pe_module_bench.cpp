@@ -27,7 +27,7 @@ struct ReadModule {
     ImageNumbers numbers;
     VirtualKeyNames keys;
 
-    bool read() { return read_pe_file(session, module_path(), CompiledImportTables{numbers, keys}).ok(); }
+    bool read() { return read_pe_file(session.workspace(), module_path(), CompiledImportTables{numbers, keys}).ok(); }
 };
 
 void BM_ListPeResources(benchmark::State& state) {
@@ -59,7 +59,7 @@ void BM_RewritePeModule(benchmark::State& state) {
         state.PauseTiming();
         std::filesystem::copy_file(module_path(), copy, std::filesystem::copy_options::overwrite_existing);
         state.ResumeTiming();
-        if (!write_pe_file(reading.session, copy)) return state.SkipWithError("the module was not written");
+        if (!write_pe_file(reading.session.workspace(), copy)) return state.SkipWithError("the module was not written");
     }
     std::error_code ignored;
     std::filesystem::remove(copy, ignored);

@@ -82,7 +82,7 @@ struct Reading {
     ScriptedPlatform platform;
     Session session{platform};
     ScriptTables tables;
-    ScriptReader reader{session, tables};
+    ScriptReader reader{session.workspace(), tables};
 
     ReadStatus read(const std::filesystem::path& script, bool with_scan, std::size_t& tokens) {
         return reader.read_script(script, [&](const ScriptFile& file) {

@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <string_view>
 
-#include "app/ui_strings.h"
+#include "services/ui_strings.h"
 #include "base/text.h"
 #include "script/expression.h"
 #include "script/macro_table.h"

@@ -23,7 +23,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     tavorin::Session session(platform);
     tavorin::ImageNumbers numbers;
     tavorin::VirtualKeyNames keys;
-    tavorin::CompiledImport import(session, tavorin::CompiledImportTables{numbers, keys});
+    tavorin::CompiledImport import(session.workspace(), tavorin::CompiledImportTables{numbers, keys});
     for (const tavorin::PeResource& resource : listing.resources) {
         import.import(tavorin::CompiledRecord{resource.type, resource.name, resource.language, resource.data});
     }

@@ -93,7 +93,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     platform.folder = folder();
     Session session(platform);
     ScriptTables tables;
-    ScriptReader reader(session, tables);
+    ScriptReader reader(session.workspace(), tables);
     ReadStatus status = reader.read_script(script, [&](const ScriptFile& file) {
         walk(file, tables.macros, session.strings());
         return ReadStatus{};

@@ -27,7 +27,7 @@ int main(int argc, char** argv) {
     tavorin::Session session(platform);
     tavorin::ImageNumbers numbers;
     tavorin::VirtualKeyNames keys;
-    if (!tavorin::read_pe_file(session, argv[1], tavorin::CompiledImportTables{numbers, keys})) return 1;
+    if (!tavorin::read_pe_file(session.workspace(), argv[1], tavorin::CompiledImportTables{numbers, keys})) return 1;
     std::printf("%zu resources\n", session.project().resources().size());
     return 0;
 }

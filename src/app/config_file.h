@@ -10,8 +10,8 @@
 #include <string_view>
 
 #include "app/app_paths.h"
-#include "app/config.h"
-#include "app/config_section.h"
+#include "services/config.h"
+#include "services/config_section.h"
 #include "app/session.h"
 #include "base/result.h"
 

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "app/command_ids.h"
-#include "app/string_ids.h"
+#include "services/string_ids.h"
 
 namespace tavorin {
 

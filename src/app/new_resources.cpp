@@ -128,12 +128,12 @@ Resource* create_resource(Session& session, ResourceKind kind, std::uint16_t lan
                           const std::filesystem::path& project_folder) {
     Project& project = session.project();
     switch (kind) {
-        case kind::dialog: return &add_new_dialog(session);
-        case kind::menu: return &add_new_menu(session);
-        case kind::version: return &add_new_version_info(session);
-        case kind::accelerator: return &add_new_accelerator_table(session);
-        case kind::string_table: return &string_table_for(session, language);
-        case kind::toolbar: return &add_new_toolbar(session, project_folder, false);
+        case kind::dialog: return &add_new_dialog(session.workspace());
+        case kind::menu: return &add_new_menu(session.workspace());
+        case kind::version: return &add_new_version_info(session.workspace());
+        case kind::accelerator: return &add_new_accelerator_table(session.workspace());
+        case kind::string_table: return &string_table_for(session.workspace(), language);
+        case kind::toolbar: return &add_new_toolbar(session.workspace(), project_folder, false);
         case kind::manifest: {
             if (project.manifest() != nullptr) {
                 // Refused before a name is taken for it.

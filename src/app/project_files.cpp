@@ -37,9 +37,9 @@ ReadStatus from_status(const Status& status, const std::filesystem::path& path) 
 ReadStatus read_project_file(Session& session, ReadingTables& tables, const std::filesystem::path& path) {
     const CompiledImportTables compiled{tables.image_numbers, tables.script.virtual_keys};
     switch (file_kind_of(display_path(path))) {
-        case FileKind::script: return open_script(session, tables.script, tables.image_numbers, path);
-        case FileKind::pe_module: return from_status(read_pe_file(session, path, compiled), path);
-        case FileKind::compiled_resources: return from_status(read_res_file(session, path, compiled), path);
+        case FileKind::script: return open_script(session.workspace(), tables.script, tables.image_numbers, path);
+        case FileKind::pe_module: return from_status(read_pe_file(session.workspace(), path, compiled), path);
+        case FileKind::compiled_resources: return from_status(read_res_file(session.workspace(), path, compiled), path);
         case FileKind::c_source:
         case FileKind::unsupported: break;
     }
@@ -59,7 +59,7 @@ WriteOutcome write_project_file(Session& session, const ProjectWrite& write) {
     switch (file_kind_of(display_path(write.target))) {
         case FileKind::script: {
             const ScriptSave save{write.target, write.header_name, write.as_new, write.content_folder};
-            return save_script(session, save) == ScriptSaveResult::saved ? WriteOutcome::written
+            return save_script(session.workspace(), save) == ScriptSaveResult::saved ? WriteOutcome::written
                                                                           : WriteOutcome::cancelled;
         }
         case FileKind::pe_module: {
@@ -73,13 +73,13 @@ WriteOutcome write_project_file(Session& session, const ProjectWrite& write) {
                 if (error) session.log().warning(display_path(write.target) + u": " + ascii_to_text(error.message()));
             }
             load_file_contents(session, write.content_folder);
-            return write_pe_file(session, write.target) ? WriteOutcome::written : WriteOutcome::failed;
+            return write_pe_file(session.workspace(), write.target) ? WriteOutcome::written : WriteOutcome::failed;
         }
         case FileKind::compiled_resources:
             load_file_contents(session, write.content_folder);
-            return write_res_file(session, write.target) ? WriteOutcome::written : WriteOutcome::failed;
+            return write_res_file(session.workspace(), write.target) ? WriteOutcome::written : WriteOutcome::failed;
         case FileKind::c_source:
-            return save_c_code(session, write.target, write.code ? *write.code : code_context(session))
+            return save_c_code(session.workspace(), write.target, write.code ? *write.code : code_context(session.config()))
                        ? WriteOutcome::code_written
                        : WriteOutcome::cancelled;
         case FileKind::unsupported: break;

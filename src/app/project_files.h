@@ -8,7 +8,7 @@
 #include <string>
 
 #include "base/file_kind.h"
-#include "formats/code_context.h"
+#include "model/code_context.h"
 #include "resources/image/image_numbers.h"
 #include "script/read_status.h"
 #include "script/script_tables.h"

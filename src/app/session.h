@@ -1,6 +1,7 @@
 #pragma once
-// The session's objects, created once at start-up (and fresh in every test). The core keeps no
-// other mutable state.
+// The application's composition root: the session's objects, created once at start-up (and fresh
+// in every test). The core keeps no other mutable state; the layers below take the parts they
+// use, most through the session's Workspace.
 
 #include <filesystem>
 #include <optional>
@@ -8,23 +9,27 @@
 #include <string_view>
 #include <vector>
 
-#include "app/config.h"
-#include "app/config_section.h"
-#include "app/message_log.h"
-#include "app/string_ids.h"
-#include "app/ui_strings.h"
 #include "dialog/control_catalog.h"
 #include "model/custom_types.h"
 #include "model/languages.h"
 #include "model/project.h"
 #include "model/symbol_table.h"
+#include "model/workspace.h"
 #include "platform/platform.h"
+#include "services/config.h"
+#include "services/config_section.h"
+#include "services/message_log.h"
+#include "services/string_ids.h"
+#include "services/ui_strings.h"
+#include "services/user_prompts.h"
 
 namespace tavorin {
 
 class Session {
 public:
-    explicit Session(Platform& platform) : platform_(platform), log_(platform) { add_config_section(control_catalog_); }
+    explicit Session(Platform& platform) : platform_(platform), log_(platform), prompts_(platform) {
+        add_config_section(control_catalog_);
+    }
     Session(const Session&) = delete;
     Session& operator=(const Session&) = delete;
 
@@ -54,10 +59,7 @@ public:
     const LanguageMacros& language_macros() const { return language_macros_; }
     // The display names of languages, built on first use (after start-up has installed the
     // language file, whose word for "Neutral" the neutral ids carry).
-    LanguageList& languages() {
-        if (!languages_.built()) languages_.build(platform_, text(str::neutral));
-        return languages_;
-    }
+    LanguageList& languages() { return ensure_language_names(languages_, platform_, strings_); }
 
     // The control catalog with the configuration's overrides of its defaults.
     ControlCatalog& control_catalog() { return control_catalog_; }
@@ -65,17 +67,26 @@ public:
 
     // False until the main window is about to exist, and throughout the conversion mode: then
     // every question is suppressed and answered with Answer::none.
-    bool interactive() const { return interactive_; }
-    void set_interactive(bool interactive) { interactive_ = interactive; }
+    bool interactive() const { return prompts_.interactive(); }
+    void set_interactive(bool interactive) { prompts_.set_interactive(interactive); }
 
-    Answer ask(std::u16string_view text, std::u16string_view caption, AskButtons buttons, AskIcon icon);
-    // A question captioned "Tavorin".
-    Answer ask(std::u16string_view text, AskButtons buttons, AskIcon icon) {
-        return ask(text, u"Tavorin", buttons, icon);
+    UserPrompts& prompts() { return prompts_; }
+    Answer ask(std::u16string_view text, std::u16string_view caption, AskButtons buttons, AskIcon icon) {
+        return prompts_.ask(text, caption, buttons, icon);
     }
+    // A question captioned "Tavorin".
+    Answer ask(std::u16string_view text, AskButtons buttons, AskIcon icon) { return prompts_.ask(text, buttons, icon); }
     // The file dialogs; like questions, none while not interactive.
-    std::optional<std::filesystem::path> choose_file_to_open(const FileChoice& choice);
-    std::optional<std::filesystem::path> choose_file_to_save(const FileChoice& choice);
+    std::optional<std::filesystem::path> choose_file_to_open(const FileChoice& choice) {
+        return prompts_.choose_file_to_open(choice);
+    }
+    std::optional<std::filesystem::path> choose_file_to_save(const FileChoice& choice) {
+        return prompts_.choose_file_to_save(choice);
+    }
+
+    // What the readers, writers and editors work on.
+    Workspace& workspace() { return workspace_; }
+    const Workspace& workspace() const { return workspace_; }
 
 private:
     Platform& platform_;
@@ -83,13 +94,15 @@ private:
     UiStrings strings_;
     Config config_;
     std::vector<ConfigSection*> config_sections_;
-    bool interactive_ = false;
+    UserPrompts prompts_;
     SymbolTable symbols_{strings_};
     CustomTypes custom_types_;
     LanguageMacros language_macros_;
     LanguageList languages_;
     ControlCatalog control_catalog_;
-    Project project_{*this};
+    Project project_{ProjectServices{symbols_, strings_, prompts_, config_, languages_, platform_}};
+    Workspace workspace_{Workspace::Parts{platform_, log_, strings_, config_, prompts_, project_, symbols_, custom_types_,
+                                          language_macros_, languages_, control_catalog_}};
 };
 
 }  // namespace tavorin

@@ -9,7 +9,7 @@
 #include <string>
 #include <string_view>
 
-#include "app/config_section.h"
+#include "services/config_section.h"
 #include "dialog/control_kind.h"
 
 namespace tavorin {

@@ -7,7 +7,7 @@
 #include "base/escapes.h"
 #include "dialog/dialog.h"
 #include "dialog/window_styles.h"
-#include "formats/code_context.h"
+#include "model/code_context.h"
 
 namespace tavorin {
 

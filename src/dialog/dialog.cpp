@@ -2,13 +2,13 @@
 
 #include <algorithm>
 
-#include "app/session.h"
+#include "model/workspace.h"
 #include "base/text.h"
 #include "dialog/control_classes.h"
 #include "dialog/control_size.h"
 #include "dialog/dialog_template.h"
 #include "dialog/window_styles.h"
-#include "formats/code_context.h"
+#include "model/code_context.h"
 
 namespace tavorin {
 
@@ -36,11 +36,11 @@ BaseUnits nominal_base_units(const DialogFont& font) {
 
 }  // namespace
 
-Dialog::Dialog(Session& session, bool extended)
-    : Resource(kind::dialog), session_(session), extended_(extended), base_units_(nominal_base_units(font_)) {}
+Dialog::Dialog(Workspace& workspace, bool extended)
+    : Resource(kind::dialog), workspace_(workspace), extended_(extended), base_units_(nominal_base_units(font_)) {}
 
 Dialog::~Dialog() {
-    for (const auto& control : controls_) session_.symbols().release_control_id(control->identifier(), *this);
+    for (const auto& control : controls_) workspace_.symbols().release_control_id(control->identifier(), *this);
 }
 
 void Dialog::set_rect(const DialogRect& rect) {
@@ -66,7 +66,7 @@ void Dialog::grow(std::int32_t dx, std::int32_t dy) {
 }
 
 void Dialog::set_menu_from_project(std::u16string_view name) {
-    for (Resource* menu : session_.project().resources_of_kind(kind::menu)) {
+    for (Resource* menu : workspace_.project().resources_of_kind(kind::menu)) {
         if (equals_ignore_case(menu->name_text(), name)) {
             menu_ = menu->name_text();
             return;
@@ -79,7 +79,7 @@ Result<Control*> Dialog::add_control(const ControlRecord& record) { return inser
 
 Result<Control*> Dialog::insert_control(std::size_t index, const ControlRecord& record) {
     if (!is_catalog_kind(record.kind)) return static_cast<Control*>(nullptr);
-    if (controls_.size() >= max_controls) return Error{session_.text(str::too_many_controls)};
+    if (controls_.size() >= max_controls) return Error{workspace_.text(str::too_many_controls)};
 
     std::unique_ptr<Control> control = make_control(record.kind);
     const ControlTraits& traits = control->traits();
@@ -114,7 +114,7 @@ Result<Control*> Dialog::insert_control(std::size_t index, const ControlRecord& 
 
 void Dialog::apply_identifier(Control& control, const ControlRecord& record) {
     control.set_text(record.text);
-    SymbolTable& symbols = session_.symbols();
+    SymbolTable& symbols = workspace_.symbols();
     const std::u16string& name = *record.identifier;
     const bool used_here = std::any_of(controls_.begin(), controls_.end(),
                                        [&](const auto& other) { return other->identifier() == name; });
@@ -140,8 +140,8 @@ void Dialog::apply_identifier(Control& control, const ControlRecord& record) {
 }
 
 void Dialog::apply_new_identifier(Control& control) {
-    const CatalogEntry& entry = session_.control_catalog().entry(control.kind());
-    SymbolTable& symbols = session_.symbols();
+    const CatalogEntry& entry = workspace_.control_catalog().entry(control.kind());
+    SymbolTable& symbols = workspace_.symbols();
     if (entry.default_identifier == u"IDC_STATIC") {
         control.set_identifier(u"IDC_STATIC", SymbolTable::static_value);
         if (control.has_caption()) control.set_text(entry.default_text);
@@ -164,10 +164,10 @@ void Dialog::apply_size(Control& control, const ControlRecord& record) {
     if (!record.identifier) {
         if (control.kind() == ControlKind::spin && record.width != -1) rect.width = 11;
         if (rect.width < control.minimum_width() && rect.height < control.minimum_height()) {
-            const CatalogEntry& entry = session_.control_catalog().entry(control.kind());
+            const CatalogEntry& entry = workspace_.control_catalog().entry(control.kind());
             std::optional<TextExtent> natural;
             if (control.sizes_from_text()) {
-                natural = natural_control_size(control, *this, session_.platform(), preview_frame(control));
+                natural = natural_control_size(control, *this, workspace_.platform(), preview_frame(control));
             }
             rect.width = natural ? natural->width : entry.default_width;
             rect.height = natural ? natural->height : entry.default_height;
@@ -206,7 +206,7 @@ void Dialog::release_identifier(const Control& control) {
     const bool still_used = std::any_of(controls_.begin(), controls_.end(), [&](const auto& other) {
         return other.get() != &control && other->identifier() == control.identifier();
     });
-    if (!still_used) session_.symbols().release_control_id(control.identifier(), *this);
+    if (!still_used) workspace_.symbols().release_control_id(control.identifier(), *this);
 }
 
 std::optional<ControlRecord> Dialog::delete_control(std::int32_t key) {
@@ -264,8 +264,8 @@ Status Dialog::serialize(BinaryBuffer& out) const {
     return success();
 }
 
-std::unique_ptr<Dialog> make_new_dialog(Session& session) {
-    auto dialog = std::make_unique<Dialog>(session, session.config().dialog_ex);
+std::unique_ptr<Dialog> make_new_dialog(Workspace& workspace) {
+    auto dialog = std::make_unique<Dialog>(workspace, workspace.config().dialog_ex);
     dialog->set_font(DialogFont{});
     dialog->set_caption(u"Dialog");
     dialog->set_rect(DialogRect{0, 0, 186, 95});
@@ -277,9 +277,9 @@ std::unique_ptr<Dialog> make_new_dialog(Session& session) {
     return dialog;
 }
 
-Dialog& add_new_dialog(Session& session, bool open) {
-    Project& project = session.project();
-    std::unique_ptr<Dialog> dialog = make_new_dialog(session);
+Dialog& add_new_dialog(Workspace& workspace, bool open) {
+    Project& project = workspace.project();
+    std::unique_ptr<Dialog> dialog = make_new_dialog(workspace);
     dialog->identity().name = project.new_resource_name(dialog_name_template, kind::dialog);
     return static_cast<Dialog&>(*project.add_resource(std::move(dialog), open));
 }

@@ -21,7 +21,7 @@
 
 namespace tavorin {
 
-class Session;
+class Workspace;
 
 inline constexpr std::u16string_view dialog_name_template = u"IDD_DIALOG";
 inline constexpr std::size_t max_controls = 65535;
@@ -41,7 +41,7 @@ DialogFont font_without_statement();
 
 class Dialog : public Resource {
 public:
-    Dialog(Session& session, bool extended);
+    Dialog(Workspace& workspace, bool extended);
     ~Dialog() override;
 
     bool extended() const { return extended_; }
@@ -102,9 +102,9 @@ public:
     bool move_control_by(std::int32_t key, std::int32_t dx, std::int32_t dy);
     bool set_control_class(std::int32_t key, std::u16string class_name);
 
-    Session& session() const { return session_; }
+    Workspace& workspace() const { return workspace_; }
 
-    void write_script_text(TextWriter& out, const Session& session) const override;
+    void write_script_text(TextWriter& out, const Workspace& workspace) const override;
     Status serialize(BinaryBuffer& out) const override;
 
 private:
@@ -114,7 +114,7 @@ private:
     std::int32_t new_unique_key();
     void release_identifier(const Control& control);
 
-    Session& session_;
+    Workspace& workspace_;
     bool extended_ = false;
     std::uint32_t style_ = 0;
     std::uint32_t extended_style_ = 0;
@@ -134,9 +134,9 @@ private:
 // A new dialog with the defaults of the "Add a resource" command (DIALOGEX when the `dialogEx`
 // setting is on): 186 x 95, captioned "Dialog", with an OK and a Cancel button. Not named and
 // not added to the project.
-std::unique_ptr<Dialog> make_new_dialog(Session& session);
+std::unique_ptr<Dialog> make_new_dialog(Workspace& workspace);
 
 // A new dialog named from "IDD_DIALOG", added to the project.
-Dialog& add_new_dialog(Session& session, bool open = false);
+Dialog& add_new_dialog(Workspace& workspace, bool open = false);
 
 }  // namespace tavorin

@@ -5,7 +5,7 @@
 #include "dialog/dialog_units.h"
 #include "dialog/style_tables.h"
 #include "dialog/window_styles.h"
-#include "formats/c_string_literal.h"
+#include "model/c_string_literal.h"
 
 namespace tavorin {
 

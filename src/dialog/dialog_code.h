@@ -5,7 +5,7 @@
 // units of the dialog's font on the screen the context describes.
 
 #include "base/text_writer.h"
-#include "formats/code_context.h"
+#include "model/code_context.h"
 
 namespace tavorin {
 

@@ -1,6 +1,6 @@
 // The script text of a dialog: its header statements and one statement per control.
 
-#include "app/session.h"
+#include "model/workspace.h"
 #include "base/text.h"
 #include "dialog/dialog.h"
 #include "dialog/style_tables.h"
@@ -8,7 +8,7 @@
 
 namespace tavorin {
 
-void Dialog::write_script_text(TextWriter& out, const Session&) const {
+void Dialog::write_script_text(TextWriter& out, const Workspace&) const {
     out.write(name_text());
     out.write(extended_ ? u" DIALOGEX " : u" DIALOG ");
     out.write(decimal(x_));
@@ -68,7 +68,7 @@ void Dialog::write_script_text(TextWriter& out, const Session&) const {
 
     out.line_break();
     out.open_block();
-    const ControlCatalog& catalog = session_.control_catalog();
+    const ControlCatalog& catalog = workspace_.control_catalog();
     for (const auto& control : controls_) {
         out.line_break();
         control->write_statement(out, catalog.entry(control->kind()));

@@ -2,7 +2,7 @@
 
 #include "dialog/dialog_template.h"
 
-#include "app/session.h"
+#include "model/workspace.h"
 #include "base/escapes.h"
 #include "dialog/dialog.h"
 #include "dialog/window_styles.h"
@@ -85,7 +85,7 @@ void encode_dialog_template(const Dialog& dialog, BinaryBuffer& out, TemplateCon
     out.write_u16(static_cast<std::uint16_t>(rect.height));
 
     if (content.menu && !dialog.menu().empty()) {
-        write_menu(out, dialog.menu(), dialog.session().symbols());
+        write_menu(out, dialog.menu(), dialog.workspace().symbols());
     } else {
         out.write_u16(0);
     }

@@ -12,7 +12,7 @@
 namespace tavorin {
 
 class Dialog;
-class Session;
+class Workspace;
 
 struct TemplateContent {
     // Without controls the template announces none (the designer's test run creates them
@@ -24,9 +24,9 @@ struct TemplateContent {
 void encode_dialog_template(const Dialog& dialog, BinaryBuffer& out, TemplateContent content = {});
 
 // A new dialog (not named, not in the project) from template bytes; its controls register their
-// identifiers (the decimal text of each value) with the session's symbol table. Controls whose
+// identifiers (the decimal text of each value) with the workspace's symbol table. Controls whose
 // class and style give no kind are left out. Data that ends early is refused with a message
 // naming the offset.
-Result<std::unique_ptr<Dialog>> decode_dialog_template(std::span<const std::uint8_t> data, Session& session);
+Result<std::unique_ptr<Dialog>> decode_dialog_template(std::span<const std::uint8_t> data, Workspace& workspace);
 
 }  // namespace tavorin

@@ -75,11 +75,11 @@ ControlRecord read_control(BinaryReader& in, bool extended) {
 
 }  // namespace
 
-Result<std::unique_ptr<Dialog>> decode_dialog_template(std::span<const std::uint8_t> data, Session& session) {
+Result<std::unique_ptr<Dialog>> decode_dialog_template(std::span<const std::uint8_t> data, Workspace& workspace) {
     try {
         BinaryReader in(data);
         const bool extended = in.read_u32() == extended_signature;
-        auto dialog = std::make_unique<Dialog>(session, extended);
+        auto dialog = std::make_unique<Dialog>(workspace, extended);
         std::uint32_t style = 0;
         std::uint32_t extended_style = 0;
         if (extended) {

@@ -5,6 +5,7 @@
 
 #include <cstdint>
 
+#include "base/mul_div.h"
 #include "dialog/dialog_rect.h"
 
 namespace tavorin {
@@ -18,9 +19,6 @@ struct BaseUnits {
 };
 
 inline constexpr char16_t base_unit_letters[] = u"AZERTYUIOPMLKJHGFDSQWXCVBNazertyuiopmlkjhgfdsqwxcvbn";
-
-// a * b / c rounded half away from zero, as the platform's MulDiv does; -1 when c is 0.
-std::int32_t mul_div(std::int32_t a, std::int32_t b, std::int32_t c);
 
 // The base units from the pixel extent of the 52 letters.
 BaseUnits base_units_from_letters(std::int32_t letters_width, std::int32_t letters_height);

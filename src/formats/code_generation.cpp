@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "app/session.h"
-#include "app/string_ids.h"
+#include "model/workspace.h"
+#include "services/string_ids.h"
 #include "base/file_io.h"
 #include "base/text.h"
 #include "formats/resource_code.h"
@@ -12,12 +12,12 @@
 
 namespace tavorin {
 
-void write_c_code(TextWriter& out, const Session& session, const CodeContext& context) {
+void write_c_code(TextWriter& out, const Workspace& workspace, const CodeContext& context) {
     out.write(script_banner);
     out.line_break();
     out.line_break();
 
-    const auto& resources = session.project().resources();
+    const auto& resources = workspace.project().resources();
     const bool has_dialog = std::any_of(resources.begin(), resources.end(),
                                         [](const auto& resource) { return resource->kind() == kind::dialog; });
     if (has_dialog) out.write(code_prologue);
@@ -31,24 +31,24 @@ void write_c_code(TextWriter& out, const Session& session, const CodeContext& co
     }
 }
 
-std::u16string c_code_preview(const Session& session, const CodeContext& context) {
-    TextWriter out(session.config().pascal);
-    write_c_code(out, session, context);
+std::u16string c_code_preview(const Workspace& workspace, const CodeContext& context) {
+    TextWriter out(workspace.config().pascal);
+    write_c_code(out, workspace, context);
     return out.take();
 }
 
-bool save_c_code(Session& session, const std::filesystem::path& path, const CodeContext& context) {
-    const std::u16string code = c_code_preview(session, context);
-    if (session.config().encoding != TextEncoding::ansi || fits_ansi(code, session)) {
-        return write_text_file(session, path, code);
+bool save_c_code(Workspace& workspace, const std::filesystem::path& path, const CodeContext& context) {
+    const std::u16string code = c_code_preview(workspace, context);
+    if (workspace.config().encoding != TextEncoding::ansi || fits_ansi(code, workspace)) {
+        return write_text_file(workspace, path, code);
     }
     // Texts the ANSI code page cannot hold would turn into question marks: the file is written as
     // UTF-8 with its byte-order mark, by which C compilers tell UTF-8 source from ANSI.
     const std::string utf8 = text_to_utf8(code);
     std::vector<std::uint8_t> bytes{0xEF, 0xBB, 0xBF};
     bytes.insert(bytes.end(), utf8.begin(), utf8.end());
-    if (!write_output_file(session, path, bytes)) return false;
-    session.log().warning(fill_placeholders(session.text(str::saved_as_utf8), display_path(path)));
+    if (!write_output_file(workspace, path, bytes)) return false;
+    workspace.log().warning(fill_placeholders(workspace.text(str::saved_as_utf8), display_path(path)));
     return true;
 }
 

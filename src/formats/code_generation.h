@@ -8,11 +8,11 @@
 #include <string_view>
 
 #include "base/text_writer.h"
-#include "formats/code_context.h"
+#include "model/code_context.h"
 
 namespace tavorin {
 
-class Session;
+class Workspace;
 
 // Written once before the first dialog's code: the instance and the window class every dialog
 // registers.
@@ -26,14 +26,14 @@ inline constexpr std::u16string_view code_prologue =
     u"\r\n"
     u"\r\n";
 
-void write_c_code(TextWriter& out, const Session& session, const CodeContext& context);
+void write_c_code(TextWriter& out, const Workspace& workspace, const CodeContext& context);
 
 // The code as the preview shows it.
-std::u16string c_code_preview(const Session& session, const CodeContext& context);
+std::u16string c_code_preview(const Workspace& workspace, const CodeContext& context);
 
 // Writes the code to the file in the configured encoding; while that fails the user may retry
 // (see write_text_file). False when the user gave up. The code is not the project's file, so the
 // project's saved state is left as it was.
-bool save_c_code(Session& session, const std::filesystem::path& path, const CodeContext& context);
+bool save_c_code(Workspace& workspace, const std::filesystem::path& path, const CodeContext& context);
 
 }  // namespace tavorin

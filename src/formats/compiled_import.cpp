@@ -3,7 +3,7 @@
 #include <array>
 #include <stdexcept>
 
-#include "app/session.h"
+#include "model/workspace.h"
 #include "base/binary_reader.h"
 #include "base/text.h"
 #include "dialog/dialog.h"
@@ -49,7 +49,7 @@ std::u16string record_name_text(const NameOrOrdinal& name) {
 }
 
 void CompiledImport::import(const CompiledRecord& record) {
-    session_.project().set_current_language(record.language);
+    workspace_.project().set_current_language(record.language);
     bool imported = false;
     try {
         imported = import_typed(record);
@@ -61,8 +61,8 @@ void CompiledImport::import(const CompiledRecord& record) {
     if (imported) return;
 
     const std::u16string type = record.type.is_text ? record.type.text : standard_type_name(record.type.ordinal);
-    session_.log().warning(
-        fill_placeholders(session_.text(str::invalid_resource_format), type, record_name_text(record.name)));
+    workspace_.log().warning(
+        fill_placeholders(workspace_.text(str::invalid_resource_format), type, record_name_text(record.name)));
     import_raw(record);
 }
 
@@ -77,15 +77,15 @@ bool CompiledImport::import_typed(const CompiledRecord& record) {
         case resource_type::group_cursor: return import_group(record, IconType::cursor);
         case resource_type::group_icon: return import_group(record, IconType::icon);
         case resource_type::bitmap: return add_decoded(BitmapResource::decode(record.data), record);
-        case resource_type::menu: return add_decoded(decode_menu_template(record.data, session_.symbols()), record);
-        case resource_type::dialog: return add_decoded(decode_dialog_template(record.data, session_), record);
+        case resource_type::menu: return add_decoded(decode_menu_template(record.data, workspace_.symbols()), record);
+        case resource_type::dialog: return add_decoded(decode_dialog_template(record.data, workspace_), record);
         case resource_type::version: return add_decoded(decode_version_info(record.data), record);
         case resource_type::string: {
             if (record.name.is_text) return false;
-            return read_string_block(session_, record.data, record.name.ordinal, record.language).ok();
+            return read_string_block(workspace_, record.data, record.name.ordinal, record.language).ok();
         }
         case resource_type::accelerator: {
-            auto table = std::make_unique<AcceleratorTable>(session_.symbols());
+            auto table = std::make_unique<AcceleratorTable>(workspace_.symbols());
             read_accelerators(*table, record.data, tables_.virtual_keys);
             add(std::move(table), record);
             return true;
@@ -126,7 +126,7 @@ bool CompiledImport::import_group(const CompiledRecord& record, IconType type) {
 void CompiledImport::finish() {
     for (auto& [key, image] : read_images_) {
         if (image.claimed) continue;
-        session_.project().set_current_language(image.record.language);
+        workspace_.project().set_current_language(image.record.language);
         import_raw(image.record);
     }
     read_images_.clear();
@@ -136,7 +136,7 @@ void CompiledImport::finish() {
 
 void CompiledImport::import_raw(const CompiledRecord& record) {
     if (record.type.is_text) {
-        const ResourceKind custom = session_.custom_types().kind_for(record.type.text);
+        const ResourceKind custom = workspace_.custom_types().kind_for(record.type.text);
         add(RawDataResource::decode(record.data, custom, record.type.text), record);
         return;
     }
@@ -152,18 +152,18 @@ void CompiledImport::add(std::unique_ptr<Resource> resource, const CompiledRecor
     const std::optional<std::int32_t> wanted =
         record.name.is_text ? std::nullopt : std::optional<std::int32_t>(record.name.ordinal);
     const auto stored =
-        session_.symbols().register_resource_name(name, identity.kind, record.name.is_text, wanted, record.language);
+        workspace_.symbols().register_resource_name(name, identity.kind, record.name.is_text, wanted, record.language);
     if (!stored) {
         const std::u16string type = record.type.is_text ? record.type.text : standard_type_name(record.type.ordinal);
-        session_.log().warning(fill_placeholders(session_.text(str::invalid_resource_format), type, name));
+        workspace_.log().warning(fill_placeholders(workspace_.text(str::invalid_resource_format), type, name));
         return;
     }
     identity.name = *stored;
     identity.string_name = record.name.is_text;
     const ResourceKind resource_kind = identity.kind;
     // A refused resource (a second manifest) gives its name back.
-    if (session_.project().add_resource(std::move(resource)) == nullptr) {
-        session_.symbols().release_resource_name(*stored, resource_kind, record.language);
+    if (workspace_.project().add_resource(std::move(resource)) == nullptr) {
+        workspace_.symbols().release_resource_name(*stored, resource_kind, record.language);
     }
 }
 

@@ -17,13 +17,13 @@
 #include "model/resource.h"
 #include "resources/image/group_directory.h"
 #include "resources/image/image_numbers.h"
-#include "script/virtual_key_names.h"
+#include "resources/accelerator/virtual_key_names.h"
 
 namespace tavorin {
 
-class Session;
+class Workspace;
 
-// What a compiled reading needs besides the session. The image counters outlive the reading:
+// What a compiled reading needs besides the workspace. The image counters outlive the reading:
 // every icon and cursor group made from it keeps numbering its new images with them.
 struct CompiledImportTables {
     ImageNumbers& image_numbers;
@@ -41,7 +41,7 @@ struct CompiledRecord {
 // group that lists them.
 class CompiledImport {
 public:
-    CompiledImport(Session& session, const CompiledImportTables& tables) : session_(session), tables_(tables) {}
+    CompiledImport(Workspace& workspace, const CompiledImportTables& tables) : workspace_(workspace), tables_(tables) {}
 
     // Sets the project's current language to the record's and adds what the record makes.
     void import(const CompiledRecord& record);
@@ -72,7 +72,7 @@ private:
         return true;
     }
 
-    Session& session_;
+    Workspace& workspace_;
     CompiledImportTables tables_;
     IconImageMap icon_images_;
     IconImageMap cursor_images_;

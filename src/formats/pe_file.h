@@ -10,21 +10,21 @@
 
 namespace tavorin {
 
-class Session;
+class Workspace;
 
-// Reads the resources of the module's resource section into session.project() (which the
+// Reads the resources of the module's resource section into workspace.project() (which the
 // caller has closed), in directory order, through the import dispatch. A module without a
 // resource section is not an error: "No resource found in PE file." is shown (captioned
 // "Tavorin") and logged, and the project stays empty. A malformed module fails with
 // "Invalid PE file." (shown captioned "Error" and logged); resources read before the fault
 // stay in the project.
-Status read_pe_file(Session& session, const std::filesystem::path& path, const CompiledImportTables& tables);
+Status read_pe_file(Workspace& workspace, const std::filesystem::path& path, const CompiledImportTables& tables);
 
 // Writes the project's resources into the module `target`, which is rebuilt from a backup
 // copy ("<target>.1", or the first free number) with its resource section replaced or
 // appended. When the target does not exist a new module is made from the built-in template.
 // On success the backup is deleted; on any failure the original module is put back from the
 // backup, and the returned message says what happened (it is also shown and logged).
-Status write_pe_file(Session& session, const std::filesystem::path& target);
+Status write_pe_file(Workspace& workspace, const std::filesystem::path& target);
 
 }  // namespace tavorin

@@ -1,4 +1,4 @@
-#include "app/session.h"
+#include "model/workspace.h"
 #include "formats/pe_file.h"
 #include "formats/pe_resource_walk.h"
 
@@ -6,37 +6,37 @@ namespace tavorin {
 
 namespace {
 
-Status invalid_module(Session& session) {
-    const std::u16string& message = session.text(str::invalid_pe_file);
-    session.ask(message, session.text(str::error_caption), AskButtons::ok, AskIcon::error);
-    session.log().error(message);
+Status invalid_module(Workspace& workspace) {
+    const std::u16string& message = workspace.text(str::invalid_pe_file);
+    workspace.ask(message, workspace.text(str::error_caption), AskButtons::ok, AskIcon::error);
+    workspace.log().error(message);
     return Error{message};
 }
 
 }  // namespace
 
-Status read_pe_file(Session& session, const std::filesystem::path& path, const CompiledImportTables& tables) {
+Status read_pe_file(Workspace& workspace, const std::filesystem::path& path, const CompiledImportTables& tables) {
     auto listing = list_pe_resources(path);
     if (!listing) {
-        session.ask(listing.error(), session.text(str::error_caption), AskButtons::ok, AskIcon::error);
-        session.log().error(listing.error());
+        workspace.ask(listing.error(), workspace.text(str::error_caption), AskButtons::ok, AskIcon::error);
+        workspace.log().error(listing.error());
         return Error{listing.error()};
     }
     if (listing->outcome == PeResourceListing::Outcome::no_resources) {
-        const std::u16string& message = session.text(str::no_resource_in_pe_file);
-        session.ask(message, AskButtons::ok, AskIcon::information);
-        session.log().information(message);
+        const std::u16string& message = workspace.text(str::no_resource_in_pe_file);
+        workspace.ask(message, AskButtons::ok, AskIcon::information);
+        workspace.log().information(message);
         return success();
     }
 
-    Project& project = session.project();
-    CompiledImport import(session, tables);
+    Project& project = workspace.project();
+    CompiledImport import(workspace, tables);
     for (const PeResource& resource : listing->resources) {
         project.set_time_stamp(resource.time_stamp);
         import.import(CompiledRecord{resource.type, resource.name, resource.language, resource.data});
     }
     import.finish();
-    if (listing->outcome == PeResourceListing::Outcome::invalid) return invalid_module(session);
+    if (listing->outcome == PeResourceListing::Outcome::invalid) return invalid_module(workspace);
     return success();
 }
 

@@ -1,6 +1,6 @@
 #include <system_error>
 
-#include "app/session.h"
+#include "model/workspace.h"
 #include "base/file_io.h"
 #include "base/text.h"
 #include "formats/compiled_import.h"
@@ -20,20 +20,20 @@ namespace fs = std::filesystem;
 // clean up, not a reason to search on.
 constexpr int max_backup_number = 9999;
 
-Status failed(Session& session, std::u16string message) {
-    session.log().error(message);
+Status failed(Workspace& workspace, std::u16string message) {
+    workspace.log().error(message);
     return Error{std::move(message)};
 }
 
-Status invalid_module(Session& session) {
-    const std::u16string& message = session.text(str::invalid_pe_file);
-    session.ask(message, AskButtons::ok, AskIcon::error);
-    return failed(session, message);
+Status invalid_module(Workspace& workspace) {
+    const std::u16string& message = workspace.text(str::invalid_pe_file);
+    workspace.ask(message, AskButtons::ok, AskIcon::error);
+    return failed(workspace, message);
 }
 
 // Asks Retry or Cancel about a file error; true for Retry.
-bool retry(Session& session, const std::u16string& message) {
-    return session.ask(message, AskButtons::retry_cancel, AskIcon::error) == Answer::retry;
+bool retry(Workspace& workspace, const std::u16string& message) {
+    return workspace.ask(message, AskButtons::retry_cancel, AskIcon::error) == Answer::retry;
 }
 
 std::u16string file_message(const fs::path& path, const std::error_code& error) {
@@ -41,7 +41,7 @@ std::u16string file_message(const fs::path& path, const std::error_code& error) 
 }
 
 // Copies the target to "<target>.<n>" for the first n whose name is free.
-Result<fs::path> make_backup(Session& session, const fs::path& target) {
+Result<fs::path> make_backup(Workspace& workspace, const fs::path& target) {
     for (;;) {
         fs::path backup;
         std::error_code error;
@@ -55,23 +55,23 @@ Result<fs::path> make_backup(Session& session, const fs::path& target) {
         }
         if (!error) error = std::make_error_code(std::errc::file_exists);
         const std::u16string message = file_message(backup, error);
-        if (!retry(session, message)) return Error{message};
+        if (!retry(workspace, message)) return Error{message};
     }
 }
 
 // The resources' bytes in item order; an item that cannot give its bytes is left out, with the
 // reason in the log.
-std::vector<PlacedResource> placed_resources(Session& session, const ResourceItemList& items) {
+std::vector<PlacedResource> placed_resources(Workspace& workspace, const ResourceItemList& items) {
     std::vector<PlacedResource> placed;
     for (const ResourceItem* item : items.items()) {
         // A directory string has a 16-bit length.
         if (item->type().text.size() > 0xFFFF || item->name().text.size() > 0xFFFF) {
-            session.log().error(record_name_text(item->name()).substr(0, 64) + u"...: the name is too long.");
+            workspace.log().error(record_name_text(item->name()).substr(0, 64) + u"...: the name is too long.");
             continue;
         }
         auto data = item_data(*item);
         if (!data) {
-            session.log().error(record_name_text(item->name()) + u": " + data.error());
+            workspace.log().error(record_name_text(item->name()) + u": " + data.error());
             continue;
         }
         placed.push_back(PlacedResource{item, std::move(*data)});
@@ -79,11 +79,11 @@ std::vector<PlacedResource> placed_resources(Session& session, const ResourceIte
     return placed;
 }
 
-Status write_module(Session& session, const fs::path& target, std::span<const std::uint8_t> bytes) {
+Status write_module(Workspace& workspace, const fs::path& target, std::span<const std::uint8_t> bytes) {
     for (;;) {
         const Status written = write_file_atomically(target, bytes);
         if (written) return written;
-        if (!retry(session, written.error())) return failed(session, written.error());
+        if (!retry(workspace, written.error())) return failed(workspace, written.error());
     }
 }
 
@@ -96,37 +96,37 @@ void restore_original(const fs::path& target, const fs::path& backup) {
 
 }  // namespace
 
-Status write_pe_file(Session& session, const fs::path& target) {
-    session.platform().show_status(session.text(str::status_exporting));
-    const ResourceItemList items = build_item_list(session.project());
-    const std::vector<PlacedResource> resources = placed_resources(session, items);
+Status write_pe_file(Workspace& workspace, const fs::path& target) {
+    workspace.platform().show_status(workspace.text(str::status_exporting));
+    const ResourceItemList items = build_item_list(workspace.project());
+    const std::vector<PlacedResource> resources = placed_resources(workspace, items);
 
     std::error_code error;
     if (!fs::exists(target, error)) {
         auto module = pe_template();
-        if (!module) return failed(session, module.error());
+        if (!module) return failed(workspace, module.error());
         auto rebuilt = rebuild_module(*module, resources);
-        if (!rebuilt) return invalid_module(session);
-        const Status written = write_module(session, target, *rebuilt);
+        if (!rebuilt) return invalid_module(workspace);
+        const Status written = write_module(workspace, target, *rebuilt);
         if (!written) return written;
-        session.platform().show_status(session.text(str::status_exportation_finished));
+        workspace.platform().show_status(workspace.text(str::status_exportation_finished));
         return success();
     }
 
-    auto backup = make_backup(session, target);
-    if (!backup) return failed(session, backup.error());
+    auto backup = make_backup(workspace, target);
+    if (!backup) return failed(workspace, backup.error());
     auto module = read_file_bytes(*backup);
     if (!module) {
         restore_original(target, *backup);
-        return failed(session, module.error());
+        return failed(workspace, module.error());
     }
     auto rebuilt = rebuild_module(*module, resources);
     if (!rebuilt) {
         // Nothing was written: the module stays as it was and the backup goes.
         fs::remove(*backup, error);
-        return invalid_module(session);
+        return invalid_module(workspace);
     }
-    const Status written = write_module(session, target, *rebuilt);
+    const Status written = write_module(workspace, target, *rebuilt);
     if (!written) {
         // The user gave up on writing: the target still holds the module, and the numbered
         // backup stays beside it.
@@ -134,7 +134,7 @@ Status write_pe_file(Session& session, const fs::path& target) {
         return written;
     }
     fs::remove(*backup, error);
-    session.platform().show_status(session.text(str::status_exportation_finished));
+    workspace.platform().show_status(workspace.text(str::status_exportation_finished));
     return success();
 }
 

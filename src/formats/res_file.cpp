@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cstring>
 
-#include "app/session.h"
+#include "model/workspace.h"
 #include "base/binary_reader.h"
 #include "base/file_io.h"
 #include "formats/compiled_items.h"
@@ -14,9 +14,9 @@ namespace tavorin {
 namespace {
 
 // A failure of the reading: shown captioned "Error", logged, and returned.
-Status reading_failed(Session& session, std::u16string message) {
-    session.ask(message, session.text(str::error_caption), AskButtons::ok, AskIcon::error);
-    session.log().error(message);
+Status reading_failed(Workspace& workspace, std::u16string message) {
+    workspace.ask(message, workspace.text(str::error_caption), AskButtons::ok, AskIcon::error);
+    workspace.log().error(message);
     return Error{std::move(message)};
 }
 
@@ -39,19 +39,19 @@ RecordHeader parse_record_header(std::span<const std::uint8_t> bytes) {
 
 }  // namespace
 
-Status read_res_file(Session& session, const std::filesystem::path& path, const CompiledImportTables& tables) {
+Status read_res_file(Workspace& workspace, const std::filesystem::path& path, const CompiledImportTables& tables) {
     auto file = read_file_bytes(path);
-    if (!file) return reading_failed(session, file.error());
-    return read_res_data(session, *file, tables);
+    if (!file) return reading_failed(workspace, file.error());
+    return read_res_data(workspace, *file, tables);
 }
 
-Status read_res_data(Session& session, std::span<const std::uint8_t> bytes, const CompiledImportTables& tables) {
+Status read_res_data(Workspace& workspace, std::span<const std::uint8_t> bytes, const CompiledImportTables& tables) {
     const auto empty = empty_res_record();
     if (bytes.size() < empty.size() || !std::equal(empty.begin(), empty.end(), bytes.begin())) {
-        return reading_failed(session, session.text(str::bad_compiled_resource_header));
+        return reading_failed(workspace, workspace.text(str::bad_compiled_resource_header));
     }
 
-    CompiledImport import(session, tables);
+    CompiledImport import(workspace, tables);
     std::size_t offset = empty.size();
     Status result = success();
     while (bytes.size() - offset >= 8) {
@@ -60,20 +60,20 @@ Status read_res_data(Session& session, std::span<const std::uint8_t> bytes, cons
         const std::uint32_t header_size = sizes.read_u32();
         // A header smaller than its two size fields, or reaching past the file, cannot be read.
         if (header_size < 8 || header_size > bytes.size() - offset) {
-            result = reading_failed(session, session.text(str::bad_compiled_resource_header));
+            result = reading_failed(workspace, workspace.text(str::bad_compiled_resource_header));
             break;
         }
         RecordHeader header;
         try {
             header = parse_record_header(bytes.subspan(offset + 8, header_size - 8));
         } catch (const BinaryReadError&) {
-            result = reading_failed(session, session.text(str::bad_compiled_resource_header));
+            result = reading_failed(workspace, workspace.text(str::bad_compiled_resource_header));
             break;
         }
         offset += header_size;
         const std::uint64_t padded_size = (std::uint64_t{data_size} + 3) / 4 * 4;
         if (padded_size > bytes.size() - offset) {
-            result = reading_failed(session, session.text(str::resource_import_failed));
+            result = reading_failed(workspace, workspace.text(str::resource_import_failed));
             break;
         }
         import.import(CompiledRecord{header.type, header.name, header.language, bytes.subspan(offset, data_size)});
@@ -83,17 +83,17 @@ Status read_res_data(Session& session, std::span<const std::uint8_t> bytes, cons
     return result;
 }
 
-Status write_res_file(Session& session, const std::filesystem::path& path) {
-    session.platform().show_status(session.text(str::status_exporting));
+Status write_res_file(Workspace& workspace, const std::filesystem::path& path) {
+    workspace.platform().show_status(workspace.text(str::status_exporting));
     BinaryBuffer file;
     file.write_bytes(empty_res_record());
     {
-        const ResourceItemList items = build_item_list(session.project());
+        const ResourceItemList items = build_item_list(workspace.project());
         for (const ResourceItem* item : items.items()) {
             auto data = item_data(*item);
             if (!data) {
                 // The item is left out; the log says which and why.
-                session.log().error(record_name_text(item->name()) + u": " + data.error());
+                workspace.log().error(record_name_text(item->name()) + u": " + data.error());
                 continue;
             }
             append_res_record(file, *item, *data);
@@ -102,12 +102,12 @@ Status write_res_file(Session& session, const std::filesystem::path& path) {
     for (;;) {
         const Status written = write_file_atomically(path, file.bytes());
         if (written) break;
-        if (session.ask(written.error(), AskButtons::retry_cancel, AskIcon::error) != Answer::retry) {
-            session.log().error(written.error());
+        if (workspace.ask(written.error(), AskButtons::retry_cancel, AskIcon::error) != Answer::retry) {
+            workspace.log().error(written.error());
             return written;
         }
     }
-    session.platform().show_status(session.text(str::status_exportation_finished));
+    workspace.platform().show_status(workspace.text(str::status_exportation_finished));
     return success();
 }
 

@@ -11,20 +11,20 @@
 
 namespace tavorin {
 
-class Session;
+class Workspace;
 
-// Reads every record into session.project() (which the caller has closed) through the import
+// Reads every record into workspace.project() (which the caller has closed) through the import
 // dispatch. A bad leading record, a bad record header or truncated data ends the reading with
 // the message shown (captioned "Error"; suppressed while not interactive), logged as an error
 // and returned; the records read before it stay in the project. Resources that do not decode
 // are kept as raw data with a warning in the log.
-Status read_res_file(Session& session, const std::filesystem::path& path, const CompiledImportTables& tables);
+Status read_res_file(Workspace& workspace, const std::filesystem::path& path, const CompiledImportTables& tables);
 // The same for the bytes of a whole .res file.
-Status read_res_data(Session& session, std::span<const std::uint8_t> bytes, const CompiledImportTables& tables);
+Status read_res_data(Workspace& workspace, std::span<const std::uint8_t> bytes, const CompiledImportTables& tables);
 
 // Writes the project as a compiled resource file, replacing the target only when the whole
 // file is written. The file error box offers Retry while the file cannot be written; an error
 // result means nothing was written (the message is shown and logged).
-Status write_res_file(Session& session, const std::filesystem::path& path);
+Status write_res_file(Workspace& workspace, const std::filesystem::path& path);
 
 }  // namespace tavorin

@@ -3,7 +3,7 @@
 // other kind has no code.
 
 #include "base/text_writer.h"
-#include "formats/code_context.h"
+#include "model/code_context.h"
 #include "model/resource.h"
 
 namespace tavorin {

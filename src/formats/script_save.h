@@ -7,7 +7,7 @@
 
 namespace tavorin {
 
-class Session;
+class Workspace;
 
 struct ScriptSave {
     std::filesystem::path script;
@@ -27,6 +27,6 @@ enum class ScriptSaveResult {
     cancelled,
 };
 
-ScriptSaveResult save_script(Session& session, const ScriptSave& save);
+ScriptSaveResult save_script(Workspace& workspace, const ScriptSave& save);
 
 }  // namespace tavorin

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <vector>
 
-#include "app/session.h"
+#include "model/workspace.h"
 #include "formats/text_file_output.h"
 
 namespace tavorin {
@@ -13,52 +13,52 @@ namespace {
 constexpr std::u16string_view header_key = u"%RESOURCE_HEADER%";
 constexpr std::u16string_view resources_key = u"%RESOURCES%";
 
-bool goes_to_dialog_file(const Resource& resource, const Session& session) {
-    return resource.kind() == kind::dialog && session.config().generate_dlg_files;
+bool goes_to_dialog_file(const Resource& resource, const Workspace& workspace) {
+    return resource.kind() == kind::dialog && workspace.config().generate_dlg_files;
 }
 
 std::u16string dialog_file_name(const Resource& dialog) { return dialog.name_text() + u".dlg"; }
 
-TextWriter make_writer(const Session& session) { return TextWriter(session.config().pascal); }
+TextWriter make_writer(const Workspace& workspace) { return TextWriter(workspace.config().pascal); }
 
-bool export_with_retry(Session& session, Resource& resource, const std::filesystem::path& folder) {
+bool export_with_retry(Workspace& workspace, Resource& resource, const std::filesystem::path& folder) {
     for (;;) {
         const Status exported = resource.export_content(folder);
         if (exported) return true;
-        if (!session.interactive()) {
-            session.log().error(exported.error());
+        if (!workspace.interactive()) {
+            workspace.log().error(exported.error());
             return false;
         }
-        if (session.ask(exported.error(), AskButtons::retry_cancel, AskIcon::error) != Answer::retry) return false;
+        if (workspace.ask(exported.error(), AskButtons::retry_cancel, AskIcon::error) != Answer::retry) return false;
     }
 }
 
-std::u16string dialog_file_text(const Session& session, const Resource& dialog) {
-    TextWriter out = make_writer(session);
-    write_resource_text(out, dialog, session);
+std::u16string dialog_file_text(const Workspace& workspace, const Resource& dialog) {
+    TextWriter out = make_writer(workspace);
+    write_resource_text(out, dialog, workspace);
     return out.take();
 }
 
 // A ".dlg" file of a UTF-8 script carries the pragma too: compilers keep the code page a file
 // sets for the rest of the script that includes it, so each file must say what it is.
-bool write_dialog_file(Session& session, const Resource& dialog, const ScriptLayout& layout) {
+bool write_dialog_file(Workspace& workspace, const Resource& dialog, const ScriptLayout& layout) {
     const std::filesystem::path path = layout.folder / std::filesystem::path(dialog_file_name(dialog));
-    std::u16string text = dialog_file_text(session, dialog);
-    if (!layout.utf8_code_page) return write_text_file(session, path, text);
+    std::u16string text = dialog_file_text(workspace, dialog);
+    if (!layout.utf8_code_page) return write_text_file(workspace, path, text);
     text.insert(0, std::u16string(utf8_code_page_pragma) + u"\r\n");
-    return write_text_file(session, path, text, TextEncoding::utf8);
+    return write_text_file(workspace, path, text, TextEncoding::utf8);
 }
 
 // The resources block. Between two resources stands one empty line, except that consecutive
 // file-based resources of one kind (one line each) follow each other directly; a section
 // comment opens every run of a kind that has a caption.
-bool write_resources(TextWriter& out, Session& session, const ScriptLayout& layout) {
-    const Project& project = session.project();
+bool write_resources(TextWriter& out, Workspace& workspace, const ScriptLayout& layout) {
+    const Project& project = workspace.project();
     bool complete = true;
 
     std::vector<Resource*> in_script;
     for (const auto& resource : project.resources()) {
-        if (goes_to_dialog_file(*resource, session)) {
+        if (goes_to_dialog_file(*resource, workspace)) {
             const std::u16string include = u"\"" + dialog_file_name(*resource) + u"\"";
             const auto& includes = project.include_lines();
             if (std::find(includes.begin(), includes.end(), include) == includes.end()) {
@@ -66,7 +66,7 @@ bool write_resources(TextWriter& out, Session& session, const ScriptLayout& layo
                 out.write(include);
                 out.line_break();
             }
-            if (!layout.preview && !write_dialog_file(session, *resource, layout)) complete = false;
+            if (!layout.preview && !write_dialog_file(workspace, *resource, layout)) complete = false;
         } else {
             in_script.push_back(resource.get());
         }
@@ -81,10 +81,10 @@ bool write_resources(TextWriter& out, Session& session, const ScriptLayout& layo
             out.write(caption);
             out.write(u" resources\r\n//\r\n");
         }
-        if (!layout.preview && resource.is_file_based() && !export_with_retry(session, resource, layout.folder)) {
+        if (!layout.preview && resource.is_file_based() && !export_with_retry(workspace, resource, layout.folder)) {
             complete = false;
         }
-        write_resource_text(out, resource, session);
+        write_resource_text(out, resource, workspace);
 
         if (i + 1 == in_script.size()) break;
         const Resource& next = *in_script[i + 1];
@@ -115,15 +115,15 @@ std::u16string_view section_caption(ResourceKind kind) {
     }
 }
 
-void write_resource_text(TextWriter& out, const Resource& resource, const Session& session) {
-    if (session.config().generate_language_statements) {
-        out.write(session.language_macros().statement_text(resource.language()));
+void write_resource_text(TextWriter& out, const Resource& resource, const Workspace& workspace) {
+    if (workspace.config().generate_language_statements) {
+        out.write(workspace.language_macros().statement_text(resource.language()));
         out.line_break();
     }
-    resource.write_script_text(out, session);
+    resource.write_script_text(out, workspace);
 }
 
-bool write_script(TextWriter& out, Session& session, const ScriptLayout& layout) {
+bool write_script(TextWriter& out, Workspace& workspace, const ScriptLayout& layout) {
     out.write(script_banner);
     out.line_break();
     if (layout.utf8_code_page) {
@@ -133,7 +133,7 @@ bool write_script(TextWriter& out, Session& session, const ScriptLayout& layout)
     out.line_break();
 
     bool complete = true;
-    const std::u16string_view script_template = session.config().resource_header;
+    const std::u16string_view script_template = workspace.config().resource_header;
     std::size_t i = 0;
     while (i < script_template.size()) {
         const std::u16string_view rest = script_template.substr(i);
@@ -141,7 +141,7 @@ bool write_script(TextWriter& out, Session& session, const ScriptLayout& layout)
             out.write(layout.header_name);
             i += header_key.size();
         } else if (rest.starts_with(resources_key)) {
-            if (!write_resources(out, session, layout)) complete = false;
+            if (!write_resources(out, workspace, layout)) complete = false;
             i += resources_key.size();
         } else {
             out.write(script_template[i++]);
@@ -150,19 +150,19 @@ bool write_script(TextWriter& out, Session& session, const ScriptLayout& layout)
     return complete;
 }
 
-bool script_fits_ansi(Session& session, std::u16string_view header_name) {
-    if (!fits_ansi(script_preview(session, header_name), session)) return false;
-    for (const auto& resource : session.project().resources()) {
-        if (goes_to_dialog_file(*resource, session) && !fits_ansi(dialog_file_text(session, *resource), session)) {
+bool script_fits_ansi(Workspace& workspace, std::u16string_view header_name) {
+    if (!fits_ansi(script_preview(workspace, header_name), workspace)) return false;
+    for (const auto& resource : workspace.project().resources()) {
+        if (goes_to_dialog_file(*resource, workspace) && !fits_ansi(dialog_file_text(workspace, *resource), workspace)) {
             return false;
         }
     }
     return true;
 }
 
-std::u16string script_preview(Session& session, std::u16string_view header_name) {
-    TextWriter out = make_writer(session);
-    write_script(out, session, ScriptLayout{true, {}, std::u16string(header_name)});
+std::u16string script_preview(Workspace& workspace, std::u16string_view header_name) {
+    TextWriter out = make_writer(workspace);
+    write_script(out, workspace, ScriptLayout{true, {}, std::u16string(header_name)});
     return out.take();
 }
 

@@ -1,7 +1,7 @@
 #include "model/identifier_validation.h"
 
-#include "app/string_ids.h"
-#include "app/ui_strings.h"
+#include "services/string_ids.h"
+#include "services/ui_strings.h"
 
 namespace tavorin {
 

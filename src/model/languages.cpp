@@ -2,6 +2,8 @@
 
 #include "base/text.h"
 #include "platform/platform.h"
+#include "services/string_ids.h"
+#include "services/ui_strings.h"
 
 namespace tavorin {
 
@@ -75,6 +77,11 @@ std::vector<LanguageList::Entry> LanguageList::entries() const {
     out.reserve(names_.size());
     for (const auto& [id, name] : names_) out.push_back(Entry{id, name});
     return out;
+}
+
+LanguageList& ensure_language_names(LanguageList& list, Platform& platform, const UiStrings& strings) {
+    if (!list.built()) list.build(platform, strings.text(str::neutral));
+    return list;
 }
 
 }  // namespace tavorin

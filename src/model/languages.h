@@ -12,6 +12,7 @@
 namespace tavorin {
 
 class Platform;
+class UiStrings;
 
 // A language id is (sublanguage shl 10) or primary language.
 constexpr std::uint16_t primary_language(std::uint16_t id) { return id & 0x3FF; }
@@ -67,5 +68,9 @@ private:
     std::map<std::uint16_t, std::u16string> names_;
     bool built_ = false;
 };
+
+// The list, built on first use: after start-up has installed the language file, whose word for
+// "Neutral" the neutral ids carry.
+LanguageList& ensure_language_names(LanguageList& list, Platform& platform, const UiStrings& strings);
 
 }  // namespace tavorin

@@ -2,12 +2,15 @@
 
 #include <algorithm>
 
-#include "app/session.h"
-#include "app/string_ids.h"
+#include "services/string_ids.h"
 #include "base/text.h"
 #include "model/identifier_validation.h"
 #include "model/resource_order.h"
+#include "model/languages.h"
 #include "model/symbol_table.h"
+#include "services/config.h"
+#include "services/ui_strings.h"
+#include "services/user_prompts.h"
 
 namespace tavorin {
 
@@ -33,7 +36,7 @@ Resource* Project::manifest() const {
     return nullptr;
 }
 
-void Project::reset_current_language() { current_language_ = session_.config().default_language; }
+void Project::reset_current_language() { current_language_ = services_.config.default_language; }
 
 std::size_t Project::index_of(const Resource& resource) const {
     for (std::size_t i = 0; i < resources_.size(); ++i) {
@@ -67,7 +70,7 @@ void Project::refresh_ordinal(Resource& resource) const {
         identity.ordinal = 0;
         return;
     }
-    const SymbolTable& symbols = session_.symbols();
+    const SymbolTable& symbols = services_.symbols;
     if (symbols.has_symbol(identity.name)) {
         identity.ordinal = static_cast<std::uint16_t>(symbols.value_of(identity.name));
     } else if (const auto number = leading_number(identity.name)) {
@@ -86,7 +89,7 @@ bool Project::name_shared_by_another(const Resource& resource) const {
 }
 
 void Project::show_error(std::u16string_view message) {
-    session_.ask(message, session_.text(str::error_caption), AskButtons::ok, AskIcon::error);
+    services_.prompts.ask(message, services_.strings.text(str::error_caption), AskButtons::ok, AskIcon::error);
 }
 
 Resource* Project::add_resource(std::unique_ptr<Resource> resource, bool open) {
@@ -96,7 +99,7 @@ Resource* Project::add_resource(std::unique_ptr<Resource> resource, bool open) {
     identity.time_stamp = time_stamp_;
 
     if (identity.kind == kind::manifest && manifest() != nullptr) {
-        show_error(session_.text(str::only_one_manifest));
+        show_error(services_.strings.text(str::only_one_manifest));
         return nullptr;
     }
     if (identity.kind == kind::string_table && string_table(identity.language) != nullptr) return nullptr;
@@ -115,7 +118,7 @@ Resource* Project::add_resource(std::unique_ptr<Resource> resource, bool open) {
 bool Project::remove(Resource& resource, bool ask) {
     const std::size_t index = index_of(resource);
     if (index == resources_.size()) return false;
-    if (ask && session_.ask(session_.text(str::remove_resource_question), AskButtons::yes_no,
+    if (ask && services_.prompts.ask(services_.strings.text(str::remove_resource_question), AskButtons::yes_no,
                             AskIcon::question) == Answer::no) {
         return false;
     }
@@ -129,7 +132,7 @@ bool Project::remove(Resource& resource, bool ask) {
     const ResourceIdentity& identity = owned->identity();
     // While a clashing name waits for its fix-up, two resources share one registration.
     if (owned->is_named() && !name_shared_by_another(*owned)) {
-        session_.symbols().release_resource_name(identity.name, identity.kind, identity.language);
+        services_.symbols.release_resource_name(identity.name, identity.kind, identity.language);
     }
     if (identity.kind == kind::string_table && string_table(identity.language) == owned.get()) {
         string_tables_.erase(identity.language);
@@ -153,12 +156,12 @@ Status Project::rename(Resource& resource, std::u16string_view new_name, bool st
         string_tables_[language] = &resource;
         identity.language = language;
     } else {
-        if (const auto refusal = identifier_refusal(classify_identifier(new_name), string_name, session_.strings())) {
+        if (const auto refusal = identifier_refusal(classify_identifier(new_name), string_name, services_.strings)) {
             show_error(*refusal);
             return Error{*refusal};
         }
 
-        SymbolTable& symbols = session_.symbols();
+        SymbolTable& symbols = services_.symbols;
         const std::u16string old_name = identity.name;
         const bool old_string_name = identity.string_name;
         const std::uint16_t old_language = identity.language;
@@ -216,13 +219,13 @@ Resource* Project::find(ResourceKind kind, std::u16string_view name, std::uint16
 }
 
 std::u16string Project::new_resource_name(std::u16string_view base, ResourceKind kind) {
-    return session_.symbols().new_resource_name(base, kind, current_language_);
+    return services_.symbols.new_resource_name(base, kind, current_language_);
 }
 
 std::u16string Project::tree_label(const Resource& resource) {
     std::u16string label = resource.tree_name();
     label += u" [";
-    label += session_.languages().label_of(resource.identity().language);
+    label += ensure_language_names(services_.languages, services_.platform, services_.strings).label_of(resource.identity().language);
     label += u"]";
     if (resource.identity().modified) label += u"*";
     return label;
@@ -234,7 +237,7 @@ void Project::clear() {
     string_tables_.clear();
     include_lines_.clear();
     current_ = nullptr;
-    session_.symbols().reset();
+    services_.symbols.reset();
     changed();
 }
 

@@ -3,9 +3,9 @@
 //
 // How the model fits together (for the readers, writers and editors built on it):
 //
-//  - Session (app/session.h) owns the model's session-wide objects: the SymbolTable, the
-//    Project, the CustomTypes table, the LanguageMacros read from headers and the LanguageList
-//    of display names. Nothing in the model is global.
+//  - The application owns the model's session-wide objects: the SymbolTable, the Project, the
+//    CustomTypes table, the LanguageMacros read from headers and the LanguageList of display
+//    names, and hands them on as a Workspace (workspace.h). Nothing in the model is global.
 //
 //  - Resource (resource.h) is the base of every resource kind. Its ResourceIdentity holds kind,
 //    name text, string-name flag, ordinal, language, custom type name, modified flag and time
@@ -24,7 +24,7 @@
 //    add_resource().
 //
 //  - Editing: rename() validates, re-registers and reports refusals itself (through the
-//    session's questions); remove() asks first unless told not to. An editor keeps an
+//    user prompts); remove() asks first unless told not to. An editor keeps an
 //    UndoHistory (undo_history.h) and records an Action after each change it applied.
 //
 //  - Observing: the project never touches a window. A ProjectObserver (project_observer.h)
@@ -46,14 +46,29 @@
 
 namespace tavorin {
 
-class Session;
+struct Config;
+class LanguageList;
+class Platform;
+class SymbolTable;
+class UiStrings;
+class UserPrompts;
+
+// What the project uses of the session's tables and services.
+struct ProjectServices {
+    SymbolTable& symbols;
+    const UiStrings& strings;
+    UserPrompts& prompts;
+    const Config& config;
+    LanguageList& languages;
+    Platform& platform;  // names the languages on first use
+};
 
 inline constexpr std::u16string_view resource_name_taken_message =
     u"This ID is already used by another resource of the same type.";
 
 class Project {
 public:
-    explicit Project(Session& session) : session_(session) {}
+    explicit Project(const ProjectServices& services) : services_(services) {}
     Project(const Project&) = delete;
     Project& operator=(const Project&) = delete;
     ~Project();
@@ -136,7 +151,7 @@ private:
     void show_error(std::u16string_view message);
     void changed() { ++revision_; }
 
-    Session& session_;
+    ProjectServices services_;
     std::vector<std::unique_ptr<Resource>> resources_;
     std::map<std::uint16_t, Resource*> string_tables_;
     std::vector<std::u16string> include_lines_;

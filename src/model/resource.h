@@ -15,7 +15,7 @@
 namespace tavorin {
 
 class Project;
-class Session;
+class Workspace;
 
 class Resource : public ResourceItem {
 public:
@@ -39,7 +39,7 @@ public:
 
     // The resource's statement and body (without the LANGUAGE line, which the script writer
     // adds, and without a trailing line break).
-    virtual void write_script_text(TextWriter& out, const Session& session) const = 0;
+    virtual void write_script_text(TextWriter& out, const Workspace& workspace) const = 0;
 
     // The name part of the tree label: the name, in double quotes when it is a string name.
     virtual std::u16string tree_name() const;

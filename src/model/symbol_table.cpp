@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <vector>
 
-#include "app/string_ids.h"
-#include "app/ui_strings.h"
+#include "services/string_ids.h"
+#include "services/ui_strings.h"
 #include "base/text.h"
 
 namespace tavorin {

@@ -2,7 +2,7 @@
 
 #include <optional>
 
-#include "app/string_ids.h"
+#include "services/string_ids.h"
 #include "resources/accelerator/accelerator_table.h"
 #include "script/char_class.h"
 #include "script/reader_messages.h"
@@ -32,9 +32,9 @@ Result<Scanned<Event>> read_event(StatementLoop& loop, std::size_t pos) {
             event.control = true;
             ++pos;
         }
-        if (lexer.at_end(pos)) return loop.fail(pos, character_expected(loop.session().strings(), u'"'));
+        if (lexer.at_end(pos)) return loop.fail(pos, character_expected(loop.workspace().strings(), u'"'));
         event.key = lexer.at(pos);
-        if (lexer.at(pos + 1) != u'"') return loop.fail(pos + 1, character_expected(loop.session().strings(), u'"'));
+        if (lexer.at(pos + 1) != u'"') return loop.fail(pos + 1, character_expected(loop.workspace().strings(), u'"'));
         return Scanned<Event>{event, pos + 2};
     }
     // Key names need no header: the virtual-key table knows them.
@@ -73,7 +73,7 @@ Result<std::size_t> read_accelerators(StatementLoop& loop, std::size_t pos) {
     auto after_begin = lexer.begin(*after_languages);
     if (!after_begin) return after_begin;
     pos = *after_begin;
-    AcceleratorTable& table = loop.start_resource(std::make_unique<AcceleratorTable>(loop.session().symbols()));
+    AcceleratorTable& table = loop.start_resource(std::make_unique<AcceleratorTable>(loop.workspace().symbols()));
 
     for (;;) {
         const std::size_t next = lexer.skip_blanks(pos);
@@ -113,7 +113,7 @@ Result<std::size_t> read_accelerators(StatementLoop& loop, std::size_t pos) {
         }
 
         if (virtual_key_flag && event->value.quoted && is_lower_case_letter(event->value.key)) {
-            return loop.fail(next, loop.session().text(str::virtkey_incompatible_with_event));
+            return loop.fail(next, loop.workspace().text(str::virtkey_incompatible_with_event));
         }
         const auto value = static_cast<std::uint16_t>(id->value.value);
         AcceleratorEntry entry{id->value.name, AcceleratorKey::character(event->value.key), alt, control, shift};

@@ -2,7 +2,7 @@
 
 #include "script/control_statement.h"
 
-#include "app/session.h"
+#include "model/workspace.h"
 #include "base/text.h"
 #include "dialog/deduce_kind.h"
 #include "dialog/dialog.h"
@@ -76,7 +76,7 @@ Result<std::size_t> read_rectangle(Lexer& lexer, std::size_t pos, ControlRecord&
 class ControlReader {
 public:
     ControlReader(StatementContext& context, Dialog& dialog)
-        : context_(context), lexer_(context.lexer()), session_(context.session()), dialog_(dialog) {}
+        : context_(context), lexer_(context.lexer()), workspace_(context.workspace()), dialog_(dialog) {}
 
     Result<std::size_t> read_body(std::size_t pos);
 
@@ -90,7 +90,7 @@ private:
 
     StatementContext& context_;
     Lexer& lexer_;
-    Session& session_;
+    Workspace& workspace_;
     Dialog& dialog_;
 };
 
@@ -123,8 +123,8 @@ Result<std::size_t> ControlReader::read_body(std::size_t pos) {
         if (auto after = lexer_.keyword(start, u"END")) return *after;
 
         const char16_t c = lexer_.at(start);
-        if (is_letter_or_digit(c)) return context_.fail(start, session_.text(str::unknown_dialog_statement));
-        return context_.fail(start, u"'" + std::u16string(1, c) + u"'" + session_.text(str::unexpected));
+        if (is_letter_or_digit(c)) return context_.fail(start, workspace_.text(str::unknown_dialog_statement));
+        return context_.fail(start, u"'" + std::u16string(1, c) + u"'" + workspace_.text(str::unexpected));
     }
 }
 
@@ -147,7 +147,7 @@ Result<std::size_t> ControlReader::read_short_text(std::size_t pos, ControlRecor
 // An icon named by a word that is no macro is an icon resource's string name. Several controls
 // may show the same icon, and its ICON statement may come later in the script.
 void ControlReader::register_image_name(const std::u16string& name) {
-    session_.symbols().note_string_name(name);
+    workspace_.symbols().note_string_name(name);
 }
 
 // KEYWORD [text,] id, x, y, width, height [, style [, extended style]]; the commas before the
@@ -199,7 +199,7 @@ Result<std::size_t> ControlReader::read_class(std::size_t pos, std::u16string& c
             return *after;
         }
     }
-    return context_.fail(pos, session_.text(str::character_string_expected));
+    return context_.fail(pos, workspace_.text(str::character_string_expected));
 }
 
 // CONTROL text, id, class, style, x, y, width, height [, extended style [, help id]]
@@ -235,7 +235,7 @@ Result<std::size_t> ControlReader::read_generic_form(std::size_t pos) {
 
     record.kind = deduce_kind(class_name, record.style);
     if (record.kind == ControlKind::undecided) {
-        return context_.fail(lexer_.skip_blanks(*after_comma), session_.text(str::control_type_not_deduced));
+        return context_.fail(lexer_.skip_blanks(*after_comma), workspace_.text(str::control_type_not_deduced));
     }
     if (record.kind == ControlKind::custom) record.class_name = class_name;
 

@@ -3,7 +3,7 @@
 #include <memory>
 #include <optional>
 
-#include "app/session.h"
+#include "model/workspace.h"
 #include "dialog/dialog.h"
 #include "dialog/window_styles.h"
 #include "script/control_statement.h"
@@ -90,7 +90,7 @@ Result<std::size_t> read_menu(Lexer& lexer, std::size_t pos, DialogHeader& heade
 
 Result<std::size_t> read_header_statement(StatementContext& context, std::size_t pos, DialogHeader& header) {
     Lexer& lexer = context.lexer();
-    const Session& session = context.session();
+    const Workspace& workspace = context.workspace();
     const std::size_t start = lexer.skip_blanks(pos);
     if (auto after = lexer.keyword(pos, u"CAPTION")) {
         auto caption = lexer.string(*after);
@@ -130,8 +130,8 @@ Result<std::size_t> read_header_statement(StatementContext& context, std::size_t
         header.style = (header.style | value->value) & ~lexer.not_mask();
         return value->end;
     }
-    if (lexer.keyword(pos, u"VERSION")) return context.fail(start, session.text(str::version_not_supported));
-    return context.fail(start, session.text(str::statement_expected));
+    if (lexer.keyword(pos, u"VERSION")) return context.fail(start, workspace.text(str::version_not_supported));
+    return context.fail(start, workspace.text(str::statement_expected));
 }
 
 }  // namespace
@@ -162,8 +162,8 @@ Result<std::size_t> read_dialog(StatementContext& context, std::size_t pos) {
         header.style &= ~ws::ds_shell_font;
     }
 
-    Session& session = context.session();
-    Dialog& dialog = context.start_resource(std::make_unique<Dialog>(session, context.extended()));
+    Workspace& workspace = context.workspace();
+    Dialog& dialog = context.start_resource(std::make_unique<Dialog>(workspace, context.extended()));
     dialog.set_rect(header.rect);
     dialog.set_style(header.style, header.extended_style);
     dialog.set_caption(header.caption.value_or(u""));

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "app/string_ids.h"
+#include "services/string_ids.h"
 #include "script/char_class.h"
 #include "script/number_scan.h"
 #include "script/reader_messages.h"

@@ -9,7 +9,7 @@
 #include <string_view>
 #include <vector>
 
-#include "app/ui_strings.h"
+#include "services/ui_strings.h"
 #include "base/result.h"
 #include "script/macro_table.h"
 #include "script/reader_mode.h"

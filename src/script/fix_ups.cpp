@@ -2,18 +2,18 @@
 
 #include <algorithm>
 
-#include "app/session.h"
+#include "model/workspace.h"
 #include "base/text.h"
 #include "formats/header_name.h"
 
 namespace tavorin {
 
-void rename_clashing_resources(Session& session, const std::vector<NameClash>& clashes) {
+void rename_clashing_resources(Workspace& workspace, const std::vector<NameClash>& clashes) {
     for (const NameClash& clash : clashes) {
         Resource& resource = *clash.resource;
-        std::u16string name = session.symbols().new_resource_name(resource.name_text(), resource.kind(),
+        std::u16string name = workspace.symbols().new_resource_name(resource.name_text(), resource.kind(),
                                                                   resource.language(), clash.old_value);
-        session.project().set_name(resource, std::move(name), false);
+        workspace.project().set_name(resource, std::move(name), false);
     }
 }
 
@@ -32,17 +32,17 @@ const Resource* find_menu(const Project& project, const MenuLinkRequest& request
 
 }  // namespace
 
-void link_dialog_menus(Session& session, const std::vector<MenuLinkRequest>& requests) {
+void link_dialog_menus(Workspace& workspace, const std::vector<MenuLinkRequest>& requests) {
     for (const MenuLinkRequest& request : requests) {
-        if (const Resource* menu = find_menu(session.project(), request)) {
+        if (const Resource* menu = find_menu(workspace.project(), request)) {
             if (request.set_menu_name) request.set_menu_name(menu->name_text());
             continue;
         }
         if (request.set_menu_name) request.set_menu_name({});
-        const std::u16string& message = session.text(str::dialog_menu_not_found);
+        const std::u16string& message = workspace.text(str::dialog_menu_not_found);
         // Logged as well: without a window (the conversion mode) the question is not shown.
-        session.log().warning(message);
-        session.ask(message, AskButtons::ok, AskIcon::warning);
+        workspace.log().warning(message);
+        workspace.ask(message, AskButtons::ok, AskIcon::warning);
     }
 }
 
@@ -54,13 +54,13 @@ void remove_header_include(Project& project, std::u16string_view header_name) {
                 lines.end());
 }
 
-void run_fix_ups(Session& session, const StatementLoop& loop, const std::filesystem::path& script) {
-    rename_clashing_resources(session, loop.clashes());
-    link_dialog_menus(session, loop.menu_links());
+void run_fix_ups(Workspace& workspace, const StatementLoop& loop, const std::filesystem::path& script) {
+    rename_clashing_resources(workspace, loop.clashes());
+    link_dialog_menus(workspace, loop.menu_links());
     // Toolbars need no fix-up here: a toolbar finds its bitmap by its own name's value whenever
     // it is asked (Toolbar::linked_bitmap), and the items read from the script stay as they are.
-    remove_header_include(session.project(),
-                          expand_header_name(session.config().header_name, script.u16string()));
+    remove_header_include(workspace.project(),
+                          expand_header_name(workspace.config().header_name, script.u16string()));
 }
 
 }  // namespace tavorin

@@ -10,22 +10,22 @@
 
 namespace tavorin {
 
-class Session;
+class Workspace;
 class Project;
 
 // Every resource created under a name that was taken gets a new name made from the old one,
 // keeping the old value when no resource of its kind and language uses it.
-void rename_clashing_resources(Session& session, const std::vector<NameClash>& clashes);
+void rename_clashing_resources(Workspace& workspace, const std::vector<NameClash>& clashes);
 
 // Each dialog's MENU statement names a menu by number (its ordinal) or by name. A dialog whose
 // menu is not in the project loses its menu, with the message saying so.
-void link_dialog_menus(Session& session, const std::vector<MenuLinkRequest>& requests);
+void link_dialog_menus(Workspace& workspace, const std::vector<MenuLinkRequest>& requests);
 
 // The script writer writes the include of the project's header itself, so the include line
 // read from the script goes (compared without regard to case).
 void remove_header_include(Project& project, std::u16string_view header_name);
 
 // All of the above; `script` is the opened script, whose name the header name template may use.
-void run_fix_ups(Session& session, const StatementLoop& loop, const std::filesystem::path& script);
+void run_fix_ups(Workspace& workspace, const StatementLoop& loop, const std::filesystem::path& script);
 
 }  // namespace tavorin

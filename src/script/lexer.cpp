@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "app/string_ids.h"
+#include "services/string_ids.h"
 #include "base/escapes.h"
 #include "base/text.h"
 #include "script/char_class.h"

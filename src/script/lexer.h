@@ -13,7 +13,7 @@
 #include <utility>
 #include <vector>
 
-#include "app/ui_strings.h"
+#include "services/ui_strings.h"
 #include "base/result.h"
 #include "script/expression.h"
 #include "script/macro_table.h"

@@ -11,7 +11,7 @@
 //
 // Options of the classic form end at the end of their line.
 
-#include "app/session.h"
+#include "model/workspace.h"
 #include "base/text.h"
 #include "resources/menu/menu.h"
 #include "resources/menu/menu_template.h"
@@ -42,7 +42,7 @@ public:
             auto item = read_item(pos);
             if (!item) return Error{item.error()};
             if (!item->value) {
-                return context_.fail(pos, context_.session().text(str::item_or_end_expected));
+                return context_.fail(pos, context_.workspace().text(str::item_or_end_expected));
             }
             menu_.insert_item({menu_.items().size()}, std::move(item->value->item), item->value->values);
             pos = item->end;
@@ -188,7 +188,7 @@ private:
             }
             if (c == u'\n' || lexer_.at_end(pos)) return pos;
             const auto option = read_option(pos, item);
-            if (!option) return context_.fail(pos, context_.session().text(str::menu_option_expected));
+            if (!option) return context_.fail(pos, context_.workspace().text(str::menu_option_expected));
             pos = *option;
         }
     }
@@ -226,7 +226,7 @@ private:
 Result<std::size_t> read_menu(StatementContext& context, std::size_t pos) {
     auto after_languages = context.read_language_statements(pos);
     if (!after_languages) return after_languages;
-    Menu& menu = context.start_resource(std::make_unique<Menu>(context.session().symbols(), context.extended()));
+    Menu& menu = context.start_resource(std::make_unique<Menu>(context.workspace().symbols(), context.extended()));
     return MenuStatement(context, menu).read_body(*after_languages);
 }
 

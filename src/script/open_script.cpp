@@ -8,26 +8,26 @@
 
 namespace tavorin {
 
-ReadStatus open_script(Session& session, ScriptTables& tables, ImageNumbers& image_numbers,
+ReadStatus open_script(Workspace& workspace, ScriptTables& tables, ImageNumbers& image_numbers,
                        const std::filesystem::path& path, bool* problems_added) {
-    MessageLog& log = session.log();
+    MessageLog& log = workspace.log();
     const int problems_before = log.problems();
-    Project& project = session.project();
+    Project& project = workspace.project();
     project.reset_current_language();
 
-    StatementLoop loop(session, tables, image_numbers, path.parent_path());
-    ScriptReader reader(session, tables);
+    StatementLoop loop(workspace, tables, image_numbers, path.parent_path());
+    ScriptReader reader(workspace, tables);
     ReadStatus status = reader.read_script(path, [&loop](const ScriptFile& script) {
         return loop.read_statements(script);
     });
 
     if (status) {
         project.include_lines() = reader.include_lines();
-        run_fix_ups(session, loop, path);
+        run_fix_ups(workspace, loop, path);
     } else {
         ReadFailure failure = status.failure();
         if (failure.file.empty()) failure.file = path;
-        if (!failure.stopped_by_user) log.error(error_report_text(session, failure));
+        if (!failure.stopped_by_user) log.error(error_report_text(workspace, failure));
         // Nothing half-read stays behind for the caller.
         project.clear();
         status = ReadStatus(std::move(failure));
@@ -37,15 +37,15 @@ ReadStatus open_script(Session& session, ScriptTables& tables, ImageNumbers& ima
     return status;
 }
 
-std::u16string error_report_text(const Session& session, const ReadFailure& failure) {
+std::u16string error_report_text(const Workspace& workspace, const ReadFailure& failure) {
     std::error_code error;
     std::filesystem::path full = std::filesystem::absolute(failure.file, error);
     if (error) full = failure.file;
-    std::u16string text = session.text(str::error_in_file);
+    std::u16string text = workspace.text(str::error_in_file);
     text += u": ";
     text += display_path(full);
     text += u".\r\n";
-    text += session.text(str::line);
+    text += workspace.text(str::line);
     text += u' ';
     text += decimal(failure.line);
     if (!failure.message.empty()) {

@@ -1,5 +1,5 @@
 #pragma once
-// Opening a resource script: the whole reading into the session's project, the fix-ups after
+// Opening a resource script: the whole reading into the workspace's project, the fix-ups after
 // the last statement, and the report of a failure.
 //
 // The reading runs on the calling thread and never touches a window: it reports through the
@@ -10,14 +10,14 @@
 #include <filesystem>
 #include <string>
 
-#include "app/session.h"
+#include "model/workspace.h"
 #include "resources/image/image_numbers.h"
 #include "script/read_status.h"
 #include "script/script_tables.h"
 
 namespace tavorin {
 
-// Reads the script into session.project(), which the caller has closed (emptied) before. The
+// Reads the script into workspace.project(), which the caller has closed (emptied) before. The
 // tables hold the macros and key names of the reading; the image numbers number the images of
 // icon and cursor groups. Both belong to the caller and must outlive the project's resources.
 //
@@ -29,11 +29,11 @@ namespace tavorin {
 //
 // `problems_added`, when given, tells whether errors or warnings were logged during the reading
 // (the Messages window then opens).
-ReadStatus open_script(Session& session, ScriptTables& tables, ImageNumbers& image_numbers,
+ReadStatus open_script(Workspace& workspace, ScriptTables& tables, ImageNumbers& image_numbers,
                        const std::filesystem::path& path, bool* problems_added = nullptr);
 
 // "Error in file: PATH.", CR LF, "Line N: MESSAGE": the text the parse-error dialog shows and
 // the message log keeps.
-std::u16string error_report_text(const Session& session, const ReadFailure& failure);
+std::u16string error_report_text(const Workspace& workspace, const ReadFailure& failure);
 
 }  // namespace tavorin

@@ -4,7 +4,7 @@
 #include <array>
 #include <optional>
 
-#include "app/string_ids.h"
+#include "services/string_ids.h"
 #include "base/text.h"
 #include "script/char_class.h"
 #include "script/reader_messages.h"

@@ -12,16 +12,16 @@
 #include <string_view>
 #include <vector>
 
-#include "app/ui_strings.h"
+#include "services/ui_strings.h"
 #include "script/expression.h"
 #include "script/macro_table.h"
 #include "script/position_map.h"
 #include "script/read_status.h"
-#include "script/virtual_key_names.h"
+#include "resources/accelerator/virtual_key_names.h"
 
 namespace tavorin {
 
-// What a definition may add to the session's tables besides the macro table.
+// What a definition may add to the workspace's tables besides the macro table.
 struct DefinitionTables {
     MacroTable& macros;
     VirtualKeyNames& virtual_keys;

@@ -1,6 +1,6 @@
 #include "script/reader_messages.h"
 
-#include "app/string_ids.h"
+#include "services/string_ids.h"
 #include "base/text.h"
 
 namespace tavorin {

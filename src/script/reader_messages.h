@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "app/ui_strings.h"
+#include "services/ui_strings.h"
 
 namespace tavorin {
 

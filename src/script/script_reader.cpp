@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "app/string_ids.h"
+#include "services/string_ids.h"
 #include "base/text.h"
 #include "base/file_io.h"
 #include "base/text_file.h"
@@ -29,18 +29,18 @@ ReadFailure stopped() { return ReadFailure{{}, {}, 0, true}; }
 
 }  // namespace
 
-ScriptReader::ScriptReader(Session& session, ScriptTables& tables)
-    : session_(session),
-      tables_{tables.macros, tables.virtual_keys, [&session](std::u16string_view name, std::uint32_t value) {
-                  session.language_macros().note_definition(name, value);
+ScriptReader::ScriptReader(Workspace& workspace, ScriptTables& tables)
+    : workspace_(workspace),
+      tables_{tables.macros, tables.virtual_keys, [&workspace](std::u16string_view name, std::uint32_t value) {
+                  workspace.language_macros().note_definition(name, value);
               }} {}
 
 ReadStatus ScriptReader::read_script(const fs::path& path, const StatementReader& statements) {
-    search_list_ = build_include_search_list(session_.config().include_paths, session_.platform().executable_folder());
+    search_list_ = build_include_search_list(workspace_.config().include_paths, workspace_.platform().executable_folder());
     tables_.macros.clear();
     predefine();
     // Symbols named after macros of system headers are never written to the project's header.
-    SymbolTable& symbols = session_.symbols();
+    SymbolTable& symbols = workspace_.symbols();
     symbols.reset();
     symbols.set_system_name_lookup([&macros = tables_.macros](std::u16string_view name) {
         return macros.is_system(name);
@@ -109,7 +109,7 @@ ReadStatus ScriptReader::include_file(std::u16string_view name, char16_t open, c
     const std::optional<Located>& located = cached->second;
     if (!located) {
         if (equals_ignore_case(included_name_to_path(name).filename().u16string(), u"sal.h")) return ReadStatus{};
-        const Answer answer = session_.ask(std::u16string(name) + session_.text(str::include_not_found_continue),
+        const Answer answer = workspace_.ask(std::u16string(name) + workspace_.text(str::include_not_found_continue),
                                            AskButtons::yes_no, AskIcon::question);
         // Only an explicit No stops; a suppressed question goes on without the file.
         if (answer == Answer::no) return stopped();
@@ -125,7 +125,7 @@ Result<std::u16string> ScriptReader::decode(const fs::path& path) {
     if (!bytes) return Error{bytes.error()};
     const bool plain_ascii = std::all_of(bytes->begin(), bytes->end(), [](std::uint8_t b) { return b - 1u < 0x7Fu; });
     if (plain_ascii) return std::u16string(bytes->begin(), bytes->end());
-    return decode_text(*bytes, [this](std::string_view ansi) { return session_.platform().ansi_to_text(ansi); }).text;
+    return decode_text(*bytes, [this](std::string_view ansi) { return workspace_.platform().ansi_to_text(ansi); }).text;
 }
 
 ReadStatus ScriptReader::load(const fs::path& path, bool top_level, std::shared_ptr<const LoadedText>& loaded) {
@@ -148,7 +148,7 @@ ReadStatus ScriptReader::load(const fs::path& path, bool top_level, std::shared_
         // The opened script can be retried or given up; an included file can also be skipped.
         // The seam offers Retry and Cancel only: a suppressed question (answered with nothing)
         // skips an included file and gives up the opened one.
-        const Answer answer = session_.ask(decoded.error(), AskButtons::retry_cancel, AskIcon::error);
+        const Answer answer = workspace_.ask(decoded.error(), AskButtons::retry_cancel, AskIcon::error);
         if (answer == Answer::retry) continue;
         if (answer == Answer::cancel || top_level) return stopped();
         return ReadStatus{};
@@ -160,7 +160,7 @@ ReadStatus ScriptReader::read_file(const Located& file, bool top_level) {
     if (ReadStatus status = load(file.path, top_level, loaded); !status) return status;
     if (!loaded) return ReadStatus{};
     if (loaded->comment_open_at_end) {
-        return ReadFailure{session_.text(str::end_of_file), file.path, loaded->last_line, false};
+        return ReadFailure{workspace_.text(str::end_of_file), file.path, loaded->last_line, false};
     }
 
     const fs::path saved_folder = current_folder_;
@@ -171,7 +171,7 @@ ReadStatus ScriptReader::read_file(const Located& file, bool top_level) {
 
     const Preprocessor::FileContext context{file.path, file.found_by_search,
                                             tables_.macros.add_file_name(file.path.u16string())};
-    Preprocessor preprocessor(tables_, session_.strings(), [this](std::u16string_view name, char16_t open, char16_t close) {
+    Preprocessor preprocessor(tables_, workspace_.strings(), [this](std::u16string_view name, char16_t open, char16_t close) {
         return include_file(name, open, close);
     });
     ReadStatus status;

@@ -14,7 +14,7 @@
 #include <unordered_map>
 #include <vector>
 
-#include "app/session.h"
+#include "model/workspace.h"
 #include "script/preprocessor.h"
 #include "script/read_status.h"
 #include "script/script_tables.h"
@@ -35,9 +35,9 @@ public:
 
     using StatementReader = std::function<ReadStatus(const ScriptFile& script)>;
 
-    // LANG_ and SUBLANG_ names go to the session's language macros.
-    ScriptReader(Session& session, ScriptTables& tables);
-    ScriptReader(Session& session, DefinitionTables tables) : session_(session), tables_(std::move(tables)) {}
+    // LANG_ and SUBLANG_ names go to the workspace's language macros.
+    ScriptReader(Workspace& workspace, ScriptTables& tables);
+    ScriptReader(Workspace& workspace, DefinitionTables tables) : workspace_(workspace), tables_(std::move(tables)) {}
 
     // `read script`: resets the macro tables and the symbol table, predefines the memory-flag
     // words, the VK_ letters and digits, RC_INVOKED and _WIN32, and reads the file.
@@ -71,7 +71,7 @@ private:
     ReadStatus load(const std::filesystem::path& path, bool top_level, std::shared_ptr<const LoadedText>& loaded);
     Result<std::u16string> decode(const std::filesystem::path& path);
 
-    Session& session_;
+    Workspace& workspace_;
     DefinitionTables tables_;
     const StatementReader* statements_ = nullptr;
     std::vector<std::filesystem::path> search_list_;

@@ -1,10 +1,10 @@
 #pragma once
 // The tables a script reading fills that outlive it: the macros (emptied at the start of every
 // reading, read afterwards by the parser and the symbol table) and the virtual-key names (kept
-// across readings). The session holds one of each.
+// across readings). The workspace holds one of each.
 
 #include "script/macro_table.h"
-#include "script/virtual_key_names.h"
+#include "resources/accelerator/virtual_key_names.h"
 
 namespace tavorin {
 

@@ -28,8 +28,8 @@
 //    context.request_menu_link(...); after the last statement the loop finds the menu and calls
 //    the request's callback with the menu's name, or with an empty text when no menu matches.
 //  - context.extended() tells DIALOGEX from DIALOG and MENUEX from MENU.
-//  - context.session() gives the project, symbols, strings, configuration and message log;
-//    warnings go to session().log() at level 1. A hook never touches a window: the reading may
+//  - context.workspace() gives the project, symbols, strings, configuration and message log;
+//    warnings go to workspace().log() at level 1. A hook never touches a window: the reading may
 //    run on a worker thread.
 //  - File names in statements are relative to context.script_folder() (also inside included
 //    scripts); context.resolve_file_name() applies that.
@@ -50,7 +50,7 @@
 namespace tavorin {
 
 class Lexer;
-class Session;
+class Workspace;
 
 // The header of a resource statement, as the loop read it.
 struct ResourceHeader {
@@ -83,7 +83,7 @@ public:
     StatementContext& operator=(const StatementContext&) = delete;
     virtual ~StatementContext() = default;
 
-    virtual Session& session() = 0;
+    virtual Workspace& workspace() = 0;
     virtual Lexer& lexer() = 0;
     // The script file the statement is in (an included script's own path inside it).
     virtual const std::filesystem::path& file() const = 0;

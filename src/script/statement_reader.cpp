@@ -3,7 +3,7 @@
 #include <optional>
 #include <string_view>
 
-#include "app/string_ids.h"
+#include "services/string_ids.h"
 #include "base/text.h"
 #include "model/custom_types.h"
 #include "resources/image/resource_file_path.h"
@@ -37,9 +37,9 @@ std::optional<std::uint32_t> written_sublanguage(std::u16string_view name) {
 
 }  // namespace
 
-StatementLoop::StatementLoop(Session& session, ScriptTables& tables, ImageNumbers& image_numbers,
+StatementLoop::StatementLoop(Workspace& workspace, ScriptTables& tables, ImageNumbers& image_numbers,
                              std::filesystem::path script_folder)
-    : session_(session), tables_(tables), image_numbers_(image_numbers), script_folder_(std::move(script_folder)) {}
+    : workspace_(workspace), tables_(tables), image_numbers_(image_numbers), script_folder_(std::move(script_folder)) {}
 
 std::filesystem::path StatementLoop::resolve_file_name(std::u16string_view name) const {
     return resolve_resource_path(name, script_folder_);
@@ -60,7 +60,7 @@ ReadFailure StatementLoop::failure(const std::u16string& message) const {
 // Statements follow each other line by line: each starts on a line of its own after the end
 // of the previous one.
 ReadStatus StatementLoop::read_statements(const ScriptFile& script) {
-    Lexer lexer(script.output.text, tables_.macros, session_.strings(), &script.output.positions, ReaderMode::parsing);
+    Lexer lexer(script.output.text, tables_.macros, workspace_.strings(), &script.output.positions, ReaderMode::parsing);
     file_ = script.path;
     lexer_ = &lexer;
     script_positions_ = &script.output.positions;
@@ -102,7 +102,7 @@ Result<std::size_t> StatementLoop::read_language_statements(std::size_t pos) {
             sub_end = sub->end;
         }
         const auto language = static_cast<std::uint16_t>((*sub_value << 10) | primary->value.value);
-        session_.project().set_current_language(language);
+        workspace_.project().set_current_language(language);
         pos = sub_end;
     }
     return pos;
@@ -152,7 +152,7 @@ Result<std::size_t> StatementLoop::read_header(std::size_t pos) {
     std::size_t end = start;
     while (!is_name_end(lexer_->at(end))) {
         const char16_t c = text[end];
-        if (c == u'@' || c == u'`') return fail(end, character_unexpected(session_.strings(), c));
+        if (c == u'@' || c == u'`') return fail(end, character_unexpected(workspace_.strings(), c));
         ++end;
     }
     header_.name = text.substr(start, end - start);
@@ -196,13 +196,13 @@ Result<std::size_t> StatementLoop::read_typed_statement(std::size_t pos) {
     std::size_t end = start;
     while (!is_name_end(lexer.at(end))) {
         const char16_t c = text[end];
-        if (c == u'@' || c == u'`') return fail(end, character_unexpected(session_.strings(), c));
+        if (c == u'@' || c == u'`') return fail(end, character_unexpected(workspace_.strings(), c));
         ++end;
     }
     // Reported on the line of the name rather than wherever the next word is.
-    if (end == start) return fail(pos, session_.text(str::control_id_expected));
+    if (end == start) return fail(pos, workspace_.text(str::control_id_expected));
     const std::u16string type_name(text.substr(start, end - start));
-    return read_file_statement(*this, end, session_.custom_types().kind_for(type_name), type_name);
+    return read_file_statement(*this, end, workspace_.custom_types().kind_for(type_name), type_name);
 }
 
 // NAME DLGINIT [LANGUAGE ...] BEGIN ... END: the initial data of dialog controls is not kept.
@@ -225,7 +225,7 @@ Result<std::size_t> StatementLoop::read_dlginit(std::size_t pos) {
         }
         pos = lexer_->skip_line(pos);
     }
-    return fail(pos, session_.text(str::end_expected));
+    return fail(pos, workspace_.text(str::end_expected));
 }
 
 void StatementLoop::start(std::unique_ptr<Resource> resource) {
@@ -235,7 +235,7 @@ void StatementLoop::start(std::unique_ptr<Resource> resource) {
     identity.string_name = header_.string_name;
     started_old_value_.reset();
 
-    SymbolTable& symbols = session_.symbols();
+    SymbolTable& symbols = workspace_.symbols();
     auto registered = symbols.register_resource_name(header_.name, identity.kind, header_.string_name,
                                                      header_.wanted_value, language);
     started_name_taken_ = !registered;
@@ -258,10 +258,10 @@ void StatementLoop::finish_resource() {
     const ResourceKind started_kind = started_->kind();
     const std::u16string name = started_->name_text();
     const std::uint16_t language = started_->language();
-    Resource* added = session_.project().add_resource(std::move(started_));
+    Resource* added = workspace_.project().add_resource(std::move(started_));
     if (added == nullptr) {
         // Refused (a second manifest): the name it registered goes with it.
-        if (!started_name_taken_) session_.symbols().release_resource_name(name, started_kind, language);
+        if (!started_name_taken_) workspace_.symbols().release_resource_name(name, started_kind, language);
         return;
     }
     if (started_name_taken_) clashes_.push_back(NameClash{added, started_old_value_});

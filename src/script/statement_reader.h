@@ -13,7 +13,7 @@
 #include <string>
 #include <vector>
 
-#include "app/session.h"
+#include "model/workspace.h"
 #include "resources/image/image_numbers.h"
 #include "script/lexer.h"
 #include "script/read_status.h"
@@ -33,7 +33,7 @@ class StatementLoop final : public StatementContext {
 public:
     // `script_folder` is the folder of the opened script. The tables and the image numbers must
     // outlive the resources read (icon and cursor groups number their images through them).
-    StatementLoop(Session& session, ScriptTables& tables, ImageNumbers& image_numbers,
+    StatementLoop(Workspace& workspace, ScriptTables& tables, ImageNumbers& image_numbers,
                   std::filesystem::path script_folder);
 
     // `read statements` for one script file.
@@ -43,14 +43,14 @@ public:
     const std::vector<MenuLinkRequest>& menu_links() const { return menu_links_; }
 
     // StatementContext.
-    Session& session() override { return session_; }
+    Workspace& workspace() override { return workspace_; }
     Lexer& lexer() override { return *lexer_; }
     const std::filesystem::path& file() const override { return file_; }
     const std::filesystem::path& script_folder() const override { return script_folder_; }
     std::filesystem::path resolve_file_name(std::u16string_view name) const override;
     const ResourceHeader& header() const override { return header_; }
     bool extended() const override { return extended_; }
-    std::uint16_t language() const override { return session_.project().current_language(); }
+    std::uint16_t language() const override { return workspace_.project().current_language(); }
     Result<std::size_t> read_language_statements(std::size_t pos) override;
     void request_menu_link(MenuLinkRequest request) override { menu_links_.push_back(std::move(request)); }
     Error fail(std::size_t pos, std::u16string message) override;
@@ -72,7 +72,7 @@ private:
     void finish_resource();
     ReadFailure failure(const std::u16string& message) const;
 
-    Session& session_;
+    Workspace& workspace_;
     ScriptTables& tables_;
     ImageNumbers& image_numbers_;
     std::filesystem::path script_folder_;

@@ -1,6 +1,6 @@
 #include "script/string_table_statement.h"
 
-#include "app/string_ids.h"
+#include "services/string_ids.h"
 #include "resources/stringtable/string_table.h"
 #include "script/statement_reader.h"
 
@@ -16,11 +16,11 @@ bool at_block_end(Lexer& lexer, std::size_t pos) {
 }  // namespace
 
 Result<std::size_t> read_string_table(StatementLoop& loop, std::size_t pos) {
-    Session& session = loop.session();
+    Workspace& workspace = loop.workspace();
     Lexer& lexer = loop.lexer();
     // The table is chosen before the LANGUAGE statements that may follow the keyword: they
     // only change the language of later statements.
-    StringTable& table = string_table_for(session, loop.language());
+    StringTable& table = string_table_for(workspace, loop.language());
 
     auto after_languages = loop.read_language_statements(pos);
     if (!after_languages) return after_languages;
@@ -41,7 +41,7 @@ Result<std::size_t> read_string_table(StatementLoop& loop, std::size_t pos) {
         // A repeated id would make two strings compete for one slot of the compiled table:
         // the later one is read but dropped.
         if (table.find(name) || table.uses_value(value)) {
-            session.log().warning(session.text(str::duplicate_string_id));
+            workspace.log().warning(workspace.text(str::duplicate_string_id));
             continue;
         }
         table.insert_entry(table.size(), StringEntry{name, std::move(text->value)}, value);

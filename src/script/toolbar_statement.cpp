@@ -6,7 +6,7 @@
 //         SEPARATOR
 //     END
 
-#include "app/session.h"
+#include "model/workspace.h"
 #include "resources/toolbar/toolbar.h"
 #include "script/item_id_name.h"
 #include "script/lexer.h"
@@ -27,7 +27,7 @@ Result<std::size_t> read_toolbar(StatementContext& context, std::size_t pos) {
     auto begun = lexer.begin(height->end);
     if (!begun) return begun;
 
-    Toolbar& toolbar = context.start_resource(std::make_unique<Toolbar>(context.session().symbols()));
+    Toolbar& toolbar = context.start_resource(std::make_unique<Toolbar>(context.workspace().symbols()));
     toolbar.set_button_size(width->value.value, height->value.value);
     pos = *begun;
     while (true) {

@@ -18,7 +18,7 @@
 //         END
 //     END
 
-#include "app/session.h"
+#include "model/workspace.h"
 #include "resources/version/version_info.h"
 #include "script/lexer.h"
 #include "script/statement_hooks.h"
@@ -55,7 +55,7 @@ public:
 
 private:
     Error block_expected(std::size_t pos) {
-        return context_.fail(pos, context_.session().text(str::block_expected));
+        return context_.fail(pos, context_.workspace().text(str::block_expected));
     }
 
     Result<std::size_t> read_fixed_statements(std::size_t pos) {

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "app/config_temp_folder.h"
-#include "formats/script_template.h"
+#include "services/script_template.h"
 #include "platform/scripted_platform.h"
 
 namespace tavorin {

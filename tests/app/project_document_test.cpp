@@ -22,10 +22,10 @@ namespace {
 void write_sample_res(const std::filesystem::path& path) {
     ScriptedPlatform platform;
     Session maker(platform);
-    add_new_accelerator_table(maker);
-    StringTable& strings = string_table_for(maker, 0x409);
+    add_new_accelerator_table(maker.workspace());
+    StringTable& strings = string_table_for(maker.workspace(), 0x409);
     strings.add_entry(u"1", u"Hello");
-    ASSERT_TRUE(write_res_file(maker, path).ok());
+    ASSERT_TRUE(write_res_file(maker.workspace(), path).ok());
 }
 
 std::u16string shown(const std::filesystem::path& path) { return path.u16string(); }
@@ -287,7 +287,7 @@ TEST_F(ProjectDocumentTest, CodeIsWrittenWithTheMeasuresOfTheWindowsHook) {
     int measured = 0;
     hooks.code_context = [&] {
         ++measured;
-        return code_context(session, [](const FontSpec&) { return ScreenFont{-20, 10, 24}; }, nominal_window_frame);
+        return code_context(session.config(), [](const FontSpec&) { return ScreenFont{-20, 10, 24}; }, nominal_window_frame);
     };
     document.emplace(session, hooks);
     session.config().encoding = TextEncoding::utf8;

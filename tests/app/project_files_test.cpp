@@ -19,10 +19,10 @@ TEST(ProjectFiles, CodeTakesTheWritesMeasuresAndLeavesTheProjectModified) {
     Session session(platform);
     session.config().encoding = TextEncoding::utf8;
     session.config().insert_bom = false;
-    Resource& dialog = *session.project().add_resource(make_new_dialog(session));
+    Resource& dialog = *session.project().add_resource(make_new_dialog(session.workspace()));
     session.project().set_modified(dialog, true);
     const CodeContext screen =
-        code_context(session, [](const FontSpec&) { return ScreenFont{-20, 10, 24}; }, nominal_window_frame);
+        code_context(session.config(), [](const FontSpec&) { return ScreenFont{-20, 10, 24}; }, nominal_window_frame);
     testing::TempFolder folder;
 
     ProjectWrite to_screen;
@@ -33,8 +33,8 @@ TEST(ProjectFiles, CodeTakesTheWritesMeasuresAndLeavesTheProjectModified) {
     portable.target = folder / "portable.cpp";
     EXPECT_EQ(write_project_file(session, portable), WriteOutcome::code_written);
 
-    EXPECT_EQ(folder.text("screen.c"), text_to_utf8(c_code_preview(session, screen)));
-    EXPECT_EQ(folder.text("portable.cpp"), text_to_utf8(c_code_preview(session, code_context(session))));
+    EXPECT_EQ(folder.text("screen.c"), text_to_utf8(c_code_preview(session.workspace(), screen)));
+    EXPECT_EQ(folder.text("portable.cpp"), text_to_utf8(c_code_preview(session.workspace(), code_context(session.config()))));
     EXPECT_NE(folder.text("screen.c"), folder.text("portable.cpp")) << "the measures reach the geometry";
     EXPECT_NE(folder.text("screen.c").find("CreateFont(-20, "), std::string::npos);
     EXPECT_TRUE(dialog.identity().modified);

@@ -60,7 +60,7 @@ protected:
 
     ScriptedPlatform platform;
     Session session{platform};
-    std::unique_ptr<Dialog> dialog = std::make_unique<Dialog>(session, true);
+    std::unique_ptr<Dialog> dialog = std::make_unique<Dialog>(session.workspace(), true);
     CodeContext context;
     std::vector<FontSpec> measured;
 };

@@ -24,9 +24,9 @@ protected:
 };
 
 TEST_F(DialogScriptTextTest, NewDialogGolden) {
-    Dialog& made = add_new_dialog(session);
+    Dialog& made = add_new_dialog(session.workspace());
     TextWriter out;
-    made.write_script_text(out, session);
+    made.write_script_text(out, session.workspace());
     EXPECT_EQ(out.take(), u"IDD_DIALOG1 DIALOG 0, 0, 186, 95\r\n"
                           u"STYLE DS_3DLOOK | DS_CENTER | DS_MODALFRAME | DS_SHELLFONT | WS_CAPTION | WS_VISIBLE | "
                           u"WS_POPUP | WS_SYSMENU\r\n"

@@ -22,7 +22,7 @@ protected:
         return out.take();
     }
     std::unique_ptr<Dialog> decode(const Bytes& bytes) {
-        auto decoded = decode_dialog_template(bytes, session);
+        auto decoded = decode_dialog_template(bytes, session.workspace());
         EXPECT_TRUE(decoded) << (decoded ? "" : text_to_utf8(decoded.error()));
         return decoded ? std::move(*decoded) : nullptr;
     }
@@ -234,7 +234,7 @@ TEST_F(DialogTemplateTest, TruncatedTemplatesAreRefused) {
     const Bytes whole = encode(*dialog);
     for (std::size_t size : {std::size_t{0}, std::size_t{3}, std::size_t{20}, whole.size() - 1}) {
         const Bytes part(whole.begin(), whole.begin() + static_cast<std::ptrdiff_t>(size));
-        const auto read = decode_dialog_template(part, session);
+        const auto read = decode_dialog_template(part, session.workspace());
         EXPECT_FALSE(read) << size;
         if (!read) {
             EXPECT_FALSE(read.error().empty());

@@ -42,7 +42,7 @@ TEST_F(DialogTest, PlacedControlsAreNumberedPerDialog) {
     EXPECT_EQ(text2.text(), u"Static");
 
     // Another dialog numbers its own controls, sharing names with the first.
-    Dialog other(session, false);
+    Dialog other(session.workspace(), false);
     ControlRecord record;
     record.kind = K::button;
     EXPECT_EQ((*other.add_control(record))->identifier(), u"IDC_BUTTON1");
@@ -167,7 +167,7 @@ TEST_F(DialogTest, MenuIsSetOnlyToAMenuOfTheProject) {
 
 TEST_F(DialogTest, NewDialogHasTheDefaults) {
     session.config().dialog_ex = true;
-    auto made = make_new_dialog(session);
+    auto made = make_new_dialog(session.workspace());
     EXPECT_TRUE(made->extended());
     EXPECT_EQ(made->style(), 0x90C808CCu);
     EXPECT_EQ(made->rect(), (DialogRect{0, 0, 186, 95}));
@@ -178,7 +178,7 @@ TEST_F(DialogTest, NewDialogHasTheDefaults) {
     EXPECT_EQ(made->controls()[0]->identifier_value(), 1);
     EXPECT_EQ(made->controls()[1]->rect(), (DialogRect{129, 24, 50, 14}));
 
-    Dialog& added = add_new_dialog(session);
+    Dialog& added = add_new_dialog(session.workspace());
     EXPECT_EQ(added.name_text(), u"IDD_DIALOG1");
     EXPECT_EQ(session.project().resources_of_kind(kind::dialog).size(), 1u);
 }

@@ -12,7 +12,7 @@ namespace tavorin::testing {
 
 class DialogFixture {
 public:
-    DialogFixture() : dialog(std::make_unique<Dialog>(session, true)) { dialog->set_style(0x90C808CC, 0); }
+    DialogFixture() : dialog(std::make_unique<Dialog>(session.workspace(), true)) { dialog->set_style(0x90C808CC, 0); }
 
     // A control as a script would give it: with identifier and rectangle.
     Control& add(ControlKind kind, std::uint32_t style, std::u16string text = {}, std::uint32_t extended_style = 0,
@@ -32,7 +32,7 @@ public:
 
     std::u16string script() const {
         TextWriter out(session.config().pascal);
-        dialog->write_script_text(out, session);
+        dialog->write_script_text(out, session.workspace());
         return out.take();
     }
 

@@ -163,7 +163,7 @@ TEST(DialogWindresOracleTest, WindresTemplatesEqualOurEncoding) {
         const Bytes compiled(record.padded_data.begin(), record.padded_data.begin() + record.data_size);
         ScriptedPlatform platform;
         Session session(platform);
-        const auto decoded = decode_dialog_template(compiled, session);
+        const auto decoded = decode_dialog_template(compiled, session.workspace());
         ASSERT_TRUE(decoded) << text_to_utf8(decoded.error());
         const Dialog& theirs = **decoded;
         const Dialog& mine = *static_cast<const Dialog*>(harness.find(kind::dialog, ours_names[record.name.ordinal]));

@@ -48,7 +48,7 @@ protected:
     // accelerator table per language with every key form. llvm-rc refuses modifiers on ASCII
     // keys, so those entries are only made for windres.
     void build_project(bool ascii_with_alt) {
-        StringTable& strings_en = string_table_for(session, english);
+        StringTable& strings_en = string_table_for(session.workspace(), english);
         strings_en.add_entry(u"IDS_HELLO", u"Hello, world");
         strings_en.add_entry(u"1", u"one");
         strings_en.add_entry(u"17", u"line\\nbreak\\ttab\\\\backslash");
@@ -58,12 +58,12 @@ protected:
         strings_en.add_entry(u"65535", u"last");
         strings_en.add_entry(u"31", u"odd");
 
-        StringTable& strings_fr = string_table_for(session, french);
+        StringTable& strings_fr = string_table_for(session.workspace(), french);
         strings_fr.add_entry(u"IDS_HELLO", u"Bonjour");
         strings_fr.add_entry(u"16", u"seize");
 
         session.project().set_current_language(english);
-        AcceleratorTable& keys_en = add_new_accelerator_table(session);
+        AcceleratorTable& keys_en = add_new_accelerator_table(session.workspace());
         keys_en.add_virtual_key_entry(u"ID_HELP", false, true, false, AcceleratorKey::named(u"VK_F1", 0x70));
         keys_en.add_virtual_key_entry(u"ID_FILE_OPEN", false, true, false, AcceleratorKey::letter(u'O'));
         keys_en.add_virtual_key_entry(u"ID_FILE_SAVE", true, true, true, AcceleratorKey::number(0x53));
@@ -74,7 +74,7 @@ protected:
         if (ascii_with_alt) keys_en.add_ascii_entry(u"ID_EDIT_ALT", true, false, false, u'x');
 
         session.project().set_current_language(french);
-        AcceleratorTable& keys_fr = add_new_accelerator_table(session);
+        AcceleratorTable& keys_fr = add_new_accelerator_table(session.workspace());
         keys_fr.add_virtual_key_entry(u"ID_HELP", false, false, false, AcceleratorKey::named(u"VK_F1", 0x70));
         keys_fr.add_virtual_key_entry(u"7", false, false, false, AcceleratorKey::named(u"VK_RETURN", 0x0D));
     }
@@ -94,7 +94,7 @@ protected:
 
     std::filesystem::path write_script() {
         const auto script = folder / "oracle.rc";
-        EXPECT_EQ(save_script(session, ScriptSave{script, u"resource.h", false, {}}), ScriptSaveResult::saved);
+        EXPECT_EQ(save_script(session.workspace(), ScriptSave{script, u"resource.h", false, {}}), ScriptSaveResult::saved);
         return script;
     }
 

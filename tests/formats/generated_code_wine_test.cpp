@@ -126,7 +126,7 @@ protected:
 
     Dialog& add_dialog(std::u16string name, DialogRect rect, std::uint32_t style, std::uint32_t extended_style,
                        std::u16string caption, DialogFont font) {
-        auto dialog = std::make_unique<Dialog>(session, true);
+        auto dialog = std::make_unique<Dialog>(session.workspace(), true);
         dialog->identity().name = std::move(name);
         dialog->set_rect(rect);
         dialog->set_style(style, extended_style);
@@ -367,14 +367,14 @@ TEST_F(GeneratedCodeUnderWine, BuildsTheModelsWindowsAndMenus) {
         frames[{all_dialogs[i]->style() & 0xFFFF0000u, all_dialogs[i]->extended_style()}] = frame;
     }
 
-    CodeContext context = code_context(session);
+    CodeContext context = code_context(session.config());
     context.screen_font = [&fonts](const FontSpec& font) { return fonts.at(font.face); };
     context.window_frame = [&frames](std::uint32_t style, std::uint32_t extended_style) {
         return frames.at({style & 0xFFFF0000u, extended_style});
     };
 
     // Generate, and build it as C and as C++.
-    write_file(folder / "generated.inc", utf8(c_code_preview(session, context)));
+    write_file(folder / "generated.inc", utf8(c_code_preview(session.workspace(), context)));
     TextWriter header;
     write_header(header, session.symbols(), HeaderNotation::define);
     write_file(folder / "resource.h", utf8(header.text()));
@@ -501,7 +501,7 @@ TEST_F(GeneratedCodeUnderWine, BuildsTheModelsWindowsAndMenus) {
 // Without the text macro the literals are narrow, for a program built without UNICODE.
 TEST_F(GeneratedCodeUnderWine, WithoutTheTextMacroTheCodeBuildsForAnsi) {
     session.config().unicode_support = false;
-    write_file(folder / "generated.inc", utf8(c_code_preview(session, code_context(session))));
+    write_file(folder / "generated.inc", utf8(c_code_preview(session.workspace(), code_context(session.config()))));
     TextWriter header;
     write_header(header, session.symbols(), HeaderNotation::define);
     write_file(folder / "resource.h", utf8(header.text()));

@@ -33,10 +33,10 @@ protected:
         folder.write(name, std::string(bytes.begin(), bytes.end()));
         return folder / name;
     }
-    Status save(const std::filesystem::path& target) { return write_pe_file(session, target); }
+    Status save(const std::filesystem::path& target) { return write_pe_file(session.workspace(), target); }
     Status open(const std::filesystem::path& path) {
         session.project().clear();
-        return read_pe_file(session, path, tables);
+        return read_pe_file(session.workspace(), path, tables);
     }
     Bytes data_of(const Resource& resource) {
         BinaryBuffer out;
@@ -97,7 +97,7 @@ TEST(PeTemplate, UnpacksToTheSmallExecutableWithOneTextSection) {
 
 TEST_F(PeFileTest, NewModuleFromTheTemplateShiftsTextAndAppendsTheResourceSection) {
     session.project().set_current_language(english);
-    add_new_dialog(session);
+    add_new_dialog(session.workspace());
     const auto target = folder / "new.dll";
     ASSERT_TRUE(save(target));
     EXPECT_EQ(files(), std::vector<std::filesystem::path>{"new.dll"});

@@ -29,10 +29,10 @@ class ResFileTest : public ::testing::Test, public testing::CompiledSession {
 protected:
     Status read(const Bytes& bytes) {
         folder.write("in.res", std::string(bytes.begin(), bytes.end()));
-        return read_res_file(session, folder / "in.res", tables);
+        return read_res_file(session.workspace(), folder / "in.res", tables);
     }
     Bytes write() {
-        EXPECT_TRUE(write_res_file(session, folder / "out.res"));
+        EXPECT_TRUE(write_res_file(session.workspace(), folder / "out.res"));
         return folder.bytes("out.res");
     }
     const Resource& only_resource() {
@@ -109,7 +109,7 @@ TEST_F(ResFileTest, UnpaddedOrTruncatedDataFailsAfterTheEarlierRecords) {
 }
 
 TEST_F(ResFileTest, StringTypeBeforeDialogNamesAsStringsOrOrdinalsAndHeadersPadded) {
-    Dialog& dialog = add_new_dialog(session);  // IDD_DIALOG1, value 100
+    Dialog& dialog = add_new_dialog(session.workspace());  // IDD_DIALOG1, value 100
     ASSERT_EQ(dialog.name_text(), u"IDD_DIALOG1");
     add(id(u"MYTYPE"), id(u"LOGO"), english, Bytes{1, 2, 3, 4, 5});
 
@@ -223,12 +223,12 @@ TEST_F(ResFileTest, ImagesNoGroupListsAreKeptAsRawData) {
 
 TEST_F(ResFileTest, EveryKindWritesReadsAndWritesTheSameFile) {
     session.project().set_current_language(english);
-    StringTable& strings = string_table_for(session, english);
+    StringTable& strings = string_table_for(session.workspace(), english);
     strings.add_entry(u"IDS_ONE", u"one");
     strings.add_entry(u"20", u"twenty\\n");
-    AcceleratorTable& keys = add_new_accelerator_table(session);
+    AcceleratorTable& keys = add_new_accelerator_table(session.workspace());
     keys.add_ascii_entry(u"ID_FIND", false, false, false, u'f');
-    add_new_dialog(session);
+    add_new_dialog(session.workspace());
     Bytes dib = test::info_header(2, 2, 24);
     dib.resize(dib.size() + 16, 0x7F);  // two rows of two pixels, padded to four bytes
     add(id(2), id(3), english, dib);

@@ -62,20 +62,20 @@ protected:
     }
 
     void build_project() {
-        StringTable& strings = string_table_for(session, english);
+        StringTable& strings = string_table_for(session.workspace(), english);
         strings.add_entry(u"IDS_HELLO", u"Hello");
         strings.add_entry(u"5", u"five\\ttab");
-        AcceleratorTable& keys = add_new_accelerator_table(session);
+        AcceleratorTable& keys = add_new_accelerator_table(session.workspace());
         keys.add_ascii_entry(u"ID_FIND", false, false, false, u'f');
         keys.add_virtual_key_entry(u"ID_HELP", false, true, false, AcceleratorKey::named(u"VK_F1", 0x70));
-        add_new_dialog(session);
-        Menu& menu = add_new_menu(session);
+        add_new_dialog(session.workspace());
+        Menu& menu = add_new_menu(session.workspace());
         MenuItem file{u"&File", u"", u"", menu_flag::popup, {}};
         file.submenu.push_back(MenuItem{u"&Open", u"Ctrl+O", u"ID_OPEN", 0, {}});
         file.submenu.push_back(MenuItem{});
         file.submenu.push_back(MenuItem{u"E&xit", u"", u"ID_EXIT", 0, {}});
         menu.append_item(file);
-        add_new_version_info(session);
+        add_new_version_info(session.workspace());
 
         Bytes dib = test::info_header(2, 2, 24);
         dib.resize(dib.size() + 16, 0x40);
@@ -112,9 +112,9 @@ TEST_F(WindresOracleTest, OurResFileHoldsWhatWindresMakesOfOurScript) {
     }
     build_project();
     // The .res first: saving the script moves the file-based content into files.
-    ASSERT_TRUE(write_res_file(session, folder / "ours.res"));
+    ASSERT_TRUE(write_res_file(session.workspace(), folder / "ours.res"));
     const auto script = folder / "oracle.rc";
-    ASSERT_EQ(save_script(session, ScriptSave{script, u"resource.h", false, {}}), ScriptSaveResult::saved);
+    ASSERT_EQ(save_script(session.workspace(), ScriptSave{script, u"resource.h", false, {}}), ScriptSaveResult::saved);
     const std::string command = std::string(windres) + " -I " + mingw_include + " -I " + folder.path().string() +
                                 " -O res -o " + (folder / "windres.res").string() + " " + script.string() + " >" +
                                 (folder / "windres.log").string() + " 2>&1";

@@ -31,7 +31,7 @@ protected:
     }
 
     ScriptSaveResult save(bool as_new = false, std::filesystem::path previous = {}) {
-        return save_script(session, ScriptSave{folder / "app.rc", u"resource.h", as_new, std::move(previous)});
+        return save_script(session.workspace(), ScriptSave{folder / "app.rc", u"resource.h", as_new, std::move(previous)});
     }
 
     static bool starts_with_bytes(const Bytes& bytes, const Bytes& prefix) {

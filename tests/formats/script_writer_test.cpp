@@ -24,11 +24,11 @@ protected:
         return static_cast<TextResource&>(*session.project().add_resource(std::move(resource)));
     }
 
-    std::u16string preview() { return script_preview(session, u"resource.h"); }
+    std::u16string preview() { return script_preview(session.workspace(), u"resource.h"); }
 
     std::u16string written(const ScriptLayout& layout, bool* complete = nullptr) {
         TextWriter out;
-        const bool result = write_script(out, session, layout);
+        const bool result = write_script(out, session.workspace(), layout);
         if (complete != nullptr) *complete = result;
         return out.take();
     }

@@ -294,7 +294,7 @@ TEST(WineModulesOracle, RewritingTheResourcesKeepsTheirBytes) {
         const ResourceMap before = resources_of(*original);
 
         testing::CompiledSession compiled;
-        ASSERT_TRUE(read_pe_file(compiled.session, path, compiled.tables));
+        ASSERT_TRUE(read_pe_file(compiled.session.workspace(), path, compiled.tables));
         // Every item the decoders made encodes to the bytes it was read from.
         const ResourceItemList items = build_item_list(compiled.session.project());
         for (const ResourceItem* item : items.items()) {
@@ -309,7 +309,7 @@ TEST(WineModulesOracle, RewritingTheResourcesKeepsTheirBytes) {
         // Written into a copy of the module, the same resources come back.
         const fs::path copy = compiled.folder / path.filename();
         fs::copy_file(path, copy);
-        ASSERT_TRUE(write_pe_file(compiled.session, copy));
+        ASSERT_TRUE(write_pe_file(compiled.session.workspace(), copy));
         const auto after = list_pe_resources(copy);
         ASSERT_TRUE(after);
         ASSERT_EQ(after->outcome, PeResourceListing::Outcome::complete);

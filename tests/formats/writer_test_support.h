@@ -61,7 +61,7 @@ public:
     }
 
     Status serialize(BinaryBuffer&) const override { return success(); }
-    void write_script_text(TextWriter& out, const Session&) const override {
+    void write_script_text(TextWriter& out, const Workspace&) const override {
         out.write(text_);
         if (!file.empty()) {
             out.write(u" ");

@@ -4,7 +4,7 @@
 
 #include <set>
 
-#include "app/ui_strings.h"
+#include "services/ui_strings.h"
 #include "test_resource.h"
 
 namespace tavorin {

@@ -23,7 +23,7 @@ public:
         out.write_bytes(data);
         return success();
     }
-    void write_script_text(TextWriter& out, const Session&) const override { out.write(name_text()); }
+    void write_script_text(TextWriter& out, const Workspace&) const override { out.write(name_text()); }
     bool can_remove() override { return removable; }
     void removing_from(Project&) override { ++removing_calls; }
 

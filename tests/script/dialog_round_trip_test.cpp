@@ -102,7 +102,7 @@ protected:
         std::u16string text;
         for (Resource* resource : harness.project().resources_of_kind(kind::dialog)) {
             TextWriter out;
-            resource->write_script_text(out, harness.session);
+            resource->write_script_text(out, harness.session.workspace());
             text += out.take() + u"\r\n\r\n";
         }
         return text;

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "app/ui_strings.h"
+#include "services/ui_strings.h"
 #include "base/text.h"
 
 namespace tavorin {

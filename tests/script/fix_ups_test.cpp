@@ -7,7 +7,7 @@
 
 #include <optional>
 
-#include "app/config.h"
+#include "services/config.h"
 #include "model/test_resource.h"
 #include "statement_harness.h"
 
@@ -39,7 +39,7 @@ TEST_F(FixUpsTest, DialogMenusAreFoundByOrdinalOrByNameAndClearedWhenMissing) {
         return MenuLinkRequest{std::move(text), number,
                                [&linked](std::u16string_view name) { linked.emplace_back(name); }};
     };
-    link_dialog_menus(harness.session, {request(decimal(main_value), static_cast<std::uint16_t>(main_value)),
+    link_dialog_menus(harness.session.workspace(), {request(decimal(main_value), static_cast<std::uint16_t>(main_value)),
                                         request(u"POPUP", std::nullopt), request(u"IDR_MAIN", 0),
                                         request(u"7", 7), request(u"nothing", std::nullopt)});
 

@@ -23,7 +23,7 @@ class StatementTest : public ::testing::Test {
 protected:
     ReadStatus read(std::string_view body) {
         const auto path = folder.write("app.rc", std::string(sdk_definitions) + std::string(body));
-        return open_script(session, tables, image_numbers, path);
+        return open_script(session.workspace(), tables, image_numbers, path);
     }
     // The message and line of a failed reading.
     std::string failure(std::string_view body) {

@@ -5,7 +5,7 @@
 #include <filesystem>
 
 #include "script/expression.h"
-#include "script/virtual_key_names.h"
+#include "resources/accelerator/virtual_key_names.h"
 #include "dialog/dialog.h"
 #include "resources/version/version_info.h"
 #include "script_harness.h"

@@ -80,13 +80,13 @@ protected:
     }
 
     ScriptSaveResult save(StatementHarness& harness, const std::filesystem::path& script) {
-        return save_script(harness.session, ScriptSave{script, u"resource.h", true, harness.folder.path()});
+        return save_script(harness.session.workspace(), ScriptSave{script, u"resource.h", true, harness.folder.path()});
     }
 
     // The whole project's text, dialogs included even when they have files of their own.
     static std::u16string inline_preview(StatementHarness& harness) {
         harness.session.config().generate_dlg_files = false;
-        std::u16string text = script_preview(harness.session, u"resource.h");
+        std::u16string text = script_preview(harness.session.workspace(), u"resource.h");
         harness.session.config().generate_dlg_files = GetParam().dialog_files;
         return text;
     }
@@ -108,9 +108,9 @@ TEST_P(ScriptCodePageTest, AnsiSaveKeepsEveryCharacterAndReadsBack) {
     ASSERT_TRUE(first.read(script_source(c)));
     ASSERT_FALSE(first.problems_added);
 
-    const std::u16string preview = script_preview(first.session, u"resource.h");
+    const std::u16string preview = script_preview(first.session.workspace(), u"resource.h");
     TextWriter dialog_writer;
-    write_resource_text(dialog_writer, *first.find(kind::dialog, u"IDD_HELLO"), first.session);
+    write_resource_text(dialog_writer, *first.find(kind::dialog, u"IDD_HELLO"), first.session.workspace());
     const std::u16string dialog_text = dialog_writer.take();
 
     ScriptFolder written;
@@ -138,7 +138,7 @@ TEST_P(ScriptCodePageTest, AnsiSaveKeepsEveryCharacterAndReadsBack) {
     StatementHarness second;
     prepare(second);
     const ReadStatus reread = second.open(script);
-    ASSERT_TRUE(reread) << text_to_utf8(error_report_text(second.session, reread.failure()));
+    ASSERT_TRUE(reread) << text_to_utf8(error_report_text(second.session.workspace(), reread.failure()));
     EXPECT_FALSE(second.problems_added);
     const std::u16string reread_preview = inline_preview(second);
     EXPECT_EQ(reread_preview, inline_preview(first));
@@ -164,7 +164,7 @@ TEST(ScriptCodePageOracleTest, WindresCompilesTheUtf8ScriptWithTheCaption) {
     ASSERT_TRUE(harness.read(script_source(arabic)));
 
     ScriptFolder written;
-    ASSERT_EQ(save_script(harness.session, ScriptSave{written.path() / "app.rc", u"resource.h", true,
+    ASSERT_EQ(save_script(harness.session.workspace(), ScriptSave{written.path() / "app.rc", u"resource.h", true,
                                                       harness.folder.path()}),
               ScriptSaveResult::saved);
     const std::filesystem::path res = written.path() / "app.res";

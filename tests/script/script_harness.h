@@ -18,7 +18,7 @@
 #include "platform/scripted_platform.h"
 #include "script/macro_table.h"
 #include "script/script_reader.h"
-#include "script/virtual_key_names.h"
+#include "resources/accelerator/virtual_key_names.h"
 
 namespace tavorin::testing {
 
@@ -97,7 +97,7 @@ public:
     DefinitionTables tables{macros, keys, [this](std::u16string_view name, std::uint32_t value) {
                                 language_names.emplace_back(name, value);
                             }};
-    ScriptReader reader{session, tables};
+    ScriptReader reader{session.workspace(), tables};
     std::vector<ReadScript> scripts;
 };
 

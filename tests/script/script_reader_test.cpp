@@ -262,7 +262,7 @@ TEST(ScriptReaderSession, AReadingFillsTheSessionsLanguageNamesAndSymbolTable) {
     ScriptedPlatform platform;
     Session session(platform);
     ScriptTables tables;
-    ScriptReader reader(session, tables);
+    ScriptReader reader(session.workspace(), tables);
     folder.write("sdk/winnt.h", "#define LANG_ENGLISH 0x09\n#define SUBLANG_ENGLISH_US 0x01\n#define IDD_SYSTEM 5\n");
     folder.write("project/resource.h", "#define IDD_LOCAL 6\n");
     session.config().include_paths = {(folder.path() / "sdk").u16string()};

@@ -145,7 +145,7 @@ protected:
         target.header_name = u"resource.h";
         target.as_new = true;
         target.previous_folder = from;
-        return save_script(harness.session, target) == ScriptSaveResult::saved;
+        return save_script(harness.session.workspace(), target) == ScriptSaveResult::saved;
     }
 
     ScriptFolder sdk;
@@ -169,7 +169,7 @@ TEST_P(ScriptRoundTripTest, ReadWriteReadGivesTheSameProjectAndTheSameBytes) {
     StatementHarness second;
     prepare(second);
     const ReadStatus reread = second.open(written.path() / "app.rc");
-    ASSERT_TRUE(reread) << text_to_utf8(error_report_text(second.session, reread.failure()));
+    ASSERT_TRUE(reread) << text_to_utf8(error_report_text(second.session.workspace(), reread.failure()));
     EXPECT_EQ(describe(second.session), describe(first.session));
 
     ScriptFolder rewritten;

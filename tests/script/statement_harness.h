@@ -22,7 +22,7 @@ public:
     // Writes the script as app.rc in the folder and opens it.
     ReadStatus read(std::string_view script) { return open(folder.write("app.rc", script)); }
     ReadStatus open(const std::filesystem::path& path) {
-        return open_script(session, tables, image_numbers, path, &problems_added);
+        return open_script(session.workspace(), tables, image_numbers, path, &problems_added);
     }
 
     Project& project() { return session.project(); }

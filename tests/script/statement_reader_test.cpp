@@ -217,7 +217,7 @@ TEST_F(StatementReaderTest, AFailureInsideAnIncludedScriptNamesThatScriptAndIsRe
     ASSERT_FALSE(status);
     EXPECT_EQ(status.failure().file, harness.folder.path() / "parts/more.rc");
     EXPECT_EQ(status.failure().line, 3);
-    const std::u16string report = error_report_text(harness.session, status.failure());
+    const std::u16string report = error_report_text(harness.session.workspace(), status.failure());
     // The path is shown with the system's separators (backslashes on Windows).
     const auto shown = (harness.folder.path() / "parts" / "more.rc").make_preferred().u16string();
     EXPECT_EQ(report, u"Error in file: " + shown + u".\r\nLine 3: Character string expected.");

@@ -12,7 +12,7 @@
 #include <string>
 
 #include "app/app_paths.h"
-#include "app/message_log.h"
+#include "services/message_log.h"
 #include "app/new_resources.h"
 #include "app/session.h"
 #include "app/win32/app_resources.h"

@@ -31,19 +31,19 @@ void CodePreviews::show(EditorTabs& tabs, CodePreviewPane& pane, const std::u16s
 
 void CodePreviews::show_script(EditorTabs& tabs, std::u16string_view header_name) {
     Session& session = app_.session;
-    show(tabs, script_, session.text(str::preview_resource_script_tab), script_preview(session, header_name));
+    show(tabs, script_, session.text(str::preview_resource_script_tab), script_preview(session.workspace(), header_name));
 }
 
 void CodePreviews::show_code(EditorTabs& tabs) {
     const Session& session = app_.session;
     show(tabs, code_, session.text(str::menu_preview_c_source),
-         c_code_preview(session, screen_code_context(session)));
+         c_code_preview(session.workspace(), screen_code_context(session.config())));
 }
 
 void CodePreviews::show_resource(EditorTabs& tabs, const Resource& resource) {
     const Session& session = app_.session;
     TextWriter out(session.config().pascal);
-    write_resource_text(out, resource, session);
+    write_resource_text(out, resource, session.workspace());
     show(tabs, resource_, session.text(str::menu_code_preview) + u": " + resource.tree_name(), out.take());
 }
 

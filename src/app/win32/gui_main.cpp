@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "app/string_ids.h"
-#include "app/ui_strings.h"
+#include "services/string_ids.h"
+#include "services/ui_strings.h"
 #include "app/win32/startup.h"
 #include "platform/win32/wide_text.h"
 

@@ -6,7 +6,7 @@
 #include <string>
 
 #include "app/command_ids.h"
-#include "app/string_ids.h"
+#include "services/string_ids.h"
 #include "platform/win32/wide_text.h"
 
 namespace tavorin {

@@ -4,7 +4,7 @@
 
 #include "platform/win32/windows_api.h"
 
-#include "app/ui_strings.h"
+#include "services/ui_strings.h"
 
 namespace tavorin {
 

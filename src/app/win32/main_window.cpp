@@ -98,7 +98,7 @@ DocumentHooks MainWindow::document_hooks() {
         SHAddToRecentDocs(SHARD_PATHW, path.wstring().c_str());
     };
     hooks.state_changed = [this] { refresh_state(); };
-    hooks.code_context = [this] { return screen_code_context(app_.session); };
+    hooks.code_context = [this] { return screen_code_context(app_.session.config()); };
     return hooks;
 }
 
@@ -515,7 +515,7 @@ void MainWindow::on_load_finished() {
 
 void MainWindow::report_script_error(const ReadFailure& failure) {
     ParseErrorReport report;
-    report.report = error_report_text(app_.session, failure);
+    report.report = error_report_text(app_.session.workspace(), failure);
     Platform& platform = app_.session.platform();
     if (auto text = read_text_file(failure.file, [&](std::string_view bytes) { return platform.ansi_to_text(bytes); })) {
         report.file_text = std::move(text->text);
@@ -599,7 +599,7 @@ void MainWindow::open_editor(Resource& resource) {
     Session& session = app_.session;
     session.project().set_current_resource(&resource);
     TextWriter text(session.config().pascal);
-    write_resource_text(text, resource, session);
+    write_resource_text(text, resource, session.workspace());
     tabs_.open(resource, session.project().tree_label(resource), text.take(), session.config().single_tab_mode);
     show_properties_of(&resource);
 }

@@ -3,7 +3,7 @@
 
 #include "platform/win32/windows_api.h"
 
-#include "app/ui_strings.h"
+#include "services/ui_strings.h"
 #include "platform/win32/handles.h"
 
 namespace tavorin {

@@ -34,8 +34,8 @@ FrameSize measure_window_frame(std::uint32_t style, std::uint32_t extended_style
     return FrameSize{frame.right - frame.left, frame.bottom - frame.top};
 }
 
-CodeContext screen_code_context(const Session& session) {
-    return code_context(session, measure_screen_font, measure_window_frame);
+CodeContext screen_code_context(const Config& config) {
+    return code_context(config, measure_screen_font, measure_window_frame);
 }
 
 }  // namespace tavorin

@@ -2,7 +2,8 @@
 // How this screen renders a dialog font and frames a window, measured with GDI: what generated C
 // code needs to turn dialog units into the pixels the dialog would have.
 
-#include "formats/code_context.h"
+#include "model/code_context.h"
+#include "services/config.h"
 
 namespace tavorin {
 
@@ -16,6 +17,6 @@ ScreenFont measure_screen_font(const FontSpec& font);
 FrameSize measure_window_frame(std::uint32_t style, std::uint32_t extended_style);
 
 // The context for code generated on this screen.
-CodeContext screen_code_context(const Session& session);
+CodeContext screen_code_context(const Config& config);
 
 }  // namespace tavorin

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <functional>
 
-#include "app/session.h"
+#include "model/workspace.h"
 #include "base/text.h"
 #include "model/identifier_validation.h"
 #include "resources/list_rows.h"
@@ -50,7 +50,7 @@ std::u16string_view type_text(const AcceleratorEntry& entry) {
     return entry.key.is_virtual() ? u"Virtual Key" : u"ASCII";
 }
 
-void AcceleratorEditing::modified() { session_.project().set_modified(table_, true); }
+void AcceleratorEditing::modified() { workspace_.project().set_modified(table_, true); }
 
 void AcceleratorEditing::replace(std::size_t row, AcceleratorEntry changed, std::u16string_view label) {
     const AcceleratorEntry before = table_.entry(row);
@@ -61,16 +61,16 @@ void AcceleratorEditing::replace(std::size_t row, AcceleratorEntry changed, std:
     modified();
 
     AcceleratorTable& table = table_;
-    Session& session = session_;
+    Workspace& workspace = workspace_;
     history_.record(std::make_unique<CallbackAction>(
         std::u16string(label),
-        [&table, &session, row, changed, value_after] {
+        [&table, &workspace, row, changed, value_after] {
             table.replace_entry(row, changed, value_after);
-            session.project().set_modified(table, true);
+            workspace.project().set_modified(table, true);
         },
-        [&table, &session, row, before, value_before] {
+        [&table, &workspace, row, before, value_before] {
             table.replace_entry(row, before, value_before);
-            session.project().set_modified(table, true);
+            workspace.project().set_modified(table, true);
         }));
 }
 
@@ -80,7 +80,7 @@ std::size_t AcceleratorEditing::add_new() {
     table_.add_ascii_entry(std::nullopt, false, false, false, u'a');
     const AcceleratorEntry entry = table_.entry(row);
     const std::int32_t value = table_.value_of(entry);
-    history_.record(row_change_action(u"", RowChange::inserted, table_, session_.project(), row, entry, value));
+    history_.record(row_change_action(u"", RowChange::inserted, table_, workspace_.project(), row, entry, value));
     history_.close_group();
     modified();
     return row;
@@ -89,7 +89,7 @@ std::size_t AcceleratorEditing::add_new() {
 bool AcceleratorEditing::delete_rows(std::span<const std::size_t> rows) {
     const std::vector<std::size_t> ordered = rows_for_deletion(rows, table_.size());
     if (ordered.empty()) {
-        session_.platform().beep();
+        workspace_.platform().beep();
         return false;
     }
 
@@ -98,7 +98,7 @@ bool AcceleratorEditing::delete_rows(std::span<const std::size_t> rows) {
         const std::int32_t value = table_.value_of(table_.entry(row));
         AcceleratorEntry entry = table_.remove_entry(row);
         history_.record(row_change_action(std::u16string(accelerator_undo::delete_row), RowChange::removed, table_,
-                                          session_.project(), row, std::move(entry), value));
+                                          workspace_.project(), row, std::move(entry), value));
     }
     history_.close_group();
     modified();
@@ -109,8 +109,8 @@ Status AcceleratorEditing::set_identifier(std::size_t row, std::u16string_view t
     if (text == table_.entry(row).identifier) return success();
     // A string-like or oversized name would be written into the header and the compiled table
     // as something no compiler reads back, so only symbols and word-sized numbers are taken.
-    if (const auto refusal = identifier_refusal(classify_identifier(text), false, session_.strings())) {
-        session_.ask(*refusal, session_.text(str::error_caption), AskButtons::ok, AskIcon::error);
+    if (const auto refusal = identifier_refusal(classify_identifier(text), false, workspace_.strings())) {
+        workspace_.ask(*refusal, workspace_.text(str::error_caption), AskButtons::ok, AskIcon::error);
         return Error{*refusal};
     }
     AcceleratorEntry changed = table_.entry(row);
@@ -201,7 +201,7 @@ Result<std::vector<std::size_t>> AcceleratorEditing::paste(std::span<const std::
         const std::size_t position = table_.size();
         table_.insert_entry(position, row, identifier.value);
         pasted.push_back(position);
-        history_.record(row_change_action(u"", RowChange::inserted, table_, session_.project(), position, row,
+        history_.record(row_change_action(u"", RowChange::inserted, table_, workspace_.project(), position, row,
                                           identifier.value));
     }
     history_.close_group();

@@ -15,7 +15,7 @@
 
 namespace tavorin {
 
-class Session;
+class Workspace;
 
 namespace accelerator_undo {
 inline constexpr std::u16string_view insert = u"Insert Accelerator";
@@ -35,8 +35,8 @@ std::u16string_view type_text(const AcceleratorEntry& entry);
 
 class AcceleratorEditing {
 public:
-    AcceleratorEditing(AcceleratorTable& table, Session& session, UndoHistory& history, const VirtualKeyNames& names)
-        : table_(table), session_(session), history_(history), names_(names) {}
+    AcceleratorEditing(AcceleratorTable& table, Workspace& workspace, UndoHistory& history, const VirtualKeyNames& names)
+        : table_(table), workspace_(workspace), history_(history), names_(names) {}
 
     // "Add new accelerator": the ASCII key "a" without modifiers and a new identifier named
     // from "ID_ACCELERATOR", appended. Returns its row.
@@ -75,7 +75,7 @@ private:
     void modified();
 
     AcceleratorTable& table_;
-    Session& session_;
+    Workspace& workspace_;
     UndoHistory& history_;
     const VirtualKeyNames& names_;
 };

@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <string>
 
-#include "script/virtual_key_names.h"
+#include "resources/accelerator/virtual_key_names.h"
 
 namespace tavorin {
 

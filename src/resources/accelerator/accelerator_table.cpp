@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "app/session.h"
+#include "model/workspace.h"
 #include "base/text.h"
 #include "resources/accelerator/accelerator_binary.h"
 #include "resources/stringtable/item_naming.h"
@@ -104,7 +104,7 @@ void AcceleratorTable::replace_entry(std::size_t row, AcceleratorEntry entry, st
     current = std::move(entry);
 }
 
-void AcceleratorTable::write_script_text(TextWriter& out, const Session&) const {
+void AcceleratorTable::write_script_text(TextWriter& out, const Workspace&) const {
     out.write(name_text());
     out.write(u" ACCELERATORS");
     out.line_break();
@@ -126,9 +126,9 @@ Status AcceleratorTable::serialize(BinaryBuffer& out) const {
     return success();
 }
 
-AcceleratorTable& add_new_accelerator_table(Session& session, bool open) {
-    Project& project = session.project();
-    auto table = std::make_unique<AcceleratorTable>(session.symbols());
+AcceleratorTable& add_new_accelerator_table(Workspace& workspace, bool open) {
+    Project& project = workspace.project();
+    auto table = std::make_unique<AcceleratorTable>(workspace.symbols());
     table->identity().name = project.new_resource_name(accelerator_table_name_template, kind::accelerator);
     return static_cast<AcceleratorTable&>(*project.add_resource(std::move(table), open));
 }

@@ -15,7 +15,7 @@
 
 namespace tavorin {
 
-class Session;
+class Workspace;
 
 inline constexpr std::u16string_view accelerator_table_name_template = u"IDR_ACCELERATOR";
 inline constexpr std::u16string_view accelerator_identifier_template = u"ID_ACCELERATOR";
@@ -57,7 +57,7 @@ public:
 
     SymbolTable& symbols() const { return symbols_; }
 
-    void write_script_text(TextWriter& out, const Session& session) const override;
+    void write_script_text(TextWriter& out, const Workspace& workspace) const override;
     Status serialize(BinaryBuffer& out) const override;
 
 private:
@@ -66,6 +66,6 @@ private:
 };
 
 // A new, empty table named from "IDR_ACCELERATOR", added to the project.
-AcceleratorTable& add_new_accelerator_table(Session& session, bool open = false);
+AcceleratorTable& add_new_accelerator_table(Workspace& workspace, bool open = false);
 
 }  // namespace tavorin

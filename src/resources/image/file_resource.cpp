@@ -9,7 +9,7 @@ namespace tavorin {
 FileResource::FileResource(ResourceKind kind, FileResourceTraits traits, std::u16string custom_type_name)
     : Resource(kind, std::move(custom_type_name)), traits_(std::move(traits)) {}
 
-void FileResource::write_script_text(TextWriter& out, const Session&) const {
+void FileResource::write_script_text(TextWriter& out, const Workspace&) const {
     write_file_resource_line(out, name_text(), traits_.keyword, file_);
 }
 

@@ -32,7 +32,7 @@ public:
     bool in_memory() const { return file_.empty(); }
 
     // NAME, KEYWORD and the file name in quotes ("?" while in memory).
-    void write_script_text(TextWriter& out, const Session& session) const override;
+    void write_script_text(TextWriter& out, const Workspace& workspace) const override;
 
     // Content in memory goes to a new file in the folder, which the resource then names. A
     // resource that refers to a file already keeps it.

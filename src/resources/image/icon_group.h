@@ -17,7 +17,7 @@ namespace tavorin {
 
 class IconGroup : public FileResource {
 public:
-    // A group whose images, read from files, take their numbers from `numbers` (the session's
+    // A group whose images, read from files, take their numbers from `numbers` (the workspace's
     // counters, which outlive every group).
     IconGroup(IconType type, ImageNumbers& numbers);
 

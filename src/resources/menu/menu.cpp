@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <stdexcept>
 
-#include "app/session.h"
+#include "model/workspace.h"
 #include "resources/menu/menu_template.h"
 
 namespace tavorin {
@@ -139,9 +139,9 @@ Status Menu::serialize(BinaryBuffer& out) const {
     return success();
 }
 
-Menu& add_new_menu(Session& session, bool open) {
-    Project& project = session.project();
-    auto menu = std::make_unique<Menu>(session.symbols(), session.config().menu_ex);
+Menu& add_new_menu(Workspace& workspace, bool open) {
+    Project& project = workspace.project();
+    auto menu = std::make_unique<Menu>(workspace.symbols(), workspace.config().menu_ex);
     menu->identity().name = project.new_resource_name(menu_name_template, kind::menu);
     return static_cast<Menu&>(*project.add_resource(std::move(menu), open));
 }

@@ -15,7 +15,7 @@
 
 namespace tavorin {
 
-class Session;
+class Workspace;
 
 inline constexpr std::u16string_view menu_name_template = u"IDR_MENU";
 
@@ -71,7 +71,7 @@ public:
     SymbolTable& symbols() const { return symbols_; }
 
     // Resource.
-    void write_script_text(TextWriter& out, const Session& session) const override;
+    void write_script_text(TextWriter& out, const Workspace& workspace) const override;
     Status serialize(BinaryBuffer& out) const override;
 
 private:
@@ -87,6 +87,6 @@ private:
 
 // A new menu named from "IDR_MENU", in the form the `menuEx` option chooses, added to the
 // project.
-Menu& add_new_menu(Session& session, bool open = false);
+Menu& add_new_menu(Workspace& workspace, bool open = false);
 
 }  // namespace tavorin

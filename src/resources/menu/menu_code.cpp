@@ -1,7 +1,7 @@
 #include "resources/menu/menu_code.h"
 
 #include "base/text.h"
-#include "formats/c_string_literal.h"
+#include "model/c_string_literal.h"
 #include "resources/menu/menu.h"
 
 namespace tavorin {

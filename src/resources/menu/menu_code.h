@@ -3,7 +3,7 @@
 // submenu, and one AppendMenu call per item.
 
 #include "base/text_writer.h"
-#include "formats/code_context.h"
+#include "model/code_context.h"
 
 namespace tavorin {
 

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "app/session.h"
+#include "model/workspace.h"
 #include "base/text.h"
 #include "model/identifier_validation.h"
 #include "resources/stringtable/item_naming.h"
@@ -61,7 +61,7 @@ std::u16string menu_identifier_base(std::u16string_view caption) {
     return base;
 }
 
-void MenuEditing::modified() { session_.project().set_modified(menu_, true); }
+void MenuEditing::modified() { workspace_.project().set_modified(menu_, true); }
 
 std::optional<MenuPath> MenuEditing::type_into_placeholder(const MenuPath& placeholder, std::u16string_view text) {
     if (text.empty() || !menu_.can_insert_at(placeholder) || menu_.contains(placeholder)) return std::nullopt;
@@ -81,7 +81,7 @@ std::optional<MenuPath> MenuEditing::type_into_placeholder(const MenuPath& place
         values.emplace(identifier.name, identifier.value);
     }
     menu_.insert_item(placeholder, item, values);
-    history_.record(std::make_unique<ItemPresenceAction>(true, menu_, session_.project(), placeholder, std::move(item),
+    history_.record(std::make_unique<ItemPresenceAction>(true, menu_, workspace_.project(), placeholder, std::move(item),
                                                          std::move(values)));
     modified();
     return placeholder;
@@ -91,7 +91,7 @@ bool MenuEditing::delete_item(const MenuPath& path) {
     if (!menu_.contains(path)) return false;
     IdentifierValues values = menu_.identifier_values(menu_.item(path));
     MenuItem removed = menu_.remove_item(path);
-    history_.record(std::make_unique<ItemPresenceAction>(false, menu_, session_.project(), path, std::move(removed),
+    history_.record(std::make_unique<ItemPresenceAction>(false, menu_, workspace_.project(), path, std::move(removed),
                                                          std::move(values)));
     modified();
     return true;
@@ -108,7 +108,7 @@ bool MenuEditing::move_item(const MenuPath& from, const MenuPath& to) {
     menu_.insert_item(to, moved, values);
 
     Menu& menu = menu_;
-    Project& project = session_.project();
+    Project& project = workspace_.project();
     const auto shift = [&menu, &project, values](const MenuPath& source, const MenuPath& target) {
         MenuItem item = menu.remove_item(source);
         menu.insert_item(target, std::move(item), values);
@@ -127,7 +127,7 @@ void MenuEditing::record_replacement(std::u16string_view label, const MenuPath& 
     const IdentifierValues values_after = menu_.identifier_values(after);
     const bool extended_after = menu_.extended();
     Menu& menu = menu_;
-    Project& project = session_.project();
+    Project& project = workspace_.project();
     const auto put = [&menu, &project, path](const MenuItem& item, const IdentifierValues& values, bool extended) {
         menu.remove_item(path);
         menu.insert_item(path, item, values);
@@ -152,8 +152,8 @@ void MenuEditing::set_text(const MenuPath& path, std::u16string_view text) {
 Status MenuEditing::set_identifier(const MenuPath& path, std::u16string_view text) {
     const MenuItem before = menu_.item(path);
     if (text == before.identifier) return success();
-    if (const auto refusal = identifier_refusal(classify_identifier(text), false, session_.strings())) {
-        session_.ask(*refusal, session_.text(str::error_caption), AskButtons::ok, AskIcon::error);
+    if (const auto refusal = identifier_refusal(classify_identifier(text), false, workspace_.strings())) {
+        workspace_.ask(*refusal, workspace_.text(str::error_caption), AskButtons::ok, AskIcon::error);
         return Error{*refusal};
     }
     const IdentifierValues values = menu_.identifier_values(before);

@@ -14,7 +14,7 @@
 
 namespace tavorin {
 
-class Session;
+class Workspace;
 
 namespace menu_undo {
 inline constexpr std::u16string_view insert_item = u"Insert Item";
@@ -43,8 +43,8 @@ std::u16string menu_identifier_base(std::u16string_view caption);
 
 class MenuEditing {
 public:
-    MenuEditing(Menu& menu, Session& session, UndoHistory& history)
-        : menu_(menu), session_(session), history_(history) {}
+    MenuEditing(Menu& menu, Workspace& workspace, UndoHistory& history)
+        : menu_(menu), workspace_(workspace), history_(history) {}
 
     // Typing into the placeholder at `placeholder` (the end of a list) makes a real item there,
     // one "Insert Item" step. A top-level item becomes a popup with an empty submenu; an item in a
@@ -92,7 +92,7 @@ private:
     void modified();
 
     Menu& menu_;
-    Session& session_;
+    Workspace& workspace_;
     UndoHistory& history_;
 };
 

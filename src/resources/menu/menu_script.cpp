@@ -94,7 +94,7 @@ void write_items(TextWriter& out, const MenuItems& items, bool extended) {
 
 }  // namespace
 
-void Menu::write_script_text(TextWriter& out, const Session&) const {
+void Menu::write_script_text(TextWriter& out, const Workspace&) const {
     out.write(name_text());
     out.write(extended_ ? u" MENUEX" : u" MENU");
     out.line_break();

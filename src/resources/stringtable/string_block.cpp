@@ -2,7 +2,7 @@
 
 #include <bitset>
 
-#include "app/session.h"
+#include "model/workspace.h"
 #include "base/binary_reader.h"
 #include "base/escapes.h"
 #include "base/text.h"
@@ -53,12 +53,12 @@ Status encode_string_block(const StringBlock& block, BinaryBuffer& out) {
     return success();
 }
 
-Status read_string_block(Session& session, std::span<const std::uint8_t> data, std::uint16_t block_name,
+Status read_string_block(Workspace& workspace, std::span<const std::uint8_t> data, std::uint16_t block_name,
                          std::uint16_t language) {
     // Names start at 1: there is no block before the first.
     if (block_name == 0) return Error{u"A string block cannot be named 0."};
-    StringTable& table = string_table_for(session, language);
-    const SymbolTable& symbols = session.symbols();
+    StringTable& table = string_table_for(workspace, language);
+    const SymbolTable& symbols = workspace.symbols();
     BinaryReader reader(data);
     try {
         for (std::int32_t slot = 0; slot < 16; ++slot) {

@@ -16,7 +16,7 @@
 
 namespace tavorin {
 
-class Session;
+class Workspace;
 class StringTable;
 
 struct StringBlock {
@@ -59,7 +59,7 @@ private:
 // there is none). Each non-empty slot becomes an entry in the stored form, its identifier the
 // symbol that has the slot's value, else the value in decimal. A block that ends early is an
 // error; the slots read before stay.
-Status read_string_block(Session& session, std::span<const std::uint8_t> data, std::uint16_t block_name,
+Status read_string_block(Workspace& workspace, std::span<const std::uint8_t> data, std::uint16_t block_name,
                          std::uint16_t language);
 
 }  // namespace tavorin

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "app/session.h"
+#include "model/workspace.h"
 #include "resources/stringtable/string_block.h"
 
 namespace tavorin {
@@ -71,7 +71,7 @@ void StringTable::set_identifier(std::size_t row, std::u16string_view identifier
     entry.identifier = identifier;
 }
 
-void StringTable::write_script_text(TextWriter& out, const Session&) const {
+void StringTable::write_script_text(TextWriter& out, const Workspace&) const {
     out.write(u"STRINGTABLE");
     out.line_break();
     out.open_block();
@@ -93,12 +93,12 @@ Status StringTable::serialize(BinaryBuffer&) const {
     return Error{u"A string table is written as blocks of sixteen strings."};
 }
 
-StringTable& string_table_for(Session& session, std::uint16_t language) {
-    Project& project = session.project();
+StringTable& string_table_for(Workspace& workspace, std::uint16_t language) {
+    Project& project = workspace.project();
     if (Resource* existing = project.string_table(language)) return static_cast<StringTable&>(*existing);
     const std::uint16_t current = project.current_language();
     project.set_current_language(language);
-    Resource* added = project.add_resource(std::make_unique<StringTable>(session.symbols()));
+    Resource* added = project.add_resource(std::make_unique<StringTable>(workspace.symbols()));
     project.set_current_language(current);
     return static_cast<StringTable&>(*added);
 }

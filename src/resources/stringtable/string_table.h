@@ -15,7 +15,7 @@
 
 namespace tavorin {
 
-class Session;
+class Workspace;
 
 struct StringEntry {
     // A symbol name, or the decimal value of a plain numeric identifier.
@@ -60,7 +60,7 @@ public:
 
     // Resource. A string table has no compiled form of its own: it contributes one item per
     // occupied group of sixteen identifiers.
-    void write_script_text(TextWriter& out, const Session& session) const override;
+    void write_script_text(TextWriter& out, const Workspace& workspace) const override;
     void add_items(ResourceItemList& list) const override;
     bool has_binary_form() const override { return false; }
     Status serialize(BinaryBuffer& out) const override;
@@ -71,6 +71,6 @@ private:
 };
 
 // The string table of a language, made and added to the project when there is none.
-StringTable& string_table_for(Session& session, std::uint16_t language);
+StringTable& string_table_for(Workspace& workspace, std::uint16_t language);
 
 }  // namespace tavorin

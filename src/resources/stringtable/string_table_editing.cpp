@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <functional>
 
-#include "app/session.h"
+#include "model/workspace.h"
 #include "model/identifier_validation.h"
 #include "resources/list_rows.h"
 #include "resources/stringtable/item_naming.h"
@@ -25,28 +25,28 @@ std::optional<std::int32_t> prospective_value(std::u16string_view text, const Sy
 
 }  // namespace
 
-void StringTableEditing::modified() { session_.project().set_modified(table_, true); }
+void StringTableEditing::modified() { workspace_.project().set_modified(table_, true); }
 
 void StringTableEditing::show_error(std::u16string_view message) {
-    session_.ask(message, session_.text(str::error_caption), AskButtons::ok, AskIcon::error);
+    workspace_.ask(message, workspace_.text(str::error_caption), AskButtons::ok, AskIcon::error);
 }
 
 std::size_t StringTableEditing::add_new_string() {
     const std::size_t row = table_.size();
-    StringEntry entry{table_.symbols().free_name(new_string_template), session_.text(str::sample_text)};
+    StringEntry entry{table_.symbols().free_name(new_string_template), workspace_.text(str::sample_text)};
     table_.insert_entry(row, entry);
     const std::int32_t value = table_.value_of(table_.entry(row));
     modified();
 
     history_.record(row_change_action(std::u16string(string_undo::insert), RowChange::inserted, table_,
-                                      session_.project(), row, entry, value));
+                                      workspace_.project(), row, entry, value));
     return row;
 }
 
 bool StringTableEditing::delete_rows(std::span<const std::size_t> rows) {
     const std::vector<std::size_t> ordered = rows_for_deletion(rows, table_.size());
     if (ordered.empty()) {
-        session_.platform().beep();
+        workspace_.platform().beep();
         return false;
     }
 
@@ -55,7 +55,7 @@ bool StringTableEditing::delete_rows(std::span<const std::size_t> rows) {
         const std::int32_t value = table_.value_of(table_.entry(row));
         StringEntry entry = table_.remove_entry(row);
         history_.record(row_change_action(std::u16string(string_undo::delete_row), RowChange::removed, table_,
-                                          session_.project(), row, std::move(entry), value));
+                                          workspace_.project(), row, std::move(entry), value));
     }
     history_.close_group();
     modified();
@@ -68,7 +68,7 @@ Status StringTableEditing::set_identifier(std::size_t row, std::u16string_view t
 
     // A string-like or oversized name would be written into the header and the binary blocks
     // as something no compiler reads back, so only symbols and word-sized numbers are taken.
-    if (const auto refusal = identifier_refusal(classify_identifier(text), false, session_.strings())) {
+    if (const auto refusal = identifier_refusal(classify_identifier(text), false, workspace_.strings())) {
         show_error(*refusal);
         return Error{*refusal};
     }
@@ -76,7 +76,7 @@ Status StringTableEditing::set_identifier(std::size_t row, std::u16string_view t
     const std::int32_t old_value = table_.value_of(table_.entry(row));
     const auto new_value = prospective_value(text, symbols);
     if (table_.find(text) || (new_value && *new_value != old_value && table_.uses_value(*new_value))) {
-        const std::u16string& message = session_.text(str::id_already_used_in_string_table);
+        const std::u16string& message = workspace_.text(str::id_already_used_in_string_table);
         show_error(message);
         return Error{message};
     }
@@ -86,17 +86,17 @@ Status StringTableEditing::set_identifier(std::size_t row, std::u16string_view t
     modified();
 
     StringTable& table = table_;
-    Session& session = session_;
+    Workspace& workspace = workspace_;
     const std::u16string new_name(text);
     history_.record(std::make_unique<CallbackAction>(
         std::u16string(string_undo::identifier),
-        [&table, &session, row, new_name, applied_value] {
+        [&table, &workspace, row, new_name, applied_value] {
             table.set_identifier(row, new_name, applied_value);
-            session.project().set_modified(table, true);
+            workspace.project().set_modified(table, true);
         },
-        [&table, &session, row, old_name, old_value] {
+        [&table, &workspace, row, old_name, old_value] {
             table.set_identifier(row, old_name, old_value);
-            session.project().set_modified(table, true);
+            workspace.project().set_modified(table, true);
         }));
     return success();
 }
@@ -108,16 +108,16 @@ void StringTableEditing::set_text(std::size_t row, std::u16string text) {
     modified();
 
     StringTable& table = table_;
-    Session& session = session_;
+    Workspace& workspace = workspace_;
     history_.record(std::make_unique<CallbackAction>(
         std::u16string(string_undo::text),
-        [&table, &session, row, text] {
+        [&table, &workspace, row, text] {
             table.set_text(row, text);
-            session.project().set_modified(table, true);
+            workspace.project().set_modified(table, true);
         },
-        [&table, &session, row, old_text] {
+        [&table, &workspace, row, old_text] {
             table.set_text(row, old_text);
-            session.project().set_modified(table, true);
+            workspace.project().set_modified(table, true);
         }));
 }
 
@@ -143,7 +143,7 @@ Result<std::vector<std::size_t>> StringTableEditing::paste(std::span<const std::
         const StringEntry entry{identifier.name, row.text};
         table_.insert_entry(position, entry, identifier.value);
         pasted.push_back(position);
-        history_.record(row_change_action(u"", RowChange::inserted, table_, session_.project(), position, entry,
+        history_.record(row_change_action(u"", RowChange::inserted, table_, workspace_.project(), position, entry,
                                           identifier.value));
     }
     history_.close_group();

@@ -15,7 +15,7 @@
 
 namespace tavorin {
 
-class Session;
+class Workspace;
 
 namespace string_undo {
 inline constexpr std::u16string_view insert = u"Insert String";
@@ -28,8 +28,8 @@ inline constexpr std::u16string_view text = u"Item text";
 
 class StringTableEditing {
 public:
-    StringTableEditing(StringTable& table, Session& session, UndoHistory& history)
-        : table_(table), session_(session), history_(history) {}
+    StringTableEditing(StringTable& table, Workspace& workspace, UndoHistory& history)
+        : table_(table), workspace_(workspace), history_(history) {}
 
     // "Add new string": the first IDS_STRINGn not yet in the symbol table, a value from the
     // identifier service and the text "Sample text", appended. Returns its row.
@@ -57,7 +57,7 @@ private:
     void show_error(std::u16string_view message);
 
     StringTable& table_;
-    Session& session_;
+    Workspace& workspace_;
     UndoHistory& history_;
 };
 

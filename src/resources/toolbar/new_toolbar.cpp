@@ -1,16 +1,16 @@
 #include "resources/toolbar/new_toolbar.h"
 
-#include "app/session.h"
+#include "model/workspace.h"
 
 namespace tavorin {
 
-BitmapResource& ensure_toolbar_bitmap(Toolbar& toolbar, Session& session) {
-    Project& project = session.project();
+BitmapResource& ensure_toolbar_bitmap(Toolbar& toolbar, Workspace& workspace) {
+    Project& project = workspace.project();
     if (auto* linked = dynamic_cast<BitmapResource*>(toolbar.linked_bitmap(project))) return *linked;
 
     const ResourceIdentity& identity = toolbar.identity();
     auto bitmap = BitmapResource::with_dib(blank_toolbar_dib());
-    const auto stored = session.symbols().register_resource_name(identity.name, kind::bitmap, identity.string_name,
+    const auto stored = workspace.symbols().register_resource_name(identity.name, kind::bitmap, identity.string_name,
                                                                  identity.ordinal, identity.language);
     bitmap->identity().name = stored ? *stored : identity.name;
     bitmap->identity().string_name = identity.string_name;
@@ -23,12 +23,12 @@ BitmapResource& ensure_toolbar_bitmap(Toolbar& toolbar, Session& session) {
     return *added;
 }
 
-Toolbar& add_new_toolbar(Session& session, const std::filesystem::path& script_folder, bool open) {
-    Project& project = session.project();
-    auto toolbar = std::make_unique<Toolbar>(session.symbols());
+Toolbar& add_new_toolbar(Workspace& workspace, const std::filesystem::path& script_folder, bool open) {
+    Project& project = workspace.project();
+    auto toolbar = std::make_unique<Toolbar>(workspace.symbols());
     toolbar->identity().name = project.new_resource_name(new_toolbar_name, kind::toolbar);
     Toolbar* added = static_cast<Toolbar*>(project.add_resource(std::move(toolbar), open));
-    ensure_toolbar_bitmap(*added, session);
+    ensure_toolbar_bitmap(*added, workspace);
     added->link_bitmap(project, script_folder);
     project.set_current_resource(added);
     return *added;

@@ -2,8 +2,8 @@
 
 #include <limits>
 
-#include "app/ui_strings.h"
-#include "app/string_ids.h"
+#include "services/ui_strings.h"
+#include "services/string_ids.h"
 #include "base/file_io.h"
 #include "base/text.h"
 #include "model/identifier_validation.h"
@@ -146,7 +146,7 @@ void Toolbar::clear_items() {
     items_.clear();
 }
 
-void Toolbar::write_script_text(TextWriter& out, const Session&) const {
+void Toolbar::write_script_text(TextWriter& out, const Workspace&) const {
     out.write(name_text());
     out.write(u" TOOLBAR ");
     out.write(decimal(button_width_));

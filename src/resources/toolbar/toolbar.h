@@ -36,7 +36,7 @@ public:
     static constexpr std::uint32_t default_button_width = 16;
     static constexpr std::uint32_t default_button_height = 15;
 
-    // The identifiers of the buttons are registered in `symbols` (the session's, which outlives
+    // The identifiers of the buttons are registered in `symbols` (the workspace's, which outlives
     // the toolbar) as items of this toolbar.
     explicit Toolbar(SymbolTable& symbols);
 
@@ -79,7 +79,7 @@ public:
     //         BUTTON      ID_BUTTON1
     //         SEPARATOR
     //     END
-    void write_script_text(TextWriter& out, const Session& session) const override;
+    void write_script_text(TextWriter& out, const Workspace& workspace) const override;
 
     bool has_binary_form() const override { return false; }
     Status serialize(BinaryBuffer& out) const override;

@@ -1,6 +1,6 @@
 #include "resources/version/version_editing.h"
 
-#include "app/session.h"
+#include "model/workspace.h"
 #include "base/text.h"
 #include "resources/version/version_names.h"
 
@@ -46,10 +46,10 @@ std::u16string version_block_title(const VersionStringBlock& block, std::u16stri
     return u"File Information [" + std::u16string(language_name) + u"] " + block.key_text();
 }
 
-void VersionEditing::modified() { session_.project().set_modified(version_, true); }
+void VersionEditing::modified() { workspace_.project().set_modified(version_, true); }
 
 Status VersionEditing::refuse(std::u16string_view message) {
-    session_.ask(message, session_.text(str::error_caption), AskButtons::ok, AskIcon::error);
+    workspace_.ask(message, workspace_.text(str::error_caption), AskButtons::ok, AskIcon::error);
     return Error{std::u16string(message)};
 }
 
@@ -98,7 +98,7 @@ Status VersionEditing::add_block(std::uint16_t language, std::uint16_t code_page
 
 bool VersionEditing::remove_block(std::size_t index) {
     if (index >= version_.blocks().size()) return false;
-    if (session_.ask(remove_block_question, AskButtons::yes_no, AskIcon::question) != Answer::yes) return false;
+    if (workspace_.ask(remove_block_question, AskButtons::yes_no, AskIcon::question) != Answer::yes) return false;
     version_.remove_block(index);
     modified();
     return true;

@@ -12,7 +12,7 @@
 
 namespace tavorin {
 
-class Session;
+class Workspace;
 
 inline constexpr std::u16string_view version_number_message = u"Version number must be w1,w2,w3,w4";
 inline constexpr std::u16string_view block_exists_message = u"A block is already defined for this language.";
@@ -28,7 +28,7 @@ std::u16string version_block_title(const VersionStringBlock& block, std::u16stri
 
 class VersionEditing {
 public:
-    VersionEditing(VersionInfo& version, Session& session) : version_(version), session_(session) {}
+    VersionEditing(VersionInfo& version, Workspace& workspace) : version_(version), workspace_(workspace) {}
 
     // Refusals are shown (caption "Error") and returned.
     Status set_file_version(std::u16string_view text);
@@ -56,7 +56,7 @@ private:
     void modified();
 
     VersionInfo& version_;
-    Session& session_;
+    Workspace& workspace_;
 };
 
 }  // namespace tavorin

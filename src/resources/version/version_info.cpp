@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "app/session.h"
+#include "model/workspace.h"
 #include "base/escapes.h"
 #include "base/text.h"
 #include "resources/version/version_block.h"
@@ -119,7 +119,7 @@ std::vector<std::uint32_t> VersionInfo::translations() const {
 //             VALUE "Translation", 0x0409, 0x04B0
 //         }
 //     }
-void VersionInfo::write_script_text(TextWriter& out, const Session&) const {
+void VersionInfo::write_script_text(TextWriter& out, const Workspace&) const {
     out.write(name_text());
     out.write(u" VERSIONINFO");
     out.indent();
@@ -162,11 +162,11 @@ void VersionInfo::write_script_text(TextWriter& out, const Session&) const {
 
 Status VersionInfo::serialize(BinaryBuffer& out) const { return encode_version_info(*this, out); }
 
-VersionInfo& add_new_version_info(Session& session, bool open) {
-    Project& project = session.project();
+VersionInfo& add_new_version_info(Workspace& workspace, bool open) {
+    Project& project = workspace.project();
     auto version = std::make_unique<VersionInfo>();
     const std::uint16_t language = project.current_language();
-    auto name = session.symbols().register_resource_name(version_default_name, kind::version, false, 1, language);
+    auto name = workspace.symbols().register_resource_name(version_default_name, kind::version, false, 1, language);
     version->identity().name = name ? *name : project.new_resource_name(version_default_name, kind::version);
     return static_cast<VersionInfo&>(*project.add_resource(std::move(version), open));
 }

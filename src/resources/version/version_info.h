@@ -14,7 +14,7 @@
 
 namespace tavorin {
 
-class Session;
+class Workspace;
 
 // A new version resource is named 1.
 inline constexpr std::u16string_view version_default_name = u"1";
@@ -97,7 +97,7 @@ public:
     void set_var_file_info_first(bool first) { var_file_info_first_ = first; }
 
     // Resource.
-    void write_script_text(TextWriter& out, const Session& session) const override;
+    void write_script_text(TextWriter& out, const Workspace& workspace) const override;
     Status serialize(BinaryBuffer& out) const override;
 
 private:
@@ -107,6 +107,6 @@ private:
 };
 
 // A new version resource named 1 (or the next free name when 1 is taken), added to the project.
-VersionInfo& add_new_version_info(Session& session, bool open = false);
+VersionInfo& add_new_version_info(Workspace& workspace, bool open = false);
 
 }  // namespace tavorin

@@ -34,9 +34,9 @@ namespace {
 void write_sample_res(const std::filesystem::path& path) {
     ScriptedPlatform platform;
     Session maker(platform);
-    add_new_accelerator_table(maker);
-    string_table_for(maker, 0x409).add_entry(u"1", u"Hello");
-    ASSERT_TRUE(write_res_file(maker, path).ok());
+    add_new_accelerator_table(maker.workspace());
+    string_table_for(maker.workspace(), 0x409).add_entry(u"1", u"Hello");
+    ASSERT_TRUE(write_res_file(maker.workspace(), path).ok());
 }
 
 // Every branch with its items, as "Branch: label, label".

@@ -28,16 +28,16 @@ protected:
         session.project().set_current_language(english);
         add(id(10), id(7), english, raw);
         add(id(u"CUSTOM"), id(u"DATA"), english, Bytes{1, 2, 3});
-        StringTable& strings = string_table_for(session, english);
+        StringTable& strings = string_table_for(session.workspace(), english);
         strings.add_entry(u"1", u"first");
         strings.add_entry(u"17", u"seventeen\\tth");
-        Menu& menu = add_new_menu(session);
+        Menu& menu = add_new_menu(session.workspace());
         menu_name = menu.identity().ordinal;
         MenuItem file{u"&File", u"", u"", menu_flag::popup, {}};
         file.submenu.push_back(MenuItem{u"&Open", u"", u"301", 0, {}});
         file.submenu.push_back(MenuItem{u"E&xit", u"", u"302", 0, {}});
         menu.append_item(file);
-        Dialog& dialog = add_new_dialog(session);
+        Dialog& dialog = add_new_dialog(session.workspace());
         dialog.set_caption(u"Loaded by Windows");
         dialog_name = dialog.identity().ordinal;
     }
@@ -102,7 +102,7 @@ protected:
 
 TEST_F(PeLoaderTest, NewModuleFromTheTemplateLoads) {
     const auto target = folder / "new.dll";
-    ASSERT_TRUE(write_pe_file(session, target));
+    ASSERT_TRUE(write_pe_file(session.workspace(), target));
     expect_loader_finds_resources(target);
 }
 
@@ -113,7 +113,7 @@ TEST_F(PeLoaderTest, ProjectWrittenIntoALinkedDllLoadsAndTheDllStillRuns) {
     ASSERT_TRUE(std::filesystem::exists(built)) << built.string();
     const auto target = folder / "copy.dll";
     std::filesystem::copy_file(built, target);
-    ASSERT_TRUE(write_pe_file(session, target));
+    ASSERT_TRUE(write_pe_file(session.workspace(), target));
     expect_loader_finds_resources(target);
 
     // Loaded as code, the moved relocation section still applies and the export still answers.

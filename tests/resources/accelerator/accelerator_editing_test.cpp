@@ -17,10 +17,10 @@ protected:
 
     ScriptedPlatform platform;
     Session session{platform};
-    AcceleratorTable& table = add_new_accelerator_table(session);
+    AcceleratorTable& table = add_new_accelerator_table(session.workspace());
     VirtualKeyNames names;
     UndoHistory history{platform};
-    AcceleratorEditing editing{table, session, history, names};
+    AcceleratorEditing editing{table, session.workspace(), history, names};
 };
 
 TEST_F(AcceleratorEditingTest, NewAcceleratorIsTheAsciiKeyAWithANewIdentifier) {
@@ -148,7 +148,7 @@ TEST_F(AcceleratorEditingTest, PastedRowsAreAppendedWithIdentifiersFrom40000) {
     AcceleratorTable source(session.symbols());
     source.add_ascii_entry(u"ID_COPY", false, false, false, u'c');
     source.add_virtual_key_entry(u"ID_COPY", false, true, false, AcceleratorKey::named(u"VK_INSERT", 0x2D));
-    AcceleratorEditing source_editing(source, session, history, names);
+    AcceleratorEditing source_editing(source, session.workspace(), history, names);
     const Bytes clipboard = source_editing.copy(std::vector<std::size_t>{0, 1});
 
     const auto pasted = editing.paste(clipboard);

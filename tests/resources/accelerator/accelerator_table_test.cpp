@@ -15,12 +15,12 @@ class AcceleratorTableTest : public ::testing::Test {
 protected:
     AcceleratorTable& make_table() {
         session.project().set_current_language(0x409);
-        return add_new_accelerator_table(session);
+        return add_new_accelerator_table(session.workspace());
     }
 
     std::u16string script() {
         TextWriter out(session.config().pascal);
-        table.write_script_text(out, session);
+        table.write_script_text(out, session.workspace());
         return out.take();
     }
     // The lines between the braces.
@@ -43,7 +43,7 @@ protected:
 
 TEST_F(AcceleratorTableTest, NewTablesAreNamedFromIdrAccelerator) {
     EXPECT_EQ(table.name_text(), u"IDR_ACCELERATOR1");
-    EXPECT_EQ(add_new_accelerator_table(session).name_text(), u"IDR_ACCELERATOR2");
+    EXPECT_EQ(add_new_accelerator_table(session.workspace()).name_text(), u"IDR_ACCELERATOR2");
     EXPECT_EQ(table.type(), NameOrOrdinal::of_ordinal(9));
     EXPECT_EQ(table.language(), 0x409);
 }
@@ -124,7 +124,7 @@ TEST_F(AcceleratorTableTest, DecodingNamesKeysByTheirFirstNameElseByNumber) {
     written.identity().name = u"T";
     read_accelerators(written, Bytes(data.begin(), data.begin() + 16), names);
     TextWriter out;
-    written.write_script_text(out, session);
+    written.write_script_text(out, session.workspace());
     EXPECT_EQ(out.text(), u"T ACCELERATORS\r\n{\r\n    VK_F1,         ID_KNOWN, VIRTKEY, CONTROL\r\n"
                           u"    65,            301, VIRTKEY\r\n}");
 }

@@ -38,7 +38,7 @@ protected:
     }
     std::u16string script_text(const Resource& resource) const {
         TextWriter out;
-        resource.write_script_text(out, session);
+        resource.write_script_text(out, session.workspace());
         return out.take();
     }
 

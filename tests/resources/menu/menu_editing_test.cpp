@@ -29,9 +29,9 @@ protected:
 
     ScriptedPlatform platform;
     Session session{platform};
-    Menu& menu = add_new_menu(session);
+    Menu& menu = add_new_menu(session.workspace());
     UndoHistory history{platform};
-    MenuEditing editing{menu, session, history};
+    MenuEditing editing{menu, session.workspace(), history};
 };
 
 TEST_F(MenuEditingTest, NewMenuIsNamedFromIdrMenuInTheConfiguredForm) {
@@ -39,7 +39,7 @@ TEST_F(MenuEditingTest, NewMenuIsNamedFromIdrMenuInTheConfiguredForm) {
     EXPECT_FALSE(menu.extended());
     EXPECT_TRUE(menu.items().empty());
     session.config().menu_ex = true;
-    EXPECT_TRUE(add_new_menu(session).extended());
+    EXPECT_TRUE(add_new_menu(session.workspace()).extended());
 }
 
 TEST_F(MenuEditingTest, TypedItemsBecomePopupsAtTheTopAndNamedCommandsBelow) {

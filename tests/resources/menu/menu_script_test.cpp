@@ -18,7 +18,7 @@ protected:
         menu.identity().name = u"IDR_MENU1";
         for (MenuItem& item : items) menu.append_item(std::move(item));
         TextWriter out(session.config().pascal);
-        menu.write_script_text(out, session);
+        menu.write_script_text(out, session.workspace());
         return out.take();
     }
 

@@ -26,9 +26,9 @@ protected:
 
     ScriptedPlatform platform;
     Session session{platform};
-    StringTable& table = string_table_for(session, 0x409);
+    StringTable& table = string_table_for(session.workspace(), 0x409);
     UndoHistory history{platform};
-    StringTableEditing editing{table, session, history};
+    StringTableEditing editing{table, session.workspace(), history};
 };
 
 TEST_F(StringTableEditingTest, NewStringsAreNumberedFromIdsString1WithTheSampleText) {

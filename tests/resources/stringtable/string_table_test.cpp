@@ -16,11 +16,11 @@ class StringTableTest : public ::testing::Test {
 protected:
     StringTableTest() { session.project().set_current_language(0x409); }
 
-    StringTable& table() { return string_table_for(session, 0x409); }
+    StringTable& table() { return string_table_for(session.workspace(), 0x409); }
 
     std::u16string script(const StringTable& t) {
         TextWriter out(session.config().pascal);
-        t.write_script_text(out, session);
+        t.write_script_text(out, session.workspace());
         return out.take();
     }
 
@@ -117,7 +117,7 @@ TEST_F(StringTableTest, StoredTextResolvesEscapesInBinaryAndComesBackTheSame) {
     const Bytes text_part(data.begin() + 8, data.begin() + 16);
     EXPECT_EQ(text_part, (Bytes{3, 0, 'a', 0, '\n', 0, 'b', 0}));
 
-    ASSERT_TRUE(read_string_block(session, data, 1, 0x407));
+    ASSERT_TRUE(read_string_block(session.workspace(), data, 1, 0x407));
     const Resource* german = session.project().string_table(0x407);
     ASSERT_NE(german, nullptr);
     const auto& entries = static_cast<const StringTable*>(german)->entries();
@@ -131,7 +131,7 @@ TEST_F(StringTableTest, ReadingTakesKnownIdentifiersAndMergesIntoTheLanguagesTab
     block.slots[1] = u"title";
     block.slots[2] = u"plain";
     table().add_entry(u"IDS_OTHER", u"kept");
-    ASSERT_TRUE(read_string_block(session, encoded(block), 3, 0x409));
+    ASSERT_TRUE(read_string_block(session.workspace(), encoded(block), 3, 0x409));
     const auto& entries = table().entries();
     ASSERT_EQ(entries.size(), 3u);
     EXPECT_EQ(entries[1], (StringEntry{u"IDS_TITLE", u"title"}));
@@ -139,7 +139,7 @@ TEST_F(StringTableTest, ReadingTakesKnownIdentifiersAndMergesIntoTheLanguagesTab
     EXPECT_EQ(session.symbols().value_of(u"34"), 34);
 
     // The same block again replaces texts rather than listing identifiers twice.
-    ASSERT_TRUE(read_string_block(session, encoded(block), 3, 0x409));
+    ASSERT_TRUE(read_string_block(session.workspace(), encoded(block), 3, 0x409));
     EXPECT_EQ(table().size(), 3u);
 }
 
@@ -149,12 +149,12 @@ TEST_F(StringTableTest, BlockThatEndsEarlyFailsAndKeepsWhatWasRead) {
     block.slots[1] = u"cut";
     Bytes data = encoded(block);
     data.resize(2 + 10 + 2 + 2);  // the first slot, the second length and one unit
-    EXPECT_FALSE(read_string_block(session, data, 1, 0x409));
+    EXPECT_FALSE(read_string_block(session.workspace(), data, 1, 0x409));
     ASSERT_EQ(table().size(), 1u);
     EXPECT_EQ(table().entry(0).text, u"whole");
 
-    EXPECT_FALSE(read_string_block(session, Bytes{}, 2, 0x409));
-    EXPECT_FALSE(read_string_block(session, encoded(block), 0, 0x409));
+    EXPECT_FALSE(read_string_block(session.workspace(), Bytes{}, 2, 0x409));
+    EXPECT_FALSE(read_string_block(session.workspace(), encoded(block), 0, 0x409));
 }
 
 TEST_F(StringTableTest, IdentifiersAreUniqueWithinTheTable) {
@@ -185,8 +185,8 @@ TEST_F(StringTableTest, DestroyingTheTableReleasesItsIdentifiers) {
 
 TEST_F(StringTableTest, OneTablePerLanguage) {
     StringTable& english = table();
-    EXPECT_EQ(&string_table_for(session, 0x409), &english);
-    StringTable& french = string_table_for(session, 0x40C);
+    EXPECT_EQ(&string_table_for(session.workspace(), 0x409), &english);
+    StringTable& french = string_table_for(session.workspace(), 0x40C);
     EXPECT_NE(&french, &english);
     EXPECT_EQ(french.language(), 0x40C);
     EXPECT_EQ(session.project().current_language(), 0x409);

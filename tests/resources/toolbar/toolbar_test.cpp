@@ -131,7 +131,7 @@ namespace {
 
 TEST_F(ToolbarTest, NewToolbarComesWithItsBitmap) {
     session.project().set_current_language(0x407);
-    Toolbar& toolbar = add_new_toolbar(session, folder);
+    Toolbar& toolbar = add_new_toolbar(session.workspace(), folder);
     EXPECT_EQ(toolbar.name_text(), u"IDR_TOOLBAR1");
     auto* bitmap = dynamic_cast<BitmapResource*>(toolbar.linked_bitmap(session.project()));
     ASSERT_NE(bitmap, nullptr);
@@ -143,13 +143,13 @@ TEST_F(ToolbarTest, NewToolbarComesWithItsBitmap) {
     EXPECT_EQ(session.project().current_resource(), &toolbar);
 
     // A second call finds the bitmap and adds nothing.
-    EXPECT_EQ(&ensure_toolbar_bitmap(toolbar, session), bitmap);
+    EXPECT_EQ(&ensure_toolbar_bitmap(toolbar, session.workspace()), bitmap);
     EXPECT_EQ(session.project().resources_of_kind(kind::bitmap).size(), 1u);
 }
 
 TEST_F(ToolbarTest, NewToolbarAvoidsNamesInUse) {
     add_bitmap(u"IDR_TOOLBAR1", 64, 16);
-    Toolbar& toolbar = add_new_toolbar(session, folder);
+    Toolbar& toolbar = add_new_toolbar(session.workspace(), folder);
     EXPECT_EQ(toolbar.name_text(), u"IDR_TOOLBAR2");
     EXPECT_EQ(toolbar.items().size(), 1u);  // its own blank bitmap, not the other one
     EXPECT_EQ(session.project().resources_of_kind(kind::bitmap).size(), 2u);

@@ -126,7 +126,7 @@ protected:
         if (!std::filesystem::exists(mingw_include / "windows.h")) GTEST_SKIP() << "mingw-w64 headers not installed";
         session.config().include_paths = {std::filesystem::absolute(mingw_include).u16string()};
         script = folder.write("oracle.rc", script_text);
-        const ReadStatus read = open_script(session, tables, image_numbers, script);
+        const ReadStatus read = open_script(session.workspace(), tables, image_numbers, script);
         ASSERT_TRUE(read) << text_to_utf8(read.failure().message) << " line " << read.failure().line;
     }
 
@@ -172,7 +172,7 @@ protected:
 
     std::u16string script_of(const Resource& resource) const {
         TextWriter out;
-        resource.write_script_text(out, session);
+        resource.write_script_text(out, session.workspace());
         return out.take();
     }
 

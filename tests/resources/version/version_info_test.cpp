@@ -21,7 +21,7 @@ protected:
 
     std::u16string script(const VersionInfo& version) {
         TextWriter out(session.config().pascal);
-        version.write_script_text(out, session);
+        version.write_script_text(out, session.workspace());
         return out.take();
     }
     static Bytes encode(const VersionInfo& version) {
@@ -36,8 +36,8 @@ protected:
 
     ScriptedPlatform platform;
     Session session{platform};
-    VersionInfo& version = add_new_version_info(session);
-    VersionEditing editing{version, session};
+    VersionInfo& version = add_new_version_info(session.workspace());
+    VersionEditing editing{version, session.workspace()};
 };
 
 TEST_F(VersionInfoTest, NewVersionResourceWritesZerosAndNoBlocks) {

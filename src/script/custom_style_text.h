@@ -7,7 +7,7 @@
 #include <optional>
 #include <string_view>
 
-#include "app/ui_strings.h"
+#include "services/ui_strings.h"
 #include "platform/platform.h"
 #include "script/macro_table.h"
 

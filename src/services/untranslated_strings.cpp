@@ -1,4 +1,4 @@
-#include "app/untranslated_strings.h"
+#include "services/untranslated_strings.h"
 
 namespace tavorin {
 

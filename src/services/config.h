@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "base/text_writer.h"
-#include "formats/script_template.h"
+#include "services/script_template.h"
 
 namespace tavorin {
 

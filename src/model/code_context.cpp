@@ -1,9 +1,9 @@
-#include "formats/code_context.h"
+#include "model/code_context.h"
 
 #include <algorithm>
 
-#include "app/session.h"
-#include "dialog/dialog_units.h"
+#include "base/mul_div.h"
+#include "services/config.h"
 
 namespace tavorin {
 
@@ -53,8 +53,8 @@ FrameSize nominal_window_frame(std::uint32_t style, std::uint32_t extended_style
     return FrameSize{2 * side, 2 * side + top};
 }
 
-CodeContext code_context(const Session& session, ScreenFontMeasure screen_font, WindowFrameMeasure window_frame) {
-    return CodeContext{session.config().unicode_support, session.config().unicode_macro, std::move(screen_font),
+CodeContext code_context(const Config& config, ScreenFontMeasure screen_font, WindowFrameMeasure window_frame) {
+    return CodeContext{config.unicode_support, config.unicode_macro, std::move(screen_font),
                        std::move(window_frame)};
 }
 

@@ -1,4 +1,4 @@
-#include "app/config_section.h"
+#include "services/config_section.h"
 
 #include <charconv>
 #include <cstring>

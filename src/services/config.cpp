@@ -1,4 +1,4 @@
-#include "app/config.h"
+#include "services/config.h"
 
 namespace tavorin {
 

@@ -1,6 +1,6 @@
-#include "formats/c_string_literal.h"
+#include "model/c_string_literal.h"
 
-#include "formats/code_context.h"
+#include "model/code_context.h"
 
 namespace tavorin {
 

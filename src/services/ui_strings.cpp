@@ -1,10 +1,10 @@
-#include "app/ui_strings.h"
+#include "services/ui_strings.h"
 
 #include <algorithm>
 #include <span>
 #include <system_error>
 
-#include "app/untranslated_strings.h"
+#include "services/untranslated_strings.h"
 #include "base/escapes.h"
 #include "base/text.h"
 

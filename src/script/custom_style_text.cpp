@@ -1,6 +1,6 @@
-#include "dialog/custom_style_text.h"
+#include "script/custom_style_text.h"
 
-#include "app/session.h"
+#include "model/workspace.h"
 #include "dialog/dialog.h"
 #include "script/expression.h"
 
@@ -23,7 +23,7 @@ StyleTextStatus apply_custom_style_text(Dialog& dialog, std::int32_t key, Custom
                                         std::u16string_view text, const MacroTable& macros) {
     const Control* control = dialog.find_control(key);
     if (control == nullptr || control->kind() != ControlKind::custom) return StyleTextStatus::no_custom_control;
-    const auto value = evaluate_style_text(text, macros, dialog.session().strings());
+    const auto value = evaluate_style_text(text, macros, dialog.workspace().strings());
     if (!value) {
         return field == CustomStyleField::style ? StyleTextStatus::invalid_style
                                                 : StyleTextStatus::invalid_extended_style;

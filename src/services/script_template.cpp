@@ -1,4 +1,4 @@
-#include "formats/script_template.h"
+#include "services/script_template.h"
 
 namespace tavorin {
 

@@ -10,7 +10,7 @@
 
 namespace tavorin {
 
-class Session;
+struct Config;
 
 // A dialog font as the screen makes it: the height CreateFont is given (negative: a character
 // height in pixels) and the dialog base units, the pixels of an average character's width and
@@ -49,8 +49,8 @@ struct CodeContext {
     WindowFrameMeasure window_frame = nominal_window_frame;
 };
 
-// The options of the session's configuration (`codeGeneration` / `unicode`).
-CodeContext code_context(const Session& session, ScreenFontMeasure screen_font = nominal_screen_font,
+// The options of the configuration (`codeGeneration` / `unicode`).
+CodeContext code_context(const Config& config, ScreenFontMeasure screen_font = nominal_screen_font,
                          WindowFrameMeasure window_frame = nominal_window_frame);
 
 }  // namespace tavorin

@@ -1,11 +1,11 @@
 // Style text typed into a Custom Control's Style and Extended Style properties.
 
-#include "dialog/custom_style_text.h"
+#include "script/custom_style_text.h"
 
 #include <gtest/gtest.h>
 
 #include "dialog/control_classes.h"
-#include "dialog_test_support.h"
+#include "dialog/dialog_test_support.h"
 
 namespace tavorin {
 namespace {

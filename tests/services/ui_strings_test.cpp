@@ -1,4 +1,4 @@
-#include "app/ui_strings.h"
+#include "services/ui_strings.h"
 
 #include <gtest/gtest.h>
 
@@ -13,8 +13,8 @@
 #include <system_error>
 #include <vector>
 
-#include "app/string_ids.h"
-#include "app/untranslated_strings.h"
+#include "services/string_ids.h"
+#include "services/untranslated_strings.h"
 #include "base/code_page.h"
 #include "base/file_io.h"
 #include "base/text.h"

@@ -21,7 +21,7 @@ struct VirtualKeyName {
 // code's name.
 std::span<const VirtualKeyName> standard_virtual_key_names();
 
-// The session's table: the standard names and the names headers added. Kept across readings.
+// The workspace's table: the standard names and the names headers added. Kept across readings.
 class VirtualKeyNames {
 public:
     std::optional<std::uint16_t> code_of(std::u16string_view name) const;

@@ -1,4 +1,4 @@
-#include "script/virtual_key_names.h"
+#include "resources/accelerator/virtual_key_names.h"
 
 #include <gtest/gtest.h>
 
