@@ -1,4 +1,5 @@
 #include "app/session.h"
+#include "base/file_io.h"
 #include "formats/pe_file.h"
 #include "formats/pe_resource_walk.h"
 
@@ -6,8 +7,8 @@ namespace tavorin {
 
 namespace {
 
-Status invalid_module(Session& session) {
-    const std::u16string& message = session.text(str::invalid_pe_file);
+Status invalid_module(Session& session, const std::filesystem::path& path) {
+    const std::u16string message = display_path(path) + u": " + session.text(str::invalid_pe_file);
     session.ask(message, session.text(str::error_caption), AskButtons::ok, AskIcon::error);
     session.log().error(message);
     return Error{message};
@@ -36,7 +37,7 @@ Status read_pe_file(Session& session, const std::filesystem::path& path, const C
         import.import(CompiledRecord{resource.type, resource.name, resource.language, resource.data});
     }
     import.finish();
-    if (listing->outcome == PeResourceListing::Outcome::invalid) return invalid_module(session);
+    if (listing->outcome == PeResourceListing::Outcome::invalid) return invalid_module(session, path);
     return success();
 }
 

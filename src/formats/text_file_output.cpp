@@ -2,6 +2,7 @@
 
 #include "app/session.h"
 #include "base/file_io.h"
+#include "formats/read_only_target.h"
 
 namespace tavorin {
 
@@ -21,8 +22,13 @@ bool fits_ansi(std::u16string_view text, Session& session) {
 }
 
 bool write_output_file(Session& session, const std::filesystem::path& path, std::span<const std::uint8_t> bytes) {
+    const auto permission = read_only_permission(session, path);
+    if (!permission) {
+        session.log().error(permission.error());
+        return false;
+    }
     for (;;) {
-        const Status written = write_file_atomically(path, bytes);
+        const Status written = write_file_atomically(path, bytes, *permission);
         if (written) return true;
         if (!session.interactive()) {
             session.log().error(written.error());
