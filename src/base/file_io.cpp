@@ -145,9 +145,12 @@ Result<std::ifstream> open_regular_file(const fs::path& path) {
 Result<std::vector<std::uint8_t>> read_file_bytes(const fs::path& path) {
     auto in = open_regular_file(path);
     if (!in) return Error{in.error()};
-    // Read in steps rather than trusting a size asked beforehand: the file may change, and a
-    // size that is not one (a folder's, a special file's) must not decide an allocation.
-    constexpr std::size_t step = 1 << 20;
+    // Read up to the end rather than trusting the size asked beforehand, which may change; the
+    // size only decides the first step, so that most files are read in one.
+    std::error_code error;
+    const std::uintmax_t size = fs::file_size(path, error);
+    constexpr std::size_t later_step = 1 << 16;
+    std::size_t step = !error && size < max_read_size ? static_cast<std::size_t>(size) + 1 : later_step;
     std::vector<std::uint8_t> bytes;
     while (*in) {
         const std::size_t used = bytes.size();
@@ -155,6 +158,7 @@ Result<std::vector<std::uint8_t>> read_file_bytes(const fs::path& path) {
         bytes.resize(used + step);
         in->read(reinterpret_cast<char*>(bytes.data() + used), static_cast<std::streamsize>(step));
         bytes.resize(used + static_cast<std::size_t>(in->gcount()));
+        step = later_step;
     }
     if (in->bad()) return file_error(path, u"The file cannot be read.");
     return bytes;
