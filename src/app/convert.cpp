@@ -57,11 +57,26 @@ bool convert_file(Session& session, std::u16string_view input, std::u16string_vi
     const fs::path input_path = fs::absolute(fs::path(input), error);
     const fs::path output_path = fs::absolute(fs::path(output), error);
 
+    // Any error fails the conversion, also one a reader or writer logged and went on after:
+    // the output would lack what the error is about.
+    const int errors_before = session.log().errors();
+    const auto failed = [&] { return session.log().errors() != errors_before; };
+
     ReadingTables tables;
-    if (!read_input(session, tables, input_path)) return false;
+    const bool read = read_input(session, tables, input_path);
+    if (!read || failed()) {
+        session.project().clear();
+        return false;
+    }
     session.log().information(fill_placeholders(session.text(str::file_opened), input));
 
-    const bool written = write_output(session, input_path, output_path);
+    const bool output_existed = fs::exists(output_path, error);
+    bool written = write_output(session, input_path, output_path);
+    if (written && failed()) {
+        written = false;
+        // A new file that misses part of the input goes again; a file the user had stays.
+        if (!output_existed) fs::remove(output_path, error);
+    }
     if (written) session.log().information(fill_placeholders(session.text(str::file_saved), output));
     // The project refers to the tables, which go now.
     session.project().clear();

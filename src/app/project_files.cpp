@@ -68,9 +68,10 @@ WriteOutcome write_project_file(Session& session, const ProjectWrite& write) {
             std::error_code error;
             if (write.as_new && write.opened_kind == FileKind::pe_module && !write.opened_path.empty() &&
                 !std::filesystem::equivalent(write.opened_path, write.target, error)) {
-                std::filesystem::copy_file(write.opened_path, write.target,
-                                           std::filesystem::copy_options::overwrite_existing, error);
-                if (error) session.log().warning(display_path(write.target) + u": " + ascii_to_text(error.message()));
+                // Written like every other file, so a failure leaves the target as it was.
+                const auto module = read_file_bytes(write.opened_path);
+                const Status copied = module ? write_file_atomically(write.target, *module) : Status(Error{module.error()});
+                if (!copied) session.log().warning(copied.error());
             }
             load_file_contents(session, write.content_folder);
             return write_pe_file(session.workspace(), write.target) ? WriteOutcome::written : WriteOutcome::failed;

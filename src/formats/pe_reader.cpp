@@ -1,4 +1,5 @@
 #include "model/workspace.h"
+#include "base/file_io.h"
 #include "formats/pe_file.h"
 #include "formats/pe_resource_walk.h"
 
@@ -6,8 +7,8 @@ namespace tavorin {
 
 namespace {
 
-Status invalid_module(Workspace& workspace) {
-    const std::u16string& message = workspace.text(str::invalid_pe_file);
+Status invalid_module(Workspace& workspace, const std::filesystem::path& path) {
+    const std::u16string message = display_path(path) + u": " + workspace.text(str::invalid_pe_file);
     workspace.ask(message, workspace.text(str::error_caption), AskButtons::ok, AskIcon::error);
     workspace.log().error(message);
     return Error{message};
@@ -36,7 +37,7 @@ Status read_pe_file(Workspace& workspace, const std::filesystem::path& path, con
         import.import(CompiledRecord{resource.type, resource.name, resource.language, resource.data});
     }
     import.finish();
-    if (listing->outcome == PeResourceListing::Outcome::invalid) return invalid_module(workspace);
+    if (listing->outcome == PeResourceListing::Outcome::invalid) return invalid_module(workspace, path);
     return success();
 }
 

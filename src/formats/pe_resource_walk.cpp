@@ -1,10 +1,9 @@
 #include "formats/pe_resource_walk.h"
 
 #include <algorithm>
-#include <cerrno>
-#include <cstring>
 #include <fstream>
 
+#include "base/file_io.h"
 #include "base/text.h"
 #include "formats/pe_headers.h"
 
@@ -188,12 +187,12 @@ PeResourceListing list_pe_resources(std::span<const std::uint8_t> module) {
 }
 
 Result<PeResourceListing> list_pe_resources(const std::filesystem::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return Error{path.generic_u16string() + u"\r\n" + ascii_to_text(std::strerror(errno))};
-    in.seekg(0, std::ios::end);
-    const auto size = in.tellg();
-    if (size < 0) return Error{path.generic_u16string() + u"\r\n" + u"The file cannot be read."};
-    FileSource source(in, static_cast<std::uint64_t>(size));
+    auto in = open_regular_file(path);
+    if (!in) return Error{in.error()};
+    in->seekg(0, std::ios::end);
+    const auto size = in->tellg();
+    if (size < 0) return file_error(path, u"The file cannot be read.");
+    FileSource source(*in, static_cast<std::uint64_t>(size));
     return list_pe_resources(source);
 }
 

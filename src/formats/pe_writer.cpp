@@ -9,6 +9,7 @@
 #include "formats/pe_file.h"
 #include "formats/pe_module_rebuild.h"
 #include "formats/pe_template.h"
+#include "formats/read_only_target.h"
 
 namespace tavorin {
 
@@ -25,8 +26,8 @@ Status failed(Workspace& workspace, std::u16string message) {
     return Error{std::move(message)};
 }
 
-Status invalid_module(Workspace& workspace) {
-    const std::u16string& message = workspace.text(str::invalid_pe_file);
+Status invalid_module(Workspace& workspace, const fs::path& path) {
+    const std::u16string message = display_path(path) + u": " + workspace.text(str::invalid_pe_file);
     workspace.ask(message, AskButtons::ok, AskIcon::error);
     return failed(workspace, message);
 }
@@ -36,26 +37,21 @@ bool retry(Workspace& workspace, const std::u16string& message) {
     return workspace.ask(message, AskButtons::retry_cancel, AskIcon::error) == Answer::retry;
 }
 
-std::u16string file_message(const fs::path& path, const std::error_code& error) {
-    return display_path(path) + u"\r\n" + utf8_to_text(error.message());
-}
-
-// Copies the target to "<target>.<n>" for the first n whose name is free.
-Result<fs::path> make_backup(Workspace& workspace, const fs::path& target) {
+// Writes the module's bytes to "<target>.<n>" for the first n whose name is free. Only a taken
+// name moves on to the next number; a write that fails otherwise (a full disk, no permission)
+// removes what it left and ends with the system's reason, unless the user tries again.
+Result<fs::path> make_backup(Workspace& workspace, const fs::path& target, std::span<const std::uint8_t> module) {
     for (;;) {
-        fs::path backup;
-        std::error_code error;
+        Status written = Error{};
         for (int n = 1; n <= max_backup_number; ++n) {
-            backup = target;
+            fs::path backup = target;
             backup += "." + std::to_string(n);
-            std::error_code probe;
-            if (fs::exists(backup, probe)) continue;
-            if (fs::copy_file(target, backup, fs::copy_options::none, error)) return backup;
-            if (!fs::exists(backup, probe)) break;  // the name was free: the copy itself failed
+            bool taken = false;
+            written = write_new_file(backup, module, &taken);
+            if (written) return backup;
+            if (!taken) break;
         }
-        if (!error) error = std::make_error_code(std::errc::file_exists);
-        const std::u16string message = file_message(backup, error);
-        if (!retry(workspace, message)) return Error{message};
+        if (!retry(workspace, written.error())) return Error{written.error()};
     }
 }
 
@@ -79,19 +75,25 @@ std::vector<PlacedResource> placed_resources(Workspace& workspace, const Resourc
     return placed;
 }
 
-Status write_module(Workspace& workspace, const fs::path& target, std::span<const std::uint8_t> bytes) {
+Status write_module(Workspace& workspace, const fs::path& target, std::span<const std::uint8_t> bytes,
+                    ReadOnlyTarget permission) {
     for (;;) {
-        const Status written = write_file_atomically(target, bytes);
+        const Status written = write_file_atomically(target, bytes, permission);
         if (written) return written;
         if (!retry(workspace, written.error())) return failed(workspace, written.error());
     }
 }
 
-// The target is replaced only by a complete new module, so after a failure it still holds the
-// user's module; should it be gone all the same, the backup is copied back.
-void restore_original(const fs::path& target, const fs::path& backup) {
+// The backup lives only during the save: the target is replaced only by a complete new module,
+// so after a failure it still holds the user's module and the backup goes as after a success.
+// Should the target be gone all the same, the backup is copied back, and kept if that fails.
+void remove_backup(const fs::path& target, const fs::path& backup) {
     std::error_code error;
-    if (!fs::exists(target, error)) fs::copy_file(backup, target, fs::copy_options::overwrite_existing, error);
+    if (!fs::exists(target, error)) {
+        fs::copy_file(backup, target, fs::copy_options::overwrite_existing, error);
+        if (error) return;
+    }
+    fs::remove(backup, error);
 }
 
 }  // namespace
@@ -101,39 +103,32 @@ Status write_pe_file(Workspace& workspace, const fs::path& target) {
     const ResourceItemList items = build_item_list(workspace.project());
     const std::vector<PlacedResource> resources = placed_resources(workspace, items);
 
+    const auto permission = read_only_permission(workspace.prompts(), target);
+    if (!permission) return failed(workspace, permission.error());
     std::error_code error;
     if (!fs::exists(target, error)) {
         auto module = pe_template();
         if (!module) return failed(workspace, module.error());
         auto rebuilt = rebuild_module(*module, resources);
-        if (!rebuilt) return invalid_module(workspace);
-        const Status written = write_module(workspace, target, *rebuilt);
+        if (!rebuilt) return invalid_module(workspace, target);
+        const Status written = write_module(workspace, target, *rebuilt, *permission);
         if (!written) return written;
         workspace.platform().show_status(workspace.text(str::status_exportation_finished));
         return success();
     }
 
-    auto backup = make_backup(workspace, target);
+    auto module = read_file_bytes(target);
+    if (!module) return failed(workspace, module.error());
+    auto backup = make_backup(workspace, target, *module);
     if (!backup) return failed(workspace, backup.error());
-    auto module = read_file_bytes(*backup);
-    if (!module) {
-        restore_original(target, *backup);
-        return failed(workspace, module.error());
-    }
     auto rebuilt = rebuild_module(*module, resources);
     if (!rebuilt) {
-        // Nothing was written: the module stays as it was and the backup goes.
-        fs::remove(*backup, error);
-        return invalid_module(workspace);
+        remove_backup(target, *backup);
+        return invalid_module(workspace, target);
     }
-    const Status written = write_module(workspace, target, *rebuilt);
-    if (!written) {
-        // The user gave up on writing: the target still holds the module, and the numbered
-        // backup stays beside it.
-        restore_original(target, *backup);
-        return written;
-    }
-    fs::remove(*backup, error);
+    const Status written = write_module(workspace, target, *rebuilt, *permission);
+    remove_backup(target, *backup);
+    if (!written) return written;
     workspace.platform().show_status(workspace.text(str::status_exportation_finished));
     return success();
 }

@@ -6,8 +6,10 @@
 #include "model/workspace.h"
 #include "base/binary_reader.h"
 #include "base/file_io.h"
+#include "base/text.h"
 #include "formats/compiled_items.h"
 #include "formats/compiled_record.h"
+#include "formats/read_only_target.h"
 
 namespace tavorin {
 
@@ -42,13 +44,19 @@ RecordHeader parse_record_header(std::span<const std::uint8_t> bytes) {
 Status read_res_file(Workspace& workspace, const std::filesystem::path& path, const CompiledImportTables& tables) {
     auto file = read_file_bytes(path);
     if (!file) return reading_failed(workspace, file.error());
-    return read_res_data(workspace, *file, tables);
+    return read_res_data(workspace, *file, tables, display_path(path));
 }
 
-Status read_res_data(Workspace& workspace, std::span<const std::uint8_t> bytes, const CompiledImportTables& tables) {
+Status read_res_data(Workspace& workspace, std::span<const std::uint8_t> bytes, const CompiledImportTables& tables,
+                     std::u16string_view source) {
+    // "<file>, offset 0x20: <what>": where the record that could not be read begins.
+    const auto failed_at = [&](std::size_t offset, str::Id what) {
+        return reading_failed(workspace, std::u16string(source) + u", offset 0x" + hexadecimal(static_cast<std::uint32_t>(offset)) + u": " +
+                                           workspace.text(what));
+    };
     const auto empty = empty_res_record();
     if (bytes.size() < empty.size() || !std::equal(empty.begin(), empty.end(), bytes.begin())) {
-        return reading_failed(workspace, workspace.text(str::bad_compiled_resource_header));
+        return failed_at(0, str::bad_compiled_resource_header);
     }
 
     CompiledImport import(workspace, tables);
@@ -60,20 +68,21 @@ Status read_res_data(Workspace& workspace, std::span<const std::uint8_t> bytes, 
         const std::uint32_t header_size = sizes.read_u32();
         // A header smaller than its two size fields, or reaching past the file, cannot be read.
         if (header_size < 8 || header_size > bytes.size() - offset) {
-            result = reading_failed(workspace, workspace.text(str::bad_compiled_resource_header));
+            result = failed_at(offset, str::bad_compiled_resource_header);
             break;
         }
         RecordHeader header;
         try {
             header = parse_record_header(bytes.subspan(offset + 8, header_size - 8));
         } catch (const BinaryReadError&) {
-            result = reading_failed(workspace, workspace.text(str::bad_compiled_resource_header));
+            result = failed_at(offset, str::bad_compiled_resource_header);
             break;
         }
+        const std::size_t record = offset;
         offset += header_size;
         const std::uint64_t padded_size = (std::uint64_t{data_size} + 3) / 4 * 4;
         if (padded_size > bytes.size() - offset) {
-            result = reading_failed(workspace, workspace.text(str::resource_import_failed));
+            result = failed_at(record, str::resource_import_failed);
             break;
         }
         import.import(CompiledRecord{header.type, header.name, header.language, bytes.subspan(offset, data_size)});
@@ -99,8 +108,13 @@ Status write_res_file(Workspace& workspace, const std::filesystem::path& path) {
             append_res_record(file, *item, *data);
         }
     }
+    const auto permission = read_only_permission(workspace.prompts(), path);
+    if (!permission) {
+        workspace.log().error(permission.error());
+        return Error{permission.error()};
+    }
     for (;;) {
-        const Status written = write_file_atomically(path, file.bytes());
+        const Status written = write_file_atomically(path, file.bytes(), *permission);
         if (written) break;
         if (workspace.ask(written.error(), AskButtons::retry_cancel, AskIcon::error) != Answer::retry) {
             workspace.log().error(written.error());

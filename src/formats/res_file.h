@@ -16,11 +16,12 @@ class Workspace;
 // Reads every record into workspace.project() (which the caller has closed) through the import
 // dispatch. A bad leading record, a bad record header or truncated data ends the reading with
 // the message shown (captioned "Error"; suppressed while not interactive), logged as an error
-// and returned; the records read before it stay in the project. Resources that do not decode
+// and returned; it names the file and the offset of the record; the records read before it stay in the project. Resources that do not decode
 // are kept as raw data with a warning in the log.
 Status read_res_file(Workspace& workspace, const std::filesystem::path& path, const CompiledImportTables& tables);
-// The same for the bytes of a whole .res file.
-Status read_res_data(Workspace& workspace, std::span<const std::uint8_t> bytes, const CompiledImportTables& tables);
+// The same for the bytes of a whole .res file; messages name them as `source`.
+Status read_res_data(Workspace& workspace, std::span<const std::uint8_t> bytes, const CompiledImportTables& tables,
+                     std::u16string_view source);
 
 // Writes the project as a compiled resource file, replacing the target only when the whole
 // file is written. The file error box offers Retry while the file cannot be written; an error

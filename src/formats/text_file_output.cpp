@@ -2,6 +2,7 @@
 
 #include "model/workspace.h"
 #include "base/file_io.h"
+#include "formats/read_only_target.h"
 
 namespace tavorin {
 
@@ -21,8 +22,13 @@ bool fits_ansi(std::u16string_view text, Workspace& workspace) {
 }
 
 bool write_output_file(Workspace& workspace, const std::filesystem::path& path, std::span<const std::uint8_t> bytes) {
+    const auto permission = read_only_permission(workspace.prompts(), path);
+    if (!permission) {
+        workspace.log().error(permission.error());
+        return false;
+    }
     for (;;) {
-        const Status written = write_file_atomically(path, bytes);
+        const Status written = write_file_atomically(path, bytes, *permission);
         if (written) return true;
         if (!workspace.interactive()) {
             workspace.log().error(written.error());

@@ -43,13 +43,14 @@ public:
         : owner_(owner), text_(text), pos_(pos), last_token_end_(pos), style_(style), depth_(depth) {}
 
     std::uint32_t conditional() {
-        DepthGuard guard(*this);
-        if (failed_) return 0;
         const std::uint32_t condition = binary(logical_or);
         if (failed_) return 0;
         skip();
         if (at(pos_) != u'?') return condition;
         ++pos_;
+        // Each "?" nests its branches one level deeper.
+        DepthGuard guard(*this);
+        if (failed_) return 0;
         const bool outer = evaluating_;
         // Both branches are read; only the chosen one may fail on a division by zero.
         evaluating_ = outer && condition != 0;
@@ -210,6 +211,7 @@ private:
             return value;
         }
         if (auto number = scan_number(text_, pos_)) {
+            if (number->too_large) return fail(number_too_large(text_.substr(pos_, number->end - pos_)));
             last_token_end_ = pos_ = number->end;
             mention(number->value);
             return number->value;
@@ -294,7 +296,8 @@ private:
     std::uint32_t macro_value(std::u16string_view name, std::u16string_view value) {
         auto& active = owner_.active_macros_;
         if (std::find(active.begin(), active.end(), name) != active.end()) return fail(recursive_macro(name));
-        if (depth_ + 1 > ExpressionEvaluator::max_depth) return fail(macros_too_deep(name));
+        // The value's own operand is one level below the macro's.
+        if (depth_ + 2 > ExpressionEvaluator::max_depth) return fail(macros_too_deep(name));
         active.push_back(name);
         ExpressionParser inner(owner_, value, 0, false, depth_ + 1);
         inner.evaluating_ = evaluating_;
@@ -340,6 +343,10 @@ Result<ExpressionValue> ExpressionEvaluator::evaluate(std::u16string_view text, 
     // Most expressions in a script are a lone number (a coordinate, an id the preprocessor
     // expanded): no need for the whole machinery.
     if (auto number = scan_number(text, pos)) {
+        if (number->too_large) {
+            failure_position_ = pos;
+            return Error{number_too_large(text.substr(pos, number->end - pos))};
+        }
         const std::size_t end = skip_white(text, number->end);
         if (end >= text.size() || !continues_expression(text[end])) {
             ExpressionValue result;

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "services/ui_strings.h"
+#include "base/nesting_limit.h"
 #include "base/result.h"
 #include "script/macro_table.h"
 #include "script/reader_mode.h"
@@ -32,7 +33,7 @@ class ExpressionEvaluator {
 public:
     // Parentheses, unary operators and macro values nested deeper than this are an error
     // rather than a risk to the stack.
-    static constexpr int max_depth = 200;
+    static constexpr int max_depth = max_nesting_depth;
 
     ExpressionEvaluator(const MacroTable& macros, const UiStrings& strings, ReaderMode mode)
         : macros_(macros), strings_(strings), mode_(mode) {}

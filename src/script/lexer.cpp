@@ -92,9 +92,11 @@ Result<Scanned<std::u16string>> Lexer::string(std::size_t pos, char16_t delimite
     pos = skip_blanks(pos);
     if (at(pos) == u'L' && at(pos + 1) == delimiter) ++pos;
     if (at(pos) != delimiter) return fail(pos, strings_.text(str::character_string_expected));
-    ++pos;
+    std::size_t literal = pos++;
     std::u16string result;
-    while (pos < text_.size()) {
+    while (true) {
+        // A literal must be closed on its line (continuations aside); reported where it opens.
+        if (pos >= text_.size()) return fail(literal, strings_.text(str::end_of_file_in_string));
         const char16_t c = text_[pos];
         if (c == delimiter) {
             if (at(pos + 1) == delimiter) {
@@ -106,6 +108,7 @@ Result<Scanned<std::u16string>> Lexer::string(std::size_t pos, char16_t delimite
             // Adjacent literals, also on later lines, continue the same text.
             const std::size_t next = skip_blanks(pos);
             if (at(next) != delimiter) break;
+            literal = next;
             pos = next + 1;
             continue;
         }
@@ -113,7 +116,7 @@ Result<Scanned<std::u16string>> Lexer::string(std::size_t pos, char16_t delimite
             pos = skip_blanks_and_tabs(text_, pos + n);
             continue;
         }
-        if (c == u'\n' || c == u'\r') break;  // an unclosed literal ends with its line
+        if (c == u'\n' || c == u'\r') return fail(literal, strings_.text(str::end_of_line_in_string));
         result.push_back(c);
         ++pos;
     }
@@ -166,9 +169,24 @@ Result<Scanned<Expression>> Lexer::evaluate(std::size_t pos, ExpressionKind kind
 
 Result<Scanned<Expression>> Lexer::expression(std::size_t pos) { return evaluate(pos, ExpressionKind::plain); }
 
+namespace {
+
+// Whether a 32-bit result fits a 16-bit field written from `low` (negative: as signed) to 65535.
+bool fits_word(std::uint32_t value, std::int32_t low) {
+    const auto as_signed = static_cast<std::int32_t>(value);
+    return value <= 0xFFFFu || (as_signed < 0 && as_signed >= low);
+}
+
+}  // namespace
+
 Result<Scanned<std::uint16_t>> Lexer::word_expression(std::size_t pos) {
+    const std::size_t start = skip_blanks(pos);
     auto evaluated = evaluate(pos, ExpressionKind::plain);
     if (!evaluated) return Error{evaluated.error()};
+    if (!fits_word(evaluated->value.value, -32768)) {
+        return fail(start, value_out_of_range(evaluated->value.text, static_cast<std::int32_t>(evaluated->value.value),
+                                              -32768, 65535));
+    }
     return Scanned<std::uint16_t>{static_cast<std::uint16_t>(evaluated->value.value & 0xFFFFu), evaluated->end};
 }
 
@@ -193,6 +211,17 @@ Result<Scanned<ItemId>> Lexer::item_id(std::size_t pos) {
         id.name = evaluated->value.text;
     }
     return Scanned<ItemId>{std::move(id), optional_comma(evaluated->end)};
+}
+
+Result<Scanned<ItemId>> Lexer::word_item_id(std::size_t pos, std::int32_t low) {
+    const std::size_t start = skip_blanks(pos);
+    auto id = item_id(start);
+    if (!id) return id;
+    if (!fits_word(id->value.value, low)) {
+        return fail(start, value_out_of_range(id->value.name, static_cast<std::int32_t>(id->value.value), low, 65535));
+    }
+    id->value.value &= 0xFFFFu;
+    return id;
 }
 
 std::optional<std::uint32_t> Lexer::mentioned_value(const PositionMap::Mention& mention) {

@@ -79,7 +79,7 @@ public:
                                                 bool escapes = false);
 
     Result<Scanned<Expression>> expression(std::size_t pos);
-    // The low 16 bits.
+    // A 16-bit value, written signed (-32768 to -1) or unsigned (0 to 65535).
     Result<Scanned<std::uint16_t>> word_expression(std::size_t pos);
     // An expression in which NOT is allowed; the bits named after NOT are in not_mask().
     Result<Scanned<std::uint32_t>> style_expression(std::size_t pos);
@@ -87,6 +87,9 @@ public:
     // An identifier of a control, menu item, accelerator, string or button, and an optional
     // comma after it.
     Result<Scanned<ItemId>> item_id(std::size_t pos);
+    // The same for a 16-bit field: from `low` (-32768 where a signed value is allowed, else 0)
+    // to 65535; the value is the low 16 bits.
+    Result<Scanned<ItemId>> word_item_id(std::size_t pos, std::int32_t low = -32768);
 
     std::size_t failure_position() const { return failure_position_; }
     // 1-based line of a position: the preprocessed text keeps the source's lines.

@@ -12,11 +12,13 @@
 // Options of the classic form end at the end of their line.
 
 #include "model/workspace.h"
+#include "base/nesting_limit.h"
 #include "base/text.h"
 #include "resources/menu/menu.h"
 #include "resources/menu/menu_template.h"
 #include "script/item_id_name.h"
 #include "script/lexer.h"
+#include "script/reader_messages.h"
 #include "script/statement_hooks.h"
 
 namespace tavorin {
@@ -39,7 +41,7 @@ public:
         while (true) {
             pos = lexer_.skip_blanks(pos);
             if (at_end_keyword(pos)) return lexer_.end(pos);
-            auto item = read_item(pos);
+            auto item = read_item(pos, 0);
             if (!item) return Error{item.error()};
             if (!item->value) {
                 return context_.fail(pos, context_.workspace().text(str::item_or_end_expected));
@@ -57,10 +59,15 @@ private:
 
     bool at_end_keyword(std::size_t pos) const { return lexer_.at(pos) == u'}' || lexer_.keyword(pos, u"END"); }
 
-    // A MENUITEM or POPUP statement; nothing (without error) when the word at `pos` is neither.
-    Read<std::optional<ReadItem>> read_item(std::size_t pos) {
+    // A MENUITEM or POPUP statement in a list `depth` popups deep; nothing (without error) when
+    // the word at `pos` is neither.
+    Read<std::optional<ReadItem>> read_item(std::size_t pos, int depth) {
         if (const auto after = lexer_.keyword(pos, u"MENUITEM")) return wrap(read_menu_item(*after));
-        if (const auto after = lexer_.keyword(pos, u"POPUP")) return wrap(read_popup(*after));
+        if (const auto after = lexer_.keyword(pos, u"POPUP")) {
+            // The compiled form refuses deeper menus; so does the script.
+            if (depth + 1 > max_nesting_depth) return context_.fail(lexer_.skip_blanks(pos), menus_too_deep());
+            return wrap(read_popup(*after, depth + 1));
+        }
         return Scanned<std::optional<ReadItem>>{std::nullopt, pos};
     }
 
@@ -84,9 +91,9 @@ private:
         bool comma = false;
     };
     Result<ReadId> read_id(std::size_t pos, ReadItem& read) {
-        auto id = lexer_.item_id(pos);
+        auto id = extended_ ? lexer_.item_id(pos) : lexer_.word_item_id(pos);
         if (!id) return Error{id.error()};
-        const std::uint32_t value = extended_ ? id->value.value : (id->value.value & 0xFFFF);
+        const std::uint32_t value = id->value.value;
         std::u16string name = item_id_name(id->value, value);
         // "0" is what the writers put for an item without identifier.
         if (name != u"0") {
@@ -117,7 +124,7 @@ private:
         return Scanned<ReadItem>{std::move(read), pos};
     }
 
-    Read<ReadItem> read_popup(std::size_t pos) {
+    Read<ReadItem> read_popup(std::size_t pos, int depth) {
         ReadItem read;
         read.item.set(menu_flag::popup, true);
         auto caption = read_caption(pos, read.item);
@@ -146,7 +153,7 @@ private:
         if (!begun) return Error{begun.error()};
         pos = *begun;
         while (true) {
-            auto child = read_item(pos);
+            auto child = read_item(pos, depth);
             if (!child) return Error{child.error()};
             if (!child->value) break;
             read.values.merge(child->value->values);

@@ -12,11 +12,14 @@ std::optional<ScannedNumber> scan_number(std::u16string_view text, std::size_t p
     if (text[i] == u'0' && i + 1 < text.size() && (text[i + 1] == u'x' || text[i + 1] == u'X')) {
         i += 2;
         for (int digit; i < text.size() && (digit = hex_digit_value(text[i])) >= 0; ++i) {
+            number.too_large = number.too_large || number.value > 0x0FFFFFFFu;
             number.value = number.value * 16u + static_cast<std::uint32_t>(digit);
         }
     } else {
         for (; i < text.size() && is_ascii_digit(text[i]); ++i) {
-            number.value = number.value * 10u + static_cast<std::uint32_t>(text[i] - u'0');
+            const auto digit = static_cast<std::uint32_t>(text[i] - u'0');
+            number.too_large = number.too_large || number.value > (0xFFFFFFFFu - digit) / 10u;
+            number.value = number.value * 10u + digit;
         }
     }
     // The type suffixes of C (L, l, U, u and their pairs): the mingw-w64 headers write their long

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "services/ui_strings.h"
+#include "base/nesting_limit.h"
 #include "script/expression.h"
 #include "script/macro_table.h"
 #include "script/position_map.h"
@@ -41,7 +42,7 @@ struct PreprocessedOutput {
 class Preprocessor {
 public:
     // Macro expansions nested deeper than this end with an error, as do cycles.
-    static constexpr int max_expansion_depth = 200;
+    static constexpr int max_expansion_depth = max_nesting_depth;
     // One identifier may not expand to more than this many characters.
     static constexpr std::size_t max_expansion_size = 4u << 20;
 

@@ -46,6 +46,18 @@ std::u16string expansion_too_large(std::u16string_view name) {
     return fill_placeholders(u"The expansion of macro %1 is too large.", name);
 }
 
+std::u16string number_too_large(std::u16string_view digits) {
+    return fill_placeholders(u"The number %1 does not fit in 32 bits.", digits);
+}
+
+std::u16string value_out_of_range(std::u16string_view text, std::int64_t value, std::int64_t low, std::int64_t high) {
+    const std::u16string range = decimal(low) + u" to " + decimal(high);
+    const std::u16string shown = text == decimal(value) ? std::u16string(text) : std::u16string(text) + u" (" + decimal(value) + u")";
+    return fill_placeholders(u"The value %1 is out of range (%2).", shown, range);
+}
+
+std::u16string menus_too_deep() { return u"Menus nested too deeply."; }
+
 std::u16string includes_too_deep(std::u16string_view file_name) {
     return fill_placeholders(u"Includes nested too deeply at %1.", file_name);
 }

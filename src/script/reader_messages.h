@@ -2,6 +2,7 @@
 // Error texts of the script reader that are built from pieces: templates whose quoted character
 // is replaced, and texts that follow a name.
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -24,6 +25,10 @@ std::u16string expression_too_deep();
 std::u16string recursive_macro(std::u16string_view name);
 std::u16string macros_too_deep(std::u16string_view name);
 std::u16string expansion_too_large(std::u16string_view name);
+std::u16string number_too_large(std::u16string_view digits);
+// `text` as the script wrote it; its value when that is not the same.
+std::u16string value_out_of_range(std::u16string_view text, std::int64_t value, std::int64_t low, std::int64_t high);
+std::u16string menus_too_deep();
 std::u16string includes_too_deep(std::u16string_view file_name);
 std::u16string too_many_includes(std::u16string_view file_name);
 

@@ -30,7 +30,7 @@ class ScriptReader {
 public:
     // Includes nested deeper than this end the reading with an error (a header that includes
     // itself without a guard), as does a reading that opens more files than max_includes.
-    static constexpr int max_include_depth = 200;
+    static constexpr int max_include_depth = max_nesting_depth;
     static constexpr int max_includes = 100'000;
 
     using StatementReader = std::function<ReadStatus(const ScriptFile& script)>;

@@ -131,6 +131,18 @@ Result<std::size_t> StatementLoop::read_statement(std::size_t pos) {
     return end;
 }
 
+namespace {
+
+// A numeric name or type is a 16-bit ordinal; the error when the number does not fit.
+std::optional<Error> refuse_ordinal(StatementContext& context, std::size_t pos, const ScannedNumber& number,
+                                    std::u16string_view digits) {
+    if (number.too_large) return context.fail(pos, number_too_large(digits));
+    if (number.value > 0xFFFF) return context.fail(pos, value_out_of_range(digits, number.value, 0, 0xFFFF));
+    return std::nullopt;
+}
+
+}  // namespace
+
 // NAME: a number followed by white space is a numeric name, which takes back the name of the
 // macro it was expanded from; anything else up to the next white space is a string name.
 Result<std::size_t> StatementLoop::read_header(std::size_t pos) {
@@ -140,6 +152,7 @@ Result<std::size_t> StatementLoop::read_header(std::size_t pos) {
 
     if (const auto number = lexer_->number(start); number && is_name_end(lexer_->at(number->end))) {
         const std::u16string_view digits = text.substr(start, number->end - start);
+        if (auto refused = refuse_ordinal(*this, start, *number, digits)) return *refused;
         header_.name = digits;
         header_.wanted_value = static_cast<std::uint16_t>(number->value);
         if (const auto mention = script_positions_ ? script_positions_->mention_at(start) : std::nullopt) {
@@ -188,6 +201,7 @@ Result<std::size_t> StatementLoop::read_typed_statement(std::size_t pos) {
     const std::u16string_view text = lexer.text();
     const std::size_t start = lexer.skip_blanks(pos);
     if (const auto number = lexer.number(start); number && is_name_end(lexer.at(number->end))) {
+        if (auto refused = refuse_ordinal(*this, start, *number, text.substr(start, number->end - start))) return *refused;
         const auto type = static_cast<std::uint16_t>(number->value);
         if (type == resource_type::html) return read_file_statement(*this, number->end, kind::html);
         if (type == resource_type::manifest) return read_file_statement(*this, number->end, kind::manifest);

@@ -1,6 +1,7 @@
 #include "script/string_table_statement.h"
 
 #include "services/string_ids.h"
+#include "base/escapes.h"
 #include "resources/stringtable/string_table.h"
 #include "script/statement_reader.h"
 
@@ -30,11 +31,16 @@ Result<std::size_t> read_string_table(StatementLoop& loop, std::size_t pos) {
 
     while (!at_block_end(lexer, pos)) {
         if (lexer.at_end(lexer.skip_blanks(pos))) return lexer.end(pos);
-        auto id = lexer.item_id(pos);
+        auto id = lexer.word_item_id(pos, 0);
         if (!id) return Error{id.error()};
         const auto value = static_cast<std::uint16_t>(id->value.value);
-        auto text = lexer.string(id->end);
+        const std::size_t text_start = lexer.skip_blanks(id->end);
+        auto text = lexer.string(text_start);
         if (!text) return Error{text.error()};
+        // The compiled table keeps each length in one word.
+        if (unescape_stored_text(text->value).size() > 0xFFFF) {
+            return loop.fail(text_start, u"A string is longer than 65535 characters.");
+        }
         pos = text->end;
 
         const std::u16string& name = id->value.name;

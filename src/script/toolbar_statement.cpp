@@ -32,9 +32,9 @@ Result<std::size_t> read_toolbar(StatementContext& context, std::size_t pos) {
     pos = *begun;
     while (true) {
         if (const auto button = lexer.keyword(pos, u"BUTTON")) {
-            auto id = lexer.item_id(*button);
+            auto id = lexer.word_item_id(*button);
             if (!id) return Error{id.error()};
-            const std::uint32_t value = id->value.value & 0xFFFF;
+            const std::uint32_t value = id->value.value;
             toolbar.add_button(item_id_name(id->value, value), static_cast<std::int32_t>(value));
             pos = id->end;
         } else if (const auto separator = lexer.keyword(pos, u"SEPARATOR")) {

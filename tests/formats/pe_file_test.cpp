@@ -6,6 +6,9 @@
 
 #include <filesystem>
 
+#include "base/file_io.h"
+#include "base/file_size_limit.h"
+#include "base/text.h"
 #include "dialog/dialog.h"
 #include "formats/compiled_test_support.h"
 #include "formats/pe_file.h"
@@ -237,27 +240,75 @@ TEST_F(PeFileTest, EmptyProjectGivesTheSixteenByteRootTable) {
     EXPECT_TRUE(session.project().empty());
 }
 
-TEST_F(PeFileTest, BackupTakesTheFirstFreeNumberAndIsKeptWhenTheWriteIsAbandoned) {
+TEST_F(PeFileTest, BackupTakesTheFirstFreeNumberAndGoesAfterAnAbandonedWrite) {
     const Bytes original = build_module(module_with_relocations());
     const auto target = module_file(original);
     folder.write("module.dll.1", "older backup");
-    // The folder entry that the new module would be written through is taken, so the write
-    // fails; the user cancels the file error box.
-    std::filesystem::create_directory(folder / "module.dll.tavorin-tmp");
+    // The new module is larger than the old one: the backup fits the limit, the module does not.
+    add(id(10), id(1), english, Bytes(0x10000, 7));
+    {
+        const testing::FileSizeLimit limit(original.size() + 0x1000);
+        if (!limit.available()) GTEST_SKIP() << "no file size limit here";
+        platform.answers.push_back(Answer::cancel);
+        const Status status = save(target);
+        ASSERT_FALSE(status);
+        EXPECT_EQ(platform.questions.back().buttons, AskButtons::retry_cancel);
+        EXPECT_NE(status.error().find(u"File too large"), std::u16string::npos) << text_to_utf8(status.error());
+    }
+    // The user's module is as it was; the backup of this save and the temporary file are gone,
+    // the older backup is left alone.
+    EXPECT_EQ(folder.bytes("module.dll"), original);
+    EXPECT_EQ(folder.text("module.dll.1"), "older backup");
+    EXPECT_EQ(files(), (std::vector<std::filesystem::path>{"module.dll", "module.dll.1"}));
+
+    ASSERT_TRUE(save(target));
+    EXPECT_EQ(files(), (std::vector<std::filesystem::path>{"module.dll", "module.dll.1"}));
+}
+
+TEST_F(PeFileTest, BackupThatCannotBeWrittenLeavesNothingAndEndsTheSaveWithTheReason) {
+    const Bytes original = build_module(module_with_relocations());
+    const auto target = module_file(original);
+    const testing::FileSizeLimit limit(original.size() / 2);
+    if (!limit.available()) GTEST_SKIP() << "no file size limit here";
     platform.answers.push_back(Answer::cancel);
 
     const Status status = save(target);
     ASSERT_FALSE(status);
-    EXPECT_EQ(platform.questions.back().buttons, AskButtons::retry_cancel);
-    EXPECT_EQ(folder.text("module.dll.1"), "older backup");
-    EXPECT_EQ(folder.bytes("module.dll.2"), original);
+    // One question about the first backup name, not one per number.
+    ASSERT_EQ(platform.questions.size(), 1u);
+    EXPECT_EQ(platform.questions[0].text, display_path(folder / "module.dll.1") + u"\r\nFile too large");
+    EXPECT_EQ(status.error(), platform.questions[0].text);
+    EXPECT_EQ(folder.bytes("module.dll"), original);
+    EXPECT_EQ(files(), std::vector<std::filesystem::path>{"module.dll"});
+}
+
+TEST_F(PeFileTest, ReadOnlyModuleIsReplacedOnlyWhenTheUserSaysYesAndKeepsItsMode) {
+    namespace fs = std::filesystem;
+    const Bytes original = build_module(module_with_relocations());
+    const auto target = module_file(original);
+    fs::permissions(target, fs::perms::owner_read | fs::perms::owner_exec | fs::perms::group_read);
+    add(id(10), id(1), english, Bytes{1, 2, 3, 4});
+
+    platform.answers.push_back(Answer::no);
+    const Status refused = save(target);
+    ASSERT_FALSE(refused);
+    EXPECT_EQ(refused.error(), display_path(target) + u"\r\nThe file is read-only.");
+    ASSERT_EQ(platform.questions.size(), 1u);
+    EXPECT_EQ(platform.questions[0].buttons, AskButtons::yes_no);
+    EXPECT_EQ(platform.questions[0].text, display_path(target) + u" is read-only.\r\nDo you want to replace it?");
     EXPECT_EQ(folder.bytes("module.dll"), original);
 
-    // Once the write succeeds the backup it made is gone.
-    std::filesystem::remove(folder / "module.dll.tavorin-tmp");
-    std::filesystem::remove(folder / "module.dll.2");
+    platform.answers.push_back(Answer::yes);
     ASSERT_TRUE(save(target));
-    EXPECT_EQ(files(), (std::vector<std::filesystem::path>{"module.dll", "module.dll.1"}));
+    EXPECT_NE(folder.bytes("module.dll"), original);
+    EXPECT_EQ(files(), std::vector<std::filesystem::path>{"module.dll"});
+#ifdef _WIN32
+    EXPECT_TRUE(is_read_only_file(target));  // the attribute is all the system keeps
+#else
+    EXPECT_EQ(fs::status(target).permissions() & fs::perms::all,
+              fs::perms::owner_read | fs::perms::owner_exec | fs::perms::group_read);
+#endif
+    fs::permissions(target, fs::perms::owner_write, fs::perm_options::add);
 }
 
 TEST_F(PeFileTest, ModulesTheWriterCannotRebuildAreLeftAsTheyWere) {
@@ -285,7 +336,7 @@ TEST_F(PeFileTest, ModulesTheWriterCannotRebuildAreLeftAsTheyWere) {
         const auto target = module_file(c.module);
         const Status status = save(target);
         ASSERT_FALSE(status);
-        EXPECT_EQ(status.error(), u"Invalid PE file.");
+        EXPECT_EQ(status.error(), display_path(target) + u": Invalid PE file.");
         ASSERT_EQ(platform.questions.size(), 1u);
         EXPECT_EQ(platform.questions[0].caption, u"Tavorin");
         EXPECT_EQ(platform.questions[0].icon, AskIcon::error);
@@ -402,7 +453,7 @@ TEST_F(PeFileTest, FaultsInTheDirectoryEndTheReadingAfterEarlierResources) {
         platform.questions.clear();
         const Status status = open(module_file(c.module, "broken.dll"));
         ASSERT_FALSE(status);
-        EXPECT_EQ(status.error(), u"Invalid PE file.");
+        EXPECT_EQ(status.error(), display_path(folder / "broken.dll") + u": Invalid PE file.");
         ASSERT_EQ(platform.questions.size(), 1u);
         EXPECT_EQ(platform.questions[0].caption, u"Error");
         EXPECT_EQ(session.project().resources().size(), c.kept);

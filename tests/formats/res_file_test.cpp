@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include "base/file_io.h"
 #include "base/text.h"
 #include "dialog/dialog.h"
 #include "formats/compiled_items.h"
@@ -67,22 +68,27 @@ TEST_F(ResFileTest, BadHeadersFailWithTheMessageAndKeepEarlierRecords) {
                                 .raw({0, 0, 0, 0, 12, 0, 0, 0, 'A', 0, 'B', 0, 'C', 0, 'D', 0})
                                 .bytes();
 
+    // The second record starts after the empty record (32 bytes) and the first one (32 + 4).
     struct Case {
         const char* what;
         Bytes file;
         std::size_t kept;
+        std::u16string_view offset;
     };
-    for (const Case& c : {Case{"short", short_file, 0}, Case{"wrong first record", wrong_first, 0},
-                          Case{"header size 4", tiny_header, 1}, Case{"header past the end", long_header, 1},
-                          Case{"names past the header", cut_names, 1}}) {
+    for (const Case& c : {Case{"short", short_file, 0, u"0x0"}, Case{"wrong first record", wrong_first, 0, u"0x0"},
+                          Case{"header size 4", tiny_header, 1, u"0x44"},
+                          Case{"header past the end", long_header, 1, u"0x44"},
+                          Case{"names past the header", cut_names, 1, u"0x44"}}) {
         SCOPED_TRACE(c.what);
         session.project().clear();
         platform.questions.clear();
         const Status status = read(c.file);
         ASSERT_FALSE(status);
-        EXPECT_EQ(status.error(), u"Bad compiled resource header.");
+        const std::u16string expected =
+            display_path(folder / "in.res") + u", offset " + std::u16string(c.offset) + u": Bad compiled resource header.";
+        EXPECT_EQ(status.error(), expected);
         ASSERT_EQ(platform.questions.size(), 1u);
-        EXPECT_EQ(platform.questions[0].text, u"Bad compiled resource header.");
+        EXPECT_EQ(platform.questions[0].text, expected);
         EXPECT_EQ(platform.questions[0].caption, u"Error");
         EXPECT_EQ(platform.questions[0].icon, AskIcon::error);
         EXPECT_EQ(session.project().resources().size(), c.kept);
@@ -98,8 +104,10 @@ TEST_F(ResFileTest, UnpaddedOrTruncatedDataFailsAfterTheEarlierRecords) {
         if (truncated) file.pop_back();
         const Status status = read(file);
         ASSERT_FALSE(status);
-        EXPECT_EQ(status.error(), u"An error occured while importing a resource");
-        EXPECT_EQ(asked(), std::vector<std::u16string>{u"An error occured while importing a resource"});
+        const std::u16string expected =
+            display_path(folder / "in.res") + u", offset 0x44: An error occurred while importing a resource";
+        EXPECT_EQ(status.error(), expected);
+        EXPECT_EQ(asked(), std::vector<std::u16string>{expected});
         EXPECT_EQ(session.project().resources().size(), 1u);
     }
     // The same record padded reads, with its unpadded size.

@@ -4,6 +4,8 @@
 
 #include <string>
 
+#include "base/text.h"
+
 namespace tavorin {
 namespace {
 
@@ -123,12 +125,16 @@ TEST_F(LexerTest, StringsKeepBackslashesAndJoinAdjacentLiterals) {
     EXPECT_EQ(wide->value, u"wide");
 }
 
-TEST_F(LexerTest, AnUnclosedStringEndsWithItsLine) {
-    auto l = lexer(u"\"abc\r\nnext");
+TEST_F(LexerTest, AnUnclosedStringIsAnErrorAtTheLineItOpens) {
+    auto l = lexer(u"\n  \"abc\r\nnext");
     auto s = l.string(0);
-    ASSERT_TRUE(s);
-    EXPECT_EQ(s->value, u"abc");
-    EXPECT_EQ(s->end, 4u);
+    ASSERT_FALSE(s);
+    EXPECT_EQ(s.error(), u"End of line encountered before the end of a character string.");
+    EXPECT_EQ(l.line_of(l.failure_position()), 2);
+
+    auto at_end = lexer(u"\"abc").string(0);
+    ASSERT_FALSE(at_end);
+    EXPECT_EQ(at_end.error(), u"End of file encountered before the end of a character string.");
 
     auto missing = lexer(u"  abc").string(0);
     ASSERT_FALSE(missing);
@@ -187,9 +193,19 @@ TEST_F(LexerTest, ExpressionsGiveTheirOwnText) {
     EXPECT_EQ(e->value.text, u"10 +  20");
     EXPECT_EQ(l.at(e->end), u',');
 
-    auto word = lexer(u"0x12345").word_expression(0);
-    ASSERT_TRUE(word);
-    EXPECT_EQ(word->value, 0x2345u);
+    // A 16-bit field takes its values written unsigned or signed; others are errors.
+    for (const auto& [text, expected] : {std::pair{u"0xFFFF", 0xFFFFu}, std::pair{u"-1", 0xFFFFu},
+                                         std::pair{u"-32768", 0x8000u}}) {
+        auto word = lexer(text).word_expression(0);
+        ASSERT_TRUE(word) << text_to_utf8(text);
+        EXPECT_EQ(word->value, expected);
+    }
+    auto too_large = lexer(u"0x12345").word_expression(0);
+    ASSERT_FALSE(too_large);
+    EXPECT_EQ(too_large.error(), u"The value 0x12345 (74565) is out of range (-32768 to 65535).");
+    auto too_small = lexer(u"-32769").word_expression(0);
+    ASSERT_FALSE(too_small);
+    EXPECT_EQ(too_small.error(), u"The value -32769 is out of range (-32768 to 65535).");
 
     auto bad = lexer(u"\n\n  10 + )");
     auto failed = bad.expression(0);

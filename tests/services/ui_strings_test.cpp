@@ -119,7 +119,7 @@ const NamedText named_texts[] = {
     {str::file_closed, u"%1 closed"},
     {str::file_saved, u"%1 saved"},
     {str::file_type_not_supported, u"The file type is not supported."},
-    {str::fatal_error, u"An error occured. Tavorin will exit."},
+    {str::fatal_error, u"An error occurred. Tavorin will exit."},
     {str::save_finished, u"Save finished"},
     {str::reading_not_available, u"Reading %1 files is not available in this version."},
     // Menu bar.
@@ -221,7 +221,7 @@ const NamedText named_texts[] = {
     {str::end_expected, u"END or } expected."},
     {str::too_many_controls, u"The maximal number of controls have been created."},
     // Compiled readers.
-    {str::resource_import_failed, u"An error occured while importing a resource"},
+    {str::resource_import_failed, u"An error occurred while importing a resource"},
     {str::no_resource_in_pe_file, u"No resource found in PE file."},
 };
 

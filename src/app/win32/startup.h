@@ -1,7 +1,7 @@
 #pragma once
 // The program's run from its arguments to its exit code: start-up, the conversion mode, the main
 // window and its message loop, all inside the guard that turns an escaped exception into the
-// "An error occured" message.
+// "An error occurred" message.
 
 #include "platform/win32/windows_api.h"
 
@@ -18,7 +18,7 @@ namespace tavorin {
 int run_program(HINSTANCE instance, std::span<const std::u16string> arguments);
 
 // What the guard does with an exception that escaped: the conversion mode writes "An error
-// occured. Tavorin will exit." on the standard error and fails with exit code 1; the editor shows
+// occurred. Tavorin will exit." on the standard error and fails with exit code 1; the editor shows
 // it in a box captioned "Error" and ends with exit code 0, as if closed.
 int report_fatal_error(Session& session, HWND main_window, CommandLine::Mode mode);
 

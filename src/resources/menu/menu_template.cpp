@@ -4,6 +4,7 @@
 
 #include "base/binary_reader.h"
 #include "base/escapes.h"
+#include "base/nesting_limit.h"
 #include "base/text.h"
 
 namespace tavorin {
@@ -70,7 +71,7 @@ public:
 
 private:
     MenuItems read_list(int depth) {
-        if (depth > max_depth) throw BinaryReadError("menu nested too deeply");
+        if (depth > max_nesting_depth) throw BinaryReadError("menu nested too deeply");
         MenuItems items;
         bool end = false;
         while (!end) items.push_back(extended_ ? read_extended(depth, end) : read_classic(depth, end));

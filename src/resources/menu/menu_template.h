@@ -41,8 +41,6 @@ inline constexpr std::uint32_t type_right_justify = 0x4000;
 inline constexpr std::uint32_t state_grayed = 0x0003;
 inline constexpr std::uint32_t state_checked = 0x0008;
 inline constexpr std::uint32_t state_default = 0x1000;
-// Popups nested deeper than this are refused: the data would have to be hostile.
-inline constexpr int max_depth = 64;
 }  // namespace menu_template
 
 // The classic flags word of an item, without the popup and end bits.

@@ -109,7 +109,7 @@ TEST(Startup, AFatalErrorIsShownEvenThoughTheMainWindowHasAlreadyPostedQuit) {
     EXPECT_EQ(report_fatal_error(session, nullptr, CommandLine::Mode::normal), 0);
     KillTimer(nullptr, timer);
     EXPECT_TRUE(fatal_visit.found);
-    EXPECT_EQ(fatal_visit.text, L"An error occured. Tavorin will exit.");
+    EXPECT_EQ(fatal_visit.text, L"An error occurred. Tavorin will exit.");
     drain_messages();
 }
 

@@ -1,0 +1,81 @@
+// The whole script reader over arbitrary bytes: preprocessor, every statement kind into the
+// project, the fix-ups, and then every writer of what was read: the script and its header as
+// text, each resource's compiled bytes and the resource directory of a module.
+
+#include <unistd.h>
+
+#include <cstddef>
+#include <cstdint>
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <system_error>
+
+#include "app/session.h"
+#include "base/text_writer.h"
+#include "formats/compiled_items.h"
+#include "formats/compiled_record.h"
+#include "formats/header_writer.h"
+#include "formats/pe_resource_directory.h"
+#include "formats/script_writer.h"
+#include "platform/scripted_platform.h"
+#include "script/open_script.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+// The folder the input is written to, with a header and small files the script may name;
+// removed when the fuzzer exits.
+class Folder {
+public:
+    Folder() : path_(fs::temp_directory_path() / ("tavorin_fuzz_script_" + std::to_string(::getpid()))) {
+        fs::create_directories(path_);
+        std::ofstream(path_ / "resource.h", std::ios::binary) << "#define IDD_MAIN 100\n#define IDC_OK 1000\n";
+        std::ofstream(path_ / "data.bin", std::ios::binary) << "payload";
+        fs::create_directories(path_ / "folder");
+    }
+    ~Folder() {
+        std::error_code ignored;
+        fs::remove_all(path_, ignored);
+    }
+    const fs::path& path() const { return path_; }
+
+private:
+    fs::path path_;
+};
+
+const fs::path& folder() {
+    static const Folder instance;
+    return instance.path();
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    using namespace tavorin;
+    const fs::path script = folder() / "fuzz.rc";
+    {
+        std::ofstream out(script, std::ios::binary | std::ios::trunc);
+        out.write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));
+    }
+    ScriptedPlatform platform;
+    platform.folder = folder();
+    Session session(platform);
+    ScriptTables tables;
+    ImageNumbers image_numbers;
+    if (!open_script(session, tables, image_numbers, script)) return 0;
+
+    (void)script_preview(session, u"resource.h");
+    TextWriter header;
+    write_header(header, session.symbols(), HeaderNotation::define);
+
+    const ResourceItemList items = build_item_list(session.project());
+    BinaryBuffer file;
+    for (const ResourceItem* item : items.items()) {
+        const auto bytes = item_data(*item);
+        if (bytes) append_res_record(file, *item, *bytes);
+    }
+    (void)build_resource_directory(items.items());
+    return 0;
+}
