@@ -74,7 +74,12 @@ void Control::write_statement(TextWriter& out, const CatalogEntry& entry) const 
         out.write(identifier_);
         out.write(u", ");
         write_rectangle(out, rect_);
-        const std::u16string styles = style_list(false, form->implied_mask);
+        // A style list starts from a smaller base for some keywords: what the default implied
+        // beyond it must then be said.
+        std::u16string styles = style_list(false, form->implied_mask);
+        if (!styles.empty() && form->implied_mask_with_list != form->implied_mask) {
+            styles = style_list(false, form->implied_mask_with_list);
+        }
         out.write(styles);
         if (extended != 0) {
             if (styles.empty()) out.write(u", 0");

@@ -26,7 +26,8 @@ namespace tavorin {
 // leaves out).
 struct ShortForm {
     std::u16string_view keyword;
-    std::uint32_t implied_mask = 0;
+    std::uint32_t implied_mask = 0;            // without a style list
+    std::uint32_t implied_mask_with_list = 0;  // what a style list is added to
 };
 
 // Caption alignment of the button kinds: 0 none, 1 left/top, 2 right/bottom, 3 centre.

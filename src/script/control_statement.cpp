@@ -172,13 +172,20 @@ Result<std::size_t> ControlReader::read_short_form(const ShortStatement& stateme
     if (auto after = comma(lexer_, pos)) {
         auto style = lexer_.style_expression(*after);
         if (!style) return Error{style.error()};
-        record.style = (record.style | style->value) & ~lexer_.not_mask();
+        record.style = (statement.style_with_list | style->value) & ~lexer_.not_mask();
         pos = style->end;
         if (auto after_style = comma(lexer_, pos)) {
             auto extended = lexer_.style_expression(*after_style);
             if (!extended) return Error{extended.error()};
             record.extended_style = extended->value & ~lexer_.not_mask();
             pos = extended->end;
+            // DIALOGEX controls may name a help id last; like the generic form's, it is read
+            // and not kept.
+            if (auto after_extended = comma(lexer_, pos)) {
+                auto help_id = lexer_.expression(*after_extended);
+                if (!help_id) return Error{help_id.error()};
+                pos = help_id->end;
+            }
         }
     }
     return add(pos, record);

@@ -491,6 +491,37 @@ bool Preprocessor::expand_identifier(std::u16string_view text, std::size_t& pos,
     return true;
 }
 
+namespace {
+
+// An argument as a string literal: quotes and backslashes inside its own literals are escaped.
+std::u16string stringized(std::u16string_view argument) {
+    std::u16string result(1, u'"');
+    char16_t in_literal = 0;
+    for (std::size_t i = 0; i < argument.size(); ++i) {
+        const char16_t c = argument[i];
+        if (in_literal != 0) {
+            if (c == u'"' || c == u'\\') result.push_back(u'\\');
+            result.push_back(c);
+            if (c == u'\\' && i + 1 < argument.size()) {
+                if (argument[i + 1] == u'"' || argument[i + 1] == u'\\') result.push_back(u'\\');
+                result.push_back(argument[++i]);
+            } else if (c == in_literal) {
+                in_literal = 0;
+            }
+            continue;
+        }
+        if (c == u'"' || c == u'\'') {
+            in_literal = c;
+            if (c == u'"') result.push_back(u'\\');
+        }
+        result.push_back(c);
+    }
+    result.push_back(u'"');
+    return result;
+}
+
+}  // namespace
+
 bool Preprocessor::expand_function(std::u16string_view name, const FunctionMacro& macro, std::u16string_view text,
                                    std::size_t& pos, std::u16string& out, bool in_expansion) {
     if (!enter_expansion(name)) return false;
@@ -582,6 +613,20 @@ bool Preprocessor::expand_function(std::u16string_view name, const FunctionMacro
             i += 2;
             while (i < body.size() && (body[i] == u' ' || body[i] == u'\t')) ++i;
             continue;
+        } else if (c == u'#') {
+            // Stringizing: "#param" gives the argument as written, in quotes.
+            std::size_t p2 = i + 1;
+            while (p2 < body.size() && (body[p2] == u' ' || body[p2] == u'\t')) ++p2;
+            const std::size_t e = p2 < body.size() && is_identifier_start(body[p2]) ? identifier_end(body, p2) : p2;
+            const std::u16string_view word = body.substr(p2, e - p2);
+            const auto it = std::find(macro.parameters.begin(), macro.parameters.begin() + named, word);
+            if (word.empty() || it == macro.parameters.begin() + named) {
+                substituted.push_back(c);
+                ++i;
+                continue;
+            }
+            substituted += stringized(trim(raw[static_cast<std::size_t>(it - macro.parameters.begin())]));
+            i = e;
         } else if (is_identifier_start(c)) {
             const std::size_t e = identifier_end(body, i);
             const std::u16string_view word = body.substr(i, e - i);

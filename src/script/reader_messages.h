@@ -26,5 +26,7 @@ std::u16string macros_too_deep(std::u16string_view name);
 std::u16string expansion_too_large(std::u16string_view name);
 std::u16string includes_too_deep(std::u16string_view file_name);
 std::u16string too_many_includes(std::u16string_view file_name);
+// "NAME: not found in the include paths": a missing include where no one can be asked.
+std::u16string include_not_found(std::u16string_view file_name);
 
 }  // namespace tavorin
