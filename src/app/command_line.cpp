@@ -121,8 +121,8 @@ std::string command_line_usage() {
            "\n"
            "Included files are also looked for in the folders of the INCLUDE environment variable\n"
            "(separated by ';'), then in the include paths of Tavorin.xml (beside the program, or\n"
-           "$XDG_CONFIG_HOME/tavorin/Tavorin.xml); when none of these names a folder, in the\n"
-           "mingw-w64 headers (/usr/share/mingw-w64/include) when they are installed.\n"
+           "$XDG_CONFIG_HOME/tavorin/Tavorin.xml); when neither of these names a folder, last in\n"
+           "the mingw-w64 headers (/usr/share/mingw-w64/include) when they are installed.\n"
            "The editor itself is the Windows program Tavorin.exe (on Linux: scripts/run).\n";
 }
 

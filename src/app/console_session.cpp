@@ -82,6 +82,9 @@ std::vector<std::u16string> run_include_folders(const IncludeSources& sources) {
         const fs::path absolute = fs::absolute(fs::path(folder), error);
         folders.push_back(error ? folder : absolute.u16string());
     }
+    // The option folders are the project's own; the system headers come from INCLUDE, the
+    // configuration or, when neither names any, the fallback.
+    const std::size_t project_folders = folders.size();
     if (sources.include_variable) {
         std::u16string_view rest = *sources.include_variable;
         while (!rest.empty()) {
@@ -93,7 +96,7 @@ std::vector<std::u16string> run_include_folders(const IncludeSources& sources) {
     }
     const bool configured = std::any_of(sources.configured_paths.begin(), sources.configured_paths.end(),
                                         [](const std::u16string& path) { return !path.empty(); });
-    if (folders.empty() && !configured && !sources.fallback.empty() && is_folder(sources.fallback)) {
+    if (folders.size() == project_folders && !configured && !sources.fallback.empty() && is_folder(sources.fallback)) {
         folders.push_back(sources.fallback.u16string());
     }
     return folders;
@@ -129,7 +132,8 @@ std::optional<fs::path> console_config_file(const fs::path& executable_folder) {
 void report_conversion_problems(Session& session, const std::optional<ReadFailure>& read_failure,
                                 std::ostream& out) {
     const std::u16string located_report =
-        read_failure && !read_failure->stopped_by_user ? error_report_text(session, *read_failure) : std::u16string();
+        read_failure && !read_failure->stopped_by_user ? fold_line_breaks(error_report_text(session, *read_failure))
+                                                       : std::u16string();
     for (const auto& entry : session.log().entries()) {
         if (entry.level == LogLevel::information) continue;
         if (entry.level == LogLevel::error && !located_report.empty() && entry.text == located_report) {
@@ -165,6 +169,9 @@ int run_console(const CommandLine& command_line, std::ostream& out) {
     if (auto config_file = console_config_file(platform.executable_folder())) {
         AppPaths paths = AppPaths::beside(config_file->parent_path());
         read_config(session, paths, session.config_sections());
+    } else {
+        // Resources without a LANGUAGE statement get the system's language, as compilers give.
+        session.config().default_language = platform.default_language_id();
     }
     delete_requested_files(session, command_line);
     if (command_line.mode == CommandLine::Mode::convert) return run_conversion(session, command_line, out);

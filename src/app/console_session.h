@@ -23,8 +23,9 @@ void report_problems(const MessageLog& log, std::ostream& out);
 
 // What a conversion searches for included files, in the order compilers search: the folders
 // of the command line, then those of the INCLUDE variable (separated by ';'), then the
-// configured include paths. When none of these names a folder, the fallback folder (the
-// mingw-w64 headers) is searched if it exists.
+// configured include paths. When neither INCLUDE nor the configuration names a folder, the
+// fallback folder (the mingw-w64 headers) is searched last if it exists: the command line's
+// folders hold the project's own files, not the system's.
 struct IncludeSources {
     std::vector<std::u16string> option_folders;
     std::optional<std::u16string> include_variable;

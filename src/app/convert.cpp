@@ -60,6 +60,7 @@ bool convert_file(Session& session, std::u16string_view input, std::u16string_vi
     const fs::path output_path = fs::absolute(fs::path(output), error);
 
     ReadingTables tables;
+    tables.script.missing_include_fails = true;
     if (!read_input(session, tables, input_path, read_failure)) return false;
     session.log().information(fill_placeholders(session.text(str::file_opened), input));
 

@@ -56,12 +56,16 @@ std::u16string extended_style_list(ControlKind kind, std::uint32_t extended_styl
 
 void Control::write_statement(TextWriter& out, const CatalogEntry& entry) const {
     const std::uint32_t extended = extended_style_ & ~ws::ex_no_parent_notify;
-    const std::optional<ShortForm> form = entry.force_control_statement ? std::nullopt : short_form();
+    // A text on a kind that shows none (a tree view's "Tree1") is kept in the template all the
+    // same, so only the generic form, which always has a text, can carry it.
+    const bool hidden_text = !has_caption() && !text_.empty() && !caption_is_reference();
+    const std::optional<ShortForm> form =
+        entry.force_control_statement || hidden_text ? std::nullopt : short_form();
     const auto write_caption = [&] {
         if (caption_is_reference()) {
             out.write(text_);
         } else {
-            out.write_quoted(has_caption() ? std::u16string_view(text_) : std::u16string_view());
+            out.write_quoted(text_);
         }
     };
 

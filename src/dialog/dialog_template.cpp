@@ -4,6 +4,7 @@
 
 #include "app/session.h"
 #include "base/escapes.h"
+#include "base/text.h"
 #include "dialog/dialog.h"
 #include "dialog/window_styles.h"
 
@@ -51,12 +52,13 @@ void write_control(BinaryBuffer& out, const Control& control, bool extended) {
     if (control.atom() != 0) {
         out.write_ordinal(control.atom());
     } else {
-        out.write_text(control.window_class());
+        // Class names are not case-sensitive; resource compilers store them in capitals.
+        out.write_text(to_ascii_upper(control.window_class()));
     }
 
     if (control.text_ordinal()) {
         out.write_ordinal(*control.text_ordinal());
-    } else if (!control.has_caption() || control.text().empty()) {
+    } else if (control.text().empty()) {
         out.write_u16(0);
     } else {
         out.write_text(unescape_stored_text(control.text()));

@@ -85,6 +85,7 @@ private:
     Result<std::size_t> read_generic_form(std::size_t pos);
     Result<std::size_t> read_short_text(std::size_t pos, ControlRecord& record);
     Result<std::size_t> read_class(std::size_t pos, std::u16string& class_name);
+    Result<std::size_t> read_icon_position(std::size_t pos, ControlRecord& record);
     Result<std::size_t> add(std::size_t pos, const ControlRecord& record);
     void register_image_name(const std::u16string& name);
 
@@ -164,11 +165,18 @@ Result<std::size_t> ControlReader::read_short_form(const ShortStatement& stateme
     if (!id) return Error{id.error()};
     record.identifier = std::move(id->value.name);
     record.identifier_value = static_cast<std::int32_t>(id->value.value);
-    auto after_rect = read_rectangle(lexer_, id->end, record, false);
-    if (!after_rect) return after_rect;
-    pos = *after_rect;
-
     record.style = statement.default_style;
+    if (statement.kind == ControlKind::picture) {
+        auto after_position = read_icon_position(id->end, record);
+        if (!after_position) return after_position;
+        if (!comma(lexer_, *after_position)) return add(*after_position, record);
+        pos = *after_position;
+    } else {
+        auto after_rect = read_rectangle(lexer_, id->end, record, false);
+        if (!after_rect) return after_rect;
+        pos = *after_rect;
+    }
+
     if (auto after = comma(lexer_, pos)) {
         auto style = lexer_.style_expression(*after);
         if (!style) return Error{style.error()};
@@ -189,6 +197,21 @@ Result<std::size_t> ControlReader::read_short_form(const ShortStatement& stateme
         }
     }
     return add(pos, record);
+}
+
+// ICON text, id, x, y [, width, height [, style [, extended style]]]: an icon control takes
+// the size of its icon, so compilers store the size as 0 whatever is written.
+Result<std::size_t> ControlReader::read_icon_position(std::size_t pos, ControlRecord& record) {
+    std::int32_t* fields[] = {&record.x, &record.y, &record.width, &record.height};
+    for (std::size_t i = 0; i < 4; ++i) {
+        if (i == 2 && !comma(lexer_, pos)) return pos;
+        if (i > 0) pos = lexer_.optional_comma(pos);
+        auto value = lexer_.expression(pos);
+        if (!value) return Error{value.error()};
+        *fields[i] = i < 2 ? static_cast<std::int32_t>(value->value.value) : 0;
+        pos = value->end;
+    }
+    return pos;
 }
 
 // "text", or one of the bare words Static, ComboBox, Edit, Button and ListBox.

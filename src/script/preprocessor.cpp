@@ -71,6 +71,11 @@ std::u16string_view trim(std::u16string_view text) {
 std::size_t literal_end(std::u16string_view text, std::size_t pos) {
     const char16_t quote = text[pos++];
     while (pos < text.size() && text[pos] != u'\n') {
+        // An escaped quote or backslash stays inside the literal.
+        if (text[pos] == u'\\' && pos + 1 < text.size() && (text[pos + 1] == quote || text[pos + 1] == u'\\')) {
+            pos += 2;
+            continue;
+        }
         if (text[pos++] == quote) break;
     }
     return pos;
@@ -407,6 +412,11 @@ bool Preprocessor::copy_ordinary(std::u16string_view text, std::size_t& pos, std
                     }
                     break;
                 }
+                if (d == u'\\' && pos + 1 < n && (text[pos + 1] == c || text[pos + 1] == u'\\')) {
+                    out.append(text.substr(pos, 2));  // an escaped quote stays inside
+                    pos += 2;
+                    continue;
+                }
                 if (const std::size_t k = continuation_length(text, pos)) {
                     // The literal goes on on the next line; the parser joins the two.
                     out.append(text.substr(pos, k));
@@ -468,12 +478,18 @@ bool Preprocessor::expand_identifier(std::u16string_view text, std::size_t& pos,
         const std::u16string_view value = macro->value;
         std::size_t value_pos = 0;
         bool ok;
-        if (!value.empty() && is_identifier_start(value[0])) {
+        if (!value.empty() && identifier_end(value, 0) == value.size()) {
             // A macro naming another macro: the inner one is expanded (and recorded) in turn.
             ok = copy_ordinary(value, value_pos, out, true);
         } else {
-            if (output_ && &out == &output_->text) output_->positions.record(out.size(), name, macro->serial);
+            // A number or an expression (IDM_OPEN + MENU_BASE): the whole value is this macro's,
+            // so the macros inside it are not recorded.
+            const bool records = output_ && &out == &output_->text && !inside_recorded_value_;
+            if (records) output_->positions.record(out.size(), name, macro->serial);
+            const bool was_inside = inside_recorded_value_;
+            inside_recorded_value_ = inside_recorded_value_ || records;
             ok = copy_ordinary(value, value_pos, out, true);
+            inside_recorded_value_ = was_inside;
             out.push_back(u' ');
         }
         ok = ok && within_size(name, out);

@@ -52,7 +52,8 @@ ScriptReader::ScriptReader(Session& session, ScriptTables& tables)
     : session_(session),
       tables_{tables.macros, tables.virtual_keys, [&session](std::u16string_view name, std::uint32_t value) {
                   session.language_macros().note_definition(name, value);
-              }} {}
+              }},
+      missing_include_fails_(tables.missing_include_fails) {}
 
 ReadStatus ScriptReader::read_script(const fs::path& path, const StatementReader& statements) {
     const Config& config = session_.config();
@@ -142,7 +143,10 @@ ReadStatus ScriptReader::include_file(std::u16string_view name, char16_t open, c
         if (equals_ignore_case(included_name_to_path(name).filename().u16string(), u"sal.h")) return ReadStatus{};
         // Without anyone to ask, going on would read the script without its definitions and
         // fail later with a misleading message, or succeed with wrong values.
-        if (!session_.interactive()) return ReadFailure{include_not_found(name), {}, 0, false};
+        // Inside a system header a missing file is the compiler's own (mm_malloc.h): passed over.
+        if (missing_include_fails_ && !session_.interactive() && !found_by_search_) {
+            return ReadFailure{include_not_found(name), {}, 0, false};
+        }
         const Answer answer = session_.ask(std::u16string(name) + session_.text(str::include_not_found_continue),
                                            AskButtons::yes_no, AskIcon::question);
         // Only an explicit No stops; a suppressed question goes on without the file.

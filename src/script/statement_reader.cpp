@@ -183,6 +183,13 @@ Result<std::size_t> StatementLoop::read_typed_statement(std::size_t pos) {
     }
     if (const auto after = lexer.keyword(pos, u"HTML")) return read_file_statement(*this, *after, kind::html);
     if (const auto after = lexer.keyword(pos, u"VERSIONINFO")) return read_version_information(*this, *after);
+    // The predefined types compilers know by these words: RT_MESSAGETABLE and RT_RCDATA.
+    if (const auto after = lexer.keyword(pos, u"MESSAGETABLE")) {
+        return read_file_statement(*this, *after, numeric_custom_kind(11));
+    }
+    if (const auto after = lexer.keyword(pos, u"RCDATA")) {
+        return read_file_statement(*this, *after, numeric_custom_kind(10));
+    }
 
     // A custom type: a number (23 and 24 are the HTML and manifest types) or a word.
     const std::u16string_view text = lexer.text();

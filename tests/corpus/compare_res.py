@@ -5,7 +5,8 @@ Usage: compare_res.py EXPECTED.res ACTUAL.res
 
 Resources are matched by type, name and language; their data must be equal byte for byte.
 Memory flags, data versions and characteristics are not compared: compilers set them
-differently. Exit code 0 when equal, 1 with the differences on stdout, 2 when a file cannot be
+differently. Zero bytes that pad one side's data to a multiple of four are not a difference:
+tavorin keeps a string block's padding inside the data, compilers leave it after. Exit code 0 when equal, 1 with the differences on stdout, 2 when a file cannot be
 read as a .res file.
 """
 import struct
@@ -53,6 +54,15 @@ def read_res(path):
     return resources
 
 
+def same_data(a, b):
+    if a == b:
+        return True
+    if len(a) > len(b):
+        a, b = b, a
+    padding = b[len(a):]
+    return b[:len(a)] == a and len(padding) < 4 and len(b) % 4 == 0 and padding == bytes(len(padding))
+
+
 def describe(key):
     type_, name, language = key
     return f"type {type_} name {name} language 0x{language:04x}"
@@ -74,7 +84,7 @@ def main():
     for key in sorted(actual.keys() - expected.keys(), key=str):
         differences.append(f"extra: {describe(key)}")
     for key in sorted(expected.keys() & actual.keys(), key=str):
-        if expected[key] != actual[key]:
+        if not same_data(expected[key], actual[key]):
             a, b = expected[key], actual[key]
             first = next((i for i in range(min(len(a), len(b))) if a[i] != b[i]), min(len(a), len(b)))
             differences.append(f"different: {describe(key)}: sizes {len(a)} and {len(b)}, first difference at {first}")
