@@ -45,6 +45,11 @@ std::u16string escape_stored_text(std::u16string_view raw) {
     std::u16string out;
     out.reserve(raw.size());
     for (char16_t c : raw) {
+        // "\a" means 8 to compilers (see unescape_stored_text); the bell keeps its number.
+        if (c == 7) {
+            out += u"\\x07";
+            continue;
+        }
         if (const char16_t letter = escape_letter(c)) {
             out.push_back(u'\\');
             out.push_back(letter);

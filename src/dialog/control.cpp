@@ -85,10 +85,12 @@ void Control::write_statement(TextWriter& out, const CatalogEntry& entry) const 
             styles = style_list(false, form->implied_mask_with_list);
         }
         out.write(styles);
-        if (extended != 0) {
+        if (extended != 0 || help_id_ != 0) {
             if (styles.empty()) out.write(u", 0");
-            out.write(extended_style_list(kind(), extended, u", "));
+            const std::u16string names = extended_style_list(kind(), extended, u", ");
+            out.write(names.empty() ? std::u16string_view(u", 0") : std::u16string_view(names));
         }
+        if (help_id_ != 0) out.write(u", " + decimal(help_id_));
         return;
     }
 
@@ -102,11 +104,12 @@ void Control::write_statement(TextWriter& out, const CatalogEntry& entry) const 
     out.write(style_list(true, ws::child_visible));
     out.write(u", ");
     write_rectangle(out, rect_);
-    if (extended != 0) {
+    if (extended != 0 || help_id_ != 0) {
         out.write(u", ");
         const std::u16string names = extended_style_list(kind(), extended, {});
         out.write(names.empty() ? std::u16string_view(u"0") : std::u16string_view(names));
     }
+    if (help_id_ != 0) out.write(u", " + decimal(help_id_));
 }
 
 void Control::set_style(std::uint32_t style, std::uint32_t extended_style) {

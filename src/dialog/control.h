@@ -50,6 +50,8 @@ public:
     bool caption_is_reference() const { return text_ordinal_.has_value(); }
     std::uint32_t style() const { return style_; }
     std::uint32_t extended_style() const { return extended_style_; }
+    std::uint32_t help_id() const { return help_id_; }
+    void set_help_id(std::uint32_t help_id) { help_id_ = help_id; }
     const DialogRect& rect() const { return rect_; }
     // The rectangle on the designer's canvas: the dialog-unit rectangle through the dialog's
     // base units, kept in step with both.
@@ -125,6 +127,7 @@ private:
     std::optional<std::uint16_t> text_ordinal_;
     std::uint32_t style_ = 0;
     std::uint32_t extended_style_ = 0;
+    std::uint32_t help_id_ = 0;
     DialogRect rect_;
     DialogRect pixel_rect_;
     BaseUnits base_units_;

@@ -31,7 +31,7 @@ void write_menu(BinaryBuffer& out, std::u16string_view menu, const SymbolTable& 
 void write_control(BinaryBuffer& out, const Control& control, bool extended) {
     out.align_to_4();
     if (extended) {
-        out.write_u32(0);  // help id
+        out.write_u32(control.help_id());
         out.write_u32(control.extended_style());
         out.write_u32(control.style());
     } else {
@@ -52,8 +52,7 @@ void write_control(BinaryBuffer& out, const Control& control, bool extended) {
     if (control.atom() != 0) {
         out.write_ordinal(control.atom());
     } else {
-        // Class names are not case-sensitive; resource compilers store them in capitals.
-        out.write_text(to_ascii_upper(control.window_class()));
+        out.write_text(control.window_class());
     }
 
     if (control.text_ordinal()) {

@@ -93,6 +93,7 @@ private:
     Lexer& lexer_;
     Session& session_;
     Dialog& dialog_;
+    std::uint32_t help_id_ = 0;  // of the statement being read
 };
 
 Result<std::size_t> ControlReader::read_body(std::size_t pos) {
@@ -187,11 +188,11 @@ Result<std::size_t> ControlReader::read_short_form(const ShortStatement& stateme
             if (!extended) return Error{extended.error()};
             record.extended_style = extended->value & ~lexer_.not_mask();
             pos = extended->end;
-            // DIALOGEX controls may name a help id last; like the generic form's, it is read
-            // and not kept.
+            // DIALOGEX controls may name a help id last.
             if (auto after_extended = comma(lexer_, pos)) {
                 auto help_id = lexer_.expression(*after_extended);
                 if (!help_id) return Error{help_id.error()};
+                help_id_ = help_id->value.value;
                 pos = help_id->end;
             }
         }
@@ -283,6 +284,7 @@ Result<std::size_t> ControlReader::read_generic_form(std::size_t pos) {
         if (auto after_extended = comma(lexer_, pos)) {
             auto help_id = lexer_.expression(*after_extended);
             if (!help_id) return Error{help_id.error()};
+            help_id_ = help_id->value.value;
             pos = help_id->end;
         }
     }
@@ -292,6 +294,8 @@ Result<std::size_t> ControlReader::read_generic_form(std::size_t pos) {
 Result<std::size_t> ControlReader::add(std::size_t pos, const ControlRecord& record) {
     auto added = dialog_.add_control(record);
     if (!added) return context_.fail(pos, added.error());
+    if (*added != nullptr) (*added)->set_help_id(help_id_);
+    help_id_ = 0;
     return pos;
 }
 

@@ -478,7 +478,7 @@ bool Preprocessor::expand_identifier(std::u16string_view text, std::size_t& pos,
         const std::u16string_view value = macro->value;
         std::size_t value_pos = 0;
         bool ok;
-        if (!value.empty() && identifier_end(value, 0) == value.size()) {
+        if (!value.empty() && is_identifier_start(value[0]) && identifier_end(value, 0) == value.size()) {
             // A macro naming another macro: the inner one is expanded (and recorded) in turn.
             ok = copy_ordinary(value, value_pos, out, true);
         } else {

@@ -23,12 +23,12 @@ std::u16string extension_of(std::u16string_view name) {
     return std::u16string(name.substr(dot + 1));
 }
 
-// C and C++ headers are read for their definitions only; every other file is a script whose
-// statements count: resource scripts, and the parts projects split off them (".rc2", ".ver",
-// ".inc", ".dlg").
+// C and C++ headers (and the SDK's ".rh" resource headers) are read for their definitions only;
+// every other file is a script whose statements count: resource scripts, and the parts projects
+// split off them (".rc2", ".ver", ".inc", ".dlg").
 bool is_header_name(std::u16string_view name) {
     const std::u16string extension = extension_of(name);
-    for (std::u16string_view header : {u"h", u"hpp", u"hh", u"hxx", u"inl", u"c", u"cpp"}) {
+    for (std::u16string_view header : {u"h", u"hpp", u"hh", u"hxx", u"inl", u"rh", u"c", u"cpp"}) {
         if (equals_ignore_case(extension, header)) return true;
     }
     return false;

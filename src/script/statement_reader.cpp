@@ -118,7 +118,15 @@ Result<std::size_t> StatementLoop::read_statement(std::size_t pos) {
     pos = lexer_->skip_blanks(*after_languages);
     if (lexer_->at_end(pos)) return pos;
 
-    if (const auto after = lexer_->keyword(pos, u"STRINGTABLE")) return read_string_table(*this, *after);
+    // A LANGUAGE statement among a resource's own statements is that resource's alone, as
+    // compilers read it; the script's language goes on after the resource.
+    Project& project = session_.project();
+    const std::uint16_t script_language = project.current_language();
+    if (const auto after = lexer_->keyword(pos, u"STRINGTABLE")) {
+        auto end = read_string_table(*this, *after);
+        project.set_current_language(script_language);
+        return end;
+    }
 
     auto after_name = read_header(pos);
     if (!after_name) return after_name;
@@ -128,6 +136,7 @@ Result<std::size_t> StatementLoop::read_statement(std::size_t pos) {
         return end;
     }
     finish_resource();
+    project.set_current_language(script_language);
     return end;
 }
 

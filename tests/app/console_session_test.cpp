@@ -2,10 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
 
+#include "base/file_io.h"
 #include "base/text.h"
 #include "config_temp_folder.h"
 #include "platform/scripted_platform.h"

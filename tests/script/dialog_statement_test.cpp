@@ -185,6 +185,7 @@ TEST_F(DialogStatementTest, ControlDetails) {
     EXPECT_EQ(custom.identifier(), u"IDC_NAME");
     EXPECT_EQ(custom.identifier_value(), 1001);
     EXPECT_EQ(custom.extended_style(), 0x200u);
+    EXPECT_EQ(custom.help_id(), 99u);
     EXPECT_EQ(custom.rect(), (DialogRect{1, 2, 3, 4}));
     // A macro names the icon by its value; a word that is no macro is the icon's name, which
     // two controls share.

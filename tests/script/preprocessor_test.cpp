@@ -143,8 +143,13 @@ TEST_F(PreprocessorTest, PastedOperandsJoinAsWritten) {
 }
 
 TEST_F(PreprocessorTest, StringizingQuotesTheArgumentAsWritten) {
-    EXPECT_EQ(output("#define STR(x) #x\n#define ONE 1\nSTR(ONE) STR( a  b ) STR(\"q\\\\\")\n"),
-              u"\n\n\"ONE\" \"a  b\" \"\\\"q\\\\\\\"\"\n");
+    EXPECT_EQ(output(R"(#define STR(x) #x
+#define ONE 1
+STR(ONE) STR( a b ) STR("q\\")
+)"),
+              uR"(
+
+"ONE" "a b" "\"q\\\\\"")" u"\n");
     EXPECT_EQ(output("#define HASH(x) # x x\nHASH(2)\n"), u"\n\"2\" 2\n") << "blanks may follow the #";
 }
 

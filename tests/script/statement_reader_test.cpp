@@ -103,9 +103,10 @@ TEST_F(StatementReaderTest, LanguageStatementsSetTheLanguageOfLaterResources) {
                              "3 BITMAP \"c.bmp\"\n"));
     EXPECT_EQ(harness.find(kind::bitmap, u"1")->language(), 0x0409);
     EXPECT_EQ(harness.find(kind::bitmap, u"2")->language(), 0x0807);
-    // The string table was chosen before its LANGUAGE statement, which only affects what follows.
-    ASSERT_NE(harness.project().string_table(0x0807), nullptr);
-    EXPECT_EQ(harness.find(kind::bitmap, u"3")->language(), 0x040C);
+    // A LANGUAGE among a resource's own statements is that resource's alone.
+    ASSERT_NE(harness.project().string_table(0x040C), nullptr);
+    EXPECT_EQ(harness.project().string_table(0x0807), nullptr);
+    EXPECT_EQ(harness.find(kind::bitmap, u"3")->language(), 0x0409);
     EXPECT_EQ(harness.project().current_language(), harness.session.config().default_language)
         << "the default language is current again after the reading";
 }
@@ -231,7 +232,7 @@ TEST_F(StatementReaderTest, StatementErrorsEndTheReadingAtTheirLine) {
 }
 
 TEST_F(StatementReaderTest, AFailureInsideAnIncludedScriptNamesThatScriptAndIsReported) {
-    harness.folder.write("parts/more.rc", "1 BITMAP \"ok.bmp\"\n\n2 BITMAP missing.bmp\n");
+    harness.folder.write("parts/more.rc", "1 BITMAP \"ok.bmp\"\n\n2 BITMAP { }\n");
     const auto script = harness.folder.write("app.rc", "5 BITMAP \"first.bmp\"\n#include \"parts/more.rc\"\n");
     const ReadStatus status = harness.open(script);
     ASSERT_FALSE(status);

@@ -73,9 +73,11 @@ void write_string_file_info(const VersionInfo& version, BinaryBuffer& out) {
         for (const VersionString& string : block.strings) {
             if (!string.value) continue;
             const std::u16string value = unescape_stored_text(*string.value);
-            BlockWriter entry(out, string.key, static_cast<std::uint16_t>(std::min(value.size() + 1, max_length)),
-                              text_type);
-            out.write_text(value);
+            // Scripts often end a value with "\0" themselves; compilers then add no second zero.
+            const bool terminated = !value.empty() && value.back() == u'\0';
+            const std::size_t length = value.size() + (terminated ? 0 : 1);
+            BlockWriter entry(out, string.key, static_cast<std::uint16_t>(std::min(length, max_length)), text_type);
+            out.write_text(value, !terminated);
             // The length ends with the value, as compilers write it; the padding that follows
             // belongs to no string (the next header aligns itself).
             entry.finish();

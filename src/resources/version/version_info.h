@@ -56,7 +56,10 @@ struct VersionStringBlock {
     // The written name while it matches, else key_text(): the name scripts and modules get.
     std::u16string name() const;
 
-    friend bool operator==(const VersionStringBlock&, const VersionStringBlock&) = default;
+    // The spelling of the name does not make another block.
+    friend bool operator==(const VersionStringBlock& a, const VersionStringBlock& b) {
+        return a.language == b.language && a.code_page == b.code_page && a.strings == b.strings;
+    }
 };
 
 // The standard string keys, in the order a new block lists them.
