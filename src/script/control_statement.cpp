@@ -268,7 +268,8 @@ Result<std::size_t> ControlReader::read_generic_form(std::size_t pos) {
     if (record.kind == ControlKind::undecided) {
         return context_.fail(lexer_.skip_blanks(*after_comma), session_.text(str::control_type_not_deduced));
     }
-    if (record.kind == ControlKind::custom) record.class_name = class_name;
+    // Class names do not depend on letter case; resource compilers store a script's in capitals.
+    if (record.kind == ControlKind::custom) record.class_name = to_ascii_upper(class_name);
 
     auto rect_comma = lexer_.expect(style->end, u',');
     if (!rect_comma) return Error{rect_comma.error()};

@@ -4,6 +4,7 @@
 #include <optional>
 
 #include "app/session.h"
+#include "base/text.h"
 #include "dialog/dialog.h"
 #include "dialog/window_styles.h"
 #include "script/control_statement.h"
@@ -116,7 +117,8 @@ Result<std::size_t> read_header_statement(StatementContext& context, std::size_t
     if (auto after = lexer.keyword(pos, u"CLASS")) {
         auto name = lexer.quoted_text(*after);
         if (!name) return Error{name.error()};
-        header.class_name = std::move(name->value);
+        // Stored in capitals, as resource compilers store it.
+        header.class_name = to_ascii_upper(name->value);
         return name->end;
     }
     if (auto after = lexer.keyword(pos, u"EXSTYLE")) {

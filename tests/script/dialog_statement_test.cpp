@@ -59,7 +59,7 @@ TEST_F(DialogStatementTest, HeaderStatements) {
     EXPECT_EQ(dialog->style(), 0x80C00048u);
     EXPECT_EQ(dialog->extended_style(), 0x200u);
     EXPECT_EQ(dialog->caption(), u"Main \"window\" more");
-    EXPECT_EQ(dialog->class_name(), u"MyClass");
+    EXPECT_EQ(dialog->class_name(), u"MYCLASS");
     EXPECT_EQ(dialog->font(), (DialogFont{9, u"Segoe UI", 700, 1, 0xFF}));
     // No menu resource with the value 120 exists: the link is cleared after the reading.
     EXPECT_EQ(dialog->menu(), u"");
@@ -181,7 +181,7 @@ TEST_F(DialogStatementTest, ControlDetails) {
     // The user button (type 8) has no kind: no control, no message.
     ASSERT_EQ(dialog->controls().size(), 4u);
     const Control& custom = *dialog->controls()[0];
-    EXPECT_EQ(custom.window_class(), u"MyWidget");
+    EXPECT_EQ(custom.window_class(), u"MYWIDGET") << "in capitals, as compilers store it";
     EXPECT_EQ(custom.identifier(), u"IDC_NAME");
     EXPECT_EQ(custom.identifier_value(), 1001);
     EXPECT_EQ(custom.extended_style(), 0x200u);
