@@ -22,15 +22,31 @@ struct CommandLine {
     std::u16string convert_input;
     std::u16string convert_output;
     std::optional<std::u16string> file_to_open;
+
+    // What a conversion reads scripts with, as compilers take it: "-I DIR" or "/I DIR" (also
+    // "-IDIR"), repeatable, searched in order before anything configured; "-D NAME[=VALUE]"
+    // (also "-DNAME"), defined before the script is read.
+    std::vector<std::u16string> include_folders;
+    struct Definition {
+        std::u16string name;
+        std::u16string value;
+        bool operator==(const Definition&) const = default;
+    };
+    std::vector<Definition> definitions;
+    // "--help", "-h", "-?" or "/?": print the usage and exit.
+    bool show_help = false;
 };
 
 // `arguments` excludes the program name. "-associateFiles" counts only as the first argument;
 // a name not starting with "-" ends the scan as the file to open; "-delete" takes a path;
 // "-convert" takes two paths (with fewer, the scan stops with nothing to open); other options
-// are skipped.
+// are skipped, except the include, definition and help options above, wherever they stand.
 CommandLine parse_command_line(std::span<const std::u16string> arguments);
 
 // Decimal digits with an optional sign; parsing stops at the first other character (0 if none).
 std::int64_t parse_decimal_prefix(std::u16string_view text);
+
+// The usage text of the conversion mode, lines ending in LF.
+std::string command_line_usage();
 
 }  // namespace tavorin

@@ -14,5 +14,10 @@ int main(int argc, char** argv) {
     using namespace tavorin;
     std::vector<std::u16string> arguments;
     for (int i = 1; i < argc; ++i) arguments.push_back(utf8_to_text(argv[i]));
-    return run_console(parse_command_line(arguments), std::cerr);
+    const CommandLine command_line = parse_command_line(arguments);
+    if (command_line.show_help) {
+        std::cout << command_line_usage();
+        return 0;
+    }
+    return run_console(command_line, std::cerr);
 }

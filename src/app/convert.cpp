@@ -14,9 +14,10 @@ namespace {
 
 namespace fs = std::filesystem;
 
-bool read_input(Session& session, ReadingTables& tables, const fs::path& input) {
+bool read_input(Session& session, ReadingTables& tables, const fs::path& input, ReadFailure* read_failure) {
     const ReadStatus status = read_project_file(session, tables, input);
     if (status) return true;
+    if (read_failure != nullptr) *read_failure = status.failure();
     // A file that cannot be opened ends a script reading as a stop without a report (the
     // question about retrying is not asked here); say why.
     if (status.failure().stopped_by_user) {
@@ -42,7 +43,8 @@ bool write_output(Session& session, const fs::path& input, const fs::path& outpu
 
 }  // namespace
 
-bool convert_file(Session& session, std::u16string_view input, std::u16string_view output) {
+bool convert_file(Session& session, std::u16string_view input, std::u16string_view output,
+                  ReadFailure* read_failure) {
     const FileKind input_kind = file_kind_of(input);
     const FileKind output_kind = file_kind_of(output);
     if (input_kind == FileKind::unsupported || input_kind == FileKind::c_source) {
@@ -63,7 +65,8 @@ bool convert_file(Session& session, std::u16string_view input, std::u16string_vi
     const auto failed = [&] { return session.log().errors() != errors_before; };
 
     ReadingTables tables;
-    const bool read = read_input(session, tables, input_path);
+    tables.script.missing_include_fails = true;
+    const bool read = read_input(session, tables, input_path, read_failure);
     if (!read || failed()) {
         session.project().clear();
         return false;

@@ -5,10 +5,13 @@
 #include <string_view>
 
 #include "app/session.h"
+#include "script/read_status.h"
 
 namespace tavorin {
 
-// True when the output was written. The session must not be interactive.
-bool convert_file(Session& session, std::u16string_view input, std::u16string_view output);
+// True when the output was written. The session must not be interactive. When reading the
+// input fails, `read_failure` (if given) receives where and why; the log holds the report too.
+bool convert_file(Session& session, std::u16string_view input, std::u16string_view output,
+                  ReadFailure* read_failure = nullptr);
 
 }  // namespace tavorin

@@ -45,6 +45,11 @@ std::u16string escape_stored_text(std::u16string_view raw) {
     std::u16string out;
     out.reserve(raw.size());
     for (char16_t c : raw) {
+        // "\a" means 8 to compilers (see unescape_stored_text); the bell keeps its number.
+        if (c == 7) {
+            out += u"\\x07";
+            continue;
+        }
         if (const char16_t letter = escape_letter(c)) {
             out.push_back(u'\\');
             out.push_back(letter);
@@ -55,11 +60,56 @@ std::u16string escape_stored_text(std::u16string_view raw) {
     return out;
 }
 
+namespace {
+
+int digit_value(char16_t c, int base) {
+    int value = -1;
+    if (c >= u'0' && c <= u'9') value = c - u'0';
+    if (c >= u'a' && c <= u'f') value = c - u'a' + 10;
+    if (c >= u'A' && c <= u'F') value = c - u'A' + 10;
+    return value < base ? value : -1;
+}
+
+// "\xHH" (up to two hexadecimal digits, as compilers read them in narrow strings: "\xB0ABC" is a
+// degree sign and "ABC") or "\ooo" (up to three octal digits) at `i`: the character and the
+// length of the sequence, or 0 when there is none.
+std::size_t numeric_escape(std::u16string_view stored, std::size_t i, char16_t& character) {
+    const bool hex = stored[i + 1] == u'x' || stored[i + 1] == u'X';
+    const int base = hex ? 16 : 8;
+    const std::size_t first = hex ? i + 2 : i + 1;
+    const std::size_t limit = hex ? 2 : 3;
+    std::uint32_t value = 0;
+    std::size_t n = 0;
+    for (; n < limit && first + n < stored.size(); ++n) {
+        const int digit = digit_value(stored[first + n], base);
+        if (digit < 0) break;
+        value = value * static_cast<std::uint32_t>(base) + static_cast<std::uint32_t>(digit);
+    }
+    if (n == 0) return 0;
+    character = static_cast<char16_t>(value);
+    return first + n - i;
+}
+
+}  // namespace
+
 std::u16string unescape_stored_text(std::u16string_view stored) {
     std::u16string out;
     out.reserve(stored.size());
     for (std::size_t i = 0; i < stored.size(); ++i) {
         if (stored[i] == u'\\' && i + 1 < stored.size()) {
+            // Resource compilers turn "\a" into 8, the mark that right-aligns the rest of a menu
+            // item, and read numeric escapes.
+            if (stored[i + 1] == u'a') {
+                out.push_back(u'\b');
+                ++i;
+                continue;
+            }
+            char16_t numeric = 0;
+            if (const std::size_t length = numeric_escape(stored, i, numeric)) {
+                out.push_back(numeric);
+                i += length - 1;
+                continue;
+            }
             if (const char16_t character = escape_character(stored[i + 1])) {
                 out.push_back(character);
                 ++i;

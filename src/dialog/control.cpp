@@ -56,12 +56,16 @@ std::u16string extended_style_list(ControlKind kind, std::uint32_t extended_styl
 
 void Control::write_statement(TextWriter& out, const CatalogEntry& entry) const {
     const std::uint32_t extended = extended_style_ & ~ws::ex_no_parent_notify;
-    const std::optional<ShortForm> form = entry.force_control_statement ? std::nullopt : short_form();
+    // A text on a kind that shows none (a tree view's "Tree1") is kept in the template all the
+    // same, so only the generic form, which always has a text, can carry it.
+    const bool hidden_text = !has_caption() && !text_.empty() && !caption_is_reference();
+    const std::optional<ShortForm> form =
+        entry.force_control_statement || hidden_text ? std::nullopt : short_form();
     const auto write_caption = [&] {
         if (caption_is_reference()) {
             out.write(text_);
         } else {
-            out.write_quoted(has_caption() ? std::u16string_view(text_) : std::u16string_view());
+            out.write_quoted(text_);
         }
     };
 
@@ -74,12 +78,19 @@ void Control::write_statement(TextWriter& out, const CatalogEntry& entry) const 
         out.write(identifier_);
         out.write(u", ");
         write_rectangle(out, rect_);
-        const std::u16string styles = style_list(false, form->implied_mask);
-        out.write(styles);
-        if (extended != 0) {
-            if (styles.empty()) out.write(u", 0");
-            out.write(extended_style_list(kind(), extended, u", "));
+        // A style list starts from a smaller base for some keywords: what the default implied
+        // beyond it must then be said.
+        std::u16string styles = style_list(false, form->implied_mask);
+        if (!styles.empty() && form->implied_mask_with_list != form->implied_mask) {
+            styles = style_list(false, form->implied_mask_with_list);
         }
+        out.write(styles);
+        if (extended != 0 || help_id_ != 0) {
+            if (styles.empty()) out.write(u", 0");
+            const std::u16string names = extended_style_list(kind(), extended, u", ");
+            out.write(names.empty() ? std::u16string_view(u", 0") : std::u16string_view(names));
+        }
+        if (help_id_ != 0) out.write(u", " + decimal(help_id_));
         return;
     }
 
@@ -93,11 +104,12 @@ void Control::write_statement(TextWriter& out, const CatalogEntry& entry) const 
     out.write(style_list(true, ws::child_visible));
     out.write(u", ");
     write_rectangle(out, rect_);
-    if (extended != 0) {
+    if (extended != 0 || help_id_ != 0) {
         out.write(u", ");
         const std::u16string names = extended_style_list(kind(), extended, {});
         out.write(names.empty() ? std::u16string_view(u"0") : std::u16string_view(names));
     }
+    if (help_id_ != 0) out.write(u", " + decimal(help_id_));
 }
 
 void Control::set_style(std::uint32_t style, std::uint32_t extended_style) {

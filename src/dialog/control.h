@@ -26,7 +26,8 @@ namespace tavorin {
 // leaves out).
 struct ShortForm {
     std::u16string_view keyword;
-    std::uint32_t implied_mask = 0;
+    std::uint32_t implied_mask = 0;            // without a style list
+    std::uint32_t implied_mask_with_list = 0;  // what a style list is added to
 };
 
 // Caption alignment of the button kinds: 0 none, 1 left/top, 2 right/bottom, 3 centre.
@@ -49,6 +50,8 @@ public:
     bool caption_is_reference() const { return text_ordinal_.has_value(); }
     std::uint32_t style() const { return style_; }
     std::uint32_t extended_style() const { return extended_style_; }
+    std::uint32_t help_id() const { return help_id_; }
+    void set_help_id(std::uint32_t help_id) { help_id_ = help_id; }
     const DialogRect& rect() const { return rect_; }
     // The rectangle on the designer's canvas: the dialog-unit rectangle through the dialog's
     // base units, kept in step with both.
@@ -124,6 +127,7 @@ private:
     std::optional<std::uint16_t> text_ordinal_;
     std::uint32_t style_ = 0;
     std::uint32_t extended_style_ = 0;
+    std::uint32_t help_id_ = 0;
     DialogRect rect_;
     DialogRect pixel_rect_;
     BaseUnits base_units_;

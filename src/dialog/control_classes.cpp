@@ -9,7 +9,7 @@ namespace {
 
 ShortForm form_of(std::u16string_view keyword) {
     const ShortStatement& statement = short_statement(keyword);
-    return ShortForm{statement.keyword, statement.implied_mask()};
+    return ShortForm{statement.keyword, statement.implied_mask(), statement.implied_mask_with_list()};
 }
 
 std::uint32_t button_type(std::uint32_t style) { return style & ws::button_type_mask; }

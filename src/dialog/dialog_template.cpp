@@ -4,6 +4,7 @@
 
 #include "model/workspace.h"
 #include "base/escapes.h"
+#include "base/text.h"
 #include "dialog/dialog.h"
 #include "dialog/window_styles.h"
 
@@ -30,7 +31,7 @@ void write_menu(BinaryBuffer& out, std::u16string_view menu, const SymbolTable& 
 void write_control(BinaryBuffer& out, const Control& control, bool extended) {
     out.align_to_4();
     if (extended) {
-        out.write_u32(0);  // help id
+        out.write_u32(control.help_id());
         out.write_u32(control.extended_style());
         out.write_u32(control.style());
     } else {
@@ -56,7 +57,7 @@ void write_control(BinaryBuffer& out, const Control& control, bool extended) {
 
     if (control.text_ordinal()) {
         out.write_ordinal(*control.text_ordinal());
-    } else if (!control.has_caption() || control.text().empty()) {
+    } else if (control.text().empty()) {
         out.write_u16(0);
     } else {
         out.write_text(unescape_stored_text(control.text()));

@@ -32,11 +32,12 @@ std::u16string control_class(const NameOrOrdinal& value) {
     return value.text.substr(0, max_class_length);
 }
 
-ControlRecord read_control(BinaryReader& in, bool extended) {
+ControlRecord read_control(BinaryReader& in, bool extended, std::uint32_t& help_id) {
     in.align_to(4);
     ControlRecord record;
+    help_id = 0;
     if (extended) {
-        in.read_u32();  // help id
+        help_id = in.read_u32();
         record.extended_style = in.read_u32();
         record.style = in.read_u32();
     } else {
@@ -116,9 +117,11 @@ Result<std::unique_ptr<Dialog>> decode_dialog_template(std::span<const std::uint
         }
 
         for (std::uint16_t i = 0; i < count; ++i) {
-            const ControlRecord record = read_control(in, extended);
+            std::uint32_t help_id = 0;
+            const ControlRecord record = read_control(in, extended, help_id);
             auto added = dialog->add_control(record);
             if (!added) return Error{added.error()};
+            if (*added != nullptr) (*added)->set_help_id(help_id);
         }
         return dialog;
     } catch (const BinaryReadError& error) {

@@ -16,9 +16,17 @@ bool remove_comments(std::u16string& text) {
         if (i >= n) break;
         const char16_t c = text[i];
         if (c == u'"' || c == u'\'') {
-            // A literal ends at the next equal quote or with its line.
+            // A literal ends at the next equal quote or with its line. A backslash takes the
+            // character after it into the literal: an escaped quote, or a line break that
+            // continues the literal on the next line.
             ++i;
-            while (i < n && text[i] != c && text[i] != u'\n') ++i;
+            while (i < n && text[i] != c && text[i] != u'\n') {
+                if (text[i] == u'\\' && i + 1 < n) {
+                    i += (text[i + 1] == u'\r' && i + 2 < n && text[i + 2] == u'\n') ? 3 : 2;
+                    continue;
+                }
+                ++i;
+            }
             if (i < n && text[i] == c) ++i;
         } else if (c == u';' || (c == u'/' && i + 1 < n && text[i + 1] == u'/')) {
             for (; i < n && text[i] != u'\n'; ++i) text[i] = u' ';

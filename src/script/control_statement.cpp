@@ -85,6 +85,7 @@ private:
     Result<std::size_t> read_generic_form(std::size_t pos);
     Result<std::size_t> read_short_text(std::size_t pos, ControlRecord& record);
     Result<std::size_t> read_class(std::size_t pos, std::u16string& class_name);
+    Result<std::size_t> read_icon_position(std::size_t pos, ControlRecord& record);
     Result<std::size_t> add(std::size_t pos, const ControlRecord& record);
     void register_image_name(const std::u16string& name);
 
@@ -92,6 +93,7 @@ private:
     Lexer& lexer_;
     Workspace& workspace_;
     Dialog& dialog_;
+    std::uint32_t help_id_ = 0;  // of the statement being read
 };
 
 Result<std::size_t> ControlReader::read_body(std::size_t pos) {
@@ -164,24 +166,53 @@ Result<std::size_t> ControlReader::read_short_form(const ShortStatement& stateme
     if (!id) return Error{id.error()};
     record.identifier = std::move(id->value.name);
     record.identifier_value = static_cast<std::int32_t>(id->value.value);
-    auto after_rect = read_rectangle(lexer_, id->end, record, false);
-    if (!after_rect) return after_rect;
-    pos = *after_rect;
-
     record.style = statement.default_style;
+    if (statement.kind == ControlKind::picture) {
+        auto after_position = read_icon_position(id->end, record);
+        if (!after_position) return after_position;
+        if (!comma(lexer_, *after_position)) return add(*after_position, record);
+        pos = *after_position;
+    } else {
+        auto after_rect = read_rectangle(lexer_, id->end, record, false);
+        if (!after_rect) return after_rect;
+        pos = *after_rect;
+    }
+
     if (auto after = comma(lexer_, pos)) {
         auto style = lexer_.style_expression(*after);
         if (!style) return Error{style.error()};
-        record.style = (record.style | style->value) & ~lexer_.not_mask();
+        record.style = (statement.style_with_list | style->value) & ~lexer_.not_mask();
         pos = style->end;
         if (auto after_style = comma(lexer_, pos)) {
             auto extended = lexer_.style_expression(*after_style);
             if (!extended) return Error{extended.error()};
             record.extended_style = extended->value & ~lexer_.not_mask();
             pos = extended->end;
+            // DIALOGEX controls may name a help id last.
+            if (auto after_extended = comma(lexer_, pos)) {
+                auto help_id = lexer_.expression(*after_extended);
+                if (!help_id) return Error{help_id.error()};
+                help_id_ = help_id->value.value;
+                pos = help_id->end;
+            }
         }
     }
     return add(pos, record);
+}
+
+// ICON text, id, x, y [, width, height [, style [, extended style]]]: an icon control takes
+// the size of its icon, so compilers store the size as 0 whatever is written.
+Result<std::size_t> ControlReader::read_icon_position(std::size_t pos, ControlRecord& record) {
+    std::int32_t* fields[] = {&record.x, &record.y, &record.width, &record.height};
+    for (std::size_t i = 0; i < 4; ++i) {
+        if (i == 2 && !comma(lexer_, pos)) return pos;
+        if (i > 0) pos = lexer_.optional_comma(pos);
+        auto value = lexer_.expression(pos);
+        if (!value) return Error{value.error()};
+        *fields[i] = i < 2 ? static_cast<std::int32_t>(value->value.value) : 0;
+        pos = value->end;
+    }
+    return pos;
 }
 
 // "text", or one of the bare words Static, ComboBox, Edit, Button and ListBox.
@@ -237,7 +268,8 @@ Result<std::size_t> ControlReader::read_generic_form(std::size_t pos) {
     if (record.kind == ControlKind::undecided) {
         return context_.fail(lexer_.skip_blanks(*after_comma), workspace_.text(str::control_type_not_deduced));
     }
-    if (record.kind == ControlKind::custom) record.class_name = class_name;
+    // Class names do not depend on letter case; resource compilers store a script's in capitals.
+    if (record.kind == ControlKind::custom) record.class_name = to_ascii_upper(class_name);
 
     auto rect_comma = lexer_.expect(style->end, u',');
     if (!rect_comma) return Error{rect_comma.error()};
@@ -253,6 +285,7 @@ Result<std::size_t> ControlReader::read_generic_form(std::size_t pos) {
         if (auto after_extended = comma(lexer_, pos)) {
             auto help_id = lexer_.expression(*after_extended);
             if (!help_id) return Error{help_id.error()};
+            help_id_ = help_id->value.value;
             pos = help_id->end;
         }
     }
@@ -262,6 +295,8 @@ Result<std::size_t> ControlReader::read_generic_form(std::size_t pos) {
 Result<std::size_t> ControlReader::add(std::size_t pos, const ControlRecord& record) {
     auto added = dialog_.add_control(record);
     if (!added) return context_.fail(pos, added.error());
+    if (*added != nullptr) (*added)->set_help_id(help_id_);
+    help_id_ = 0;
     return pos;
 }
 

@@ -3,6 +3,7 @@
 #include <memory>
 #include <optional>
 
+#include "base/text.h"
 #include "model/workspace.h"
 #include "dialog/dialog.h"
 #include "dialog/window_styles.h"
@@ -14,9 +15,17 @@ namespace tavorin {
 
 namespace {
 
+// Without a STYLE statement a dialog is a popup window with a border and a window menu, as
+// every resource compiler makes it.
+constexpr std::uint32_t default_dialog_style = ws::popup | ws::border | ws::sys_menu;
+
 struct DialogHeader {
     DialogRect rect;
-    std::uint32_t style = 0;
+    std::uint32_t style = default_dialog_style;
+    // What STYLE statements build on: the styles named so far, with WS_CAPTION once a caption
+    // came. The last STYLE statement sets the dialog's style to it; a CAPTION after it adds
+    // WS_CAPTION again.
+    std::uint32_t named_style = 0;
     std::uint32_t extended_style = 0;
     std::optional<std::u16string> caption;
     std::u16string class_name;
@@ -96,6 +105,8 @@ Result<std::size_t> read_header_statement(StatementContext& context, std::size_t
         auto caption = lexer.string(*after);
         if (!caption) return Error{caption.error()};
         header.caption = std::move(caption->value);
+        header.style |= ws::caption;
+        header.named_style |= ws::caption;
         return caption->end;
     }
     if (auto after = lexer.keyword(pos, u"CHARACTERISTICS")) {
@@ -106,7 +117,8 @@ Result<std::size_t> read_header_statement(StatementContext& context, std::size_t
     if (auto after = lexer.keyword(pos, u"CLASS")) {
         auto name = lexer.quoted_text(*after);
         if (!name) return Error{name.error()};
-        header.class_name = std::move(name->value);
+        // Stored in capitals, as resource compilers store it.
+        header.class_name = to_ascii_upper(name->value);
         return name->end;
     }
     if (auto after = lexer.keyword(pos, u"EXSTYLE")) {
@@ -127,7 +139,8 @@ Result<std::size_t> read_header_statement(StatementContext& context, std::size_t
     if (auto after = lexer.keyword(pos, u"STYLE")) {
         auto value = lexer.style_expression(*after);
         if (!value) return Error{value.error()};
-        header.style = (header.style | value->value) & ~lexer.not_mask();
+        header.named_style = (header.named_style | value->value) & ~lexer.not_mask();
+        header.style = header.named_style;
         return value->end;
     }
     if (lexer.keyword(pos, u"VERSION")) return context.fail(start, workspace.text(str::version_not_supported));

@@ -1,10 +1,12 @@
 #include "script/file_statement.h"
 
 #include <memory>
+#include <optional>
 
 #include "resources/image/bitmap_resource.h"
 #include "resources/image/icon_group.h"
 #include "resources/rawdata/raw_data_resource.h"
+#include "script/lexer.h"
 #include "script/statement_reader.h"
 
 namespace tavorin {
@@ -21,14 +23,32 @@ std::unique_ptr<FileResource> make_file_resource(StatementLoop& loop, ResourceKi
     }
 }
 
+bool is_name_end(char16_t c) { return c == 0 || c == u' ' || c == u'\t' || c == u'\r' || c == u'\n'; }
+
+// A file name written without quotes (app.ico, res\app.ico, ../icons/x.ico): everything up to
+// the next white space, taken as written. Nothing when a quoted name or a block comes.
+std::optional<Scanned<std::u16string>> unquoted_file_name(Lexer& lexer, std::size_t pos) {
+    pos = lexer.skip_blanks(pos);
+    const char16_t first = lexer.at(pos);
+    if (is_name_end(first) || first == u'"' || first == u'{' || (first == u'L' && lexer.at(pos + 1) == u'"') ||
+        lexer.keyword(pos, u"BEGIN")) {
+        return std::nullopt;
+    }
+    std::size_t end = pos;
+    while (!is_name_end(lexer.at(end))) ++end;
+    return Scanned<std::u16string>{std::u16string(lexer.text().substr(pos, end - pos)), end};
+}
+
 }  // namespace
 
 Result<std::size_t> read_file_statement(StatementLoop& loop, std::size_t pos, ResourceKind kind,
                                         std::u16string custom_type_name) {
     auto after_languages = loop.read_language_statements(pos);
     if (!after_languages) return after_languages;
+    auto unquoted = unquoted_file_name(loop.lexer(), *after_languages);
     // Escapes are on, so that the doubled backslashes of a written path are single again.
-    auto file_name = loop.lexer().quoted_text(*after_languages, u'"', u'"', true);
+    auto file_name = unquoted ? Result<Scanned<std::u16string>>(std::move(*unquoted))
+                              : loop.lexer().quoted_text(*after_languages, u'"', u'"', true);
     if (!file_name) return Error{file_name.error()};
 
     FileResource& resource = loop.start_resource(make_file_resource(loop, kind, std::move(custom_type_name)));

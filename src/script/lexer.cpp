@@ -88,9 +88,35 @@ std::size_t Lexer::optional_comma(std::size_t pos) const {
     return pos;
 }
 
+namespace {
+
+// In a wide literal (L"...") "\\x" takes up to four hexadecimal digits, in a narrow one two. The
+// stored form reads two, so a wide escape is stored as its character where that is printable.
+std::size_t wide_hex_escape(std::u16string_view text, std::size_t pos, std::u16string& out) {
+    if (pos + 2 >= text.size() || text[pos] != u'\\' || (text[pos + 1] != u'x' && text[pos + 1] != u'X')) return 0;
+    std::uint32_t value = 0;
+    std::size_t n = 0;
+    for (; n < 4 && pos + 2 + n < text.size(); ++n) {
+        const int digit = hex_digit_value(text[pos + 2 + n]);
+        if (digit < 0) break;
+        value = value * 16 + static_cast<std::uint32_t>(digit);
+    }
+    if (n == 0) return 0;
+    if (value >= 0x20 && value != u'\\' && value != u'"') {
+        out.push_back(static_cast<char16_t>(value));
+    } else {
+        out += u"\\x";
+        out += hexadecimal(value & 0xFF, 2);
+    }
+    return 2 + n;
+}
+
+}  // namespace
+
 Result<Scanned<std::u16string>> Lexer::string(std::size_t pos, char16_t delimiter) {
     pos = skip_blanks(pos);
-    if (at(pos) == u'L' && at(pos + 1) == delimiter) ++pos;
+    bool wide = at(pos) == u'L' && at(pos + 1) == delimiter;
+    if (wide) ++pos;
     if (at(pos) != delimiter) return fail(pos, strings_.text(str::character_string_expected));
     std::size_t literal = pos++;
     std::u16string result;
@@ -98,6 +124,12 @@ Result<Scanned<std::u16string>> Lexer::string(std::size_t pos, char16_t delimite
         // A literal must be closed on its line (continuations aside); reported where it opens.
         if (pos >= text_.size()) return fail(literal, strings_.text(str::end_of_file_in_string));
         const char16_t c = text_[pos];
+        if (wide) {
+            if (const std::size_t n = wide_hex_escape(text_, pos, result)) {
+                pos += n;
+                continue;
+            }
+        }
         if (c == delimiter) {
             if (at(pos + 1) == delimiter) {
                 result.push_back(delimiter);
@@ -105,8 +137,10 @@ Result<Scanned<std::u16string>> Lexer::string(std::size_t pos, char16_t delimite
                 continue;
             }
             ++pos;
-            // Adjacent literals, also on later lines, continue the same text.
-            const std::size_t next = skip_blanks(pos);
+            // Adjacent literals, also on later lines and wide ones, continue the same text.
+            std::size_t next = skip_blanks(pos);
+            wide = at(next) == u'L' && at(next + 1) == delimiter;
+            if (wide) ++next;
             if (at(next) != delimiter) break;
             literal = next;
             pos = next + 1;
@@ -114,6 +148,13 @@ Result<Scanned<std::u16string>> Lexer::string(std::size_t pos, char16_t delimite
         }
         if (const std::size_t n = continuation_length(text_, pos)) {
             pos = skip_blanks_and_tabs(text_, pos + n);
+            continue;
+        }
+        // An escaped quote (or backslash) stays an escape of the stored text and does not end it.
+        if (c == u'\\' && (at(pos + 1) == delimiter || at(pos + 1) == u'\\')) {
+            result.push_back(c);
+            result.push_back(text_[pos + 1]);
+            pos += 2;
             continue;
         }
         if (c == u'\n' || c == u'\r') return fail(literal, strings_.text(str::end_of_line_in_string));
@@ -125,13 +166,21 @@ Result<Scanned<std::u16string>> Lexer::string(std::size_t pos, char16_t delimite
 
 Result<Scanned<std::u16string>> Lexer::quoted_text(std::size_t pos, char16_t open, char16_t close, bool escapes) {
     pos = skip_blanks(pos);
-    if ((open == u'"' || open == u'\'') && at(pos) == u'L' && at(pos + 1) == open) ++pos;
+    const bool quotes = open == u'"' || open == u'\'';
+    bool wide = quotes && at(pos) == u'L' && at(pos + 1) == open;
+    if (wide) ++pos;
     if (at(pos) != open) return fail(pos, strings_.text(str::character_string_expected));
     ++pos;
     std::u16string result;
     while (true) {
         if (pos >= text_.size()) return fail(pos, strings_.text(str::end_of_file_in_string));
         const char16_t c = text_[pos];
+        if (wide && !escapes) {
+            if (const std::size_t n = wide_hex_escape(text_, pos, result)) {
+                pos += n;
+                continue;
+            }
+        }
         if (c == u'\n') return fail(pos, strings_.text(str::end_of_line_in_string));
         if (c == close) {
             if (close == u'"' && at(pos + 1) == u'"') {
@@ -140,7 +189,9 @@ Result<Scanned<std::u16string>> Lexer::quoted_text(std::size_t pos, char16_t ope
                 continue;
             }
             ++pos;
-            const std::size_t next = skip_blanks(pos);
+            std::size_t next = skip_blanks(pos);
+            wide = quotes && at(next) == u'L' && at(next + 1) == open;
+            if (wide) ++next;
             if (at(next) != open) break;
             pos = next + 1;
             continue;

@@ -71,6 +71,11 @@ std::u16string_view trim(std::u16string_view text) {
 std::size_t literal_end(std::u16string_view text, std::size_t pos) {
     const char16_t quote = text[pos++];
     while (pos < text.size() && text[pos] != u'\n') {
+        // An escaped quote or backslash stays inside the literal.
+        if (text[pos] == u'\\' && pos + 1 < text.size() && (text[pos + 1] == quote || text[pos + 1] == u'\\')) {
+            pos += 2;
+            continue;
+        }
         if (text[pos++] == quote) break;
     }
     return pos;
@@ -407,6 +412,11 @@ bool Preprocessor::copy_ordinary(std::u16string_view text, std::size_t& pos, std
                     }
                     break;
                 }
+                if (d == u'\\' && pos + 1 < n && (text[pos + 1] == c || text[pos + 1] == u'\\')) {
+                    out.append(text.substr(pos, 2));  // an escaped quote stays inside
+                    pos += 2;
+                    continue;
+                }
                 if (const std::size_t k = continuation_length(text, pos)) {
                     // The literal goes on on the next line; the parser joins the two.
                     out.append(text.substr(pos, k));
@@ -468,12 +478,18 @@ bool Preprocessor::expand_identifier(std::u16string_view text, std::size_t& pos,
         const std::u16string_view value = macro->value;
         std::size_t value_pos = 0;
         bool ok;
-        if (!value.empty() && is_identifier_start(value[0])) {
+        if (!value.empty() && is_identifier_start(value[0]) && identifier_end(value, 0) == value.size()) {
             // A macro naming another macro: the inner one is expanded (and recorded) in turn.
             ok = copy_ordinary(value, value_pos, out, true);
         } else {
-            if (output_ && &out == &output_->text) output_->positions.record(out.size(), name, macro->serial);
+            // A number or an expression (IDM_OPEN + MENU_BASE): the whole value is this macro's,
+            // so the macros inside it are not recorded.
+            const bool records = output_ && &out == &output_->text && !inside_recorded_value_;
+            if (records) output_->positions.record(out.size(), name, macro->serial);
+            const bool was_inside = inside_recorded_value_;
+            inside_recorded_value_ = inside_recorded_value_ || records;
             ok = copy_ordinary(value, value_pos, out, true);
+            inside_recorded_value_ = was_inside;
             out.push_back(u' ');
         }
         ok = ok && within_size(name, out);
@@ -490,6 +506,37 @@ bool Preprocessor::expand_identifier(std::u16string_view text, std::size_t& pos,
     out.append(name);
     return true;
 }
+
+namespace {
+
+// An argument as a string literal: quotes and backslashes inside its own literals are escaped.
+std::u16string stringized(std::u16string_view argument) {
+    std::u16string result(1, u'"');
+    char16_t in_literal = 0;
+    for (std::size_t i = 0; i < argument.size(); ++i) {
+        const char16_t c = argument[i];
+        if (in_literal != 0) {
+            if (c == u'"' || c == u'\\') result.push_back(u'\\');
+            result.push_back(c);
+            if (c == u'\\' && i + 1 < argument.size()) {
+                if (argument[i + 1] == u'"' || argument[i + 1] == u'\\') result.push_back(u'\\');
+                result.push_back(argument[++i]);
+            } else if (c == in_literal) {
+                in_literal = 0;
+            }
+            continue;
+        }
+        if (c == u'"' || c == u'\'') {
+            in_literal = c;
+            if (c == u'"') result.push_back(u'\\');
+        }
+        result.push_back(c);
+    }
+    result.push_back(u'"');
+    return result;
+}
+
+}  // namespace
 
 bool Preprocessor::expand_function(std::u16string_view name, const FunctionMacro& macro, std::u16string_view text,
                                    std::size_t& pos, std::u16string& out, bool in_expansion) {
@@ -582,6 +629,20 @@ bool Preprocessor::expand_function(std::u16string_view name, const FunctionMacro
             i += 2;
             while (i < body.size() && (body[i] == u' ' || body[i] == u'\t')) ++i;
             continue;
+        } else if (c == u'#') {
+            // Stringizing: "#param" gives the argument as written, in quotes.
+            std::size_t p2 = i + 1;
+            while (p2 < body.size() && (body[p2] == u' ' || body[p2] == u'\t')) ++p2;
+            const std::size_t e = p2 < body.size() && is_identifier_start(body[p2]) ? identifier_end(body, p2) : p2;
+            const std::u16string_view word = body.substr(p2, e - p2);
+            const auto it = std::find(macro.parameters.begin(), macro.parameters.begin() + named, word);
+            if (word.empty() || it == macro.parameters.begin() + named) {
+                substituted.push_back(c);
+                ++i;
+                continue;
+            }
+            substituted += stringized(trim(raw[static_cast<std::size_t>(it - macro.parameters.begin())]));
+            i = e;
         } else if (is_identifier_start(c)) {
             const std::size_t e = identifier_end(body, i);
             const std::u16string_view word = body.substr(i, e - i);

@@ -103,6 +103,7 @@ private:
     std::size_t expansion_start_ = 0;  // output size when the outermost expansion began
     std::size_t expansion_count_ = 0;  // expansions since then
     std::u16string error_;             // set by the expansion helpers when they fail
+    bool inside_recorded_value_ = false;  // expanding a value recorded in the position map
 };
 
 }  // namespace tavorin

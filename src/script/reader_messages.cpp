@@ -70,4 +70,8 @@ std::u16string too_many_includes(std::u16string_view file_name) {
     return fill_placeholders(u"Too many files included, at %1.", file_name);
 }
 
+std::u16string include_not_found(std::u16string_view file_name) {
+    return std::u16string(file_name) + u": not found in the include paths";
+}
+
 }  // namespace tavorin

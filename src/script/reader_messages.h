@@ -31,5 +31,7 @@ std::u16string value_out_of_range(std::u16string_view text, std::int64_t value, 
 std::u16string menus_too_deep();
 std::u16string includes_too_deep(std::u16string_view file_name);
 std::u16string too_many_includes(std::u16string_view file_name);
+// "NAME: not found in the include paths": a missing include where no one can be asked.
+std::u16string include_not_found(std::u16string_view file_name);
 
 }  // namespace tavorin

@@ -16,13 +16,32 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// Scripts produce statements; any other file is a header read for its definitions.
-bool is_script_file(const fs::path& path) {
-    const std::u16string name = path.filename().u16string();
+std::u16string extension_of(std::u16string_view name) {
     const std::size_t dot = name.rfind(u'.');
-    if (dot == std::u16string::npos) return true;
-    const std::u16string_view extension = std::u16string_view(name).substr(dot + 1);
-    return equals_ignore_case(extension, u"rc") || equals_ignore_case(extension, u"dlg");
+    const std::size_t separator = name.find_last_of(u"/\\");
+    if (dot == std::u16string_view::npos || (separator != std::u16string_view::npos && dot < separator)) return {};
+    return std::u16string(name.substr(dot + 1));
+}
+
+// C and C++ headers (and the SDK's ".rh" resource headers) are read for their definitions only;
+// every other file is a script whose statements count: resource scripts, and the parts projects
+// split off them (".rc2", ".ver", ".inc", ".dlg").
+bool is_header_name(std::u16string_view name) {
+    const std::u16string extension = extension_of(name);
+    for (std::u16string_view header : {u"h", u"hpp", u"hh", u"hxx", u"inl", u"rh", u"c", u"cpp"}) {
+        if (equals_ignore_case(extension, header)) return true;
+    }
+    return false;
+}
+
+bool is_script_file(const fs::path& path) { return !is_header_name(path.filename().u16string()); }
+
+// The includes the project keeps to write them again: headers, and the scripts it does not
+// take apart (".rc", ".dlg"). The resources of any other included script are read into the
+// project and written with the others when it is saved, so its include goes.
+bool keeps_include_line(std::u16string_view name) {
+    const std::u16string extension = extension_of(name);
+    return is_header_name(name) || equals_ignore_case(extension, u"rc") || equals_ignore_case(extension, u"dlg");
 }
 
 ReadFailure stopped() { return ReadFailure{{}, {}, 0, true}; }
@@ -33,10 +52,16 @@ ScriptReader::ScriptReader(Workspace& workspace, ScriptTables& tables)
     : workspace_(workspace),
       tables_{tables.macros, tables.virtual_keys, [&workspace](std::u16string_view name, std::uint32_t value) {
                   workspace.language_macros().note_definition(name, value);
-              }} {}
+              }},
+      missing_include_fails_(tables.missing_include_fails) {}
 
 ReadStatus ScriptReader::read_script(const fs::path& path, const StatementReader& statements) {
-    search_list_ = build_include_search_list(workspace_.config().include_paths, workspace_.platform().executable_folder());
+    const Config& config = workspace_.config();
+    search_list_.clear();
+    for (const auto& folder : config.run_include_folders) search_list_.push_back(included_name_to_path(folder));
+    for (auto& folder : build_include_search_list(config.include_paths, workspace_.platform().executable_folder())) {
+        search_list_.push_back(std::move(folder));
+    }
     tables_.macros.clear();
     predefine();
     // Symbols named after macros of system headers are never written to the project's header.
@@ -73,6 +98,13 @@ void ScriptReader::predefine() {
     for (char16_t c = u'0'; c <= u'9'; ++c) macros.define(std::u16string(u"VK_") + c, decimal(c), true, no_file);
     macros.define_empty(u"RC_INVOKED", true, no_file);
     macros.define_empty(u"_WIN32", true, no_file);
+    for (const auto& [name, value] : workspace_.config().run_definitions) {
+        if (value.empty()) {
+            macros.define_empty(name, true, no_file);
+        } else {
+            macros.define(name, value, true, no_file);
+        }
+    }
 }
 
 std::optional<ScriptReader::Located> ScriptReader::locate(std::u16string_view name, char16_t open) const {
@@ -98,7 +130,7 @@ ReadStatus ScriptReader::include_file(std::u16string_view name, char16_t open, c
     if (include_depth_ + 1 > max_include_depth) return ReadFailure{includes_too_deep(name), {}, 0, false};
     if (++files_read_ > max_includes) return ReadFailure{too_many_includes(name), {}, 0, false};
     // Recorded even when the file is missing, so that saving the script keeps the include.
-    if (include_depth_ == 0) include_lines_.push_back(open + std::u16string(name) + close);
+    if (include_depth_ == 0 && keeps_include_line(name)) include_lines_.push_back(open + std::u16string(name) + close);
 
     std::u16string key = current_folder_.u16string();
     key += found_by_search_ ? u"\n1" : u"\n0";
@@ -109,6 +141,12 @@ ReadStatus ScriptReader::include_file(std::u16string_view name, char16_t open, c
     const std::optional<Located>& located = cached->second;
     if (!located) {
         if (equals_ignore_case(included_name_to_path(name).filename().u16string(), u"sal.h")) return ReadStatus{};
+        // Without anyone to ask, going on would read the script without its definitions and
+        // fail later with a misleading message, or succeed with wrong values.
+        // Inside a system header a missing file is the compiler's own (mm_malloc.h): passed over.
+        if (missing_include_fails_ && !workspace_.interactive() && !found_by_search_) {
+            return ReadFailure{include_not_found(name), {}, 0, false};
+        }
         const Answer answer = workspace_.ask(std::u16string(name) + workspace_.text(str::include_not_found_continue),
                                            AskButtons::yes_no, AskIcon::question);
         // Only an explicit No stops; a suppressed question goes on without the file.

@@ -73,6 +73,7 @@ private:
 
     Workspace& workspace_;
     DefinitionTables tables_;
+    bool missing_include_fails_ = false;
     const StatementReader* statements_ = nullptr;
     std::vector<std::filesystem::path> search_list_;
     std::vector<std::u16string> include_lines_;

@@ -11,6 +11,9 @@ namespace tavorin {
 struct ScriptTables {
     MacroTable macros;
     VirtualKeyNames virtual_keys;
+    // Where no one can be asked (the conversion mode), a missing include ends the reading with
+    // an error instead of being passed over.
+    bool missing_include_fails = false;
 };
 
 }  // namespace tavorin

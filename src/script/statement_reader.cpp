@@ -118,7 +118,15 @@ Result<std::size_t> StatementLoop::read_statement(std::size_t pos) {
     pos = lexer_->skip_blanks(*after_languages);
     if (lexer_->at_end(pos)) return pos;
 
-    if (const auto after = lexer_->keyword(pos, u"STRINGTABLE")) return read_string_table(*this, *after);
+    // A LANGUAGE statement among a resource's own statements is that resource's alone, as
+    // compilers read it; the script's language goes on after the resource.
+    Project& project = workspace_.project();
+    const std::uint16_t script_language = project.current_language();
+    if (const auto after = lexer_->keyword(pos, u"STRINGTABLE")) {
+        auto end = read_string_table(*this, *after);
+        project.set_current_language(script_language);
+        return end;
+    }
 
     auto after_name = read_header(pos);
     if (!after_name) return after_name;
@@ -128,6 +136,7 @@ Result<std::size_t> StatementLoop::read_statement(std::size_t pos) {
         return end;
     }
     finish_resource();
+    project.set_current_language(script_language);
     return end;
 }
 
@@ -196,6 +205,13 @@ Result<std::size_t> StatementLoop::read_typed_statement(std::size_t pos) {
     }
     if (const auto after = lexer.keyword(pos, u"HTML")) return read_file_statement(*this, *after, kind::html);
     if (const auto after = lexer.keyword(pos, u"VERSIONINFO")) return read_version_information(*this, *after);
+    // The predefined types compilers know by these words: RT_MESSAGETABLE and RT_RCDATA.
+    if (const auto after = lexer.keyword(pos, u"MESSAGETABLE")) {
+        return read_file_statement(*this, *after, numeric_custom_kind(11));
+    }
+    if (const auto after = lexer.keyword(pos, u"RCDATA")) {
+        return read_file_statement(*this, *after, numeric_custom_kind(10));
+    }
 
     // A custom type: a number (23 and 24 are the HTML and manifest types) or a word.
     const std::u16string_view text = lexer.text();

@@ -19,12 +19,11 @@ bool at_block_end(Lexer& lexer, std::size_t pos) {
 Result<std::size_t> read_string_table(StatementLoop& loop, std::size_t pos) {
     Workspace& workspace = loop.workspace();
     Lexer& lexer = loop.lexer();
-    // The table is chosen before the LANGUAGE statements that may follow the keyword: they
-    // only change the language of later statements.
-    StringTable& table = string_table_for(workspace, loop.language());
-
+    // LANGUAGE statements after the keyword choose the table, as compilers read them; the
+    // statement loop restores the script's language afterwards.
     auto after_languages = loop.read_language_statements(pos);
     if (!after_languages) return after_languages;
+    StringTable& table = string_table_for(workspace, loop.language());
     auto after_begin = lexer.begin(*after_languages);
     if (!after_begin) return after_begin;
     pos = *after_begin;

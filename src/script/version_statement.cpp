@@ -119,7 +119,7 @@ private:
             if (!name) return Error{name.error()};
             const auto translation = parse_block_name(name->value);
             if (!translation) return context_.fail(lexer_.skip_blanks(*block), bad_block_name_message(name->value));
-            VersionStringBlock strings{translation->first, translation->second, {}};
+            VersionStringBlock strings{translation->first, translation->second, {}, name->value};
             auto read = read_values(name->end, strings);
             if (!read) return read;
             version_.merge_block(std::move(strings));
@@ -149,7 +149,21 @@ private:
         auto begun = lexer_.begin(pos);
         if (!begun) return begun;
         pos = *begun;
-        while (lexer_.keyword(pos, u"VALUE")) pos = lexer_.skip_line(lexer_.skip_blanks(pos));
+        // VALUE "Translation", language, code page [, ...]: the numbers are made again from
+        // the string blocks. They are read one by one, as the statement may share its line
+        // with others (a macro that makes a whole VERSIONINFO expands to one line).
+        while (const auto value = lexer_.keyword(pos, u"VALUE")) {
+            auto key = lexer_.quoted_text(*value);
+            if (!key) return Error{key.error()};
+            pos = key->end;
+            while (true) {
+                const std::size_t comma = lexer_.skip_blanks(pos);
+                if (lexer_.at(comma) != u',') break;
+                auto number = lexer_.expression(comma + 1);
+                if (!number) return Error{number.error()};
+                pos = number->end;
+            }
+        }
         return lexer_.end(pos);
     }
 

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "base/text_writer.h"
@@ -37,6 +38,12 @@ struct Config {
     bool ask_includes = true;
     std::u16string resource_header = default_script_template();  // the script template
     bool auto_check_update = true;
+
+    // Settings of one run, given on the command line or by its environment, never written to
+    // the file: folders searched for included files before `include_paths` (each without its
+    // subfolders, as compilers search), and macros defined before a script is read.
+    std::vector<std::u16string> run_include_folders;
+    std::vector<std::pair<std::u16string, std::u16string>> run_definitions;
 
     bool operator==(const Config&) const = default;
 };

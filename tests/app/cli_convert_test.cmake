@@ -45,18 +45,38 @@ if(NOT EXISTS "${work}/out/logo.bmp")
 endif()
 
 # A script with an error.
-file(WRITE "${work}/in/broken.rc" "1 BITMAP \"logo.bmp\"\n2 BITMAP logo.bmp\n")
+file(WRITE "${work}/in/broken.rc" "1 BITMAP \"logo.bmp\"\n2 BITMAP { }\n")
 execute_process(COMMAND ${TAVORIN} -convert broken.rc ../out/broken.rc WORKING_DIRECTORY "${work}/in"
                 RESULT_VARIABLE exit_code ERROR_VARIABLE errors OUTPUT_VARIABLE output)
 if(exit_code EQUAL 0)
   message(FATAL_ERROR "converting a broken script exited with 0")
 endif()
-string(FIND "${errors}" "broken.rc., Line 2: Character string expected." position)
+string(FIND "${errors}" "broken.rc(2): error: Character string expected." position)
 if(position EQUAL -1)
   message(FATAL_ERROR "unexpected stderr for a broken script: ${errors}")
 endif()
 if(EXISTS "${work}/out/broken.rc")
   message(FATAL_ERROR "a broken script was written")
+endif()
+
+# A script that includes <windows.h>, with no configuration: the mingw-w64 headers are found
+# when they are installed; a missing include is an error at its line.
+if(EXISTS "/usr/share/mingw-w64/include/windows.h")
+  file(WRITE "${work}/in/sdk.rc" "#include <windows.h>\nLANGUAGE LANG_ENGLISH, SUBLANG_ENGLISH_US\n"
+       "1 DIALOG 0, 0, 10, 10\nSTYLE DS_MODALFRAME | WS_POPUP\nBEGIN\nEND\n")
+  execute_process(COMMAND ${CMAKE_COMMAND} -E env --unset=INCLUDE XDG_CONFIG_HOME=${work}/no-config
+                          ${TAVORIN} -convert sdk.rc ../out/sdk.res WORKING_DIRECTORY "${work}/in"
+                  RESULT_VARIABLE exit_code ERROR_VARIABLE errors OUTPUT_VARIABLE output)
+  if(NOT exit_code EQUAL 0 OR NOT EXISTS "${work}/out/sdk.res")
+    message(FATAL_ERROR "a script including <windows.h> did not convert: ${exit_code}: ${errors}")
+  endif()
+endif()
+file(WRITE "${work}/in/lost.rc" "// a header nowhere\n#include \"lost.h\"\n")
+execute_process(COMMAND ${TAVORIN} -I "${work}/none" -convert lost.rc ../out/lost.res WORKING_DIRECTORY "${work}/in"
+                RESULT_VARIABLE exit_code ERROR_VARIABLE errors OUTPUT_VARIABLE output)
+string(FIND "${errors}" "lost.rc(2): error: lost.h: not found in the include paths" position)
+if(exit_code EQUAL 0 OR position EQUAL -1)
+  message(FATAL_ERROR "a missing include: exit ${exit_code}, stderr: ${errors}")
 endif()
 
 # A script that does not exist.

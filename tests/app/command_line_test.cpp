@@ -44,6 +44,21 @@ TEST(CommandLine, DeleteTakesAPathAndTheScanGoesOn) {
     EXPECT_EQ(line.file_to_open, u"project.rc");
 }
 
+TEST(CommandLine, IncludeFoldersDefinitionsAndHelpStandAnywhere) {
+    auto line = parse({u"-I", u"inc", u"/I", u"sdk", u"-convert", u"in.rc", u"out.res", u"-Ilocal", u"-D", u"A=1",
+                       u"-DB", u"/d", u"C=x=y", u"--include-dir=more"});
+    EXPECT_EQ(line.mode, CommandLine::Mode::convert);
+    EXPECT_EQ(line.convert_input, u"in.rc");
+    EXPECT_EQ(line.convert_output, u"out.res");
+    EXPECT_EQ(line.include_folders, (std::vector<std::u16string>{u"inc", u"sdk", u"local", u"more"}));
+    EXPECT_EQ(line.definitions, (std::vector<CommandLine::Definition>{{u"A", u"1"}, {u"B", u"1"}, {u"C", u"x=y"}}));
+    EXPECT_FALSE(line.show_help);
+
+    for (const char16_t* help : {u"--help", u"-h", u"/?"}) EXPECT_TRUE(parse({help}).show_help);
+    EXPECT_TRUE(parse({u"-convert", u"a.rc", u"b.res", u"-I"}).show_help) << "an option without its value";
+    EXPECT_FALSE(command_line_usage().empty());
+}
+
 TEST(CommandLine, DecimalPrefixStopsAtTheFirstOtherCharacter) {
     EXPECT_EQ(parse_decimal_prefix(u"42abc"), 42);
     EXPECT_EQ(parse_decimal_prefix(u"-17"), -17);

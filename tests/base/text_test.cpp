@@ -68,8 +68,15 @@ TEST(EscapeTables, HexDigits) {
 TEST(StoredForm, EscapingAndUnescapingRoundTrip) {
     const std::u16string raw = u"Line\nTab\t\"q\" 'a' \\ ?\a\b\f\r\v\u00E9";
     const std::u16string stored = escape_stored_text(raw);
-    EXPECT_EQ(stored, u"Line\\nTab\\t\\\"q\\\" \\'a\\' \\\\ \\?\\a\\b\\f\\r\\v\u00E9");
+    EXPECT_EQ(stored, u"Line\\nTab\\t\\\"q\\\" \\'a\\' \\\\ \\?\\x07\\b\\f\\r\\v\u00E9");
     EXPECT_EQ(unescape_stored_text(stored), raw);
+}
+
+TEST(StoredForm, CompilersEscapesAreRead) {
+    EXPECT_EQ(unescape_stored_text(u"Open\\aCtrl+O"), u"Open\bCtrl+O") << "\\a right-aligns in menus: 8";
+    EXPECT_EQ(unescape_stored_text(u"\\xB0ABC"), u"\u00B0ABC") << "two hexadecimal digits at most";
+    EXPECT_EQ(unescape_stored_text(u"\\251 \\0"), std::u16string(u"\u00A9 \0", 3)) << "octal";
+    EXPECT_EQ(unescape_stored_text(u"\\xg"), u"\\xg") << "no digit: as it stands";
 }
 
 TEST(StoredForm, UnknownEscapesStayAsTheyStand) {

@@ -50,8 +50,9 @@ INSTANTIATE_TEST_SUITE_P(
                       u"PUSHBUTTON      \"B\", IDC_X, 7, 9, 50, 14, 0, WS_EX_CLIENTEDGE"},
         StatementCase{K::check_box, 0x50010003, 0, u"C", u"AUTOCHECKBOX    \"C\", IDC_X, 7, 9, 50, 14"},
         StatementCase{K::check_box, 0x50000006, 0, u"C", u"AUTO3STATE      \"C\", IDC_X, 7, 9, 50, 14, NOT WS_TABSTOP"},
-        // AUTO3STATE does not imply WS_TABSTOP, so the bit is named.
-        StatementCase{K::check_box, 0x50010006, 0, u"C", u"AUTO3STATE      \"C\", IDC_X, 7, 9, 50, 14, WS_TABSTOP"},
+        // AUTO3STATE implies WS_TABSTOP without a style list only.
+        StatementCase{K::check_box, 0x50010006, 0, u"C", u"AUTO3STATE      \"C\", IDC_X, 7, 9, 50, 14"},
+        StatementCase{K::check_box, 0x50030006, 0, u"C", u"AUTO3STATE      \"C\", IDC_X, 7, 9, 50, 14, WS_GROUP | WS_TABSTOP"},
         StatementCase{K::check_box, 0x50000002, 0, u"C", u"CHECKBOX        \"C\", IDC_X, 7, 9, 50, 14, NOT WS_TABSTOP"},
         StatementCase{K::check_box, 0x50010005, 0, u"C", u"STATE3          \"C\", IDC_X, 7, 9, 50, 14"},
         StatementCase{K::radio_button, 0x50000009, 0, u"R", u"AUTORADIOBUTTON \"R\", IDC_X, 7, 9, 50, 14"},
@@ -85,13 +86,14 @@ INSTANTIATE_TEST_SUITE_P(
     Statics, ControlStatementTextTest,
     ::testing::Values(
         // The static type is always named, also after LTEXT.
-        StatementCase{K::static_text, 0x50020000, 0, u"S", u"LTEXT           \"S\", IDC_X, 7, 9, 50, 14, SS_LEFT"},
+        // A style list drops LTEXT's WS_GROUP, so the bit is named with it.
+        StatementCase{K::static_text, 0x50020000, 0, u"S", u"LTEXT           \"S\", IDC_X, 7, 9, 50, 14, WS_GROUP | SS_LEFT"},
         StatementCase{K::static_text, 0x50000001, 0, u"S",
                       u"CTEXT           \"S\", IDC_X, 7, 9, 50, 14, NOT WS_GROUP | SS_CENTER"},
         StatementCase{K::static_text, 0x50024000, 0, u"S",
-                      u"LTEXT           \"S\", IDC_X, 7, 9, 50, 14, SS_LEFT | SS_ENDELLIPSIS"},
+                      u"LTEXT           \"S\", IDC_X, 7, 9, 50, 14, WS_GROUP | SS_LEFT | SS_ENDELLIPSIS"},
         StatementCase{K::static_text, 0x5002C002, 0, u"S",
-                      u"RTEXT           \"S\", IDC_X, 7, 9, 50, 14, SS_RIGHT | SS_WORDELLIPSIS"},
+                      u"RTEXT           \"S\", IDC_X, 7, 9, 50, 14, WS_GROUP | SS_RIGHT | SS_WORDELLIPSIS"},
         StatementCase{K::static_text, 0x5002000B, 0, u"S",
                       u"CONTROL         \"S\", IDC_X, WC_STATIC, WS_GROUP | SS_SIMPLE, 7, 9, 50, 14"},
         // Types 19 to 31 have no name: CONTROL with the type as a number.

@@ -77,6 +77,10 @@ constexpr std::string_view dialogs =
     "    CONTROL         \"\", 3019, \"SysIPAddress32\", WS_TABSTOP, 150, 130, 60, 15, WS_EX_STATICEDGE\n"
     "    CONTROL         \"\", 3020, \"ReBarWindow32\", 0, 0, 0, 300, 12\n"
     "    CONTROL         \"Custom\", 3021, \"My.Widget\", WS_TABSTOP | 0x0F | NOT WS_VISIBLE, 240, 180, 50, 14, 0x300\n"
+    "    CONTROL         \"Tree1\", 3022, \"SysTreeView32\", TVS_HASLINES, 10, 10, 50, 50, 0, 77\n"
+    "    LTEXT           \"Grouped\", IDC_STATIC, 7, 150, 40, 8, SS_NOTIFY | WS_GROUP\n"
+    "    STATE3          \"Untabbed\", 3023, 7, 160, 40, 8, WS_GROUP\n"
+    "    PUSHBUTTON      \"Help\", 3024, 7, 170, 40, 8, 0, 0, 12\n"
     "END\n\n"
     "IDD_SMALL DIALOG 0, 0, 120, 60\n"
     "STYLE DS_SHELLFONT | WS_CHILD\n"
@@ -118,6 +122,21 @@ TEST_F(DialogRoundTripTest, SecondWriteIsByteIdenticalAndStylesAreKept) {
     const std::u16string rewritten = read_and_write(second, text_to_utf8(written));
     EXPECT_EQ(rewritten, written);
 
+    // What the first reading must have kept for the writer to carry.
+    const Dialog* largest = nullptr;
+    for (Resource* resource : first.project().resources_of_kind(kind::dialog)) {
+        const auto* dialog = static_cast<const Dialog*>(resource);
+        if (largest == nullptr || dialog->controls().size() > largest->controls().size()) largest = dialog;
+    }
+    ASSERT_NE(largest, nullptr);
+    const Dialog& all = *largest;
+    const auto control = [&](std::size_t from_end) { return all.controls()[all.controls().size() - from_end].get(); };
+    EXPECT_EQ(control(4)->text(), u"Tree1");
+    EXPECT_EQ(control(4)->help_id(), 77u);
+    EXPECT_EQ(control(3)->style(), 0x50020100u) << "SS_NOTIFY | WS_GROUP on LTEXT's base";
+    EXPECT_EQ(control(2)->style(), 0x50020005u) << "a style list drops STATE3's WS_TABSTOP";
+    EXPECT_EQ(control(1)->help_id(), 12u);
+
     const auto a = first.project().resources_of_kind(kind::dialog);
     const auto b = second.project().resources_of_kind(kind::dialog);
     ASSERT_EQ(a.size(), b.size());
@@ -134,6 +153,7 @@ TEST_F(DialogRoundTripTest, SecondWriteIsByteIdenticalAndStylesAreKept) {
             EXPECT_EQ(y.controls()[i]->extended_style(), x.controls()[i]->extended_style());
             EXPECT_EQ(y.controls()[i]->kind(), x.controls()[i]->kind());
             EXPECT_EQ(y.controls()[i]->text(), x.controls()[i]->text());
+            EXPECT_EQ(y.controls()[i]->help_id(), x.controls()[i]->help_id());
         }
     }
 }

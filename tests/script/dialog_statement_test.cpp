@@ -59,7 +59,7 @@ TEST_F(DialogStatementTest, HeaderStatements) {
     EXPECT_EQ(dialog->style(), 0x80C00048u);
     EXPECT_EQ(dialog->extended_style(), 0x200u);
     EXPECT_EQ(dialog->caption(), u"Main \"window\" more");
-    EXPECT_EQ(dialog->class_name(), u"MyClass");
+    EXPECT_EQ(dialog->class_name(), u"MYCLASS");
     EXPECT_EQ(dialog->font(), (DialogFont{9, u"Segoe UI", 700, 1, 0xFF}));
     // No menu resource with the value 120 exists: the link is cleared after the reading.
     EXPECT_EQ(dialog->menu(), u"");
@@ -101,7 +101,15 @@ INSTANTIATE_TEST_SUITE_P(
         // Text, id and coordinates separated by blanks only.
         ControlCase{"PUSHBUTTON \"Go\" IDC_NAME 1 2 3 4", K::button, 0x50010000, u"Go"},
         ControlCase{"DEFPUSHBUTTON \"Go\", 1, 1, 2, 3, 4", K::button, 0x50010001, u"Go"},
-        ControlCase{"AUTO3STATE \"a\", 1, 1, 2, 3, 4", K::check_box, 0x50000006, u"a"},
+        ControlCase{"AUTO3STATE \"a\", 1, 1, 2, 3, 4", K::check_box, 0x50010006, u"a"},
+        // A style list is added to a smaller base for some keywords: WS_TABSTOP or WS_GROUP
+        // of the default is then dropped.
+        ControlCase{"AUTO3STATE \"a\", 1, 1, 2, 3, 4, WS_GROUP", K::check_box, 0x50020006, u"a"},
+        ControlCase{"AUTORADIOBUTTON \"a\", 1, 1, 2, 3, 4", K::radio_button, 0x50010009, u"a"},
+        ControlCase{"LTEXT \"a\", 1, 1, 2, 3, 4, 0x100", K::static_text, 0x50000100, u"a"},
+        ControlCase{"COMBOBOX 1, 1, 2, 3, 4", K::combo_box, 0x50010001, u""},
+        ControlCase{"AUTOCHECKBOX \"a\", 1, 1, 2, 3, 4, WS_GROUP", K::check_box, 0x50030003, u"a"},
+        ControlCase{"EDITTEXT 1, 1, 2, 3, 4, 0, WS_EX_CLIENTEDGE, 77", K::edit, 0x50810000, u""},
         ControlCase{"STATE3 \"a\", 1, 1, 2, 3, 4", K::check_box, 0x50010005, u"a"},
         ControlCase{"RADIOBUTTON \"r\", 1, 1, 2, 3, 4, WS_GROUP", K::radio_button, 0x50020004, u"r"},
         ControlCase{"GROUPBOX L\"g\", 1, 1, 2, 3, 4", K::group_box, 0x50000007, u"g"},
@@ -119,7 +127,46 @@ INSTANTIATE_TEST_SUITE_P(
         ControlCase{"CONTROL \"t\", 1, \"msctls_trackbar32\", NOT WS_VISIBLE, 1, 2, 3, 4, 0, 55", K::slider,
                     0x40000000, u"t"},
         ControlCase{"CONTROL \"c\", 1, \"MyWidget\", 0x10000, 1, 2, 3, 4", K::custom, 0x50010000, u"c"},
-        ControlCase{"CONTROL 5, 1, \"Static\", 3, 1, 2, 3, 4", K::picture, 0x50000003, u"5"}));
+        ControlCase{"CONTROL 5, 1, \"Static\", 3, 1, 2, 3, 4", K::picture, 0x50000003, u"5"},
+        // Kinds that show no text keep the one the statement gives.
+        ControlCase{"CONTROL \"Tree1\", 1, \"SysTreeView32\", 7, 1, 2, 3, 4", K::tree_view, 0x50000007, u"Tree1"}));
+
+struct DialogStyleCase {
+    std::string header;
+    std::uint32_t style;
+};
+
+class DialogStyleTest : public DialogStatementTest, public ::testing::WithParamInterface<DialogStyleCase> {};
+
+TEST_P(DialogStyleTest, DefaultStyleAndCaption) {
+    const Dialog* dialog = read("D DIALOG 0, 0, 10, 10\n" + GetParam().header + "BEGIN\nEND\n");
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_EQ(dialog->style(), GetParam().style);
+}
+
+// Without STYLE: WS_POPUP | WS_BORDER | WS_SYSMENU. CAPTION adds WS_CAPTION, also when a STYLE
+// follows; a STYLE after a caption builds on its WS_CAPTION and may take it away again.
+INSTANTIATE_TEST_SUITE_P(Header, DialogStyleTest,
+                         ::testing::Values(DialogStyleCase{"", 0x80880000}, DialogStyleCase{"CAPTION \"\"\n", 0x80C80000},
+                                           DialogStyleCase{"STYLE WS_VISIBLE\n", 0x10000000},
+                                           DialogStyleCase{"STYLE WS_VISIBLE\nCAPTION \"a\"\n", 0x10C00000},
+                                           DialogStyleCase{"CAPTION \"a\"\nSTYLE WS_VISIBLE\n", 0x10C00000},
+                                           DialogStyleCase{"CAPTION \"a\"\nSTYLE WS_VISIBLE | NOT WS_CAPTION\n", 0x10000000},
+                                           DialogStyleCase{"STYLE WS_VISIBLE\nSTYLE WS_POPUP\n", 0x90000000}));
+
+TEST_F(DialogStatementTest, IconControlsMayOmitTheirSizeWhichIsAlwaysZero) {
+    Dialog* dialog = read("D DIALOG 0, 0, 100, 100\nBEGIN\n"
+                          "ICON IDI_APP, 1, 5, 6\n"
+                          "LTEXT \"after\", 2, 1, 2, 3, 4\n"
+                          "ICON IDI_APP, 3, 5, 6, 20, 20, 0x40\n"
+                          "END\n");
+    ASSERT_NE(dialog, nullptr);
+    ASSERT_EQ(dialog->controls().size(), 3u);
+    EXPECT_EQ(dialog->controls()[0]->rect(), (DialogRect{5, 6, 0, 0}));
+    EXPECT_EQ(dialog->controls()[1]->text(), u"after");
+    EXPECT_EQ(dialog->controls()[2]->rect(), (DialogRect{5, 6, 0, 0}));
+    EXPECT_EQ(dialog->controls()[2]->style(), 0x50000043u);
+}
 
 TEST_F(DialogStatementTest, ControlDetails) {
     Dialog* dialog = read("D DIALOGEX 0, 0, 100, 100\nBEGIN\n"
@@ -134,10 +181,11 @@ TEST_F(DialogStatementTest, ControlDetails) {
     // The user button (type 8) has no kind: no control, no message.
     ASSERT_EQ(dialog->controls().size(), 4u);
     const Control& custom = *dialog->controls()[0];
-    EXPECT_EQ(custom.window_class(), u"MyWidget");
+    EXPECT_EQ(custom.window_class(), u"MYWIDGET") << "in capitals, as compilers store it";
     EXPECT_EQ(custom.identifier(), u"IDC_NAME");
     EXPECT_EQ(custom.identifier_value(), 1001);
     EXPECT_EQ(custom.extended_style(), 0x200u);
+    EXPECT_EQ(custom.help_id(), 99u);
     EXPECT_EQ(custom.rect(), (DialogRect{1, 2, 3, 4}));
     // A macro names the icon by its value; a word that is no macro is the icon's name, which
     // two controls share.

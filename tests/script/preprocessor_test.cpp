@@ -142,6 +142,21 @@ TEST_F(PreprocessorTest, PastedOperandsJoinAsWritten) {
         << "the pasted name ONE2 is no macro; the blanks around the operands go";
 }
 
+TEST_F(PreprocessorTest, StringizingQuotesTheArgumentAsWritten) {
+    EXPECT_EQ(output(R"(#define STR(x) #x
+#define ONE 1
+STR(ONE) STR( a b ) STR("q\\")
+)"),
+              uR"(
+
+"ONE" "a b" "\"q\\\\\"")" u"\n");
+    EXPECT_EQ(output("#define HASH(x) # x x\nHASH(2)\n"), u"\n\"2\" 2\n") << "blanks may follow the #";
+}
+
+TEST_F(PreprocessorTest, EscapedQuotesKeepCommentCharactersInsideLiterals) {
+    EXPECT_EQ(output("A \"x \\\" ; y // z\" B ; gone\n"), u"A \"x \\\" ; y // z\" B\n");
+}
+
 TEST_F(PreprocessorTest, ConditionsCallFunctionLikeMacros) {
     // The SDK headers guard whole files this way.
     std::u16string kept = output("#define PARTITION(v) ((3 & v) == v)\n#if PARTITION (1)\nyes\n#else\nno\n#endif\n"

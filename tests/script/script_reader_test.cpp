@@ -72,6 +72,36 @@ TEST_F(ScriptReaderTest, HeadersProduceNoOutputButIncludedScriptsDo) {
     EXPECT_EQ(squeeze(harness.scripts[2].text), u"\n\n\nMAIN 3\n");
 }
 
+TEST_F(ScriptReaderTest, OnlyCAndCppHeadersAreReadForDefinitionsAlone) {
+    folder.write("res/app.rc2", "FROM RC2\n");
+    folder.write("app.ver", "FROM VER\n");
+    folder.write("names.inc", "FROM INC\n");
+    folder.write("names.hpp", "#define FROM_HPP 4\nHPP TEXT\n");
+    ASSERT_TRUE(harness.read(folder.write(
+        "main.rc", "#include \"res\\app.rc2\"\n#include \"app.ver\"\n#include \"names.inc\"\n#include \"names.hpp\"\n")));
+    ASSERT_EQ(harness.scripts.size(), 4u);
+    EXPECT_EQ(squeeze(harness.scripts[0].text), u"FROM RC2\n");
+    EXPECT_EQ(squeeze(harness.scripts[1].text), u"FROM VER\n");
+    EXPECT_EQ(squeeze(harness.scripts[2].text), u"FROM INC\n");
+    EXPECT_EQ(harness.value(u"FROM_HPP"), u"4");
+    // Their resources become the project's own and are saved with it, so their includes go.
+    EXPECT_EQ(harness.reader.include_lines(), (std::vector<std::u16string>{u"\"names.hpp\""}));
+}
+
+TEST_F(ScriptReaderTest, TheRunsIncludeFoldersComeFirstWithoutTheirSubfolders) {
+    folder.write("first/sub/x.h", "#define WHERE 3\n");
+    folder.write("second/x.h", "#define WHERE 2\n");
+    folder.write("configured/x.h", "#define WHERE 1\n");
+    harness.session.config().run_include_folders = {(folder.path() / "first").u16string(),
+                                                    (folder.path() / "second").u16string()};
+    harness.session.config().include_paths = {(folder.path() / "configured").u16string()};
+    harness.session.config().run_definitions = {{u"FROM_RUN", u"7"}, {u"EMPTY", u""}};
+    ASSERT_TRUE(harness.read(folder.write("app.rc", "#include <x.h>\n")));
+    EXPECT_EQ(harness.value(u"WHERE"), u"2");
+    EXPECT_EQ(harness.value(u"FROM_RUN"), u"7");
+    EXPECT_EQ(harness.value(u"EMPTY"), u"");
+}
+
 TEST_F(ScriptReaderTest, TheIncludePathsAndTheirSubfoldersAreSearchedInOrder) {
     folder.write("first/a/x.h", "#define WHERE 1\n");
     folder.write("first/b/x.h", "#define WHERE 2\n");

@@ -29,6 +29,24 @@ protected:
     StatementHarness harness;
 };
 
+TEST_F(StatementReaderTest, WhereNoOneCanBeAskedAMissingIncludeIsAnErrorAtItsLine) {
+    harness.tables.missing_include_fails = true;
+    expect_failure("\n#include <windows.h>\n", u"windows.h: not found in the include paths", 2);
+    harness.tables.missing_include_fails = false;
+    EXPECT_TRUE(harness.read("#include <windows.h>\n")) << "otherwise it is passed over";
+}
+
+TEST_F(StatementReaderTest, ExpressionMacrosGiveTheirValueAsStringIds) {
+    ASSERT_TRUE(harness.read("#define BASE 100\n#define IDM_OPEN 5\n#define STR_OPEN IDM_OPEN + BASE\n"
+                             "STRINGTABLE\nBEGIN\n    STR_OPEN \"Open\"\nEND\n"));
+    const auto tables = harness.project().resources_of_kind(kind::string_table);
+    ASSERT_EQ(tables.size(), 1u);
+    const auto& entries = static_cast<StringTable*>(tables.front())->entries();
+    ASSERT_EQ(entries.size(), 1u);
+    EXPECT_EQ(entries.front().identifier, u"STR_OPEN");
+    EXPECT_EQ(harness.session.symbols().value_of(u"STR_OPEN"), 105);
+}
+
 TEST_F(StatementReaderTest, NumericNamesTakeBackTheirMacroNamesAndWordsBecomeStringNames) {
     harness.folder.write("resource.h", "#define IDR_KEYS 101\n#define IDB_LOGO 0x66\n");
     ASSERT_TRUE(harness.read("#include \"resource.h\"\n#include <other.h>\n"
@@ -85,9 +103,10 @@ TEST_F(StatementReaderTest, LanguageStatementsSetTheLanguageOfLaterResources) {
                              "3 BITMAP \"c.bmp\"\n"));
     EXPECT_EQ(harness.find(kind::bitmap, u"1")->language(), 0x0409);
     EXPECT_EQ(harness.find(kind::bitmap, u"2")->language(), 0x0807);
-    // The string table was chosen before its LANGUAGE statement, which only affects what follows.
-    ASSERT_NE(harness.project().string_table(0x0807), nullptr);
-    EXPECT_EQ(harness.find(kind::bitmap, u"3")->language(), 0x040C);
+    // A LANGUAGE among a resource's own statements is that resource's alone.
+    ASSERT_NE(harness.project().string_table(0x040C), nullptr);
+    EXPECT_EQ(harness.project().string_table(0x0807), nullptr);
+    EXPECT_EQ(harness.find(kind::bitmap, u"3")->language(), 0x0409);
     EXPECT_EQ(harness.project().current_language(), harness.session.config().default_language)
         << "the default language is current again after the reading";
 }
@@ -162,7 +181,8 @@ TEST_F(StatementReaderTest, FileStatementsByKeywordAndByType) {
                              "1 24 \"app.manifest\"\n"
                              "5 RCDATA \"data.bin\"\n"
                              "6 300 \"numeric.bin\"\n"
-                             "7 MyType \"named.bin\"\n"));
+                             "7 MyType \"named.bin\"\n"
+                             "8 MESSAGETABLE messages.bin\n"));
     const auto file_of = [&](ResourceKind k, std::u16string_view name) {
         Resource* resource = harness.find(k, name);
         return resource ? resource->content_file() : u"<missing>";
@@ -172,9 +192,10 @@ TEST_F(StatementReaderTest, FileStatementsByKeywordAndByType) {
     EXPECT_EQ(file_of(kind::html, u"3"), u"page.htm");
     EXPECT_EQ(file_of(kind::html, u"4"), u"other.htm");
     EXPECT_EQ(file_of(kind::manifest, u"1"), u"app.manifest");
-    const ResourceKind rcdata = *harness.session.custom_types().find(u"RCDATA");
-    EXPECT_EQ(file_of(rcdata, u"5"), u"data.bin");
-    EXPECT_EQ(harness.find(rcdata, u"5")->identity().custom_type_name, u"RCDATA");
+    // RCDATA and MESSAGETABLE are the predefined types 10 and 11, as compilers read them.
+    EXPECT_EQ(file_of(numeric_custom_kind(10), u"5"), u"data.bin");
+    EXPECT_FALSE(harness.session.custom_types().find(u"RCDATA"));
+    EXPECT_EQ(file_of(numeric_custom_kind(11), u"8"), u"messages.bin");
     EXPECT_EQ(file_of(numeric_custom_kind(300), u"6"), u"numeric.bin");
     EXPECT_EQ(file_of(*harness.session.custom_types().find(u"MyType"), u"7"), u"named.bin");
 }
@@ -211,7 +232,7 @@ TEST_F(StatementReaderTest, StatementErrorsEndTheReadingAtTheirLine) {
 }
 
 TEST_F(StatementReaderTest, AFailureInsideAnIncludedScriptNamesThatScriptAndIsReported) {
-    harness.folder.write("parts/more.rc", "1 BITMAP \"ok.bmp\"\n\n2 BITMAP missing.bmp\n");
+    harness.folder.write("parts/more.rc", "1 BITMAP \"ok.bmp\"\n\n2 BITMAP { }\n");
     const auto script = harness.folder.write("app.rc", "5 BITMAP \"first.bmp\"\n#include \"parts/more.rc\"\n");
     const ReadStatus status = harness.open(script);
     ASSERT_FALSE(status);

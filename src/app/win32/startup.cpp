@@ -49,6 +49,10 @@ int run_session(HINSTANCE instance, Win32Platform& platform, Session& session, c
     const AppResources resources(instance);
     if (!prepare_windowing(instance, resources)) throw std::runtime_error("the window classes could not be registered");
 
+    if (command_line.show_help) {
+        write_to_standard_error(command_line_usage());
+        return 0;
+    }
     delete_requested_files(session, command_line);
     if (command_line.mode == CommandLine::Mode::convert) return run_conversion_mode(session, command_line);
 

@@ -1,5 +1,7 @@
 #include "resources/image/icon_file.h"
 
+#include <algorithm>
+#include <array>
 #include <limits>
 
 #include "base/binary_buffer.h"
@@ -11,6 +13,7 @@ namespace tavorin {
 namespace {
 
 struct FileEntry {
+    std::array<std::uint8_t, 4> size_and_colors{};  // width, height, colour count, reserved
     std::uint16_t planes = 0;
     std::uint16_t bit_count = 0;
     std::uint32_t size = 0;
@@ -18,8 +21,8 @@ struct FileEntry {
 };
 
 FileEntry read_entry(BinaryReader& reader) {
-    reader.skip(4);  // width, height, colour count, reserved: the image itself knows better
     FileEntry entry;
+    for (auto& byte : entry.size_and_colors) byte = reader.read_u8();
     entry.planes = read_packed_u16(reader);
     entry.bit_count = read_packed_u16(reader);
     entry.size = read_packed_u32(reader);
@@ -34,8 +37,18 @@ Result<IconImage> read_image(std::span<const std::uint8_t> file, const FileEntry
     if (type == IconType::cursor) {
         image->hotspot_x = entry.planes;
         image->hotspot_y = entry.bit_count;
-    } else if (entry.bit_count != 0) {
-        image->bit_count = entry.bit_count;
+    } else {
+        if (entry.bit_count != 0) image->bit_count = entry.bit_count;
+        // The group directory repeats the file's entry, as compilers copy it (many files leave
+        // the depth 0 there), with one plane.
+        GroupEntryBytes kept{};
+        std::copy(entry.size_and_colors.begin(), entry.size_and_colors.end(), kept.begin());
+        const std::uint32_t fields[] = {1, entry.bit_count, entry.size};
+        const std::size_t widths[] = {2, 2, 4};
+        for (std::size_t i = 0, at = 4; i < 3; at += widths[i], ++i) {
+            for (std::size_t b = 0; b < widths[i]; ++b) kept[at + b] = static_cast<std::uint8_t>(fields[i] >> (8 * b));
+        }
+        image->kept_entry = kept;
     }
     return image;
 }

@@ -69,14 +69,17 @@ void write_fixed(const FixedVersionInfo& fixed, BinaryBuffer& out) {
 void write_string_file_info(const VersionInfo& version, BinaryBuffer& out) {
     BlockWriter info(out, u"StringFileInfo", 0, text_type);
     for (const VersionStringBlock& block : version.blocks()) {
-        BlockWriter table(out, block.key_text(), 0, text_type);
+        BlockWriter table(out, block.name(), 0, text_type);
         for (const VersionString& string : block.strings) {
             if (!string.value) continue;
             const std::u16string value = unescape_stored_text(*string.value);
-            BlockWriter entry(out, string.key, static_cast<std::uint16_t>(std::min(value.size() + 1, max_length)),
-                              text_type);
-            out.write_text(value);
-            out.align_to_4();
+            // Scripts often end a value with "\0" themselves; compilers then add no second zero.
+            const bool terminated = !value.empty() && value.back() == u'\0';
+            const std::size_t length = value.size() + (terminated ? 0 : 1);
+            BlockWriter entry(out, string.key, static_cast<std::uint16_t>(std::min(length, max_length)), text_type);
+            out.write_text(value, !terminated);
+            // The length ends with the value, as compilers write it; the padding that follows
+            // belongs to no string (the next header aligns itself).
             entry.finish();
         }
         table.finish();
@@ -177,7 +180,7 @@ private:
             const Header table = read_header();
             const auto name = parse_block_name(table.key);
             if (!name) return Error{bad_block_name_message(table.key)};
-            VersionStringBlock block{name->first, name->second, {}};
+            VersionStringBlock block{name->first, name->second, {}, table.key};
             while (true) {
                 reader_.align_to(4);
                 if (reader_.offset() >= std::min(table.end, info.end)) break;

@@ -89,7 +89,7 @@ void VersionEditing::set_file_type(std::uint32_t value) {
 }
 
 Status VersionEditing::add_block(std::uint16_t language, std::uint16_t code_page) {
-    VersionStringBlock block{language, code_page, {}};
+    VersionStringBlock block{language, code_page, {}, {}};
     for (std::u16string_view key : standard_version_keys) block.strings.push_back({std::u16string(key), std::nullopt});
     if (!version_.add_block(std::move(block))) return refuse(block_exists_message);
     modified();

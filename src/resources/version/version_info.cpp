@@ -35,6 +35,12 @@ void open_named_block(TextWriter& out, std::u16string_view name) {
 
 std::u16string VersionStringBlock::key_text() const { return hexadecimal(language, 4) + hexadecimal(code_page, 4); }
 
+std::u16string VersionStringBlock::name() const {
+    const auto parsed = parse_block_name(written_name);
+    if (parsed && parsed->first == language && parsed->second == code_page) return written_name;
+    return key_text();
+}
+
 std::optional<std::pair<std::uint16_t, std::uint16_t>> parse_block_name(std::u16string_view name) {
     if (name.size() != 8) return std::nullopt;
     std::uint32_t value = 0;
@@ -136,7 +142,7 @@ void VersionInfo::write_script_text(TextWriter& out, const Workspace&) const {
     if (!blocks_.empty()) {
         open_named_block(out, u"StringFileInfo");
         for (const VersionStringBlock& block : blocks_) {
-            open_named_block(out, block.key_text());
+            open_named_block(out, block.name());
             for (const VersionString& string : block.strings) {
                 if (!string.value) continue;
                 out.line_break();

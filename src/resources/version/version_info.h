@@ -45,13 +45,21 @@ struct VersionStringBlock {
     std::uint16_t language = 0;
     std::uint16_t code_page = 0;
     std::vector<VersionString> strings;
+    // The name as the script or module spelled it ("040904b0"); kept while it still names the
+    // language and code page, since compilers copy it as written.
+    std::u16string written_name;
 
     // language × 65536 + code page: the order of the translation list.
     std::uint32_t translation() const { return (std::uint32_t{language} << 16) | code_page; }
     // Eight upper-case hexadecimal digits, language first: "040904B0".
     std::u16string key_text() const;
+    // The written name while it matches, else key_text(): the name scripts and modules get.
+    std::u16string name() const;
 
-    friend bool operator==(const VersionStringBlock&, const VersionStringBlock&) = default;
+    // The spelling of the name does not make another block.
+    friend bool operator==(const VersionStringBlock& a, const VersionStringBlock& b) {
+        return a.language == b.language && a.code_page == b.code_page && a.strings == b.strings;
+    }
 };
 
 // The standard string keys, in the order a new block lists them.

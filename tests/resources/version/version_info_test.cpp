@@ -31,7 +31,7 @@ protected:
     }
     static VersionStringBlock block(std::uint16_t language, std::uint16_t code_page,
                                     std::vector<VersionString> strings) {
-        return VersionStringBlock{language, code_page, std::move(strings)};
+        return VersionStringBlock{language, code_page, std::move(strings), {}};
     }
 
     ScriptedPlatform platform;
