@@ -151,6 +151,14 @@ std::string unit_header(int unit) {
     return text + "#endif\n";
 }
 
+std::string small_resources(int unit) {
+    const int id = 1 + unit % units_per_language;
+    const std::string n = str(unit);
+    return str(id) + " DIALOGEX 0, 0, 100, 40\nCAPTION \"Small " + n + "\"\nBEGIN\n    LTEXT \"Text " + n +
+           "\", 1000, 4, 4, 90, 8\n    DEFPUSHBUTTON \"OK\", 1, 25, 20, 50, 14\nEND\n\n" + str(id) +
+           " MENU\nBEGIN\n    MENUITEM \"Item " + n + "\", 40000\nEND\n\n" + str(id) + " ACCELERATORS\nBEGIN\n    \"A\", 40000, VIRTKEY, CONTROL\nEND\n\n";
+}
+
 }  // namespace
 
 CompilerInput write_compiler_input(const std::filesystem::path& folder, int units, InputShape shape) {
@@ -171,6 +179,10 @@ CompilerInput write_compiler_input(const std::filesystem::path& folder, int unit
             const std::string name = "unit_" + str(unit) + ".h";
             result.bytes += write(folder / "units" / name, unit_header(unit));
             script += "#include \"units/" + name + "\"\n";
+        }
+        if (shape == InputShape::many_resources) {
+            script += small_resources(unit);
+            continue;
         }
         script += dialog(spelling, unit);
         script += string_table(spelling, unit);

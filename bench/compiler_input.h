@@ -17,6 +17,9 @@ enum class InputShape {
     // Many small headers each included once, ids and styles reached through chains of macros
     // several levels deep, and long string tables.
     nested_macros,
+    // Many small resources: per unit a dialog with two controls, a menu with one item and an
+    // accelerator table, numbers only.
+    many_resources,
 };
 
 struct CompilerInput {

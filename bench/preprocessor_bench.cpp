@@ -3,7 +3,7 @@
 //   tavorin_bench                          run the benchmarks
 //   tavorin_bench --write-input=DIR [--dialogs=N]
 //                                          write the generated script and headers to DIR
-//   tavorin_bench --write-input=DIR --units=N [--shape=numbers|windows|nested]
+//   tavorin_bench --write-input=DIR --units=N [--shape=numbers|windows|nested|many]
 //                                          write a script for the compiler comparison (see
 //                                          compiler_input.h) to DIR
 //   tavorin_bench --read=FILE              preprocess and scan FILE once (for timing against
@@ -170,6 +170,7 @@ int main(int argc, char** argv) {
     if (!write_to.empty() && units > 0) {
         const InputShape input_shape = shape == "windows"  ? InputShape::windows_header
                                        : shape == "nested" ? InputShape::nested_macros
+                                       : shape == "many"   ? InputShape::many_resources
                                                            : InputShape::numbers_only;
         const auto input = write_compiler_input(write_to, units, input_shape);
         std::printf("%s %zu\n", input.script.string().c_str(), input.bytes);
