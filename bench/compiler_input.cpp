@@ -143,7 +143,7 @@ std::string common_header() {
 // One small header per unit: its ids through macros that refer to each other.
 std::string unit_header(int unit) {
     const std::string n = str(unit);
-    std::string text = "#ifndef UNIT_" + n + "_H\n#define UNIT_" + n + "_H\n#include \"common.h\"\n";
+    std::string text = "#ifndef UNIT_" + n + "_H\n#define UNIT_" + n + "_H\n#include \"../common.h\"\n";
     text += "#define UNIT_" + n + "_BASE " + str(dialog_id(unit)) + "\n";
     // Resource names must stay plain numbers, so their chain is of object-like macros.
     text += "#define UNIT_" + n + "_DIALOG UNIT_" + n + "_BASE\n#define IDD_DIALOG_" + n + " UNIT_" + n + "_DIALOG\n";

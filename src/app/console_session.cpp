@@ -2,6 +2,8 @@
 
 #include <filesystem>
 
+#include "app/app_paths.h"
+#include "app/config_file.h"
 #include "app/convert.h"
 #include "base/text.h"
 #include "platform/console_platform.h"
@@ -33,6 +35,11 @@ int run_conversion(Session& session, const CommandLine& command_line, std::ostre
 int run_console(const CommandLine& command_line, std::ostream& out) {
     ConsolePlatform platform;
     Session session(platform);
+    // A configuration file beside the program applies as in the editor (include paths, header
+    // name); without one the built-in settings stay.
+    const AppPaths paths = AppPaths::beside(platform.executable_folder());
+    std::error_code error;
+    if (std::filesystem::is_regular_file(paths.config_file, error)) read_config(session, paths);
     session.log().information(session.text(str::program_started));
     delete_requested_files(session, command_line);
     if (command_line.mode == CommandLine::Mode::convert) return run_conversion(session, command_line, out);
