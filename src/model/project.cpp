@@ -241,6 +241,8 @@ std::u16string Project::tree_label(const Resource& resource) {
 
 void Project::clear() {
     for (ProjectObserver* observer : observers_) observer->project_clearing();
+    // Emptied first, the symbol table need not give back the uses one by one as the resources go.
+    session_.symbols().reset();
     resources_.clear();
     ordered_count_ = 0;
     string_tables_.clear();
