@@ -18,8 +18,6 @@ void BinaryBuffer::grow_for(std::size_t extra) {
     }
 }
 
-void BinaryBuffer::reserve(std::size_t total) { bytes_.reserve(total); }
-
 void BinaryBuffer::write_u8(std::uint8_t value) {
     grow_for(1);
     bytes_.push_back(value);

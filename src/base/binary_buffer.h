@@ -21,8 +21,6 @@ public:
     std::size_t size() const { return bytes_.size(); }
     std::span<const std::uint8_t> bytes() const { return bytes_; }
     std::vector<std::uint8_t> take() { return std::move(bytes_); }
-    // Makes room for `total` bytes in all, when the size is known before writing.
-    void reserve(std::size_t total);
 
     void write_u8(std::uint8_t value);
     void write_u16(std::uint16_t value);
