@@ -68,7 +68,6 @@ void SymbolTable::reset() {
     by_value_and_name_.clear();
     control_values_.clear();
     by_value_.clear();
-    index_.clear();
     by_name_.clear();
     next_resource_value_ = first_resource_value;
     next_control_value_ = first_control_value;
@@ -87,13 +86,13 @@ void SymbolTable::set_system_name_lookup(std::function<bool(std::u16string_view)
 }
 
 const Symbol* SymbolTable::find(std::u16string_view name) const {
-    const auto it = index_.find(name);
-    return it == index_.end() ? nullptr : it->second;
+    const auto it = by_name_.find(name);
+    return it == by_name_.end() ? nullptr : &it->second;
 }
 
 Symbol* SymbolTable::find_mutable(std::u16string_view name) {
-    const auto it = index_.find(name);
-    return it == index_.end() ? nullptr : it->second;
+    const auto it = by_name_.find(name);
+    return it == by_name_.end() ? nullptr : &it->second;
 }
 
 const Symbol* SymbolTable::find_by_value(std::int32_t value) const {
@@ -126,7 +125,6 @@ Symbol& SymbolTable::store(Symbol symbol) {
     std::u16string key = symbol.name;
     const auto it = by_name_.try_emplace(std::move(key), std::move(symbol)).first;
     Symbol& stored = it->second;
-    index_.emplace(std::u16string_view(it->first), &stored);
     if (!stored.string_name) {
         by_value_.try_emplace(stored.value, &stored);
         by_value_and_name_.emplace(std::pair{stored.value, std::u16string_view(it->first)}, &stored);
@@ -366,7 +364,6 @@ void SymbolTable::drop(std::u16string_view name) {
         if (count != control_values_.end() && --count->second == 0) control_values_.erase(count);
     }
     if (valued) by_value_and_name_.erase({value, std::u16string_view(it->first)});
-    index_.erase(std::u16string_view(it->first));
     by_name_.erase(it);
     if (!owned_value) return;
 
@@ -384,9 +381,7 @@ void SymbolTable::drop(std::u16string_view name) {
     // The views point into the keys of by_name_, so each goes from the index before its symbol.
     for (const auto name : followers) {
         by_value_and_name_.erase({value, name});
-        const auto follower = by_name_.find(name);
-        index_.erase(name);
-        by_name_.erase(follower);
+        by_name_.erase(by_name_.find(name));
     }
 }
 

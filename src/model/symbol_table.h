@@ -11,11 +11,9 @@
 #include <optional>
 #include <string>
 #include <string_view>
-#include <unordered_map>
 #include <utility>
 
 #include "base/result.h"
-#include "base/text_hash.h"
 #include "model/resource_kind.h"
 #include "model/symbol.h"
 
@@ -120,8 +118,6 @@ private:
     const UiStrings& strings_;
     std::function<bool(std::u16string_view)> system_name_lookup_;
     std::map<std::u16string, Symbol, std::less<>> by_name_;
-    // Lookups by name go through a hash index; by_name_ keeps the name order for the listing.
-    std::unordered_map<std::u16string_view, Symbol*, TextHash, std::equal_to<>> index_;
     // Map nodes do not move, so the pointers (and the views of the names, which are the keys of
     // by_name_) stay valid until their symbol is erased.
     std::map<std::int32_t, Symbol*> by_value_;
