@@ -139,12 +139,14 @@ results = json.load(open(sys.argv[1]))["results"]
 cpu = {r["command"]: r["user"] + r["system"] for r in results}
 wall = {r["command"]: r["mean"] for r in results}
 ok = True
-for small, large, factor in [("numbers-1x", "numbers-10x", 10), ("numbers-10x", "numbers-50x", 5),
-                             ("numbers-1x", "numbers-50x", 50), ("nested-1x", "nested-10x", 10)]:
+# Each step of 10x may cost 12x, so 50x may cost 12 ** log10(50) = 68x the 1x time; the step from
+# 10x to 50x is shown but not judged on its own.
+for small, large, factor, judged in [("numbers-1x", "numbers-10x", 10, True), ("numbers-10x", "numbers-50x", 5, False),
+                                     ("numbers-1x", "numbers-50x", 50, True), ("nested-1x", "nested-10x", 10, True)]:
     ratio = cpu[large] / cpu[small]
     allowed = 12 ** math.log10(factor)
-    verdict = "ok" if ratio <= allowed else "TOO SLOW"
-    ok = ok and ratio <= allowed
+    verdict = ("ok" if ratio <= allowed else "TOO SLOW") if judged else "(not judged)"
+    ok = ok and (ratio <= allowed or not judged)
     print(f"    {small:>12} -> {large:<12} cpu {cpu[small] * 1000:8.1f} ms -> {cpu[large] * 1000:8.1f} ms: "
           f"{ratio:5.2f}x for {factor}x the input (at most {allowed:.1f}x) {verdict}; "
           f"wall {wall[large] / wall[small]:5.2f}x")
