@@ -223,20 +223,23 @@ TEST_F(SymbolTableTest, ItemIdsAreNumberedPerOwnerAndCounted) {
 }
 
 TEST_F(SymbolTableTest, DroppingAValuesOwnerHandsItToTheFirstNameWithUsesAndDropsTheRest) {
-    // Four names of the value 300: the owner, two that only share it and one with uses of its own.
+    // Five names of the value 300: the owner, two that only share it and two with uses of their own.
     ASSERT_EQ(table.register_item_id(u"ID_OWNER", menu_a, 300), 300);
+    ASSERT_EQ(table.register_item_id(u"ID_A_FOLLOWER", menu_b, 300), 300);
     ASSERT_EQ(table.register_item_id(u"ID_C_FOLLOWER", menu_b, 300), 300);
     ASSERT_EQ(*table.register_control_id(u"ID_B_USED", dialog_a, 300), 300);
     ASSERT_EQ(*table.register_control_id(u"ID_D_USED", dialog_b, 300), 300);
+    // Names without uses stay while the value's owner is in use.
+    table.release_item_id(u"ID_A_FOLLOWER", menu_b);
     table.release_item_id(u"ID_C_FOLLOWER", menu_b);
-    ASSERT_FALSE(table.has_symbol(u"ID_C_FOLLOWER"));
-    ASSERT_TRUE(table.register_resource_name(u"ID_A_SHARING", kind::dialog, false, 300, 9));
+    ASSERT_TRUE(table.has_symbol(u"ID_A_FOLLOWER"));
+    ASSERT_TRUE(table.has_symbol(u"ID_C_FOLLOWER"));
     EXPECT_EQ(table.find_by_value(300)->name, u"ID_OWNER");
 
     table.release_item_id(u"ID_OWNER", menu_a);
     EXPECT_FALSE(table.has_symbol(u"ID_OWNER"));
-    // ID_A_SHARING came first in name order but its use is kept on the owner, which went.
-    EXPECT_FALSE(table.has_symbol(u"ID_A_SHARING"));
+    EXPECT_FALSE(table.has_symbol(u"ID_A_FOLLOWER"));
+    EXPECT_FALSE(table.has_symbol(u"ID_C_FOLLOWER"));
     ASSERT_NE(table.find_by_value(300), nullptr);
     EXPECT_EQ(table.find_by_value(300)->name, u"ID_B_USED");
     EXPECT_TRUE(table.has_symbol(u"ID_D_USED"));
