@@ -4,19 +4,17 @@
 # processes: ours reads the module and decodes every resource into a project; llvm-readobj walks
 # the directory and prints every resource with its bytes.
 #
-#   bench/compare_pe_reader.sh            (MODULE=file for another module,
-#                                          BENCH_TREE=folder for the Release build tree)
+#   bench/compare_pe_reader.sh            (MODULE=file for another module)
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
-tree=${BENCH_TREE:-$root/build/bench}
+tree=$root/build/release
 readobj=llvm-readobj-14
 
 for tool in hyperfine "$readobj" python3; do
   command -v "$tool" >/dev/null || { echo "missing: $tool (run scripts/setup)" >&2; exit 1; }
 done
 
-cmake -S "$root" -B "$tree" -G Ninja -DCMAKE_BUILD_TYPE=Release -DTAVORIN_TESTS=OFF -DTAVORIN_SANITIZE=OFF >/dev/null
-ninja -C "$tree" tavorin_bench tavorin_read_module >/dev/null
+"$root/scripts/build" release tavorin_bench tavorin_read_module >/dev/null
 reader=$tree/bench/tavorin_read_module
 
 module=${MODULE:-$("$reader" --largest)}

@@ -3,19 +3,17 @@
 # conditional sections) against the C preprocessor of mingw-w64 on the same files, side by side
 # with hyperfine. Both commands are whole processes reading the files from disk.
 #
-#   bench/compare_preprocessor.sh            (DIALOGS=N for a bigger or smaller script,
-#                                             BENCH_TREE=folder for the Release build tree)
+#   bench/compare_preprocessor.sh            (DIALOGS=N for a bigger or smaller script)
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
-tree=${BENCH_TREE:-$root/build/bench}
+tree=$root/build/release
 gcc=x86_64-w64-mingw32-gcc
 
 for tool in hyperfine "$gcc" python3; do
   command -v "$tool" >/dev/null || { echo "missing: $tool (run scripts/setup)" >&2; exit 1; }
 done
 
-cmake -S "$root" -B "$tree" -G Ninja -DCMAKE_BUILD_TYPE=Release -DTAVORIN_TESTS=OFF -DTAVORIN_SANITIZE=OFF >/dev/null
-ninja -C "$tree" tavorin_bench >/dev/null
+"$root/scripts/build" release tavorin_bench >/dev/null
 bench=$tree/bench/tavorin_bench
 
 input=$(mktemp -d)

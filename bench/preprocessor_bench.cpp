@@ -3,6 +3,9 @@
 //   tavorin_bench                          run the benchmarks
 //   tavorin_bench --write-input=DIR [--dialogs=N]
 //                                          write the generated script and headers to DIR
+//   tavorin_bench --write-input=DIR --units=N [--shape=numbers|windows|nested|many]
+//                                          write a script for the compiler comparison (see
+//                                          compiler_input.h) to DIR
 //   tavorin_bench --read=FILE              preprocess and scan FILE once (for timing against
 //                                          other preprocessors, see compare_preprocessor.sh)
 
@@ -17,6 +20,7 @@
 
 #include "app/session.h"
 #include "base/text.h"
+#include "compiler_input.h"
 #include "generated_script.h"
 #include "platform/scripted_platform.h"
 #include "script/char_class.h"
@@ -153,11 +157,24 @@ int main(int argc, char** argv) {
     std::string write_to;
     std::string read_file;
     int dialogs = default_dialogs;
+    int units = 0;
+    std::string shape = "numbers";
     for (int i = 1; i < argc; ++i) {
         std::string value;
         if (option(argv[i], "--write-input=", value)) write_to = value;
         if (option(argv[i], "--read=", value)) read_file = value;
         if (option(argv[i], "--dialogs=", value)) dialogs = std::stoi(value);
+        if (option(argv[i], "--units=", value)) units = std::stoi(value);
+        if (option(argv[i], "--shape=", value)) shape = value;
+    }
+    if (!write_to.empty() && units > 0) {
+        const InputShape input_shape = shape == "windows"  ? InputShape::windows_header
+                                       : shape == "nested" ? InputShape::nested_macros
+                                       : shape == "many"   ? InputShape::many_resources
+                                                           : InputShape::numbers_only;
+        const auto input = write_compiler_input(write_to, units, input_shape);
+        std::printf("%s %zu\n", input.script.string().c_str(), input.bytes);
+        return 0;
     }
     if (!write_to.empty()) {
         const auto input = write_generated_script(write_to, dialogs);

@@ -1,15 +1,20 @@
 #include "base/binary_buffer.h"
 
+#include <algorithm>
 #include <stdexcept>
 
 #include "base/file_io.h"
 
 namespace tavorin {
 
+// Capacity at least doubles, so writing n bytes copies O(n) bytes in all however small the
+// pieces are.
 void BinaryBuffer::grow_for(std::size_t extra) {
     const std::size_t needed = bytes_.size() + extra;
     if (needed > bytes_.capacity()) {
-        bytes_.reserve((needed + chunk_size - 1) / chunk_size * chunk_size);
+        const std::size_t doubled = 2 * bytes_.capacity();
+        const std::size_t rounded = (needed + chunk_size - 1) / chunk_size * chunk_size;
+        bytes_.reserve(std::max(doubled, rounded));
     }
 }
 

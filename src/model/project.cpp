@@ -17,6 +17,7 @@ namespace tavorin {
 Project::~Project() = default;
 
 std::vector<Resource*> Project::resources_of_kind(ResourceKind kind) const {
+    put_in_order();
     std::vector<Resource*> out;
     for (const auto& resource : resources_) {
         if (resource->kind() == kind) out.push_back(resource.get());
@@ -39,21 +40,28 @@ Resource* Project::manifest() const {
 void Project::reset_current_language() { current_language_ = services_.config.default_language; }
 
 std::size_t Project::index_of(const Resource& resource) const {
+    put_in_order();
     for (std::size_t i = 0; i < resources_.size(); ++i) {
         if (resources_[i].get() == &resource) return i;
     }
     return resources_.size();
 }
 
-// After every resource that sorts before or equal to it, so that equal resources keep the order
-// they were added in. Equal resources are kept, not refused: a reader adds a resource whose name
-// clashes and renames it after the last statement.
-void Project::insert_in_order(std::unique_ptr<Resource> resource) {
-    const auto position = std::upper_bound(resources_.begin(), resources_.end(), resource,
-                                           [](const std::unique_ptr<Resource>& a, const std::unique_ptr<Resource>& b) {
-                                               return tree_order_before(a->identity(), b->identity());
-                                           });
-    resources_.insert(position, std::move(resource));
+void Project::insert_in_order(std::unique_ptr<Resource> resource) { resources_.push_back(std::move(resource)); }
+
+// Each resource goes after every resource that sorts before or equal to it, so that equal
+// resources keep the order they were added in. Equal resources are kept, not refused: a reader
+// adds a resource whose name clashes and renames it after the last statement.
+void Project::put_in_order() const {
+    if (ordered_count_ >= resources_.size()) return;
+    const auto before = [](const std::unique_ptr<Resource>& a, const std::unique_ptr<Resource>& b) {
+        return tree_order_before(a->identity(), b->identity());
+    };
+    const auto appended = resources_.begin() + static_cast<std::ptrdiff_t>(ordered_count_);
+    // Both keep equal elements in their order, and the merge puts the earlier range's first.
+    std::stable_sort(appended, resources_.end(), before);
+    std::inplace_merge(resources_.begin(), appended, resources_.end(), before);
+    ordered_count_ = resources_.size();
 }
 
 void Project::move_to_order(Resource& resource) {
@@ -61,6 +69,7 @@ void Project::move_to_order(Resource& resource) {
     if (index == resources_.size()) return;
     std::unique_ptr<Resource> owned = std::move(resources_[index]);
     resources_.erase(resources_.begin() + static_cast<std::ptrdiff_t>(index));
+    ordered_count_ = resources_.size();
     insert_in_order(std::move(owned));
 }
 
@@ -128,6 +137,7 @@ bool Project::remove(Resource& resource, bool ask) {
     resource.removing_from(*this);
     std::unique_ptr<Resource> owned = std::move(resources_[index]);
     resources_.erase(resources_.begin() + static_cast<std::ptrdiff_t>(index));
+    ordered_count_ = resources_.size();
 
     const ResourceIdentity& identity = owned->identity();
     // While a clashing name waits for its fix-up, two resources share one registration.
@@ -209,6 +219,7 @@ void Project::set_modified(Resource& resource, bool modified) {
 }
 
 Resource* Project::find(ResourceKind kind, std::u16string_view name, std::uint16_t language) const {
+    put_in_order();
     for (const auto& resource : resources_) {
         const ResourceIdentity& identity = resource->identity();
         if (identity.kind == kind && identity.language == language && equals_ignore_case(identity.name, name)) {
@@ -233,7 +244,10 @@ std::u16string Project::tree_label(const Resource& resource) {
 
 void Project::clear() {
     for (ProjectObserver* observer : observers_) observer->project_clearing();
+    // Emptied first, the symbol table need not give back the uses one by one as the resources go.
+    services_.symbols.reset();
     resources_.clear();
+    ordered_count_ = 0;
     string_tables_.clear();
     include_lines_.clear();
     current_ = nullptr;

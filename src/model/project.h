@@ -74,7 +74,10 @@ public:
     ~Project();
 
     // Every resource in tree order (resource_order.h).
-    const std::vector<std::unique_ptr<Resource>>& resources() const { return resources_; }
+    const std::vector<std::unique_ptr<Resource>>& resources() const {
+        put_in_order();
+        return resources_;
+    }
     bool empty() const { return resources_.empty(); }
     // The resources of one kind, in tree order.
     std::vector<Resource*> resources_of_kind(ResourceKind kind) const;
@@ -145,6 +148,7 @@ public:
 private:
     std::size_t index_of(const Resource& resource) const;
     void insert_in_order(std::unique_ptr<Resource> resource);
+    void put_in_order() const;
     void move_to_order(Resource& resource);
     void refresh_ordinal(Resource& resource) const;
     bool name_shared_by_another(const Resource& resource) const;
@@ -152,7 +156,11 @@ private:
     void changed() { ++revision_; }
 
     ProjectServices services_;
-    std::vector<std::unique_ptr<Resource>> resources_;
+    // Tree order is restored when the resources are next looked at: readers add thousands of
+    // resources in script order, and inserting each in its place would move the rest every time.
+    mutable std::vector<std::unique_ptr<Resource>> resources_;
+    // The resources before this index are in tree order; those after it were appended since.
+    mutable std::size_t ordered_count_ = 0;
     std::map<std::uint16_t, Resource*> string_tables_;
     std::vector<std::u16string> include_lines_;
     std::vector<ProjectObserver*> observers_;

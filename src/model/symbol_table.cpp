@@ -65,8 +65,10 @@ std::optional<std::int64_t> leading_number(std::u16string_view text) {
 SymbolTable::SymbolTable(const UiStrings& strings) : strings_(strings) { reset(); }
 
 void SymbolTable::reset() {
-    by_name_.clear();
+    by_value_and_name_.clear();
+    control_values_.clear();
     by_value_.clear();
+    by_name_.clear();
     next_resource_value_ = first_resource_value;
     next_control_value_ = first_control_value;
     largest_command_value_ = first_command_value - 1;
@@ -117,14 +119,31 @@ bool SymbolTable::is_system_name(std::u16string_view name) const {
     return system_name_lookup_ && system_name_lookup_(name);
 }
 
-// Stores a new symbol under its name and, unless it is a string name or the value already has an
-// owner, under its value.
+// Stores a symbol under a name not yet in the table and, unless it is a string name, under its
+// value (as the value's owner when it has none yet).
 Symbol& SymbolTable::store(Symbol symbol) {
-    const std::u16string key = symbol.name;
-    auto [it, inserted] = by_name_.insert_or_assign(key, std::move(symbol));
+    std::u16string key = symbol.name;
+    const auto it = by_name_.try_emplace(std::move(key), std::move(symbol)).first;
     Symbol& stored = it->second;
-    if (!stored.string_name) by_value_.try_emplace(stored.value, &stored);
+    if (!stored.string_name) {
+        by_value_.try_emplace(stored.value, &stored);
+        by_value_and_name_.emplace(std::pair{stored.value, std::u16string_view(it->first)}, &stored);
+    }
+    if (!stored.control_uses.empty()) ++control_values_[stored.value];
     return stored;
+}
+
+std::pair<SymbolTable::ValueIndex::const_iterator, SymbolTable::ValueIndex::const_iterator> SymbolTable::sharing(
+    std::int32_t value) const {
+    const auto first = by_value_and_name_.lower_bound({value, std::u16string_view{}});
+    auto last = first;
+    while (last != by_value_and_name_.end() && last->first.first == value) ++last;
+    return {first, last};
+}
+
+void SymbolTable::add_control_use(Symbol& symbol, const Resource& dialog) {
+    if (symbol.control_uses.empty()) ++control_values_[symbol.value];
+    symbol.control_uses.insert(&dialog);
 }
 
 void SymbolTable::note_string_name(std::u16string_view name) {
@@ -232,15 +251,13 @@ std::u16string SymbolTable::new_resource_name(std::u16string_view base, Resource
 }
 
 bool SymbolTable::dialog_uses_value(const Resource& dialog, std::int32_t value) const {
-    return std::any_of(by_name_.begin(), by_name_.end(), [&](const auto& entry) {
-        return entry.second.value == value && entry.second.control_uses.contains(&dialog);
-    });
+    const auto [first, last] = sharing(value);
+    return std::any_of(first, last, [&](const auto& entry) { return entry.second->control_uses.contains(&dialog); });
 }
 
 bool SymbolTable::owner_uses_value(const Resource& owner, std::int32_t value) const {
-    return std::any_of(by_name_.begin(), by_name_.end(), [&](const auto& entry) {
-        return entry.second.value == value && entry.second.item_uses.contains(&owner);
-    });
+    const auto [first, last] = sharing(value);
+    return std::any_of(first, last, [&](const auto& entry) { return entry.second->item_uses.contains(&owner); });
 }
 
 Result<std::int32_t> SymbolTable::register_control_id(std::u16string_view name, const Resource& dialog,
@@ -249,7 +266,7 @@ Result<std::int32_t> SymbolTable::register_control_id(std::u16string_view name, 
         // Any number of controls share the static id; it is not counted and never dropped.
         if (existing->value == static_value) return static_value;
         if (existing->control_uses.contains(&dialog)) return Error{strings_.text(str::control_id_already_used)};
-        existing->control_uses.insert(&dialog);
+        add_control_use(*existing, dialog);
         return existing->value;
     }
 
@@ -273,17 +290,18 @@ void SymbolTable::release_control_id(std::u16string_view name, const Resource& d
     Symbol* existing = find_mutable(name);
     if (existing == nullptr || existing->value == static_value) return;
     if (existing->control_uses.erase(&dialog) == 0) return;
+    if (existing->control_uses.empty()) {
+        const auto count = control_values_.find(existing->value);
+        if (count != control_values_.end() && --count->second == 0) control_values_.erase(count);
+    }
     if (!existing->unused() || existing->system) return;
 
     drop(existing->name);
     // Give the freed values back: new controls continue after the largest control id left.
     // (Only control ids count: command ids from 40000 up would push new controls into the
     // command range.)
-    std::int32_t largest = first_control_value;
-    for (const auto& [key, symbol] : by_name_) {
-        if (!symbol.control_uses.empty()) largest = std::max(largest, symbol.value);
-    }
-    next_control_value_ = largest;
+    next_control_value_ =
+        control_values_.empty() ? first_control_value : std::max(first_control_value, control_values_.rbegin()->first);
 }
 
 std::int32_t SymbolTable::register_item_id(std::u16string_view name, const Resource& owner,
@@ -339,21 +357,32 @@ void SymbolTable::drop(std::u16string_view name) {
     const auto it = by_name_.find(name);
     if (it == by_name_.end()) return;
     const std::int32_t value = it->second.value;
-    const bool owned_value = !it->second.string_name && find_by_value(value) == &it->second;
+    const bool valued = !it->second.string_name;
+    const bool owned_value = valued && find_by_value(value) == &it->second;
+    if (!it->second.control_uses.empty()) {
+        const auto count = control_values_.find(value);
+        if (count != control_values_.end() && --count->second == 0) control_values_.erase(count);
+    }
+    if (valued) by_value_and_name_.erase({value, std::u16string_view(it->first)});
     by_name_.erase(it);
     if (!owned_value) return;
 
     by_value_.erase(value);
-    std::vector<std::u16string> followers;
-    for (auto& [key, symbol] : by_name_) {
-        if (symbol.string_name || symbol.value != value) continue;
+    std::vector<std::u16string_view> followers;
+    const auto [first, last] = sharing(value);
+    for (auto entry = first; entry != last; ++entry) {
+        Symbol& symbol = *entry->second;
         if (symbol.unused() && !symbol.system) {
-            followers.push_back(key);
+            followers.push_back(entry->first.second);
         } else {
             by_value_.try_emplace(value, &symbol);
         }
     }
-    for (const auto& key : followers) by_name_.erase(key);
+    // The views point into the keys of by_name_, so each goes from the index before its symbol.
+    for (const auto name : followers) {
+        by_value_and_name_.erase({value, name});
+        by_name_.erase(by_name_.find(name));
+    }
 }
 
 }  // namespace tavorin

@@ -11,6 +11,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 
 #include "base/result.h"
 #include "model/resource_kind.h"
@@ -106,14 +107,24 @@ private:
     bool is_system_name(std::u16string_view name) const;
     bool dialog_uses_value(const Resource& dialog, std::int32_t value) const;
     bool owner_uses_value(const Resource& owner, std::int32_t value) const;
+    void add_control_use(Symbol& symbol, const Resource& dialog);
     void drop_if_unused(std::u16string_view name);
     void drop(std::u16string_view name);
+
+    // The symbols with a value (not string names) that share `value`, in name order.
+    using ValueIndex = std::map<std::pair<std::int32_t, std::u16string_view>, Symbol*>;
+    std::pair<ValueIndex::const_iterator, ValueIndex::const_iterator> sharing(std::int32_t value) const;
 
     const UiStrings& strings_;
     std::function<bool(std::u16string_view)> system_name_lookup_;
     std::map<std::u16string, Symbol, std::less<>> by_name_;
-    // Map nodes do not move, so the pointers stay valid until their symbol is erased.
+    // Map nodes do not move, so the pointers (and the views of the names, which are the keys of
+    // by_name_) stay valid until their symbol is erased.
     std::map<std::int32_t, Symbol*> by_value_;
+    ValueIndex by_value_and_name_;
+    // How many symbols of each value have control uses: the largest one decides where new
+    // controls continue.
+    std::map<std::int32_t, int> control_values_;
     std::int32_t next_resource_value_ = first_resource_value;
     std::int32_t next_control_value_ = first_control_value;
     std::int32_t largest_command_value_ = first_command_value - 1;

@@ -10,7 +10,7 @@
 #include <string_view>
 #include <vector>
 
-#include "script/text_hash.h"
+#include "base/text_hash.h"
 
 namespace tavorin {
 

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "app/session.h"
+#include "base/text.h"
 #include "model/resource_order.h"
 #include "platform/scripted_platform.h"
 #include "test_resource.h"
@@ -92,6 +93,34 @@ TEST_F(ProjectTest, AddedResourcesTakeTheCurrentLanguageAndTheTreeOrder) {
     EXPECT_EQ(observer.events, (std::vector<std::u16string>{u"added IDD_B", u"added IDR_MAIN", u"added IDD_A"}));
     EXPECT_EQ(project.find(kind::dialog, u"idd_b", 0x409), dialog);
     EXPECT_EQ(project.find(kind::dialog, u"IDD_B", 0x407), nullptr);
+}
+
+TEST_F(ProjectTest, ManyResourcesAddedOutOfOrderAreListedInTreeOrderWithEqualOnesInTheOrderAdded) {
+    // Kinds interleaved and names descending, as a script lists them; every tenth name twice, as
+    // a reader keeps a clashing name until its fix-up.
+    std::vector<Resource*> expected_dialogs;
+    std::vector<Resource*> expected_menus;
+    for (int i = 99; i >= 0; --i) {
+        const std::u16string name = u"N" + std::u16string(i < 10 ? u"0" : u"") + decimal(i);
+        expected_menus.insert(expected_menus.begin(), add(kind::menu, name));
+        Resource* dialog = add(kind::dialog, name);
+        if (i % 10 == 0) {
+            expected_dialogs.insert(expected_dialogs.begin(), add(kind::dialog, name));
+        }
+        expected_dialogs.insert(expected_dialogs.begin(), dialog);
+    }
+    EXPECT_EQ(project.resources_of_kind(kind::dialog), expected_dialogs);
+    EXPECT_EQ(project.resources_of_kind(kind::menu), expected_menus);
+    EXPECT_EQ(project.resources().front().get(), expected_menus.front());
+    EXPECT_EQ(project.resources().back().get(), expected_dialogs.back());
+
+    // Later additions and a removal keep the order.
+    Resource* late = add(kind::menu, u"N50A");
+    ASSERT_TRUE(project.remove(*expected_menus[3], false));
+    expected_menus.erase(expected_menus.begin() + 3);
+    expected_menus.insert(expected_menus.begin() + 50, late);
+    EXPECT_EQ(project.resources_of_kind(kind::menu), expected_menus);
+    EXPECT_EQ(project.find(kind::menu, u"n50a", 0x409), late);
 }
 
 TEST_F(ProjectTest, ResourceItemAnswersFromTheIdentityAndTheSymbolTable) {

@@ -222,6 +222,60 @@ TEST_F(SymbolTableTest, ItemIdsAreNumberedPerOwnerAndCounted) {
     EXPECT_FALSE(table.has_symbol(u"ID_FILE_OPEN"));
 }
 
+TEST_F(SymbolTableTest, DroppingAValuesOwnerHandsItToTheFirstNameWithUsesAndDropsTheRest) {
+    // Five names of the value 300: the owner, two that only share it and two with uses of their own.
+    ASSERT_EQ(table.register_item_id(u"ID_OWNER", menu_a, 300), 300);
+    ASSERT_EQ(table.register_item_id(u"ID_A_FOLLOWER", menu_b, 300), 300);
+    ASSERT_EQ(table.register_item_id(u"ID_C_FOLLOWER", menu_b, 300), 300);
+    ASSERT_EQ(*table.register_control_id(u"ID_B_USED", dialog_a, 300), 300);
+    ASSERT_EQ(*table.register_control_id(u"ID_D_USED", dialog_b, 300), 300);
+    // Names without uses stay while the value's owner is in use.
+    table.release_item_id(u"ID_A_FOLLOWER", menu_b);
+    table.release_item_id(u"ID_C_FOLLOWER", menu_b);
+    ASSERT_TRUE(table.has_symbol(u"ID_A_FOLLOWER"));
+    ASSERT_TRUE(table.has_symbol(u"ID_C_FOLLOWER"));
+    EXPECT_EQ(table.find_by_value(300)->name, u"ID_OWNER");
+
+    table.release_item_id(u"ID_OWNER", menu_a);
+    EXPECT_FALSE(table.has_symbol(u"ID_OWNER"));
+    EXPECT_FALSE(table.has_symbol(u"ID_A_FOLLOWER"));
+    EXPECT_FALSE(table.has_symbol(u"ID_C_FOLLOWER"));
+    ASSERT_NE(table.find_by_value(300), nullptr);
+    EXPECT_EQ(table.find_by_value(300)->name, u"ID_B_USED");
+    EXPECT_TRUE(table.has_symbol(u"ID_D_USED"));
+
+    table.release_control_id(u"ID_B_USED", dialog_a);
+    EXPECT_EQ(table.find_by_value(300)->name, u"ID_D_USED");
+    table.release_control_id(u"ID_D_USED", dialog_b);
+    EXPECT_EQ(table.find_by_value(300), nullptr);
+    EXPECT_EQ(table.symbols().size(), 2u);
+}
+
+TEST_F(SymbolTableTest, ControlValuesAreGivenBackOnlyWhenNoDialogUsesThemAnyMore) {
+    // Two names of the largest control value, in two dialogs.
+    ASSERT_EQ(*table.register_control_id(u"IDC_LOW", dialog_a, 1010), 1010);
+    ASSERT_EQ(*table.register_control_id(u"IDC_HIGH", dialog_a, 1020), 1020);
+    ASSERT_EQ(*table.register_control_id(u"IDC_HIGH_TOO", dialog_b, 1020), 1020);
+    ASSERT_EQ(*table.register_control_id(u"IDC_GONE", dialog_b, 1030), 1030);
+
+    table.release_control_id(u"IDC_GONE", dialog_b);
+    EXPECT_EQ(table.next_free_control_value(), 1020);
+    table.release_control_id(u"IDC_HIGH", dialog_a);
+    EXPECT_EQ(table.next_free_control_value(), 1020);
+    table.release_control_id(u"IDC_HIGH_TOO", dialog_b);
+    EXPECT_EQ(table.next_free_control_value(), 1010);
+    table.release_control_id(u"IDC_LOW", dialog_a);
+    EXPECT_EQ(table.next_free_control_value(), 1000);
+
+    // A reset forgets the counts along with the symbols.
+    ASSERT_EQ(*table.register_control_id(u"IDC_KEPT", dialog_a, 1500), 1500);
+    table.reset();
+    ASSERT_EQ(*table.register_control_id(u"IDC_A", dialog_a, 1200), 1200);
+    ASSERT_EQ(*table.register_control_id(u"IDC_B", dialog_a, 1100), 1100);
+    table.release_control_id(u"IDC_A", dialog_a);
+    EXPECT_EQ(table.next_free_control_value(), 1100);
+}
+
 TEST(LeadingNumber, ReadsDecimalHexadecimalAndSign) {
     EXPECT_EQ(leading_number(u"123"), 123);
     EXPECT_EQ(leading_number(u"0x1F"), 31);

@@ -1,6 +1,6 @@
 #include "resources/stringtable/string_block.h"
 
-#include <bitset>
+#include <vector>
 
 #include "model/workspace.h"
 #include "base/binary_reader.h"
@@ -21,18 +21,16 @@ std::uint16_t low_bits(std::int32_t value) { return static_cast<std::uint16_t>(v
 std::vector<StringBlock> make_string_blocks(const StringTable& table) {
     const auto& entries = table.entries();
     std::vector<StringBlock> blocks;
-    std::bitset<block_count> emitted;
-    for (std::size_t first = 0; first < entries.size(); ++first) {
-        const std::uint16_t index = low_bits(table.value_of(entries[first])) >> 4;
-        if (emitted[index]) continue;
-        emitted[index] = true;
-        StringBlock block;
-        block.index = index;
-        for (std::size_t row = first; row < entries.size(); ++row) {
-            const std::uint16_t value = low_bits(table.value_of(entries[row]));
-            if (value >> 4 == index) block.slots[value & 0xF] = entries[row].text;
+    // Position of each group's block in `blocks`; a later entry with the same value wins its slot.
+    std::vector<std::size_t> position(block_count, block_count);
+    for (const StringEntry& entry : entries) {
+        const std::uint16_t value = low_bits(table.value_of(entry));
+        const std::uint16_t index = value >> 4;
+        if (position[index] == block_count) {
+            position[index] = blocks.size();
+            blocks.emplace_back().index = index;
         }
-        blocks.push_back(std::move(block));
+        blocks[position[index]].slots[value & 0xF] = entry.text;
     }
     return blocks;
 }

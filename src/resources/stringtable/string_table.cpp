@@ -35,10 +35,9 @@ void StringTable::set_or_add(std::u16string_view identifier, const std::u16strin
 }
 
 std::optional<std::size_t> StringTable::find(std::u16string_view identifier) const {
-    for (std::size_t row = 0; row < entries_.size(); ++row) {
-        if (entries_[row].identifier == identifier) return row;
-    }
-    return std::nullopt;
+    const auto it = rows_.find(identifier);
+    if (it == rows_.end()) return std::nullopt;
+    return it->second;
 }
 
 const std::u16string* StringTable::text_of(std::u16string_view identifier) const {
@@ -46,19 +45,37 @@ const std::u16string* StringTable::text_of(std::u16string_view identifier) const
     return row ? &entries_[*row].text : nullptr;
 }
 
-bool StringTable::uses_value(std::int32_t value) const {
-    return std::any_of(entries_.begin(), entries_.end(),
-                       [&](const StringEntry& entry) { return value_of(entry) == value; });
+bool StringTable::uses_value(std::int32_t value) const { return value_counts_.contains(value); }
+
+void StringTable::count_value(std::int32_t value, int change) {
+    const auto it = value_counts_.try_emplace(value, 0).first;
+    it->second += change;
+    if (it->second == 0) value_counts_.erase(it);
+}
+
+void StringTable::index_rows() {
+    rows_.clear();
+    for (std::size_t row = 0; row < entries_.size(); ++row) rows_.try_emplace(entries_[row].identifier, row);
 }
 
 void StringTable::insert_entry(std::size_t row, StringEntry entry, std::optional<std::int32_t> value) {
-    symbols_.register_item_id(entry.identifier, *this, value);
-    entries_.insert(entries_.begin() + static_cast<std::ptrdiff_t>(std::min(row, entries_.size())), std::move(entry));
+    count_value(symbols_.register_item_id(entry.identifier, *this, value), 1);
+    row = std::min(row, entries_.size());
+    const bool appended = row == entries_.size();
+    entries_.insert(entries_.begin() + static_cast<std::ptrdiff_t>(row), std::move(entry));
+    // Reading appends; only the editor inserts between rows, one row at a time.
+    if (appended) {
+        rows_.try_emplace(entries_.back().identifier, row);
+    } else {
+        index_rows();
+    }
 }
 
 StringEntry StringTable::remove_entry(std::size_t row) {
     StringEntry removed = std::move(entries_.at(row));
     entries_.erase(entries_.begin() + static_cast<std::ptrdiff_t>(row));
+    index_rows();
+    count_value(symbols_.value_of(removed.identifier), -1);
     symbols_.release_item_id(removed.identifier, *this);
     return removed;
 }
@@ -66,9 +83,11 @@ StringEntry StringTable::remove_entry(std::size_t row) {
 void StringTable::set_identifier(std::size_t row, std::u16string_view identifier, std::optional<std::int32_t> value) {
     StringEntry& entry = entries_.at(row);
     // Registered before the old one is released, so that a value shared by both survives.
-    symbols_.register_item_id(identifier, *this, value);
+    count_value(symbols_.register_item_id(identifier, *this, value), 1);
+    count_value(symbols_.value_of(entry.identifier), -1);
     symbols_.release_item_id(entry.identifier, *this);
     entry.identifier = identifier;
+    index_rows();
 }
 
 void StringTable::write_script_text(TextWriter& out, const Workspace&) const {

@@ -8,8 +8,10 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
+#include "base/text_hash.h"
 #include "model/resource.h"
 #include "model/symbol_table.h"
 
@@ -66,8 +68,15 @@ public:
     Status serialize(BinaryBuffer& out) const override;
 
 private:
+    void index_rows();
+    void count_value(std::int32_t value, int change);
+
     SymbolTable& symbols_;
     std::vector<StringEntry> entries_;
+    // The first row of each identifier, and how many entries have each value. An entry holds a
+    // use of its identifier, so the identifier's value cannot change while the entry exists.
+    TextMap<std::size_t> rows_;
+    std::unordered_map<std::int32_t, int> value_counts_;
 };
 
 // The string table of a language, made and added to the project when there is none.

@@ -172,6 +172,46 @@ TEST_F(StringTableTest, IdentifiersAreUniqueWithinTheTable) {
     EXPECT_EQ(*table().text_of(u"IDS_ONE"), u"prompt");
 }
 
+TEST_F(StringTableTest, LookupsFollowInsertionsRemovalsAndRenames) {
+    define(u"IDS_SEVEN", 7);
+    define(u"IDS_ALSO_SEVEN", 7);
+    StringTable& t = table();
+    ASSERT_TRUE(t.add_entry(u"IDS_SEVEN", u"a"));
+    ASSERT_TRUE(t.add_entry(u"12", u"b"));
+    t.insert_entry(0, StringEntry{u"IDS_FIRST", u"c"}, 30);
+    t.insert_entry(1, StringEntry{u"IDS_ALSO_SEVEN", u"d"});
+    // Rows: IDS_FIRST, IDS_ALSO_SEVEN, IDS_SEVEN, 12.
+    EXPECT_EQ(t.find(u"IDS_FIRST"), 0u);
+    EXPECT_EQ(t.find(u"IDS_SEVEN"), 2u);
+    EXPECT_EQ(t.find(u"12"), 3u);
+    for (const std::int32_t value : {7, 12, 30}) EXPECT_TRUE(t.uses_value(value)) << value;
+    EXPECT_FALSE(t.uses_value(8));
+
+    // One of two entries of the value goes: the value stays used.
+    EXPECT_EQ(t.remove_entry(2).identifier, u"IDS_SEVEN");
+    EXPECT_EQ(t.find(u"IDS_SEVEN"), std::nullopt);
+    EXPECT_EQ(t.find(u"12"), 2u);
+    EXPECT_TRUE(t.uses_value(7));
+    t.set_identifier(1, u"IDS_RENAMED", 40);
+    EXPECT_FALSE(t.uses_value(7));
+    EXPECT_TRUE(t.uses_value(40));
+    EXPECT_EQ(t.find(u"IDS_ALSO_SEVEN"), std::nullopt);
+    EXPECT_EQ(t.find(u"IDS_RENAMED"), 1u);
+
+    // An identifier inserted twice by the editor is found at its first row.
+    t.insert_entry(3, StringEntry{u"IDS_FIRST", u"e"});
+    t.insert_entry(0, StringEntry{u"IDS_FIRST", u"f"});
+    EXPECT_EQ(t.find(u"IDS_FIRST"), 0u);
+    t.remove_entry(0);
+    EXPECT_EQ(t.find(u"IDS_FIRST"), 0u);
+    EXPECT_EQ(*t.text_of(u"IDS_FIRST"), u"c");
+    t.remove_entry(0);
+    EXPECT_EQ(t.find(u"IDS_FIRST"), 2u);
+    EXPECT_TRUE(t.uses_value(30));
+    t.remove_entry(2);
+    EXPECT_FALSE(t.uses_value(30));
+}
+
 TEST_F(StringTableTest, DestroyingTheTableReleasesItsIdentifiers) {
     table().add_entry(u"IDS_GONE", u"x");
     define(u"IDS_SHARED", 9);
