@@ -152,7 +152,8 @@ bool Project::remove(Resource& resource, bool ask) {
     return true;
 }
 
-Status Project::rename(Resource& resource, std::u16string_view new_name, bool string_name, std::uint16_t language) {
+Status Project::rename(Resource& resource, std::u16string_view new_name, bool string_name, std::uint16_t language,
+                       std::optional<std::int32_t> wanted_value) {
     ResourceIdentity& identity = resource.identity();
     if (new_name == identity.name && string_name == identity.string_name && language == identity.language) {
         return success();
@@ -180,7 +181,8 @@ Status Project::rename(Resource& resource, std::u16string_view new_name, bool st
 
         if (!name_shared_by_another(resource)) symbols.release_resource_name(old_name, identity.kind, old_language);
         // Keeping the name but changing the language (or the string flag) keeps its value too.
-        const std::optional<std::int32_t> wanted = new_name == old_name ? old_value : std::nullopt;
+        const std::optional<std::int32_t> wanted =
+            new_name == old_name ? old_value : (string_name ? std::nullopt : wanted_value);
         const auto stored = symbols.register_resource_name(new_name, identity.kind, string_name, wanted, language);
         if (!stored) {
             symbols.register_resource_name(old_name, identity.kind, old_string_name, old_value, old_language);

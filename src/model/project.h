@@ -36,6 +36,7 @@
 #include <cstdint>
 #include <map>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -115,7 +116,10 @@ public:
     // Gives the resource a new name and language typed by the user: validates the name, releases
     // the old one and registers the new one. A refusal is shown (caption "Error") and returned;
     // when the new name is taken the old one is registered again.
-    Status rename(Resource& resource, std::u16string_view new_name, bool string_name, std::uint16_t language);
+    // `wanted_value` asks for the value the new name takes (an undone rename gets its old value
+    // back); it is dropped when another resource of the kind and language holds it.
+    Status rename(Resource& resource, std::u16string_view new_name, bool string_name, std::uint16_t language,
+                  std::optional<std::int32_t> wanted_value = std::nullopt);
 
     // Sets a name that the caller has registered already (the reader's fix-up of clashing
     // names) and moves the resource to its place in the tree order.

@@ -67,6 +67,12 @@ public:
 
     void clear();
 
+    // The newest entry while nothing has been undone and no group is open (typing extends it),
+    // else null.
+    Action* newest() const {
+        return open_groups_.empty() && cursor_ > 0 && cursor_ == actions_.size() ? actions_.back().get() : nullptr;
+    }
+
     std::size_t size() const { return actions_.size(); }
     std::size_t cursor() const { return cursor_; }
 

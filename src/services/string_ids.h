@@ -200,6 +200,26 @@ inline constexpr Id name_identifier = 852;
 inline constexpr Id generate_manifest_question = 853;
 inline constexpr Id saved_as_utf8 = 854;  // %1: the script's path
 
+// Editing: the property grid's rows, the names of undo actions, the text and hex editors.
+inline constexpr Id caret_line_column = 855;  // %1: line, %2: column
+inline constexpr Id property_charset = 856;
+inline constexpr Id action_rename = 857;
+inline constexpr Id action_change_language = 858;
+inline constexpr Id action_typing = 859;
+inline constexpr Id action_change_charset = 860;
+inline constexpr Id action_edit_byte = 861;
+inline constexpr Id action_import = 862;
+inline constexpr Id check_xml = 863;
+inline constexpr Id xml_well_formed = 864;
+inline constexpr Id xml_malformed = 865;  // %1: line, %2: what is wrong
+inline constexpr Id export_bytes = 866;
+inline constexpr Id import_bytes = 867;
+inline constexpr Id category_resource = 868;
+inline constexpr Id category_content = 869;
+inline constexpr Id name_help = 870;
+inline constexpr Id language_help = 871;
+inline constexpr Id charset_help = 872;
+
 // Compiled readers.
 inline constexpr Id resource_import_failed = 815;
 inline constexpr Id no_resource_in_pe_file = 816;

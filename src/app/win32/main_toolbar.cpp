@@ -38,7 +38,13 @@ constexpr std::array<ToolButton, 15> buttons{{
     {cmd::c_code, STD_REPLACE, str::menu_preview_c_source, true},
 }};
 
-bool starts_disabled(cmd::Id id) { return id == cmd::cut || id == cmd::copy || id == cmd::paste; }
+// The editors enable the clipboard buttons, the history Undo and Redo.
+bool starts_disabled(cmd::Id id) {
+    return id == cmd::cut || id == cmd::copy || id == cmd::paste || id == cmd::undo || id == cmd::redo;
+}
+
+// Undo and Redo carry an arrow that drops down the list of steps.
+bool has_drop_down(cmd::Id id) { return id == cmd::undo || id == cmd::redo; }
 
 // The menu text without its mnemonic and shortcut: "&Save\tCtrl+S" becomes "Save".
 std::wstring tooltip_text(const std::u16string& menu_text) {
@@ -59,6 +65,7 @@ HWND create_main_toolbar(HWND parent, HINSTANCE instance, const UiStrings& strin
     if (toolbar == nullptr) return nullptr;
     SendMessageW(toolbar, TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
     SendMessageW(toolbar, TB_LOADIMAGES, IDB_STD_SMALL_COLOR, reinterpret_cast<LPARAM>(HINST_COMMCTRL));
+    SendMessageW(toolbar, TB_SETEXTENDEDSTYLE, 0, TBSTYLE_EX_DRAWDDARROWS);
     // Texts become tooltips, not captions.
     SendMessageW(toolbar, TB_SETMAXTEXTROWS, 0, 0);
     for (const ToolButton& button : buttons) {
@@ -71,7 +78,7 @@ HWND create_main_toolbar(HWND parent, HINSTANCE instance, const UiStrings& strin
             item.iBitmap = button.image;
             item.idCommand = button.id;
             item.fsState = starts_disabled(button.id) ? 0 : TBSTATE_ENABLED;
-            item.fsStyle = BTNS_BUTTON;
+            item.fsStyle = static_cast<BYTE>(BTNS_BUTTON | (has_drop_down(button.id) ? BTNS_DROPDOWN : 0));
             item.iString = SendMessageW(toolbar, TB_ADDSTRINGW, 0, reinterpret_cast<LPARAM>(text.c_str()));
         }
         SendMessageW(toolbar, TB_ADDBUTTONSW, 1, reinterpret_cast<LPARAM>(&item));

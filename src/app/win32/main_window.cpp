@@ -24,6 +24,10 @@
 #include "base/text_writer.h"
 #include "formats/script_writer.h"
 #include "formats/win32/screen_font.h"
+#include "model/resource_rename.h"
+#include "resources/rawdata/raw_data_resource.h"
+#include "resources/rawdata/win32/hex_editor.h"
+#include "resources/rawdata/win32/text_editor.h"
 #include "platform/win32/bound_window.h"
 #include "script/open_script.h"
 #include "platform/win32/wide_text.h"
@@ -72,13 +76,47 @@ bool saves_as_script(const ShellState& state) {
     return file_kind_of(display_path(state.current_path)) == FileKind::script;
 }
 
+// The Undo and Redo items name the step they would take: "Undo\tCtrl+Z" becomes
+// "Undo Rename\tCtrl+Z".
+std::u16string named_step(const std::u16string& menu_text, const std::vector<std::u16string>& names) {
+    if (names.empty() || names.front().empty()) return menu_text;
+    const std::size_t tab = menu_text.find(u'\t');
+    const std::u16string base = menu_text.substr(0, tab);
+    const std::u16string shortcut = tab == std::u16string::npos ? std::u16string() : menu_text.substr(tab);
+    return base + u" " + names.front() + shortcut;
+}
+
+void set_menu_text(HMENU menu, cmd::Id id, const std::u16string& text) {
+    std::wstring shown = wide(text);
+    MENUITEMINFOW info{};
+    info.cbSize = sizeof(info);
+    info.fMask = MIIM_STRING;
+    info.dwTypeData = shown.data();
+    SetMenuItemInfoW(menu, static_cast<UINT>(id), FALSE, &info);
+}
+
+std::optional<EditorCommand> editor_command_of(cmd::Id id) {
+    switch (id) {
+        case cmd::cut: return EditorCommand::cut;
+        case cmd::copy: return EditorCommand::copy;
+        case cmd::paste: return EditorCommand::paste;
+        case cmd::delete_selection: return EditorCommand::clear;
+        case cmd::select_all: return EditorCommand::select_all;
+        default: return std::nullopt;
+    }
+}
+
+// The grid's rows of every resource: its name, type and language.
+enum ResourceRow : std::size_t { resource_category_row, name_row, type_row, language_row, resource_row_count };
+
 bool is_add_command(cmd::Id id) {
     return (id >= cmd::add_user_defined && id <= cmd::add_toolbar) || id == cmd::add_manifest || id == cmd::add_cursor;
 }
 
 }  // namespace
 
-MainWindow::MainWindow(App& app) : app_(app), document_(app.session, document_hooks()), previews_(app) {
+MainWindow::MainWindow(App& app)
+    : app_(app), document_(app.session, document_hooks()), previews_(app), history_(app.session.platform(), this) {
     app_.session.project().add_observer(*this);
 }
 
@@ -131,6 +169,17 @@ bool MainWindow::create() {
     tree_.on_open = [this](Resource& resource) { open_editor(resource); };
     tree_.on_remove = [this](Resource& resource) { remove_resource(resource); };
     tree_.on_select = [this](Resource* resource) { show_properties_of(resource); };
+    tabs_.on_activated = [this] {
+        if (Resource* active = tabs_.active()) show_properties_of(active);
+        refresh_edit_commands();
+    };
+    PropertyGrid& grid = properties_.grid();
+    grid.callbacks.text_committed = [this](std::size_t row, const std::u16string& text) { on_property_text(row, text); };
+    grid.callbacks.choice_picked = [this](std::size_t row, int choice, const std::u16string&) {
+        on_property_choice(row, choice);
+    };
+    grid.callbacks.button_pressed = [this](std::size_t row) { on_property_button(row); };
+    refresh_undo_commands();
     refresh_state();
     arrange();
     return true;
@@ -193,6 +242,7 @@ LRESULT MainWindow::on_message(UINT message, WPARAM wparam, LPARAM lparam) {
             return 0;
         case WM_CLIPBOARDUPDATE:
             if (HWND editor = tabs_.active_view()) SendMessageW(editor, app_message::clipboard_changed, 0, 0);
+            refresh_edit_commands();  // Paste follows the clipboard
             return 0;
         case WM_CLOSE:
             quit();
@@ -223,8 +273,7 @@ void MainWindow::on_create() {
     SendMessageW(tree_.handle(), WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
     const Session& session = app_.session;
     properties_.create(handle(), app_.instance, font,
-                       PropertyPanel::Texts{session.text(str::panel_properties), session.text(str::property_column),
-                                            session.text(str::value_column)});
+                       PropertyPanel::Texts{session.text(str::panel_properties), session.text(str::no_available_information)});
     tabs_.create(editor_area_, app_.instance, font, app_.resources.code_font());
     previews_.create(editor_area_);
     SetTimer(handle(), hover_timer, hover_timer_period_ms, nullptr);
@@ -249,9 +298,11 @@ void MainWindow::on_command(cmd::Id id) {
             if (document_.begin_open()) start_load();
             break;
         case cmd::save:
+            properties_.grid().commit_edit();
             document_.save();
             break;
         case cmd::save_as:
+            properties_.grid().commit_edit();
             document_.save_as();
             break;
         case cmd::close_project:
@@ -276,6 +327,16 @@ void MainWindow::on_command(cmd::Id id) {
         case cmd::delete_selection:
         case cmd::select_all:
             forward_to_editor(id);
+            break;
+        case cmd::undo:
+        case cmd::redo:
+            if (!project_open()) break;
+            properties_.grid().commit_edit();
+            if (id == cmd::undo) {
+                history_.undo();
+            } else {
+                history_.redo();
+            }
             break;
         case cmd::preview_resource_script:
             if (project_open()) previews_.show_script(tabs_, document_.state().header_name);
@@ -303,6 +364,12 @@ void MainWindow::on_command(cmd::Id id) {
 // The clipboard commands reach the open editor when it has the focus; the read-only script views
 // take Copy and Select All.
 void MainWindow::forward_to_editor(cmd::Id id) {
+    if (ResourceEditor* editor = tabs_.active_editor(); editor != nullptr && project_open()) {
+        HWND focus = GetFocus();
+        const auto command = editor_command_of(id);
+        if (command && (focus == editor->window() || IsChild(editor->window(), focus))) editor->execute(*command);
+        return;
+    }
     HWND view = tabs_.active_view();
     if (!project_open() || view == nullptr || GetFocus() != view) return;
     switch (id) {
@@ -323,6 +390,11 @@ void MainWindow::on_size(WPARAM kind, int, int) {
 
 LRESULT MainWindow::on_notify(const NMHDR& header) {
     if (header.hwndFrom == tree_.handle()) return tree_.on_notify(header);
+    if (header.hwndFrom == toolbar_ && header.code == TBN_DROPDOWN) {
+        const auto& drop = reinterpret_cast<const NMTOOLBARW&>(header);
+        if (drop.iItem == cmd::undo || drop.iItem == cmd::redo) open_undo_list(drop.iItem == cmd::redo);
+        return TBDDRET_DEFAULT;
+    }
     if (header.hwndFrom == tabs_.tab_control()) tabs_.on_notify(header);
     return 0;
 }
@@ -360,6 +432,13 @@ void MainWindow::on_tree_context_menu(LPARAM position) {
 void MainWindow::arrange() {
     if (status_ == nullptr) return;
     SendMessageW(status_, WM_SIZE, 0, 0);
+    {
+        // The shell's messages, then the editor's caret.
+        RECT client_rect{};
+        GetClientRect(handle(), &client_rect);
+        const int parts[2] = {std::max(0, static_cast<int>(client_rect.right) - 220), -1};
+        SendMessageW(status_, SB_SETPARTS, 2, reinterpret_cast<LPARAM>(parts));
+    }
     RECT status_rect{};
     GetWindowRect(status_, &status_rect);
     RECT client{};
@@ -429,6 +508,11 @@ void MainWindow::toggle_panel(cmd::Id id) {
 // Every key stroke comes here first: a shortcut becomes its command, anything else goes on to
 // the window that has the mouse captured.
 void MainWindow::on_key_down(WPARAM wparam, LPARAM lparam) {
+    if (undo_list_.is_open()) {
+        app_.input.shortcut_taken = true;
+        undo_list_.key(wparam);
+        return;
+    }
     const ShortcutKey key =
         shortcut_key(key_held(VK_CONTROL), key_held(VK_MENU), key_held(VK_SHIFT), static_cast<ShortcutKey>(wparam));
     if (const auto command = find_shortcut(key)) {
@@ -504,6 +588,7 @@ void MainWindow::start_load() {
 void MainWindow::on_load_finished() {
     if (loader_.joinable()) loader_.join();
     EnableWindow(handle(), TRUE);
+    history_.clear();
     const LoadEnd end = document_.end_load(loaded_);
     refresh_state();
     if (end.loaded) {
@@ -598,10 +683,58 @@ void MainWindow::show_new_resource(Resource& resource) {
 void MainWindow::open_editor(Resource& resource) {
     Session& session = app_.session;
     session.project().set_current_resource(&resource);
+    const std::u16string title = session.project().tree_label(resource);
+    if (tabs_.editor_of(resource) == nullptr) {
+        if (auto editor = create_editor(resource)) {
+            tabs_.open_editor(resource, title, std::move(editor), session.config().single_tab_mode);
+            show_properties_of(&resource);
+            return;
+        }
+    } else {
+        tabs_.open_editor(resource, title, nullptr, session.config().single_tab_mode);
+        show_properties_of(&resource);
+        return;
+    }
     TextWriter text(session.config().pascal);
     write_resource_text(text, resource, session.workspace());
-    tabs_.open(resource, session.project().tree_label(resource), text.take(), session.config().single_tab_mode);
+    tabs_.open(resource, title, text.take(), session.config().single_tab_mode);
     show_properties_of(&resource);
+}
+
+// Manifests and HTML pages open as text, other raw data in the hex view; the kinds without an
+// editor yet keep their script view (none).
+std::unique_ptr<ResourceEditor> MainWindow::create_editor(Resource& resource) {
+    auto* raw = dynamic_cast<RawDataResource*>(&resource);
+    if (raw == nullptr) return nullptr;
+    Session& session = app_.session;
+    if (const Status loaded = raw->edit_in_memory(document_.state().content_folder); !loaded) {
+        session.ask(loaded.error(), session.text(str::error_caption), AskButtons::ok, AskIcon::error);
+        return nullptr;
+    }
+    Platform& platform = session.platform();
+    RawEditorServices services;
+    services.ansi_decode = [&platform](std::string_view bytes) { return platform.ansi_to_text(bytes); };
+    services.ansi_encode = [&platform](std::u16string_view text) { return platform.text_to_ansi(text); };
+    services.text = [&session](std::uint32_t id) { return session.text(id); };
+    services.tell = [&session](std::u16string_view message, bool error) {
+        if (error) {
+            session.ask(message, session.text(str::error_caption), AskButtons::ok, AskIcon::error);
+        } else {
+            session.ask(message, AskButtons::ok, AskIcon::information);
+        }
+    };
+    services.choose_file_to_open = [&session] {
+        return session.choose_file_to_open(FileChoice{custom_resource_filter(), 1, {}, {}});
+    };
+    services.choose_file_to_save = [&session] {
+        return session.choose_file_to_save(FileChoice{custom_resource_filter(), 1, {}, {}});
+    };
+    HWND area = editor_area_;
+    if (resource.kind() == kind::manifest || resource.kind() == kind::html) {
+        return TextResourceEditor::create(*raw, *this, area, app_.instance, app_.resources.code_font(),
+                                          std::move(services));
+    }
+    return HexResourceEditor::create(*raw, *this, area, app_.instance, app_.resources.code_font(), std::move(services));
 }
 
 void MainWindow::remove_resource(Resource& resource) {
@@ -611,14 +744,171 @@ void MainWindow::remove_resource(Resource& resource) {
 }
 
 void MainWindow::show_properties_of(const Resource* resource) {
+    grid_resource_ = nullptr;
+    grid_languages_.clear();
     if (resource == nullptr) {
-        properties_.show({});
+        properties_.grid().set_rows({});
         return;
     }
+    // The tree and the tabs hand out the project's own resources.
+    grid_resource_ = const_cast<Resource*>(resource);
     Session& session = app_.session;
-    properties_.show({{session.text(str::property_name), resource->tree_name()},
-                      {session.text(str::property_type), type_caption(*resource)},
-                      {session.text(str::property_language), session.languages().label_of(resource->identity().language)}});
+    std::vector<PropertyRow> rows(resource_row_count);
+    rows[resource_category_row].name = session.text(str::category_resource);
+    rows[resource_category_row].flags = property_flag::category | property_flag::expanded;
+    rows[name_row].name = session.text(str::property_name);
+    rows[name_row].help = session.text(str::name_help);
+    rows[name_row].value = resource->tree_name();
+    rows[name_row].flags = resource->is_named() ? property_flag::free_text : property_flag::disabled;
+    rows[type_row].name = session.text(str::property_type);
+    rows[type_row].value = type_caption(*resource);
+    rows[type_row].flags = property_flag::disabled;
+    PropertyRow& language = rows[language_row];
+    language.name = session.text(str::property_language);
+    language.help = session.text(str::language_help);
+    language.flags = property_flag::fixed_choices;
+    const std::uint16_t id = resource->identity().language;
+    for (const LanguageList::Entry& entry : session.languages().entries()) {
+        if (entry.id == id) language.choice = static_cast<int>(grid_languages_.size());
+        grid_languages_.push_back(entry.id);
+        language.choices.push_back(entry.name);
+    }
+    if (language.choice < 0) {  // a language the system has no name for
+        language.choice = static_cast<int>(grid_languages_.size());
+        grid_languages_.push_back(id);
+        language.choices.push_back(session.languages().label_of(id));
+    }
+    language.value = language.choices[static_cast<std::size_t>(language.choice)];
+    editor_first_row_ = rows.size();
+    if (const ResourceEditor* editor = tabs_.editor_of(*resource)) {
+        for (PropertyRow& row : editor->properties()) rows.push_back(std::move(row));
+    }
+    properties_.grid().set_rows(std::move(rows));
+}
+
+void MainWindow::on_property_text(std::size_t row, const std::u16string& text) {
+    Resource* resource = grid_resource_;
+    if (resource == nullptr) return;
+    if (row == name_row) {
+        (void)rename_resource(app_.session.project(), history_, *resource, text, app_.session.text(str::action_rename));
+        show_properties_of(resource);
+        return;
+    }
+    if (ResourceEditor* editor = tabs_.editor_of(*resource); editor != nullptr && row >= editor_first_row_) {
+        editor->set_property(row - editor_first_row_, text, -1);
+    }
+}
+
+void MainWindow::on_property_choice(std::size_t row, int choice) {
+    Resource* resource = grid_resource_;
+    if (resource == nullptr) return;
+    if (row == language_row) {
+        if (choice >= 0 && static_cast<std::size_t>(choice) < grid_languages_.size()) {
+            (void)change_resource_language(app_.session.project(), history_, *resource,
+                                           grid_languages_[static_cast<std::size_t>(choice)],
+                                           app_.session.text(str::action_change_language));
+        }
+        show_properties_of(resource);
+        return;
+    }
+    if (ResourceEditor* editor = tabs_.editor_of(*resource); editor != nullptr && row >= editor_first_row_) {
+        editor->set_property(row - editor_first_row_, {}, choice);
+        show_properties_of(resource);
+    }
+}
+
+void MainWindow::on_property_button(std::size_t row) {
+    Resource* resource = grid_resource_;
+    if (resource == nullptr) return;
+    if (ResourceEditor* editor = tabs_.editor_of(*resource); editor != nullptr && row >= editor_first_row_) {
+        editor->property_button(row - editor_first_row_);
+    }
+}
+
+// Every edit marks its resource and the project modified; an undo or redo also brings the open
+// editor of that resource up to date, with its caret at the change.
+void MainWindow::content_changed(Resource& resource, std::size_t where) {
+    if (!resource.identity().modified) app_.session.project().set_modified(resource, true);
+    if (document_.state().saved) document_.mark_modified();
+    if (history_.undoing()) {
+        if (ResourceEditor* editor = tabs_.editor_of(resource)) editor->reload(where);
+    }
+}
+
+void MainWindow::editor_state_changed() { refresh_edit_commands(); }
+
+void MainWindow::properties_changed() {
+    if (grid_resource_ != nullptr && tabs_.editor_of(*grid_resource_) != nullptr) show_properties_of(grid_resource_);
+}
+
+void MainWindow::show_editor_status(std::u16string_view text) {
+    if (status_ == nullptr) return;
+    SendMessageW(status_, SB_SETTEXTW, 1, reinterpret_cast<LPARAM>(wide(text).c_str()));
+}
+
+void MainWindow::undo_state_changed() { refresh_undo_commands(); }
+
+// A rename or language change undone moves the resource in the tree; the grid shows it anew.
+void MainWindow::after_undo() {
+    if (grid_resource_ != nullptr) show_properties_of(grid_resource_);
+    refresh_edit_commands();
+}
+
+void MainWindow::refresh_undo_commands() {
+    if (!window_) return;
+    const Session& session = app_.session;
+    const bool can_undo = project_open() && history_.can_undo();
+    const bool can_redo = project_open() && history_.can_redo();
+    set_menu_text(menu_bar(), cmd::undo, named_step(session.text(str::menu_undo), can_undo ? history_.undo_names() : std::vector<std::u16string>{}));
+    set_menu_text(menu_bar(), cmd::redo, named_step(session.text(str::menu_redo), can_redo ? history_.redo_names() : std::vector<std::u16string>{}));
+    EnableMenuItem(menu_bar(), cmd::undo, MF_BYCOMMAND | (can_undo ? MF_ENABLED : MF_GRAYED));
+    EnableMenuItem(menu_bar(), cmd::redo, MF_BYCOMMAND | (can_redo ? MF_ENABLED : MF_GRAYED));
+    if (toolbar_ != nullptr) {
+        SendMessageW(toolbar_, TB_ENABLEBUTTON, cmd::undo, can_undo);
+        SendMessageW(toolbar_, TB_ENABLEBUTTON, cmd::redo, can_redo);
+    }
+}
+
+// Cut, Copy, Paste, Delete and Select All follow the active editor; without one the read-only
+// views offer Copy and Select All.
+void MainWindow::refresh_edit_commands() {
+    if (!window_) return;
+    EditorCommands commands;
+    if (const ResourceEditor* editor = tabs_.active_editor(); editor != nullptr && project_open()) {
+        commands = editor->commands();
+    } else if (tabs_.active_view() != nullptr) {
+        commands.copy = true;
+        commands.select_all = true;
+    }
+    const auto enable = [this](cmd::Id id, bool enabled) {
+        EnableMenuItem(menu_bar(), static_cast<UINT>(id), MF_BYCOMMAND | (enabled ? MF_ENABLED : MF_GRAYED));
+        if (toolbar_ != nullptr && (id == cmd::cut || id == cmd::copy || id == cmd::paste)) {
+            SendMessageW(toolbar_, TB_ENABLEBUTTON, static_cast<WPARAM>(id), enabled);
+        }
+    };
+    enable(cmd::cut, commands.cut);
+    enable(cmd::copy, commands.copy);
+    enable(cmd::paste, commands.paste);
+    enable(cmd::delete_selection, commands.clear);
+    enable(cmd::select_all, commands.select_all);
+}
+
+void MainWindow::open_undo_list(bool redo) {
+    if (!project_open() || toolbar_ == nullptr) return;
+    const std::vector<std::u16string> names = redo ? history_.redo_names() : history_.undo_names();
+    if (names.empty()) return;
+    RECT button{};
+    SendMessageW(toolbar_, TB_GETRECT, static_cast<WPARAM>(redo ? cmd::redo : cmd::undo), reinterpret_cast<LPARAM>(&button));
+    POINT corner{button.left, button.bottom};
+    ClientToScreen(toolbar_, &corner);
+    undo_list_.open(handle(), app_.instance, app_.resources.regular_font(), corner, names, [this, redo](int steps) {
+        properties_.grid().commit_edit();
+        if (redo) {
+            history_.redo(steps);
+        } else {
+            history_.undo(steps);
+        }
+    });
 }
 
 void MainWindow::resource_added(Resource&, bool) {}
@@ -626,17 +916,20 @@ void MainWindow::resource_added(Resource&, bool) {}
 void MainWindow::resource_changed(Resource& resource) {
     if (loading()) return;
     tabs_.set_title(resource, app_.session.project().tree_label(resource));
-    refresh_tree();
+    refresh_state();
 }
 
+// The history's actions refer to resources; with one gone, its steps could not be taken.
 void MainWindow::resource_removing(Resource& resource) {
     if (loading()) return;
+    history_.clear();
     tabs_.close(resource);
-    if (tree_.selected() == &resource) show_properties_of(nullptr);
+    if (tree_.selected() == &resource || grid_resource_ == &resource) show_properties_of(nullptr);
 }
 
 void MainWindow::project_clearing() {
     if (loading()) return;
+    history_.clear();
     tabs_.close_all();
     show_properties_of(nullptr);
 }
@@ -644,11 +937,15 @@ void MainWindow::project_clearing() {
 void MainWindow::refresh_state() {
     if (!window_) return;
     const ShellState& state = document_.state();
-    SetWindowTextW(handle(), wide(window_title(state)).c_str());
+    // A trailing "*" while there are unsaved changes, as in the tree.
+    const std::u16string title = window_title(state) + (state.project_open && document_.has_unsaved_changes() ? u" *" : u"");
+    SetWindowTextW(handle(), wide(title).c_str());
     enable_project_items(menu_bar(), state.project_open);
     if (toolbar_ != nullptr) enable_project_buttons(toolbar_, state.project_open);
     DrawMenuBar(handle());
     if (!state.busy) refresh_tree();
+    refresh_undo_commands();
+    refresh_edit_commands();
 }
 
 void MainWindow::refresh_tree() {

@@ -9,7 +9,9 @@
 #include <cstdint>
 #include <exception>
 #include <filesystem>
+#include <memory>
 #include <optional>
+#include <vector>
 #include <thread>
 
 #include "app/command_ids.h"
@@ -17,11 +19,14 @@
 #include "app/win32/app_context.h"
 #include "app/win32/code_previews.h"
 #include "model/project_observer.h"
+#include "model/undo_history.h"
 #include "platform/win32/handles.h"
 #include "ui/panel_layout.h"
 #include "ui/win32/editor_tabs.h"
 #include "ui/win32/property_panel.h"
+#include "ui/win32/resource_editor.h"
 #include "ui/win32/resource_tree_panel.h"
+#include "ui/win32/undo_list.h"
 
 namespace tavorin {
 
@@ -30,7 +35,7 @@ inline constexpr int tree = 2000;
 inline constexpr int status = 2001;
 }  // namespace main_control
 
-class MainWindow : private ProjectObserver {
+class MainWindow : private ProjectObserver, private EditorSite, private UndoListener {
 public:
     explicit MainWindow(App& app);
     MainWindow(const MainWindow&) = delete;
@@ -58,6 +63,15 @@ public:
     const ResourceTreePanel& tree() const { return tree_; }
     const EditorTabs& editors() const { return tabs_; }
     const PropertyPanel& properties() const { return properties_; }
+    PropertyPanel& properties() { return properties_; }
+    // The project's undo history: every editor and the property grid record their edits here,
+    // so that Undo steps back through the changes of every resource in the order they were made.
+    UndoHistory& undo_history() { return history_; }
+    const UndoList& undo_list() const { return undo_list_; }
+    // The resource whose properties the grid shows.
+    const Resource* properties_resource() const { return grid_resource_; }
+    // Opens the Undo (or Redo) drop-down under its toolbar button.
+    void open_undo_list(bool redo);
     void show_status(std::u16string_view text);
 
     static LRESULT CALLBACK procedure(HWND window, UINT message, WPARAM wparam, LPARAM lparam) noexcept;
@@ -74,6 +88,16 @@ private:
     void resource_changed(Resource& resource) override;
     void resource_removing(Resource& resource) override;
     void project_clearing() override;
+
+    // EditorSite
+    UndoHistory& history() override { return history_; }
+    void content_changed(Resource& resource, std::size_t where) override;
+    void editor_state_changed() override;
+    void properties_changed() override;
+    void show_editor_status(std::u16string_view text) override;
+    // UndoListener
+    void undo_state_changed() override;
+    void after_undo() override;
 
     DocumentHooks document_hooks();
     void on_create();
@@ -101,6 +125,12 @@ private:
     void open_editor(Resource& resource);
     void remove_resource(Resource& resource);
     void show_properties_of(const Resource* resource);
+    std::unique_ptr<ResourceEditor> create_editor(Resource& resource);
+    void on_property_text(std::size_t row, const std::u16string& text);
+    void on_property_choice(std::size_t row, int choice);
+    void on_property_button(std::size_t row);
+    void refresh_undo_commands();
+    void refresh_edit_commands();
     void toggle_panel(cmd::Id id);
     void arrange();
     void refresh_state();
@@ -120,6 +150,11 @@ private:
     EditorTabs tabs_;
     CodePreviews previews_;
     PanelLayout panels_;
+    UndoHistory history_;
+    UndoList undo_list_;
+    Resource* grid_resource_ = nullptr;
+    std::vector<std::uint16_t> grid_languages_;  // the language row's choices
+    std::size_t editor_first_row_ = 0;           // where the editor's own rows start in the grid
     std::thread loader_;
     ReadStatus loaded_;  // written by the loader, read after it has been joined
     bool asking_reload_ = false;

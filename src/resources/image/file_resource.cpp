@@ -10,13 +10,15 @@ FileResource::FileResource(ResourceKind kind, FileResourceTraits traits, std::u1
     : Resource(kind, std::move(custom_type_name)), traits_(std::move(traits)) {}
 
 void FileResource::write_script_text(TextWriter& out, const Workspace&) const {
-    write_file_resource_line(out, name_text(), traits_.keyword, file_);
+    write_file_resource_line(out, name_text(), traits_.keyword, content_file());
 }
 
 Status FileResource::export_content(const std::filesystem::path& script_folder) {
     if (!in_memory()) return success();
     auto bytes = file_bytes();
     if (!bytes) return Error{bytes.error()};
+    // Edited content goes back to the file it came from and stays in memory for the editor.
+    if (!edited_file_.empty()) return write_file_atomically(resolve_resource_path(edited_file_, script_folder), *bytes);
     std::u16string name = numbered_file_name(traits_.type_word, traits_.extension, script_folder);
     const Status written = write_file_atomically(script_folder / std::filesystem::path(name), *bytes);
     if (!written) return written;
@@ -34,7 +36,16 @@ Status FileResource::load_content(const std::filesystem::path& script_folder) {
     return success();
 }
 
+Status FileResource::edit_in_memory(const std::filesystem::path& script_folder) {
+    if (in_memory()) return success();
+    std::u16string file = file_;
+    const Status loaded = load_content(script_folder);
+    if (loaded) edited_file_ = std::move(file);
+    return loaded;
+}
+
 void FileResource::refer_to_file(std::u16string path) {
+    edited_file_.clear();
     file_ = std::move(path);
     drop_memory_content();
 }

@@ -27,8 +27,8 @@ public:
     const FileResourceTraits& traits() const { return traits_; }
 
     bool is_file_based() const override { return true; }
-    // Empty while the content is only in memory.
-    std::u16string content_file() const override { return file_; }
+    // Empty while the content is only in memory; the file it goes back to while it is edited.
+    std::u16string content_file() const override { return file_.empty() ? edited_file_ : file_; }
     bool in_memory() const { return file_.empty(); }
 
     // NAME, KEYWORD and the file name in quotes ("?" while in memory).
@@ -41,6 +41,11 @@ public:
     // The named file is read into memory, relative paths starting at the folder. The file keeps
     // its name until the resource is in memory for good (a failure leaves it as it was).
     Status load_content(const std::filesystem::path& script_folder);
+
+    // Brings the content into memory for an editor, for good. A resource that named a file keeps
+    // the file's name: every script save writes the content back to that file instead of
+    // exporting it under a new numbered name, and the content stays in memory.
+    Status edit_in_memory(const std::filesystem::path& script_folder);
 
     // From now on the content is the named file; what was in memory is dropped.
     void refer_to_file(std::u16string path);
@@ -63,6 +68,8 @@ protected:
 private:
     FileResourceTraits traits_;
     std::u16string file_;
+    // The file that edited content goes back to; empty when the content has no file yet.
+    std::u16string edited_file_;
 };
 
 }  // namespace tavorin

@@ -29,6 +29,10 @@ public:
     // Empty while the resource refers to its file.
     const std::vector<std::uint8_t>& bytes() const { return bytes_; }
     void set_bytes(std::vector<std::uint8_t> bytes) { bytes_ = std::move(bytes); }
+    // One byte in place (the hex view's edits), without copying a large content.
+    void set_byte(std::size_t offset, std::uint8_t value) {
+        if (offset < bytes_.size()) bytes_[offset] = value;
+    }
 
     Status serialize(BinaryBuffer& out) const override;
 

@@ -50,7 +50,7 @@ std::size_t EditorTabs::index_of(const void* key) const {
 void EditorTabs::add_page(const void* key, Resource* resource, const std::u16string& title, const std::u16string& text) {
     HWND view = create_view(text);
     if (view == nullptr) return;
-    insert_page(Page{key, resource, view, view, true}, title);
+    insert_page(Page{key, resource, view, view, true, nullptr}, title);
 }
 
 void EditorTabs::insert_page(const Page& page, const std::u16string& title) {
@@ -63,8 +63,10 @@ void EditorTabs::insert_page(const Page& page, const std::u16string& title) {
     SendMessageW(tabs_, TCM_INSERTITEMW, index, reinterpret_cast<LPARAM>(&item));
 }
 
-void EditorTabs::remove_page(const Page& page) {
-    if (page.owned) {
+void EditorTabs::remove_page(Page& page) {
+    if (page.editor) {
+        page.editor.reset();
+    } else if (page.owned) {
         DestroyWindow(page.view);
     } else {
         ShowWindow(page.view, SW_HIDE);
@@ -72,21 +74,29 @@ void EditorTabs::remove_page(const Page& page) {
 }
 
 void EditorTabs::open(Resource& resource, const std::u16string& title, const std::u16string& text, bool single_tab) {
-    std::size_t index = index_of(&resource);
-    if (index == pages_.size() && single_tab) {
-        // The one resource tab takes the new resource.
-        for (std::size_t i = 0; i < pages_.size(); ++i) {
-            if (pages_[i].resource == nullptr) continue;
-            index = i;
-            pages_[i].key = &resource;
-            pages_[i].resource = &resource;
-            SetWindowTextW(pages_[i].view, wide(text).c_str());
-            set_tab_text(tabs_, i, title);
-            break;
+    if (single_tab) close_single_resource_page(resource);
+    if (index_of(&resource) == pages_.size()) add_page(&resource, &resource, title, text);
+    show_page(index_of(&resource));
+}
+
+void EditorTabs::open_editor(Resource& resource, const std::u16string& title, std::unique_ptr<ResourceEditor> editor,
+                             bool single_tab) {
+    if (single_tab) close_single_resource_page(resource);
+    if (index_of(&resource) == pages_.size()) {
+        HWND view = editor->window();
+        insert_page(Page{&resource, &resource, view, editor->focus_window(), true, std::move(editor)}, title);
+    }
+    show_page(index_of(&resource));
+}
+
+// In single-tab mode the one resource page goes when another resource opens.
+void EditorTabs::close_single_resource_page(const Resource& keep) {
+    for (const Page& page : pages_) {
+        if (page.resource != nullptr && page.resource != &keep) {
+            close(*page.resource);
+            return;
         }
     }
-    if (index == pages_.size()) add_page(&resource, &resource, title, text);
-    show_page(index_of(&resource));
 }
 
 void EditorTabs::open_text(const void* key, const std::u16string& title, const std::u16string& text) {
@@ -102,7 +112,7 @@ void EditorTabs::open_text(const void* key, const std::u16string& title, const s
 void EditorTabs::open_window(const void* key, const std::u16string& title, HWND window, HWND content) {
     const std::size_t index = index_of(key);
     if (index == pages_.size()) {
-        insert_page(Page{key, nullptr, window, content, false}, title);
+        insert_page(Page{key, nullptr, window, content, false, nullptr}, title);
     } else {
         set_tab_text(tabs_, index, title);
     }
@@ -122,25 +132,30 @@ void EditorTabs::activate(std::size_t index) {
     active_ = index;
     SendMessageW(tabs_, TCM_SETCURSEL, index, 0);
     for (std::size_t i = 0; i < pages_.size(); ++i) ShowWindow(pages_[i].view, i == index ? SW_SHOW : SW_HIDE);
+    if (pages_[index].editor) pages_[index].editor->activated();
+    if (on_activated) on_activated();
 }
 
 void EditorTabs::close(const Resource& resource) {
     const std::size_t index = index_of(&resource);
     if (index == pages_.size()) return;
-    remove_page(pages_[index]);
+    Page closing = std::move(pages_[index]);
     pages_.erase(pages_.begin() + static_cast<std::ptrdiff_t>(index));
     SendMessageW(tabs_, TCM_DELETEITEM, index, 0);
+    remove_page(closing);
     if (pages_.empty()) {
         ShowWindow(tabs_, SW_HIDE);
         active_ = 0;
+        if (on_activated) on_activated();
         return;
     }
     activate(index < pages_.size() ? index : pages_.size() - 1);
 }
 
 void EditorTabs::close_all() {
-    for (const Page& page : pages_) remove_page(page);
+    std::vector<Page> closing = std::move(pages_);
     pages_.clear();
+    for (Page& page : closing) remove_page(page);
     SendMessageW(tabs_, TCM_DELETEALLITEMS, 0, 0);
     ShowWindow(tabs_, SW_HIDE);
     active_ = 0;
@@ -152,6 +167,21 @@ void EditorTabs::set_title(const Resource& resource, const std::u16string& title
 }
 
 Resource* EditorTabs::active() const { return pages_.empty() ? nullptr : pages_[active_].resource; }
+
+ResourceEditor* EditorTabs::active_editor() const { return pages_.empty() ? nullptr : pages_[active_].editor.get(); }
+
+std::vector<ResourceEditor*> EditorTabs::editors() const {
+    std::vector<ResourceEditor*> open;
+    for (const Page& page : pages_) {
+        if (page.editor) open.push_back(page.editor.get());
+    }
+    return open;
+}
+
+ResourceEditor* EditorTabs::editor_of(const Resource& resource) const {
+    const std::size_t index = index_of(&resource);
+    return index < pages_.size() ? pages_[index].editor.get() : nullptr;
+}
 
 HWND EditorTabs::active_view() const { return pages_.empty() ? nullptr : pages_[active_].content; }
 

@@ -6,8 +6,12 @@
 
 #include "platform/win32/windows_api.h"
 
+#include <functional>
+#include <memory>
 #include <string>
 #include <vector>
+
+#include "ui/win32/resource_editor.h"
 
 namespace tavorin {
 
@@ -26,6 +30,9 @@ public:
     // Shows the resource's page, making one when it has none: in single-tab mode the one page
     // is reused. `title` is the tab's text, `text` the view's content.
     void open(Resource& resource, const std::u16string& title, const std::u16string& text, bool single_tab);
+    // Shows the resource's editor, a window of the area that the editor owns, the same way.
+    void open_editor(Resource& resource, const std::u16string& title, std::unique_ptr<ResourceEditor> editor,
+                     bool single_tab);
     // A page of text that belongs to no resource (the previews of the whole project), known by
     // its key; it has a tab of its own in either mode.
     void open_text(const void* key, const std::u16string& title, const std::u16string& text);
@@ -40,12 +47,19 @@ public:
     void set_title(const Resource& resource, const std::u16string& title);
 
     Resource* active() const;
+    // The editor of the active page, none for a script view or a text page.
+    ResourceEditor* active_editor() const;
+    ResourceEditor* editor_of(const Resource& resource) const;
+    std::vector<ResourceEditor*> editors() const;
     // The window of the active page that takes the focus and the clipboard commands.
     HWND active_view() const;
     std::size_t count() const { return pages_.size(); }
 
     void resize(int width, int height);
     void on_notify(const NMHDR& header);
+
+    // Another page became the visible one (or the last one closed).
+    std::function<void()> on_activated;
 
 private:
     struct Page {
@@ -54,13 +68,15 @@ private:
         HWND view;           // shown, hidden and placed with the tab
         HWND content;        // view itself, or the window inside a hosted view
         bool owned;          // destroyed when its tab closes (else only hidden)
+        std::shared_ptr<ResourceEditor> editor;  // owns view when set
     };
 
     void activate(std::size_t index);
     std::size_t index_of(const void* key) const;
     void add_page(const void* key, Resource* resource, const std::u16string& title, const std::u16string& text);
     void insert_page(const Page& page, const std::u16string& title);
-    void remove_page(const Page& page);
+    void remove_page(Page& page);
+    void close_single_resource_page(const Resource& keep);
     void show_page(std::size_t index);
     HWND create_view(const std::u16string& text);
 

@@ -1,37 +1,38 @@
 #pragma once
-// The frame of the property panel: a caption above a two-column list of the selected object's
-// properties. The editable grid arrives with the editors; until then the panel shows what
-// identifies the selected resource.
+// The property panel: a caption above the property grid, and under it the name and help text of
+// the selected property.
 
 #include "platform/win32/windows_api.h"
 
 #include <string>
-#include <utility>
-#include <vector>
+
+#include "ui/win32/property_grid.h"
 
 namespace tavorin {
 
 class PropertyPanel {
 public:
-    using Rows = std::vector<std::pair<std::u16string, std::u16string>>;
-
     struct Texts {
         std::u16string caption;  // "Properties"
-        std::u16string name_column;
-        std::u16string value_column;
+        std::u16string empty;    // "No available information"
     };
 
     bool create(HWND parent, HINSTANCE instance, HFONT font, const Texts& texts);
     HWND caption() const { return caption_; }
-    HWND list() const { return list_; }
+    HWND grid_window() const { return grid_.handle(); }
+    HWND help() const { return help_; }
+    PropertyGrid& grid() { return grid_; }
+    const PropertyGrid& grid() const { return grid_; }
 
-    void show(const Rows& rows);
     void set_visible(bool visible);
     void move(int x, int y, int width, int height);
 
 private:
-    HWND caption_ = nullptr;  // both destroyed with the parent
-    HWND list_ = nullptr;
+    void show_help(std::optional<std::size_t> row);
+
+    HWND caption_ = nullptr;  // destroyed with the parent
+    HWND help_ = nullptr;
+    PropertyGrid grid_;
 };
 
 }  // namespace tavorin

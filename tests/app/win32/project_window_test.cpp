@@ -470,7 +470,7 @@ TEST_F(ProjectWindowTest, ViewCommandsHideAndShowThePanelsAndTheLayoutKeepsThem)
     EXPECT_FALSE(shown(tree()));
     command(cmd::show_properties);
     EXPECT_FALSE(window->panels().properties_visible);
-    EXPECT_FALSE(shown(window->properties().list()));
+    EXPECT_FALSE(shown(window->properties().grid_window()));
     command(cmd::show_properties);
     EXPECT_TRUE(window->panels().properties_visible);
     command(cmd::quit);

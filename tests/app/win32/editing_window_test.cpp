@@ -1,0 +1,281 @@
+// Editing in the main window: a resource renamed in the property grid, a manifest's text typed
+// into its editor, a byte of raw data changed in the hex view; all three undone through the
+// Undo drop-down in one step and redone, then saved as a script, a compiled file and a module,
+// each read back with the three changes.
+
+#include "platform/win32/windows_api.h"
+#include <commctrl.h>
+
+#include <cstdlib>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "app/command_ids.h"
+#include "app/win32/app_messages.h"
+#include "app/win32/main_window.h"
+#include "base/file_io.h"
+#include "base/text.h"
+#include "gui_test_support.h"
+#include "platform/win32/wide_text.h"
+#include "resources/rawdata/raw_data_resource.h"
+#include "resources/rawdata/win32/hex_editor.h"
+#include "resources/rawdata/win32/text_editor.h"
+
+namespace tavorin::testing {
+namespace {
+
+constexpr std::string_view manifest_text =
+    "<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"yes\"?>\r\n"
+    "<assembly xmlns=\"urn:schemas-microsoft-com:asm.v1\" manifestVersion=\"1.0\">\r\n"
+    "</assembly>\r\n";
+
+// With TAVORIN_SCREENSHOTS naming a folder, the test shows its window and waits at the named
+// moment until a screenshot has been taken: it writes NAME.ready there and goes on when NAME.done
+// appears (or after 20 seconds). Without it nothing happens.
+void hold_for_screenshot(HWND window, const char* name) {
+    const char* folder = std::getenv("TAVORIN_SCREENSHOTS");
+    if (folder == nullptr) return;
+    ShowWindow(window, SW_SHOWNA);
+    SetWindowPos(window, nullptr, 20, 20, 1150, 800, SWP_NOZORDER | SWP_NOACTIVATE);
+    UpdateWindow(window);
+    const std::filesystem::path base(folder);
+    write_text(base / (std::string(name) + ".ready"), "");
+    pump_until([&] { return std::filesystem::exists(base / (std::string(name) + ".done")); }, 20000);
+}
+
+class EditingWindowTest : public GuiTest {
+protected:
+    void SetUp() override {
+        GuiTest::SetUp();
+        previous_folder = std::filesystem::current_path();
+        write_text(folder / "resource.h", "#define IDR_LEVEL1 109\r\n");
+        write_text(folder / "app.manifest", manifest_text);
+        write_text(folder / "level1.dat", std::string_view("SAMPLE\0\1\2", 9));
+        write_text(folder / "app.rc",
+                   "#include \"resource.h\"\r\n"
+                   "LANGUAGE 9, 1\r\n"
+                   "1 RT_MANIFEST \"app.manifest\"\r\n"
+                   "IDR_LEVEL1 LEVELDATA \"level1.dat\"\r\n");
+        window.emplace(app);
+        ASSERT_TRUE(window->create());
+        open(folder / "app.rc");
+    }
+    void TearDown() override {
+        window.reset();
+        std::filesystem::current_path(previous_folder);
+    }
+
+    void open(const std::filesystem::path& path) {
+        window->open_file(path);
+        ASSERT_TRUE(pump_until([this] { return !window->loading(); }));
+        ASSERT_TRUE(window->project_open());
+    }
+    void command(cmd::Id id) { SendMessageW(window->handle(), WM_COMMAND, static_cast<WPARAM>(id), 0); }
+
+    Resource* find(std::u16string_view name) {
+        for (const auto& resource : session.project().resources()) {
+            if (resource->name_text() == name) return resource.get();
+        }
+        return nullptr;
+    }
+    // Selects the resource in the tree and opens it as a double click does.
+    void open_in_tree(std::u16string_view name) {
+        HWND tree = window->tree().handle();
+        for (HTREEITEM branch = next_item(tree, nullptr, TVGN_ROOT); branch; branch = next_item(tree, branch, TVGN_NEXT)) {
+            for (HTREEITEM item = next_item(tree, branch, TVGN_CHILD); item; item = next_item(tree, item, TVGN_NEXT)) {
+                if (item_text(tree, item).rfind(std::wstring(name.begin(), name.end()) + L" ", 0) != 0) continue;
+                SendMessageW(tree, TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(item));
+                NMHDR click{tree, main_control::tree, static_cast<UINT>(NM_DBLCLK)};
+                SendMessageW(window->handle(), WM_NOTIFY, main_control::tree, reinterpret_cast<LPARAM>(&click));
+                return;
+            }
+        }
+        ADD_FAILURE() << "no tree item for the resource";
+    }
+    std::u16string menu_text(cmd::Id id) {
+        wchar_t text[128] = {};
+        GetMenuStringW(window->menu_bar(), static_cast<UINT>(id), text, 128, MF_BYCOMMAND);
+        return from_wide(text);
+    }
+    std::vector<std::uint8_t> bytes_of(std::u16string_view name) {
+        auto* raw = dynamic_cast<RawDataResource*>(find(name));
+        if (raw == nullptr) return {};
+        if (!raw->in_memory()) (void)raw->load_content(std::filesystem::current_path());
+        return raw->bytes();
+    }
+    int first_byte(std::u16string_view name) {
+        const auto bytes = bytes_of(name);
+        return bytes.empty() ? -1 : bytes[0];
+    }
+    std::string file_text(const char* name) {
+        const auto bytes = read_file_bytes(folder / name);
+        return bytes ? std::string(bytes->begin(), bytes->end()) : std::string();
+    }
+
+    // Renames IDR_LEVEL1, types into the manifest, changes the first byte of the level data.
+    void make_three_edits() {
+        open_in_tree(u"IDR_LEVEL1");
+        PropertyGrid& grid = window->properties().grid();
+        ASSERT_EQ(window->properties_resource(), find(u"IDR_LEVEL1"));
+        const int y = 1 * property_row_height + 5;  // the Name row, under its category
+        SendMessageW(grid.handle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(grid.splitter() + 20, y));
+        SendMessageW(grid.handle(), WM_LBUTTONUP, 0, MAKELPARAM(grid.splitter() + 20, y));
+        ASSERT_EQ(window_text(grid.edit_box()), L"IDR_LEVEL1");
+        SetWindowTextW(grid.edit_box(), L"IDR_LEVEL2");
+        SendMessageW(grid.edit_box(), WM_KEYDOWN, VK_RETURN, 0);
+        ASSERT_NE(find(u"IDR_LEVEL2"), nullptr);
+        EXPECT_EQ(menu_text(cmd::undo), u"Undo Rename\tCtrl+Z");
+
+        open_in_tree(u"1");
+        auto* text_editor = dynamic_cast<TextResourceEditor*>(window->editors().active_editor());
+        ASSERT_NE(text_editor, nullptr);
+        HWND edit = text_editor->window();
+        SetFocus(edit);
+        SendMessageW(edit, EM_SETSEL, 0, 0);
+        for (const wchar_t c : std::wstring(L"<!--x-->")) SendMessageW(edit, WM_CHAR, c, 0);
+        EXPECT_EQ(menu_text(cmd::undo), u"Undo Typing\tCtrl+Z");
+
+        open_in_tree(u"IDR_LEVEL2");
+        auto* hex = dynamic_cast<HexResourceEditor*>(window->editors().active_editor());
+        ASSERT_NE(hex, nullptr);
+        const POINT cell = hex->cell_position(0, false);
+        SendMessageW(hex->window(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(cell.x + 1, cell.y + 2));
+        SendMessageW(hex->window(), WM_CHAR, L'7', 0);
+        SendMessageW(hex->window(), WM_CHAR, L'a', 0);
+        hold_for_screenshot(window->handle(), "hex-view");
+    }
+
+    std::filesystem::path previous_folder;
+    std::optional<MainWindow> window;
+};
+
+TEST_F(EditingWindowTest, ThreeEditsUndoneInOneStepRedoneAndSavedAsEveryKind) {
+    ASSERT_NO_FATAL_FAILURE(make_three_edits());
+    const std::string edited_manifest = "<!--x-->" + std::string(manifest_text);
+    EXPECT_EQ(first_byte(u"IDR_LEVEL2"), 0x7A);
+    EXPECT_EQ(window->undo_history().undo_names(),
+              (std::vector<std::u16string>{u"Edit Byte", u"Typing", u"Rename"}));
+    EXPECT_NE(window_text(window->handle()).find(L" *"), std::wstring::npos) << "the title marks unsaved changes";
+    EXPECT_TRUE(SendMessageW(window->toolbar(), TB_ISBUTTONENABLED, cmd::undo, 0));
+    EXPECT_FALSE(SendMessageW(window->toolbar(), TB_ISBUTTONENABLED, cmd::redo, 0));
+
+    // The drop-down: pointing at the third entry picks three, the click undoes them.
+    window->open_undo_list(false);
+    HWND list = window->undo_list().handle();
+    ASSERT_NE(list, nullptr);
+    ASSERT_EQ(SendMessageW(list, LB_GETCOUNT, 0, 0), 3);
+    SendMessageW(list, WM_MOUSEMOVE, 0, MAKELPARAM(10, 2 * 13 + 4));
+    EXPECT_EQ(window->undo_list().picked(), 3);
+    SendMessageW(list, WM_LBUTTONUP, 0, MAKELPARAM(10, 2 * 13 + 4));
+    EXPECT_FALSE(window->undo_list().is_open());
+    EXPECT_NE(find(u"IDR_LEVEL1"), nullptr);
+    EXPECT_EQ(first_byte(u"IDR_LEVEL1"), 'S');
+    const auto manifest_now = bytes_of(u"1");
+    EXPECT_EQ(std::string(manifest_now.begin(), manifest_now.end()).substr(0, 5), "<?xml");
+    EXPECT_FALSE(window->undo_history().can_undo());
+    EXPECT_EQ(menu_text(cmd::redo), u"Redo Rename\tCtrl+Y");
+    EXPECT_TRUE(GetMenuState(window->menu_bar(), cmd::undo, MF_BYCOMMAND) & MF_GRAYED);
+
+    window->open_undo_list(true);
+    list = window->undo_list().handle();
+    ASSERT_NE(list, nullptr);
+    SendMessageW(window->handle(), app_message::key_down, VK_DOWN, 0);
+    SendMessageW(window->handle(), app_message::key_down, VK_DOWN, 0);
+    EXPECT_EQ(window->undo_list().picked(), 3);
+    SendMessageW(window->handle(), app_message::key_down, VK_RETURN, 0);
+    ASSERT_NE(find(u"IDR_LEVEL2"), nullptr);
+    EXPECT_EQ(first_byte(u"IDR_LEVEL2"), 0x7A);
+
+    // Saved as the script it came from: the header, the script and both files carry the edits.
+    command(cmd::save);
+    EXPECT_NE(file_text("app.rc").find("IDR_LEVEL2"), std::string::npos) << file_text("app.rc");
+    EXPECT_NE(file_text("resource.h").find("IDR_LEVEL2"), std::string::npos);
+    EXPECT_NE(file_text("app.rc").find("\"level1.dat\""), std::string::npos) << "the data keeps its file";
+    EXPECT_EQ(file_text("level1.dat").substr(0, 1), "z") << "0x7A";
+    EXPECT_EQ(file_text("app.manifest").substr(0, edited_manifest.size()), edited_manifest);
+    EXPECT_EQ(window_text(window->handle()).find(L" *"), std::wstring::npos);
+
+    for (const char* target : {"copy.res", "copy.dll"}) {
+        platform.chosen_files = {folder / target};
+        command(cmd::save_as);
+    }
+    // Compiled files keep the name's value: the new one, not IDR_LEVEL1's 109.
+    const std::u16string renamed_value = decimal(session.symbols().value_of(u"IDR_LEVEL2"));
+    ASSERT_NE(renamed_value, u"109");
+    for (const char* saved : {"app.rc", "copy.res", "copy.dll"}) {
+        command(cmd::close_project);
+        open(folder / saved);
+        const std::u16string name = std::string_view(saved) == "app.rc" ? u"IDR_LEVEL2" : renamed_value;
+        ASSERT_NE(find(name), nullptr) << saved;
+        EXPECT_EQ(find(u"109"), nullptr) << saved;
+        EXPECT_EQ(first_byte(name), 0x7A) << saved;
+        const auto manifest = bytes_of(u"1");
+        EXPECT_EQ(std::string(manifest.begin(), manifest.end()).substr(0, 8), "<!--x-->") << saved;
+    }
+}
+
+TEST_F(EditingWindowTest, ARefusedRenameIsShownAndLeavesNothingToUndo) {
+    open_in_tree(u"IDR_LEVEL1");
+    PropertyGrid& grid = window->properties().grid();
+    const int y = 1 * property_row_height + 5;
+    SendMessageW(grid.handle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(grid.splitter() + 20, y));
+    SetWindowTextW(grid.edit_box(), L"65536");
+    SendMessageW(grid.edit_box(), WM_KEYDOWN, VK_RETURN, 0);
+    ASSERT_EQ(platform.questions.size(), 1u);
+    EXPECT_EQ(platform.questions[0].text, u"Number is too big (WORD value expected).");
+    EXPECT_NE(find(u"IDR_LEVEL1"), nullptr);
+    EXPECT_EQ(window_text(grid.edit_box()), L"IDR_LEVEL1") << "the grid shows the name in force";
+    EXPECT_FALSE(window->undo_history().can_undo());
+    EXPECT_EQ(menu_text(cmd::undo), u"Undo\tCtrl+Z");
+}
+
+TEST_F(EditingWindowTest, TheManifestEditorChecksItsXmlAndShowsTheCaretsPlace) {
+    open_in_tree(u"1");
+    auto* editor = dynamic_cast<TextResourceEditor*>(window->editors().active_editor());
+    ASSERT_NE(editor, nullptr);
+    HWND edit = editor->window();
+    SetFocus(edit);
+    // The grid's rows of the manifest: its charset, and the XML check as a link.
+    const auto& rows = window->properties().grid().model().rows();
+    ASSERT_GE(rows.size(), 7u);
+    EXPECT_EQ(rows[5].name, u"Charset");
+    EXPECT_EQ(rows[5].value, u"ANSI");
+    EXPECT_EQ(rows[6].name, u"Check XML");
+    hold_for_screenshot(window->handle(), "text-editor");
+    editor->check_xml_now();
+    ASSERT_EQ(platform.questions.size(), 1u);
+    EXPECT_EQ(platform.questions[0].text, u"The XML of the manifest is well formed.");
+
+    // Breaking the end tag on line 3.
+    const LRESULT line3 = SendMessageW(edit, EM_LINEINDEX, 2, 0);
+    SendMessageW(edit, EM_SETSEL, static_cast<WPARAM>(line3 + 2), line3 + 2);
+    SendMessageW(edit, WM_CHAR, L'X', 0);
+    editor->check_xml_now();
+    ASSERT_EQ(platform.questions.size(), 2u);
+    EXPECT_EQ(platform.questions[1].text,
+              u"Malformed XML at line 2: The element opened on this line is closed by a different end tag.");
+    wchar_t status[64] = {};
+    SendMessageW(window->status_line(), SB_GETTEXTW, 1, reinterpret_cast<LPARAM>(status));
+    EXPECT_EQ(std::wstring(status), L"Line 2, Column 1") << "the caret went to the faulty line";
+
+    // Charset UNICODE stores the byte-order mark and UTF-16; one undo step brings ANSI back.
+    window->properties().grid().select(5);
+    window->properties().grid().open_drop_down();
+    HWND list = window->properties().grid().drop_list();
+    ASSERT_NE(list, nullptr);
+    hold_for_screenshot(window->handle(), "grid-drop-down");
+    SendMessageW(list, LB_SETCURSEL, 1, 0);
+    SendMessageW(list, WM_KEYDOWN, VK_RETURN, 0);
+    EXPECT_EQ(editor->charset(), TextCharset::unicode);
+    const auto stored = bytes_of(u"1");
+    ASSERT_GE(stored.size(), 2u);
+    EXPECT_EQ(stored[0], 0xFF);
+    EXPECT_EQ(stored[1], 0xFE);
+    command(cmd::undo);
+    EXPECT_EQ(editor->charset(), TextCharset::ansi);
+    EXPECT_EQ(first_byte(u"1"), '<');
+}
+
+}  // namespace
+}  // namespace tavorin::testing
