@@ -132,8 +132,9 @@ std::optional<fs::path> console_config_file(const fs::path& executable_folder) {
 void report_conversion_problems(Session& session, const std::optional<ReadFailure>& read_failure,
                                 std::ostream& out) {
     const std::u16string located_report =
-        read_failure && !read_failure->stopped_by_user ? fold_line_breaks(error_report_text(session.workspace(), *read_failure))
-                                                       : std::u16string();
+        read_failure && !read_failure->stopped_by_user
+            ? fold_line_breaks(error_report_text(session.workspace(), *read_failure))
+            : std::u16string();
     for (const auto& entry : session.log().entries()) {
         if (entry.level == LogLevel::information) continue;
         if (entry.level == LogLevel::error && !located_report.empty() && entry.text == located_report) {

@@ -20,7 +20,7 @@ class ScriptLimitsTest : public ::testing::Test {
 protected:
     ReadStatus read(const std::string& script) {
         session.project().clear();
-        return open_script(session, tables, image_numbers, folder.write("app.rc", script));
+        return open_script(session.workspace(), tables, image_numbers, folder.write("app.rc", script));
     }
     // "message @line" of a failed reading.
     std::string failure(const std::string& script) {
