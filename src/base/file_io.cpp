@@ -4,8 +4,10 @@
 #include <sys/stat.h>
 
 #include <cerrno>
+#include <chrono>
 #include <random>
 #include <system_error>
+#include <thread>
 
 #ifdef _WIN32
 #include <io.h>
@@ -215,6 +217,15 @@ Status write_file_atomically(const fs::path& path, std::span<const std::uint8_t>
 #endif
     }
     fs::rename(temporary.path(), target, error);
+#ifdef _WIN32
+    // Windows refuses to replace a file that another writer is replacing at that moment (or that
+    // a reader holds open without sharing deletion); such a refusal passes within milliseconds.
+    for (int attempt = 0; error && attempt < 100; ++attempt) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        error.clear();
+        fs::rename(temporary.path(), target, error);
+    }
+#endif
     if (error) {
 #ifdef _WIN32
         std::error_code ignored;

@@ -64,10 +64,10 @@ TEST(Conversion, IncludeFoldersInTheOrderCompilersSearchThem) {
     const std::filesystem::path fallback = folder.path();
     const auto absolute = [](const char* name) { return std::filesystem::absolute(name).u16string(); };
     EXPECT_EQ(run_include_folders({{u"inc", u"/opt/x"}, u" /a ; ;/b;", {u"configured"}, fallback}),
-              (std::vector<std::u16string>{absolute("inc"), u"/opt/x", u"/a", u"/b"}))
+              (std::vector<std::u16string>{absolute("inc"), absolute("/opt/x"), u"/a", u"/b"}))
         << "options first (relative to the working folder), then INCLUDE; no fallback";
     EXPECT_EQ(run_include_folders({{u"/opt/x"}, std::nullopt, {}, fallback}),
-              (std::vector<std::u16string>{u"/opt/x", fallback.u16string()}))
+              (std::vector<std::u16string>{absolute("/opt/x"), fallback.u16string()}))
         << "the options' folders are the project's: the system headers still come from the fallback";
     EXPECT_EQ(run_include_folders({{}, std::nullopt, {}, fallback}), (std::vector<std::u16string>{fallback.u16string()}))
         << "with nothing else, the fallback";
