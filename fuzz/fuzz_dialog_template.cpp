@@ -14,15 +14,15 @@
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     tavorin::ScriptedPlatform platform;
     tavorin::Session session(platform);
-    const auto dialog = tavorin::decode_dialog_template(std::span<const std::uint8_t>(data, size), session);
+    const auto dialog = tavorin::decode_dialog_template(std::span<const std::uint8_t>(data, size), session.workspace());
     if (!dialog) return 0;
 
     tavorin::BinaryBuffer encoded;
     tavorin::encode_dialog_template(**dialog, encoded);
-    const auto again = tavorin::decode_dialog_template(encoded.bytes(), session);
+    const auto again = tavorin::decode_dialog_template(encoded.bytes(), session.workspace());
     if (!again || (*again)->controls().size() != (*dialog)->controls().size()) __builtin_trap();
 
     tavorin::TextWriter script;
-    (*again)->write_script_text(script, session);
+    (*again)->write_script_text(script, session.workspace());
     return 0;
 }

@@ -16,28 +16,19 @@
 #include "app/project_files.h"
 #include "app/session.h"
 #include "platform/scripted_platform.h"
+#include "fuzz_folder.h"
 
 namespace {
 
 namespace fs = std::filesystem;
 
-class Folder {
-public:
-    Folder() : path_(fs::temp_directory_path() / ("tavorin_fuzz_files_" + std::to_string(::getpid()))) {
-        fs::create_directories(path_ / "folder");
-    }
-    ~Folder() {
-        std::error_code ignored;
-        fs::remove_all(path_, ignored);
-    }
-    const fs::path& path() const { return path_; }
-
-private:
-    fs::path path_;
-};
-
 const fs::path& folder() {
-    static const Folder instance;
+    static const tavorin::fuzzing::FuzzFolder instance("tavorin_fuzz_files");
+    static const bool filled = [] {
+        fs::create_directories(instance.path() / "folder");
+        return true;
+    }();
+    (void)filled;
     return instance.path();
 }
 

@@ -46,7 +46,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     for (const bool extended : {false, true}) {
         first.set_extended(extended);
         TextWriter out;
-        first.write_script_text(out, session);
+        first.write_script_text(out, session.workspace());
     }
     first.set_extended(extended_form);
 

@@ -16,6 +16,7 @@
 #include "script/char_class.h"
 #include "script/lexer.h"
 #include "script/script_reader.h"
+#include "fuzz_folder.h"
 
 namespace {
 
@@ -25,25 +26,14 @@ void check(bool condition) {
     if (!condition) __builtin_trap();
 }
 
-// The folder the input is written to, removed when the fuzzer exits.
-class Folder {
-public:
-    Folder() : path_(fs::temp_directory_path() / ("tavorin_fuzz_" + std::to_string(::getpid()))) {
-        fs::create_directories(path_);
-        std::ofstream(path_ / "header.h", std::ios::binary) << "#define HEADER_VALUE 5\n#define HEADER_F(a, b) ((a) | (b))\n";
-    }
-    ~Folder() {
-        std::error_code ignored;
-        fs::remove_all(path_, ignored);
-    }
-    const fs::path& path() const { return path_; }
-
-private:
-    fs::path path_;
-};
-
 const fs::path& folder() {
-    static const Folder instance;
+    static const tavorin::fuzzing::FuzzFolder instance("tavorin_fuzz");
+    static const bool filled = [] {
+        std::ofstream(instance.path() / "header.h", std::ios::binary)
+            << "#define HEADER_VALUE 5\n#define HEADER_F(a, b) ((a) | (b))\n";
+        return true;
+    }();
+    (void)filled;
     return instance.path();
 }
 

@@ -19,7 +19,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     tavorin::Session session(platform);
     tavorin::ImageNumbers numbers;
     tavorin::VirtualKeyNames keys;
-    (void)tavorin::read_res_data(session, std::span<const std::uint8_t>(data, size),
+    (void)tavorin::read_res_data(session.workspace(), std::span<const std::uint8_t>(data, size),
                                  tavorin::CompiledImportTables{numbers, keys}, u"fuzz.res");
 
     const tavorin::ResourceItemList items = tavorin::build_item_list(session.project());

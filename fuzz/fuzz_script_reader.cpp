@@ -20,33 +20,22 @@
 #include "formats/script_writer.h"
 #include "platform/scripted_platform.h"
 #include "script/open_script.h"
+#include "fuzz_folder.h"
 
 namespace {
 
 namespace fs = std::filesystem;
 
-// The folder the input is written to, with a header and small files the script may name;
-// removed when the fuzzer exits.
-class Folder {
-public:
-    Folder() : path_(fs::temp_directory_path() / ("tavorin_fuzz_script_" + std::to_string(::getpid()))) {
-        fs::create_directories(path_);
-        std::ofstream(path_ / "resource.h", std::ios::binary) << "#define IDD_MAIN 100\n#define IDC_OK 1000\n";
-        std::ofstream(path_ / "data.bin", std::ios::binary) << "payload";
-        fs::create_directories(path_ / "folder");
-    }
-    ~Folder() {
-        std::error_code ignored;
-        fs::remove_all(path_, ignored);
-    }
-    const fs::path& path() const { return path_; }
-
-private:
-    fs::path path_;
-};
-
 const fs::path& folder() {
-    static const Folder instance;
+    static const tavorin::fuzzing::FuzzFolder instance("tavorin_fuzz_script");
+    static const bool filled = [] {
+        // A header and small files the script may name.
+        std::ofstream(instance.path() / "resource.h", std::ios::binary) << "#define IDD_MAIN 100\n#define IDC_OK 1000\n";
+        std::ofstream(instance.path() / "data.bin", std::ios::binary) << "payload";
+        fs::create_directories(instance.path() / "folder");
+        return true;
+    }();
+    (void)filled;
     return instance.path();
 }
 
@@ -64,9 +53,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     Session session(platform);
     ScriptTables tables;
     ImageNumbers image_numbers;
-    if (!open_script(session, tables, image_numbers, script)) return 0;
+    if (!open_script(session.workspace(), tables, image_numbers, script)) return 0;
 
-    (void)script_preview(session, u"resource.h");
+    (void)script_preview(session.workspace(), u"resource.h");
     TextWriter header;
     write_header(header, session.symbols(), HeaderNotation::define);
 

@@ -26,7 +26,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     Session session(platform);
     (*version)->identity().name = u"1";
     TextWriter out;
-    (*version)->write_script_text(out, session);
+    (*version)->write_script_text(out, session.workspace());
 
     BinaryBuffer encoded;
     // Blocks that outgrow the 16-bit lengths are refused, never written wrapped.
