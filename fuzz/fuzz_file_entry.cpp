@@ -56,10 +56,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     using namespace tavorin;
     if (size == 0) return 0;
     const Entry& entry = entries[data[0] % entries.size()];
-    {
-        std::ofstream out(folder() / entry.file, std::ios::binary | std::ios::trunc);
-        out.write(reinterpret_cast<const char*>(data + 1), static_cast<std::streamsize>(size - 1));
-    }
+    fuzzing::write_input(folder() / entry.file, data + 1, size - 1);
     fs::path opened = folder() / entry.file;
     if (entry.script != nullptr) {
         opened = folder() / "names.rc";

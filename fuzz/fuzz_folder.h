@@ -3,7 +3,10 @@
 
 #include <unistd.h>
 
+#include <cstddef>
+#include <cstdint>
 #include <filesystem>
+#include <fstream>
 #include <string>
 #include <system_error>
 
@@ -27,5 +30,11 @@ public:
 private:
     std::filesystem::path path_;
 };
+
+// Writes the fuzzer's input as the file `path`, replacing the previous input.
+inline void write_input(const std::filesystem::path& path, const std::uint8_t* data, std::size_t size) {
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out.write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));
+}
 
 }  // namespace tavorin::fuzzing

@@ -75,10 +75,7 @@ void walk(const tavorin::ScriptFile& file, const tavorin::MacroTable& macros, co
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using namespace tavorin;
     const fs::path script = folder() / "fuzz.rc";
-    {
-        std::ofstream out(script, std::ios::binary | std::ios::trunc);
-        out.write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));
-    }
+    fuzzing::write_input(script, data, size);
     ScriptedPlatform platform;
     platform.folder = folder();
     Session session(platform);

@@ -44,10 +44,7 @@ const fs::path& folder() {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using namespace tavorin;
     const fs::path script = folder() / "fuzz.rc";
-    {
-        std::ofstream out(script, std::ios::binary | std::ios::trunc);
-        out.write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));
-    }
+    fuzzing::write_input(script, data, size);
     ScriptedPlatform platform;
     platform.folder = folder();
     Session session(platform);
