@@ -60,7 +60,7 @@ void Control::write_statement(TextWriter& out, const CatalogEntry& entry) const 
     // same, so only the generic form, which always has a text, can carry it.
     const bool hidden_text = !has_caption() && !text_.empty() && !caption_is_reference();
     const std::optional<ShortForm> form =
-        entry.force_control_statement || hidden_text ? std::nullopt : short_form();
+        entry.force_control_statement || hidden_text || !named_class_.empty() ? std::nullopt : short_form();
     const auto write_caption = [&] {
         if (caption_is_reference()) {
             out.write(text_);
@@ -99,7 +99,11 @@ void Control::write_statement(TextWriter& out, const CatalogEntry& entry) const 
     out.write(u", ");
     out.write(identifier_);
     out.write(u", ");
-    out.write(symbolic_class());
+    if (named_class_.empty()) {
+        out.write(symbolic_class());
+    } else {
+        out.write_quoted(named_class_);
+    }
     out.write(u", ");
     out.write(style_list(true, ws::child_visible));
     out.write(u", ");
@@ -110,6 +114,11 @@ void Control::write_statement(TextWriter& out, const CatalogEntry& entry) const 
         out.write(names.empty() ? std::u16string_view(u"0") : std::u16string_view(names));
     }
     if (help_id_ != 0) out.write(u", " + decimal(help_id_));
+}
+
+void Control::set_class_name(std::u16string name) {
+    const bool own_class = equals_ignore_case(name, window_class());
+    named_class_ = own_class && (atom() != 0 || name != window_class()) ? std::move(name) : std::u16string();
 }
 
 void Control::set_style(std::uint32_t style, std::uint32_t extended_style) {
@@ -222,7 +231,7 @@ ControlRecord Control::snapshot() const {
     record.style = style_;
     record.extended_style = extended_style_;
     record.unique_key = unique_key_;
-    if (kind() == ControlKind::custom) record.class_name = std::u16string(window_class());
+    record.class_name = kind() == ControlKind::custom ? std::u16string(window_class()) : named_class_;
     return record;
 }
 

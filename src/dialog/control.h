@@ -68,6 +68,10 @@ public:
     // in double quotes.
     virtual std::u16string symbolic_class() const { return std::u16string(traits().symbolic_class); }
     std::uint16_t atom() const { return traits().atom; }
+    // The class as the script or the template it came from spelled it, when that differs from
+    // the kind's own: a predefined class named by text rather than by its atom, or a common
+    // control's class in other letter case. Empty when the kind's class stands for it.
+    const std::u16string& named_class() const { return named_class_; }
 
     // Button kinds: the caption's alignment, decoded from the style.
     virtual std::optional<CaptionAlignment> horizontal_alignment() const { return std::nullopt; }
@@ -112,7 +116,9 @@ public:
         identifier_value_ = value;
     }
     void set_unique_key(std::int32_t key) { unique_key_ = key; }
-    virtual void set_class_name(std::u16string) {}
+    // Kept only when it names the kind's class (in any letter case) in another way than the
+    // kind writes it.
+    virtual void set_class_name(std::u16string name);
 
 protected:
     Control() = default;
@@ -134,6 +140,7 @@ private:
     std::int32_t unique_key_ = 0;
     // One slot per property of the kind's map, in map order.
     std::vector<std::int64_t> property_values_;
+    std::u16string named_class_;
 };
 
 }  // namespace tavorin

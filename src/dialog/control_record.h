@@ -31,7 +31,8 @@ struct ControlRecord {
     std::uint32_t extended_style = 0;
     // -1 draws a new one.
     std::int32_t unique_key = -1;
-    // Custom Control only: the window class as written.
+    // The window class as written: a Custom Control's, or a predefined class named by text
+    // rather than by its atom.
     std::u16string class_name;
 
     friend bool operator==(const ControlRecord&, const ControlRecord&) = default;

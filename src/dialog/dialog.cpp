@@ -118,15 +118,20 @@ void Dialog::apply_identifier(Control& control, const ControlRecord& record) {
     const std::u16string& name = *record.identifier;
     const bool used_here = std::any_of(controls_.begin(), controls_.end(),
                                        [&](const auto& other) { return other->identifier() == name; });
+    // A script's own header may give the static id a number of its own (999, 65535): the
+    // controls keep the number they were read with.
+    const auto own_value = [&](std::int32_t value) {
+        return value == SymbolTable::static_value ? record.identifier_value : value;
+    };
     if (!used_here) {
         const auto value = symbols.register_control_id(name, *this, record.identifier_value);
-        control.set_identifier(name, value ? *value : 0);
+        control.set_identifier(name, value ? own_value(*value) : 0);
         return;
     }
     const std::int32_t shared_value = symbols.value_of(name);
     // A number names its value: renaming it would change the value, so the controls share it.
     if (shared_value == SymbolTable::static_value || is_numeric_name(name)) {
-        control.set_identifier(name, shared_value);
+        control.set_identifier(name, own_value(shared_value));
         return;
     }
     const std::u16string base(without_trailing_digits(name));

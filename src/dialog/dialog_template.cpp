@@ -49,7 +49,9 @@ void write_control(BinaryBuffer& out, const Control& control, bool extended) {
         out.write_u16(static_cast<std::uint16_t>(control.identifier_value()));
     }
 
-    if (control.atom() != 0) {
+    if (!control.named_class().empty()) {
+        out.write_text(control.named_class());
+    } else if (control.atom() != 0) {
         out.write_ordinal(control.atom());
     } else {
         out.write_text(control.window_class());

@@ -59,7 +59,8 @@ ControlRecord read_control(BinaryReader& in, bool extended, std::uint32_t& help_
     }
     record.identifier = decimal(record.identifier_value);
 
-    const std::u16string class_name = control_class(in.read_name_or_ordinal());
+    const NameOrOrdinal window_class = in.read_name_or_ordinal();
+    const std::u16string class_name = control_class(window_class);
     const NameOrOrdinal caption = in.read_name_or_ordinal();
     if (caption.is_text) {
         record.text = escape_stored_text(caption.text);
@@ -70,7 +71,7 @@ ControlRecord read_control(BinaryReader& in, bool extended, std::uint32_t& help_
     in.skip(in.read_u16());  // creation data, not part of the model
 
     record.kind = deduce_kind(class_name, record.style);
-    if (record.kind == ControlKind::custom) record.class_name = class_name;
+    if (record.kind == ControlKind::custom || window_class.is_text) record.class_name = class_name;
     return record;
 }
 

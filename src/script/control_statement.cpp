@@ -84,7 +84,7 @@ private:
     Result<std::size_t> read_short_form(const ShortStatement& statement, std::size_t pos);
     Result<std::size_t> read_generic_form(std::size_t pos);
     Result<std::size_t> read_short_text(std::size_t pos, ControlRecord& record);
-    Result<std::size_t> read_class(std::size_t pos, std::u16string& class_name);
+    Result<std::size_t> read_class(std::size_t pos, std::u16string& class_name, bool& literal);
     Result<std::size_t> read_icon_position(std::size_t pos, ControlRecord& record);
     Result<std::size_t> add(std::size_t pos, const ControlRecord& record);
     void register_image_name(const std::u16string& name);
@@ -216,13 +216,15 @@ Result<std::size_t> ControlReader::read_icon_position(std::size_t pos, ControlRe
 }
 
 // "text", or one of the bare words Static, ComboBox, Edit, Button and ListBox.
-Result<std::size_t> ControlReader::read_class(std::size_t pos, std::u16string& class_name) {
+Result<std::size_t> ControlReader::read_class(std::size_t pos, std::u16string& class_name, bool& literal) {
     pos = lexer_.skip_blanks(pos);
     if (at_string(lexer_, pos)) {
-        auto quoted = lexer_.quoted_text(pos);
-        if (!quoted) return Error{quoted.error()};
-        class_name = std::move(quoted->value);
-        return quoted->end;
+        auto text = lexer_.quoted_text(pos);
+        if (!text) return Error{text.error()};
+        class_name = std::move(text->value);
+        // A literal names the class; a symbolic name (WC_BUTTON) stands for the predefined one.
+        literal = !lexer_.expanded_at(pos);
+        return text->end;
     }
     for (std::u16string_view bare : bare_classes) {
         if (auto after = lexer_.keyword(pos, bare)) {
@@ -256,7 +258,8 @@ Result<std::size_t> ControlReader::read_generic_form(std::size_t pos) {
     record.identifier_value = static_cast<std::int32_t>(id->value.value);
 
     std::u16string class_name;
-    auto after_class = read_class(id->end, class_name);
+    bool literal_class = false;
+    auto after_class = read_class(id->end, class_name, literal_class);
     if (!after_class) return after_class;
     auto after_comma = lexer_.expect(*after_class, u',');
     if (!after_comma) return Error{after_comma.error()};
@@ -270,6 +273,9 @@ Result<std::size_t> ControlReader::read_generic_form(std::size_t pos) {
     }
     // Class names do not depend on letter case; resource compilers store a script's in capitals.
     if (record.kind == ControlKind::custom) record.class_name = to_ascii_upper(class_name);
+    // A class written in quotes, even a predefined one, is stored by name as spelled, as the
+    // resource compilers store it.
+    if (record.kind != ControlKind::custom && literal_class) record.class_name = std::move(class_name);
 
     auto rect_comma = lexer_.expect(style->end, u',');
     if (!rect_comma) return Error{rect_comma.error()};

@@ -1,10 +1,14 @@
 #include "script/file_statement.h"
 
+#include <array>
 #include <memory>
 #include <optional>
 
+#include "base/file_io.h"
 #include "resources/image/bitmap_resource.h"
+#include "resources/image/icon_file.h"
 #include "resources/image/icon_group.h"
+#include "resources/image/resource_file_path.h"
 #include "resources/rawdata/raw_data_resource.h"
 #include "script/lexer.h"
 #include "script/statement_reader.h"
@@ -39,6 +43,18 @@ std::optional<Scanned<std::u16string>> unquoted_file_name(Lexer& lexer, std::siz
     return Scanned<std::u16string>{std::u16string(lexer.text().substr(pos, end - pos)), end};
 }
 
+// The group's images are numbered when its file is loaded, which may be long after, in another
+// order; the numbers are taken now, in script order. A file that cannot be read takes none and
+// fails later, when it is loaded.
+void reserve_image_numbers(IconGroup& group, std::u16string_view file_name, StatementLoop& loop) {
+    auto file = open_regular_file(resolve_resource_path(file_name, loop.script_folder()));
+    if (!file) return;
+    std::array<std::uint8_t, 6> header{};
+    file->read(reinterpret_cast<char*>(header.data()), header.size());
+    if (file->gcount() != static_cast<std::streamsize>(header.size())) return;
+    if (const auto count = icon_file_image_count(header, group.icon_type())) group.reserve_numbers(*count);
+}
+
 }  // namespace
 
 Result<std::size_t> read_file_statement(StatementLoop& loop, std::size_t pos, ResourceKind kind,
@@ -52,6 +68,7 @@ Result<std::size_t> read_file_statement(StatementLoop& loop, std::size_t pos, Re
     if (!file_name) return Error{file_name.error()};
 
     FileResource& resource = loop.start_resource(make_file_resource(loop, kind, std::move(custom_type_name)));
+    if (auto* group = dynamic_cast<IconGroup*>(&resource)) reserve_image_numbers(*group, file_name->value, loop);
     resource.refer_to_file(std::move(file_name->value));
     return file_name->end;
 }

@@ -146,8 +146,10 @@ Result<Scanned<std::u16string>> Lexer::string(std::size_t pos, char16_t delimite
             pos = next + 1;
             continue;
         }
+        // A continuation drops the backslash and the line break; the next line's indentation
+        // belongs to the text, as the C preprocessor that compilers run joins lines.
         if (const std::size_t n = continuation_length(text_, pos)) {
-            pos = skip_blanks_and_tabs(text_, pos + n);
+            pos += n;
             continue;
         }
         // An escaped quote (or backslash) stays an escape of the stored text and does not end it.
@@ -246,6 +248,10 @@ Result<Scanned<std::uint32_t>> Lexer::style_expression(std::size_t pos) {
     auto evaluated = evaluate(pos, ExpressionKind::style);
     if (!evaluated) return Error{evaluated.error()};
     return Scanned<std::uint32_t>{evaluated->value.value, evaluated->end};
+}
+
+bool Lexer::expanded_at(std::size_t pos) const {
+    return positions_ != nullptr && positions_->mention_at(skip_blanks(pos)).has_value();
 }
 
 Result<Scanned<ItemId>> Lexer::item_id(std::size_t pos) {

@@ -91,6 +91,9 @@ public:
     // to 65535; the value is the low 16 bits.
     Result<Scanned<ItemId>> word_item_id(std::size_t pos, std::int32_t low = -32768);
 
+    // Whether the text at `pos` (after blanks) is a macro's value rather than written there.
+    bool expanded_at(std::size_t pos) const;
+
     std::size_t failure_position() const { return failure_position_; }
     // 1-based line of a position: the preprocessed text keeps the source's lines.
     int line_of(std::size_t pos) const;

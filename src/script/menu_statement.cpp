@@ -212,6 +212,7 @@ private:
         constexpr std::pair<std::u16string_view, std::uint32_t> flags[] = {
             {u"CHECKED", menu_flag::checked},   {u"GRAYED", menu_flag::grayed}, {u"INACTIVE", menu_flag::inactive},
             {u"HELP", menu_flag::help},         {u"OWNERDRAW", menu_flag::owner_draw},
+            {u"BITMAP", menu_flag::bitmap},
         };
         for (const auto& [word, flag] : flags) {
             if (const auto after = lexer_.keyword(pos, word)) {

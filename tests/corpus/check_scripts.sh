@@ -8,7 +8,8 @@
 #               temporary folder, named at the end)
 #
 # Counts: "compiled" (windres succeeded), "opened" (of those, tavorin succeeded), "equal" (of
-# those, the same resources). Scripts windres cannot compile are counted apart and not checked.
+# those, the same resources as windres's, or else as llvm-rc-14's: the two compilers differ, for
+# instance in the letter case of control classes). Scripts windres cannot compile are counted apart and not checked.
 # Each script is compiled in its own folder, which both compilers also search for includes.
 set -u
 corpus=${1:?usage: check_scripts.sh CORPUS_DIR [TAVORIN] [REPORT_DIR]}
@@ -16,12 +17,14 @@ here=$(cd "$(dirname "$0")" && pwd)
 tavorin=$(realpath "${2:-$here/../../build/native/tavorin}")
 report=${3:-$(mktemp -d)}
 windres=${WINDRES:-x86_64-w64-mingw32-windres}
+llvm_rc=${LLVM_RC:-llvm-rc-14}
+headers=/usr/share/mingw-w64/include
 mkdir -p "$report"
 report=$(realpath "$report")
 : > "$report/failures.txt"
 : > "$report/results.tsv"
 
-total=0 compiled=0 opened=0 equal=0
+total=0 compiled=0 opened=0 equal=0 equal_llvm_rc=0
 while IFS= read -r -d '' script; do
     total=$((total + 1))
     folder=$(dirname "$script")
@@ -45,6 +48,13 @@ while IFS= read -r -d '' script; do
     if python3 "$here/compare_res.py" "$out/windres.res" "$out/tavorin.res" > "$out/compare.log" 2>&1; then
         equal=$((equal + 1))
         printf '%s\tequal\n' "$script" >> "$report/results.tsv"
+    elif (cd "$folder" && timeout 60 "$llvm_rc" /I . /I "$headers" /FO "$out/llvm-rc.res" "$name") \
+            > "$out/llvm-rc.log" 2>&1 &&
+        python3 "$here/compare_res.py" "$out/llvm-rc.res" "$out/tavorin.res" > "$out/compare-llvm-rc.log" 2>&1; then
+        # windres spells every control class in capitals; llvm-rc keeps them as the script has them.
+        equal=$((equal + 1))
+        equal_llvm_rc=$((equal_llvm_rc + 1))
+        printf '%s\tequal to llvm-rc\n' "$script" >> "$report/results.tsv"
     else
         printf '%s\tdifferent\n' "$script" >> "$report/results.tsv"
         printf '%s: different: %s\n' "$script" "$(head -c 300 "$out/compare.log" | tr '\n' ' ')" \
@@ -56,5 +66,5 @@ percent() { if [ "$2" -gt 0 ]; then echo "$((100 * $1 / $2)) %"; else echo "-"; 
 echo "scripts: $total"
 echo "compiled by windres: $compiled"
 echo "opened: $opened of $compiled ($(percent "$opened" "$compiled"))"
-echo "equal: $equal of $opened ($(percent "$equal" "$opened"))"
+echo "equal: $equal of $opened ($(percent "$equal" "$opened")), of which $equal_llvm_rc to llvm-rc's and not windres's"
 echo "report: $report (failures.txt, results.tsv)"

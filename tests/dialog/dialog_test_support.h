@@ -14,11 +14,12 @@ class DialogFixture {
 public:
     DialogFixture() : dialog(std::make_unique<Dialog>(session.workspace(), true)) { dialog->set_style(0x90C808CC, 0); }
 
-    // A control as a script would give it: with identifier and rectangle.
+    // A control as a script would give it: with identifier (and its value) and rectangle.
     Control& add(ControlKind kind, std::uint32_t style, std::u16string text = {}, std::uint32_t extended_style = 0,
                  std::u16string identifier = u"IDC_X", std::u16string class_name = {}) {
+        const std::int32_t value = identifier == u"IDC_STATIC" ? -1 : 1000;
         const ControlRecord record{kind,       std::move(text),     std::nullopt, std::move(identifier),
-                                   1000,       7,                   9,            50,
+                                   value,      7,                   9,            50,
                                    14,         style,               extended_style, -1,
                                    std::move(class_name)};
         return **dialog->add_control(record);

@@ -118,7 +118,7 @@ TEST_F(LexerTest, StringsKeepBackslashesAndJoinAdjacentLiterals) {
 
     auto joined = lexer(u"\"abc\\\r\n      def\"").string(0);
     ASSERT_TRUE(joined);
-    EXPECT_EQ(joined->value, u"abcdef");
+    EXPECT_EQ(joined->value, u"abc      def") << "the next line's indentation is part of the text";
 
     auto wide = lexer(u"L\"wide\"").string(0);
     ASSERT_TRUE(wide);

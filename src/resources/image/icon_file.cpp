@@ -38,12 +38,13 @@ Result<IconImage> read_image(std::span<const std::uint8_t> file, const FileEntry
         image->hotspot_x = entry.planes;
         image->hotspot_y = entry.bit_count;
     } else {
+        // The group directory repeats the file's entry, as compilers copy it; the planes and the
+        // depth many files leave 0 there come from the image.
+        const std::uint16_t planes = entry.planes != 0 ? entry.planes : 1;
         if (entry.bit_count != 0) image->bit_count = entry.bit_count;
-        // The group directory repeats the file's entry, as compilers copy it (many files leave
-        // the depth 0 there), with one plane.
         GroupEntryBytes kept{};
         std::copy(entry.size_and_colors.begin(), entry.size_and_colors.end(), kept.begin());
-        const std::uint32_t fields[] = {1, entry.bit_count, entry.size};
+        const std::uint32_t fields[] = {planes, image->bit_count, entry.size};
         const std::size_t widths[] = {2, 2, 4};
         for (std::size_t i = 0, at = 4; i < 3; at += widths[i], ++i) {
             for (std::size_t b = 0; b < widths[i]; ++b) kept[at + b] = static_cast<std::uint8_t>(fields[i] >> (8 * b));
@@ -54,6 +55,13 @@ Result<IconImage> read_image(std::span<const std::uint8_t> file, const FileEntry
 }
 
 }  // namespace
+
+std::optional<std::uint16_t> icon_file_image_count(std::span<const std::uint8_t> header, IconType type) {
+    if (header.size() < 6) return std::nullopt;
+    const auto word = [&](std::size_t at) { return static_cast<std::uint16_t>(header[at] | header[at + 1] << 8); };
+    if (word(0) != 0 || word(2) != static_cast<std::uint16_t>(type)) return std::nullopt;
+    return word(4);
+}
 
 Result<std::vector<IconImage>> read_icon_file(std::span<const std::uint8_t> file, IconType type) {
     std::vector<FileEntry> entries;

@@ -3,6 +3,7 @@
 // height, colour count, reserved, planes, bit count, byte size, offset), then the images.
 
 #include <cstdint>
+#include <optional>
 #include <span>
 #include <vector>
 
@@ -25,6 +26,9 @@ inline constexpr std::size_t icon_file_entry_size = 16;
 // The bit count of an icon comes from its entry (from the image when the entry leaves it 0); a
 // cursor's entry holds the hot spot in the planes and bit-count fields, which the image keeps.
 Result<std::vector<IconImage>> read_icon_file(std::span<const std::uint8_t> file, IconType type);
+// The number of images an icon or cursor file of the type says it holds, from its first six
+// bytes; none when they are no such header.
+std::optional<std::uint16_t> icon_file_image_count(std::span<const std::uint8_t> header, IconType type);
 
 // A file of the images in list order, each entry built from its image (width and height as one
 // byte each, so 256 is written as 0).

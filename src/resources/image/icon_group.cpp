@@ -81,6 +81,11 @@ void IconGroup::renumber_images() {
     for (IconImage& image : images_) image.number = numbers_.take(type_);
 }
 
+void IconGroup::reserve_numbers(std::size_t count) {
+    reserved_numbers_.clear();
+    for (std::size_t i = 0; i < count; ++i) reserved_numbers_.push_back(numbers_.take(type_));
+}
+
 void IconGroup::add_items(ResourceItemList& list) const {
     list.add(*this);
     for (const IconImage& image : images_) list.add_owned(std::make_unique<IconImageItem>(*this, image));
@@ -98,7 +103,11 @@ Result<std::vector<std::uint8_t>> IconGroup::file_bytes() const { return write_i
 Status IconGroup::take_file_bytes(std::span<const std::uint8_t> bytes) {
     auto images = read_icon_file(bytes, type_);
     if (!images) return Error{images.error()};
-    for (IconImage& image : *images) image.number = numbers_.take(type_);
+    // The numbers reserved for the file fit it unless it changed since.
+    const bool reserved = reserved_numbers_.size() == images->size();
+    for (std::size_t i = 0; i < images->size(); ++i) {
+        (*images)[i].number = reserved ? reserved_numbers_[i] : numbers_.take(type_);
+    }
     images_ = std::move(*images);
     return success();
 }

@@ -41,6 +41,10 @@ public:
 
     // New numbers for every image, after the counters have been restarted.
     void renumber_images();
+    // Takes the numbers of the `count` images the group's file holds while the script is read,
+    // so that images are numbered in the order the script names their groups, as resource
+    // compilers number them; the file's images get them when it is loaded.
+    void reserve_numbers(std::size_t count);
 
     // The directory, then one item per image (RT_ICON or RT_CURSOR, named by its number, in the
     // group's language).
@@ -57,6 +61,7 @@ private:
     IconType type_;
     ImageNumbers& numbers_;
     std::vector<IconImage> images_;
+    std::vector<std::uint16_t> reserved_numbers_;
 };
 
 inline constexpr std::u16string_view hotspot_range_message = u"Hotspot should be located between 0 and 31";

@@ -27,6 +27,8 @@ inline constexpr std::uint32_t separator = 0x040;
 inline constexpr std::uint32_t default_item = 0x200;
 inline constexpr std::uint32_t owner_draw = 0x400;
 inline constexpr std::uint32_t help = 0x800;
+// The item draws a bitmap whose handle the program gives at run time (MF_BITMAP).
+inline constexpr std::uint32_t bitmap = 0x1000;
 }  // namespace menu_flag
 
 enum class MenuBreak { none = 0, column = 1, bar = 2 };

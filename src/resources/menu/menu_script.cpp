@@ -28,7 +28,7 @@ void write_classic_options(TextWriter& out, const MenuItem& item) {
     constexpr std::pair<std::uint32_t, std::u16string_view> options[] = {
         {menu_flag::checked, u", CHECKED"},   {menu_flag::help, u", HELP"},
         {menu_flag::grayed, u", GRAYED"},     {menu_flag::inactive, u", INACTIVE"},
-        {menu_flag::owner_draw, u", OWNERDRAW"},
+        {menu_flag::owner_draw, u", OWNERDRAW"}, {menu_flag::bitmap, u", BITMAP"},
     };
     for (const auto& [flag, text] : options) {
         if (item.has(flag)) out.write(text);
@@ -56,6 +56,7 @@ void write_extended_fields(TextWriter& out, const MenuItem& item) {
     write_identifier(out, item);
     out.write(u", ");
     write_name_list(out, {{item.has(menu_flag::owner_draw), u"MFT_OWNERDRAW"},
+                          {item.has(menu_flag::bitmap), u"MFT_BITMAP"},
                           {item.is_separator(), u"MFT_SEPARATOR"},
                           {item.break_kind() == MenuBreak::column, u"MFT_MENUBREAK"},
                           {item.break_kind() == MenuBreak::bar, u"MFT_MENUBARBREAK"},

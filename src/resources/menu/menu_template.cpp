@@ -145,6 +145,7 @@ std::uint16_t classic_item_flags(const MenuItem& item) {
     if (item.break_kind() == MenuBreak::column) word |= column_break;
     if (item.has(menu_flag::help)) word |= help;
     if (item.has(menu_flag::owner_draw)) word |= owner_draw;
+    if (item.has(menu_flag::bitmap)) word |= bitmap;
     return word;
 }
 
@@ -160,6 +161,7 @@ std::uint32_t menu_flags_from_classic(std::uint16_t word) {
     }
     if (word & help) flags |= menu_flag::help;
     if (word & owner_draw) flags |= menu_flag::owner_draw;
+    if (word & bitmap) flags |= menu_flag::bitmap;
     return flags;
 }
 
@@ -167,6 +169,7 @@ ExtendedItemFlags extended_item_flags(const MenuItem& item) {
     ExtendedItemFlags flags;
     if (item.is_separator()) flags.type |= type_separator;
     if (item.has(menu_flag::owner_draw)) flags.type |= type_owner_draw;
+    if (item.has(menu_flag::bitmap)) flags.type |= type_bitmap;
     if (item.break_kind() == MenuBreak::bar) flags.type |= type_bar_break;
     if (item.break_kind() == MenuBreak::column) flags.type |= type_column_break;
     if (item.has(menu_flag::help)) flags.type |= type_right_justify;
@@ -180,6 +183,7 @@ std::uint32_t menu_flags_from_extended(std::uint32_t type, std::uint32_t state) 
     std::uint32_t flags = 0;
     if (type & type_separator) flags |= menu_flag::separator;
     if (type & type_owner_draw) flags |= menu_flag::owner_draw;
+    if (type & type_bitmap) flags |= menu_flag::bitmap;
     if (type & type_bar_break) {
         flags |= menu_flag::bar_break;
     } else if (type & type_column_break) {

@@ -23,6 +23,7 @@ namespace menu_template {
 // Flags word of the classic form (MF_ values).
 inline constexpr std::uint16_t grayed = 0x0001;
 inline constexpr std::uint16_t disabled = 0x0002;
+inline constexpr std::uint16_t bitmap = 0x0004;
 inline constexpr std::uint16_t checked = 0x0008;
 inline constexpr std::uint16_t popup = 0x0010;
 inline constexpr std::uint16_t bar_break = 0x0020;
@@ -33,6 +34,7 @@ inline constexpr std::uint16_t help = 0x4000;
 // Flags word of the extended form.
 inline constexpr std::uint16_t extended_popup = 0x0001;
 // Type (MFT_) and state (MFS_) values of the extended form.
+inline constexpr std::uint32_t type_bitmap = 0x0004;
 inline constexpr std::uint32_t type_bar_break = 0x0020;
 inline constexpr std::uint32_t type_column_break = 0x0040;
 inline constexpr std::uint32_t type_owner_draw = 0x0100;

@@ -5,6 +5,7 @@
 #include <filesystem>
 
 #include "base/file_io.h"
+#include "resources/image/group_directory.h"
 #include "icon_fixtures.h"
 
 namespace tavorin {
@@ -46,13 +47,19 @@ TEST(IconFile, TwoImagesAreReadWithSizesFromTheImages) {
     EXPECT_EQ(*written, expected);
 }
 
-TEST(IconFile, IconBitCountComesFromTheEntryUnlessItIsZero) {
-    auto images = read_icon_file(icon_file(1, {{tiny_icon_dib(), 1, 1, 1, 4}}), IconType::icon);
-    ASSERT_TRUE(images);
-    EXPECT_EQ((*images)[0].bit_count, 4);
-    images = read_icon_file(icon_file(1, {{tiny_icon_dib(), 1, 1, 0, 0}}), IconType::icon);
-    ASSERT_TRUE(images);
-    EXPECT_EQ((*images)[0].bit_count, 1);
+// The group directory gets the file's planes and depth, or the image's where the file has 0.
+TEST(IconFile, IconPlanesAndBitCountComeFromTheEntryUnlessZero) {
+    const struct {
+        std::uint16_t planes, bit_count, group_planes, group_bit_count;
+    } cases[] = {{1, 4, 1, 4}, {0, 0, 1, 1}, {3, 8, 3, 8}};
+    for (const auto& c : cases) {
+        const auto images = read_icon_file(icon_file(1, {{tiny_icon_dib(), 1, 1, c.planes, c.bit_count}}), IconType::icon);
+        ASSERT_TRUE(images);
+        EXPECT_EQ((*images)[0].bit_count, c.group_bit_count);
+        const GroupEntryBytes entry = group_entry_of((*images)[0], IconType::icon);
+        EXPECT_EQ(entry[4] | entry[5] << 8, c.group_planes) << c.planes;
+        EXPECT_EQ(entry[6] | entry[7] << 8, c.group_bit_count) << c.bit_count;
+    }
 }
 
 TEST(IconFile, CursorHotSpotsComeFromTheEntriesAndGoBack) {

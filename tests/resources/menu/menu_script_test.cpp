@@ -45,10 +45,10 @@ TEST_F(MenuScriptTest, ClassicOptionsComeInTheirOrder) {
     MenuItem shortcut = command_item(u"Open", u"5", checked);
     shortcut.shortcut = u"Ctrl+O";
     const std::u16string text =
-        script(false, {command_item(u"A", u"5", bar_break | inactive | grayed | help | checked | owner_draw),
+        script(false, {command_item(u"A", u"5", bar_break | inactive | grayed | help | checked | owner_draw | bitmap),
                        command_item(u"B", u"6", column_break), popup_of(u"C", {}, grayed), command_item(u"", u"7"),
                        command_item(u"Say \"hi\"", u""), shortcut});
-    EXPECT_NE(text.find(u"MENUITEM \"A\", 5, CHECKED, HELP, GRAYED, INACTIVE, OWNERDRAW, MENUBARBREAK\r\n"),
+    EXPECT_NE(text.find(u"MENUITEM \"A\", 5, CHECKED, HELP, GRAYED, INACTIVE, OWNERDRAW, BITMAP, MENUBARBREAK\r\n"),
               std::u16string::npos);
     EXPECT_NE(text.find(u"MENUITEM \"B\", 6, MENUBREAK\r\n"), std::u16string::npos);
     EXPECT_NE(text.find(u"POPUP \"C\", GRAYED\r\n"), std::u16string::npos);

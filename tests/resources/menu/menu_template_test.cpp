@@ -106,10 +106,11 @@ TEST_F(MenuTemplateTest, EveryFlagSurvivesBothTemplates) {
     using namespace menu_flag;
     // Inactive has no state of its own in the extended form (MFS_DISABLED is MFS_GRAYED) and
     // default none in the classic form; each form is checked with the flags it can hold.
-    const std::vector<std::uint32_t> classic_flags = {checked, grayed, inactive, help, owner_draw, column_break,
+    const std::vector<std::uint32_t> classic_flags = {checked, grayed, inactive, help, owner_draw, bitmap, column_break,
                                                       bar_break, checked | grayed | inactive | help | bar_break};
-    const std::vector<std::uint32_t> extended_flags = {checked, grayed, default_item, help, owner_draw, column_break,
-                                                       bar_break, checked | grayed | default_item | owner_draw | column_break};
+    const std::vector<std::uint32_t> extended_flags = {checked,      grayed, default_item, help, owner_draw,
+                                                       bitmap,       column_break, bar_break,
+                                                       checked | grayed | default_item | owner_draw | column_break};
     for (const bool extended : {false, true}) {
         for (std::uint32_t flags : extended ? extended_flags : classic_flags) {
             SCOPED_TRACE(::testing::Message() << (extended ? "MENUEX " : "MENU ") << std::hex << flags);
