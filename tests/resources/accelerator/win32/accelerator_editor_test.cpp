@@ -45,7 +45,8 @@ protected:
     void SetUp() override {
         GuiTest::SetUp();
         previous_folder = std::filesystem::current_path();
-        write_text(folder / "resource.h", "#define IDM_OPEN 100\r\n#define IDM_SAVE 101\r\n");
+        write_text(folder / "resource.h",
+                   "#define IDR_KEYS 1\r\n#define IDR_OTHER 2\r\n#define IDM_OPEN 100\r\n#define IDM_SAVE 101\r\n");
         write_text(folder / "app.rc",
                    "#include \"resource.h\"\r\n"
                    "LANGUAGE 9, 1\r\n"
