@@ -15,7 +15,7 @@ namespace tavorin {
 
 class UiStrings {
 public:
-    static constexpr std::size_t count = 990;
+    static constexpr std::size_t count = 1043;
     static constexpr std::uint32_t untranslated_first = 0xFFFF;
     static constexpr std::size_t untranslated_count = 40;
 

@@ -162,7 +162,7 @@ TEST_F(StatementReaderTest, AcceleratorEventsAndOptions) {
     ASSERT_NE(table, nullptr);
     const std::vector<AcceleratorEntry> expected{
         {u"ID_OPEN", AcceleratorKey::character(u'O'), false, true, false},
-        {u"101", AcceleratorKey::character(u'a'), true, false, false},
+        {u"101", AcceleratorKey::character(u'a'), true, false, false, true},
         {u"102", AcceleratorKey::letter(u'B'), false, true, true},
         {u"103", AcceleratorKey::named(u"VK_F1", 0x70), false, false, false},
         {u"104", AcceleratorKey::number(u'A'), true, false, false},

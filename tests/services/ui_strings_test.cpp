@@ -284,7 +284,7 @@ TEST(BuiltInStrings, UntranslatedTableFollowsFromNumberFFFF) {
 
 TEST(BuiltInStrings, NumbersOutsideBothTablesAreEmpty) {
     const UiStrings strings;
-    EXPECT_EQ(strings.text(990), u"");
+    EXPECT_EQ(strings.text(UiStrings::count), u"");
     EXPECT_EQ(strings.text(0xFFFE), u"");
     EXPECT_EQ(strings.text(0xFFFF + 40), u"");
     EXPECT_EQ(strings.text(0xFFFFFFFF), u"");
@@ -292,7 +292,7 @@ TEST(BuiltInStrings, NumbersOutsideBothTablesAreEmpty) {
 
 // The built-in table is the English language file compiled in: it must keep the file format
 // exactly, or every later entry would shift.
-TEST(BuiltInStrings, EnglishFileHas990LinesEndingInCrLf) {
+TEST(BuiltInStrings, EnglishFileHasOneLinePerEntryEndingInCrLf) {
     const auto path = std::filesystem::path(TAVORIN_SOURCE_DIR) / "data" / "strings" / "English.txt";
     auto bytes = read_file_bytes(path);
     ASSERT_TRUE(bytes.ok());
@@ -375,7 +375,7 @@ TEST(LanguageFile, LinesPastTheLastEntryAreIgnored) {
     UiStrings strings;
     strings.install_language_text(numbered_language_file(1200));
     EXPECT_EQ(strings.text(989), u"T989");
-    EXPECT_EQ(strings.text(990), u"");
+    EXPECT_EQ(strings.text(UiStrings::count), u"");
     EXPECT_EQ(parse_language_lines(numbered_language_file(1200)).size(), UiStrings::count);
 }
 

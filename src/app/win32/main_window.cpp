@@ -25,6 +25,8 @@
 #include "formats/script_writer.h"
 #include "formats/win32/screen_font.h"
 #include "model/resource_rename.h"
+#include "resources/accelerator/win32/accelerator_editor.h"
+#include "resources/menu/win32/menu_editor.h"
 #include "resources/rawdata/raw_data_resource.h"
 #include "resources/rawdata/win32/hex_editor.h"
 #include "resources/rawdata/win32/text_editor.h"
@@ -513,6 +515,10 @@ void MainWindow::on_key_down(WPARAM wparam, LPARAM lparam) {
         undo_list_.key(wparam);
         return;
     }
+    if (const ResourceEditor* editor = tabs_.active_editor(); editor != nullptr && editor->takes_every_key()) {
+        app_.input.shortcut_taken = false;
+        return;
+    }
     const ShortcutKey key =
         shortcut_key(key_held(VK_CONTROL), key_held(VK_MENU), key_held(VK_SHIFT), static_cast<ShortcutKey>(wparam));
     if (const auto command = find_shortcut(key)) {
@@ -701,12 +707,20 @@ void MainWindow::open_editor(Resource& resource) {
     show_properties_of(&resource);
 }
 
-// Manifests and HTML pages open as text, other raw data in the hex view; the kinds without an
-// editor yet keep their script view (none).
+// Accelerator tables and menus open in their editors, manifests and HTML pages as text, other raw
+// data in the hex view; the kinds without an editor yet keep their script view (none).
 std::unique_ptr<ResourceEditor> MainWindow::create_editor(Resource& resource) {
+    Session& session = app_.session;
+    if (auto* table = dynamic_cast<AcceleratorTable*>(&resource)) {
+        return AcceleratorResourceEditor::create(*table, session.workspace(), document_.tables().script.virtual_keys,
+                                                 *this, editor_area_, app_.instance, app_.resources.regular_font());
+    }
+    if (auto* menu = dynamic_cast<Menu*>(&resource)) {
+        return MenuResourceEditor::create(*menu, session.workspace(), *this, editor_area_, app_.instance,
+                                          app_.resources.regular_font());
+    }
     auto* raw = dynamic_cast<RawDataResource*>(&resource);
     if (raw == nullptr) return nullptr;
-    Session& session = app_.session;
     if (const Status loaded = raw->edit_in_memory(document_.state().content_folder); !loaded) {
         session.ask(loaded.error(), session.text(str::error_caption), AskButtons::ok, AskIcon::error);
         return nullptr;
@@ -850,6 +864,7 @@ void MainWindow::undo_state_changed() { refresh_undo_commands(); }
 
 // A rename or language change undone moves the resource in the tree; the grid shows it anew.
 void MainWindow::after_undo() {
+    for (ResourceEditor* editor : tabs_.editors()) editor->after_undo();
     if (grid_resource_ != nullptr) show_properties_of(grid_resource_);
     refresh_edit_commands();
 }

@@ -15,6 +15,7 @@ std::vector<std::uint8_t> encode_accelerator_rows(std::span<const AcceleratorEnt
         if (row.alt) flags |= accelerator_flag::alt;
         if (row.control) flags |= accelerator_flag::control;
         if (row.shift) flags |= accelerator_flag::shift;
+        if (row.noinvert) flags |= accelerator_flag::noinvert;
         out.write_text(row.identifier);
         out.write_u16(flags);
         out.write_u16(row.key.code);
@@ -32,7 +33,10 @@ Result<std::vector<AcceleratorEntry>> decode_accelerator_rows(std::span<const st
             std::u16string identifier = reader.read_text();
             const std::uint16_t flags = reader.read_u16();
             const std::uint16_t key = reader.read_u16();
-            rows.push_back(accelerator_from_words(std::move(identifier), flags, key, names));
+            AcceleratorEntry row = accelerator_from_words(std::move(identifier), flags, key, names);
+            // A copy is exact: a virtual key of a letter stays a letter rather than its number.
+            if (row.key.is_virtual() && key >= u'A' && key <= u'Z') row.key = AcceleratorKey::letter(static_cast<char16_t>(key));
+            rows.push_back(std::move(row));
         }
     } catch (const BinaryReadError& error) {
         return Error{ascii_to_text(error.what())};

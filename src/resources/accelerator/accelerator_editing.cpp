@@ -46,6 +46,18 @@ std::u16string modifier_text(const AcceleratorEntry& entry) {
     return text;
 }
 
+std::u16string modifier_choice_text(std::size_t choice) {
+    AcceleratorEntry entry;
+    entry.alt = (choice & 1) != 0;
+    entry.control = (choice & 2) != 0;
+    entry.shift = (choice & 4) != 0;
+    return modifier_text(entry);
+}
+
+std::size_t modifier_choice_of(const AcceleratorEntry& entry) {
+    return (entry.alt ? 1u : 0u) | (entry.control ? 2u : 0u) | (entry.shift ? 4u : 0u);
+}
+
 std::u16string_view type_text(const AcceleratorEntry& entry) {
     return entry.key.is_virtual() ? u"Virtual Key" : u"ASCII";
 }
@@ -177,6 +189,38 @@ void AcceleratorEditing::set_virtual(std::size_t row, bool on) {
         changed.shift = false;
     }
     replace(row, std::move(changed), accelerator_undo::key);
+}
+
+bool AcceleratorEditing::set_modifiers(std::size_t row, bool alt, bool control, bool shift) {
+    AcceleratorEntry changed = table_.entry(row);
+    if (!changed.key.is_virtual() && (control || shift)) return false;
+    changed.alt = alt;
+    changed.control = control;
+    changed.shift = shift;
+    replace(row, std::move(changed), accelerator_undo::key);
+    return true;
+}
+
+void AcceleratorEditing::set_noinvert(std::size_t row, bool on) {
+    AcceleratorEntry changed = table_.entry(row);
+    changed.noinvert = on;
+    replace(row, std::move(changed), accelerator_undo::key);
+}
+
+bool AcceleratorEditing::press_key(std::size_t row, std::uint16_t code, bool alt, bool control, bool shift) {
+    // VK_SHIFT, VK_CONTROL, VK_MENU and their left and right variants.
+    constexpr std::uint16_t modifier_keys[] = {0x10, 0x11, 0x12, 0xA0, 0xA1, 0xA2, 0xA3, 0xA4, 0xA5};
+    if (code == 0 || std::find(std::begin(modifier_keys), std::end(modifier_keys), code) != std::end(modifier_keys)) {
+        return false;
+    }
+    AcceleratorEntry changed = table_.entry(row);
+    changed.key = code >= u'A' && code <= u'Z' ? AcceleratorKey::letter(static_cast<char16_t>(code))
+                                               : AcceleratorKey::virtual_code(code, names_);
+    changed.alt = alt;
+    changed.control = control;
+    changed.shift = shift;
+    replace(row, std::move(changed), accelerator_undo::virtual_key);
+    return true;
 }
 
 std::vector<std::uint8_t> AcceleratorEditing::copy(std::span<const std::size_t> rows) const {

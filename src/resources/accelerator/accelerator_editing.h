@@ -33,6 +33,13 @@ std::u16string modifier_text(const AcceleratorEntry& entry);
 // The list's Type column: "ASCII" or "Virtual Key".
 std::u16string_view type_text(const AcceleratorEntry& entry);
 
+// The choices of the list's modifier cell: every combination of Alt, Ctrl and Shift in the
+// column's own words, none first ("" then "Alt", "Ctrl", "Alt + Ctrl", ...). The index's bits are
+// alt (1), control (2) and shift (4).
+inline constexpr std::size_t modifier_choice_count = 8;
+std::u16string modifier_choice_text(std::size_t choice);
+std::size_t modifier_choice_of(const AcceleratorEntry& entry);
+
 class AcceleratorEditing {
 public:
     AcceleratorEditing(AcceleratorTable& table, Workspace& workspace, UndoHistory& history, const VirtualKeyNames& names)
@@ -63,6 +70,16 @@ public:
     bool set_control(std::size_t row, bool on);
     bool set_shift(std::size_t row, bool on);
     void set_virtual(std::size_t row, bool on);
+    // Alt, Ctrl and Shift at once, one "Key" step (the list's modifier cell). On an ASCII row
+    // Ctrl and Shift are refused (false, nothing changed).
+    bool set_modifiers(std::size_t row, bool alt, bool control, bool shift);
+    // NOINVERT, one "Key" step.
+    void set_noinvert(std::size_t row, bool on);
+
+    // A key pressed while the editor waits for one: the row becomes that virtual key (a letter
+    // as the letter, other codes by name or number) with the modifiers held, one "Set Virtual
+    // Key" step. A modifier key alone (Shift, Ctrl, Alt, either side) is not a key: false.
+    bool press_key(std::size_t row, std::uint16_t code, bool alt, bool control, bool shift);
 
     std::vector<std::uint8_t> copy(std::span<const std::size_t> rows) const;
 

@@ -114,6 +114,7 @@ void AcceleratorTable::write_script_text(TextWriter& out, const Workspace&) cons
         write_key(out, entry.key);
         out.write(entry.identifier);
         out.write(entry.key.is_virtual() ? u", VIRTKEY" : u", ASCII");
+        if (entry.noinvert) out.write(u", NOINVERT");
         if (entry.alt) out.write(u", ALT");
         if (entry.control) out.write(u", CONTROL");
         if (entry.shift) out.write(u", SHIFT");

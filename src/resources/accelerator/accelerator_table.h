@@ -27,6 +27,8 @@ struct AcceleratorEntry {
     bool alt = false;
     bool control = false;
     bool shift = false;
+    // NOINVERT: the menu item of the command is not highlighted when the key is pressed.
+    bool noinvert = false;
 
     friend bool operator==(const AcceleratorEntry&, const AcceleratorEntry&) = default;
 };

@@ -5,6 +5,7 @@
 #include "model/workspace.h"
 #include "base/text.h"
 #include "model/identifier_validation.h"
+#include "resources/menu/menu_search.h"
 #include "resources/stringtable/item_naming.h"
 
 namespace tavorin {
@@ -64,7 +65,12 @@ std::u16string menu_identifier_base(std::u16string_view caption) {
 void MenuEditing::modified() { workspace_.project().set_modified(menu_, true); }
 
 std::optional<MenuPath> MenuEditing::type_into_placeholder(const MenuPath& placeholder, std::u16string_view text) {
-    if (text.empty() || !menu_.can_insert_at(placeholder) || menu_.contains(placeholder)) return std::nullopt;
+    if (menu_.contains(placeholder)) return std::nullopt;
+    return insert_typed_item(placeholder, text);
+}
+
+std::optional<MenuPath> MenuEditing::insert_typed_item(const MenuPath& placeholder, std::u16string_view text) {
+    if (text.empty() || !menu_.can_insert_at(placeholder)) return std::nullopt;
     SplitCaption caption = split_caption(text.substr(0, max_menu_caption_length));
     MenuItem item;
     item.text = std::move(caption.text);
@@ -204,6 +210,37 @@ void MenuEditing::set_help(const MenuPath& path, bool on) { change_flag(path, me
 void MenuEditing::set_separator(const MenuPath& path, bool on) {
     if (menu_.item(path).is_popup()) return;
     change_flag(path, menu_flag::separator, on, menu_undo::separator);
+}
+
+void MenuEditing::set_extended(bool extended) {
+    if (menu_.extended() == extended) return;
+    menu_.set_extended(extended);
+    Menu& menu = menu_;
+    Project& project = workspace_.project();
+    const auto put = [&menu, &project](bool form) {
+        menu.set_extended(form);
+        project.set_modified(menu, true);
+    };
+    history_.record(std::make_unique<CallbackAction>(
+        std::u16string(menu_undo::form), [put, extended] { put(extended); }, [put, extended] { put(!extended); }));
+    modified();
+}
+
+std::size_t MenuEditing::replace_in_captions(std::u16string_view text, std::u16string_view replacement,
+                                             bool match_case) {
+    if (text.empty()) return 0;
+    std::size_t changed = 0;
+    history_.open_group(std::u16string(menu_undo::replace));
+    for (const MenuPath& path : menu_item_paths(menu_)) {
+        const MenuItem& item = menu_.item(path);
+        const std::u16string replaced = replace_all(item.text, text, replacement, match_case);
+        if (replaced == item.text) continue;
+        std::u16string caption = item.shortcut.empty() ? replaced : replaced + u"\\t" + item.shortcut;
+        set_text(path, caption);
+        ++changed;
+    }
+    history_.close_group();
+    return changed;
 }
 
 void MenuEditing::set_break(const MenuPath& path, MenuBreak kind) {

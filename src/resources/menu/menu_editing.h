@@ -32,6 +32,8 @@ inline constexpr std::u16string_view menu_break = u"Set Menu Break";
 inline constexpr std::u16string_view owner_draw = u"Set Menu Item Ownerdraw";
 inline constexpr std::u16string_view help = u"Set Menu Item Help";
 inline constexpr std::u16string_view separator = u"Set Menu Item Separator";
+inline constexpr std::u16string_view form = u"Set Menu Form";
+inline constexpr std::u16string_view replace = u"Replace";
 }  // namespace menu_undo
 
 // The caption edit box takes no more than this.
@@ -53,6 +55,8 @@ public:
     // at a tab or backslash-t into caption and shortcut and cut to 254 characters. Returns the
     // new item's path; an empty text or a position that is no placeholder makes nothing.
     std::optional<MenuPath> type_into_placeholder(const MenuPath& placeholder, std::u16string_view text);
+    // The same at any position of a list: the typed item goes before the item there (Insert).
+    std::optional<MenuPath> insert_typed_item(const MenuPath& position, std::u16string_view text);
 
     // Deletes an item with its sub-items ("Delete Item"); false for a placeholder.
     bool delete_item(const MenuPath& path);
@@ -81,6 +85,13 @@ public:
     void set_help(const MenuPath& path, bool on);
     void set_separator(const MenuPath& path, bool on);
     void set_break(const MenuPath& path, MenuBreak kind);
+
+    // The MENU / MENUEX switch, one "Set Menu Form" step.
+    void set_extended(bool extended);
+
+    // Replaces `text` by `replacement` in every caption (not the shortcuts) as steps of one
+    // "Replace" group. Returns how many captions changed.
+    std::size_t replace_in_captions(std::u16string_view text, std::u16string_view replacement, bool match_case);
 
 private:
     // Records the change of one item (with its sub-items) from `before` to what it is now, and of

@@ -24,4 +24,35 @@ std::optional<MenuPath> menu_key_target(const Menu& menu, const MenuPath& select
     return target;
 }
 
+std::optional<MenuPath> menu_move_target(const Menu& menu, const MenuPath& item, MenuMove move) {
+    if (!menu.contains(item)) return std::nullopt;
+    const std::size_t index = item.back();
+    const std::size_t items = menu.list_of(item).size();
+    MenuPath target = item;
+    switch (move) {
+        case MenuMove::up:
+            if (index == 0) return std::nullopt;
+            target.back() = index - 1;
+            break;
+        case MenuMove::down:
+            if (index + 1 >= items) return std::nullopt;
+            target.back() = index + 1;
+            break;
+        case MenuMove::out:
+            if (item.size() < 2) return std::nullopt;
+            target.pop_back();
+            ++target.back();
+            break;
+        case MenuMove::in: {
+            if (index == 0) return std::nullopt;
+            target.back() = index - 1;
+            const MenuItem& before = menu.item(target);
+            if (!before.is_popup()) return std::nullopt;
+            target.push_back(before.submenu.size());
+            break;
+        }
+    }
+    return target;
+}
+
 }  // namespace tavorin

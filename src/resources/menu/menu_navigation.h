@@ -16,4 +16,13 @@ enum class MenuKey { home, end, up, down, right, left };
 // a popup's submenu at its first position, Left returns to the popup that holds the list.
 std::optional<MenuPath> menu_key_target(const Menu& menu, const MenuPath& selected, MenuKey key);
 
+enum class MenuMove { up, down, out, in };
+
+// Where an item goes when the user moves it, as the position move_item takes (the menu once the
+// item is taken out): up and down swap it with its neighbour in the list, out puts it after the
+// popup that holds it, in puts it at the end of the popup just before it. None when the move is
+// not possible (a placeholder, the first or last item, a top-level item moved out, no popup
+// before it).
+std::optional<MenuPath> menu_move_target(const Menu& menu, const MenuPath& item, MenuMove move);
+
 }  // namespace tavorin

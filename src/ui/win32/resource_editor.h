@@ -68,6 +68,12 @@ public:
     virtual void reload(std::size_t where) = 0;
     // The editor's page became the visible one.
     virtual void activated() {}
+    // An undo or redo ran somewhere in the project's history: an editor whose steps do not report
+    // their place shows its resource again.
+    virtual void after_undo() {}
+    // While true (for instance while it waits for a key stroke to record), key strokes reach the
+    // editor before the shell's shortcuts.
+    virtual bool takes_every_key() const { return false; }
 };
 
 }  // namespace tavorin

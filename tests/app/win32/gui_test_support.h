@@ -10,6 +10,7 @@
 
 #include <atomic>
 #include <chrono>
+#include <cstdlib>
 #include <filesystem>
 #include <functional>
 #include <span>
@@ -84,6 +85,20 @@ inline std::wstring window_text(HWND window) {
     wchar_t text[512] = {};
     GetWindowTextW(window, text, 512);
     return text;
+}
+
+// With TAVORIN_SCREENSHOTS naming a folder, shows the window and waits until a screenshot has
+// been taken: writes NAME.ready there and goes on when NAME.done appears (or after 20 seconds).
+// Without it nothing happens.
+inline void pause_for_screenshot(HWND window, const char* name) {
+    const char* folder = std::getenv("TAVORIN_SCREENSHOTS");
+    if (folder == nullptr) return;
+    ShowWindow(window, SW_SHOWNA);
+    SetWindowPos(window, nullptr, 20, 20, 1150, 800, SWP_NOZORDER | SWP_NOACTIVATE);
+    UpdateWindow(window);
+    const std::filesystem::path base(folder);
+    write_text(base / (std::string(name) + ".ready"), "");
+    pump_until([&] { return std::filesystem::exists(base / (std::string(name) + ".done")); }, 20000);
 }
 
 class GuiTest : public ::testing::Test {

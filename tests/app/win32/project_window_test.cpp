@@ -23,6 +23,7 @@
 #include "formats/res_file.h"
 #include "gui_test_support.h"
 #include "resources/accelerator/accelerator_table.h"
+#include "resources/accelerator/win32/accelerator_editor.h"
 #include "resources/stringtable/string_table.h"
 #include "ui/panel_layout.h"
 
@@ -257,13 +258,13 @@ TEST_F(ProjectWindowTest, OfThreeDroppedFilesOnlyTheFirstOpens) {
 TEST_F(ProjectWindowTest, DoubleClickOpensTheResourcesScriptTextInATab) {
     write_sample_res(file("app.res"));
     open(file("app.res"));
-    HTREEITEM item = next_item(tree(), next_item(tree(), next_item(tree(), nullptr, TVGN_ROOT), TVGN_NEXT), TVGN_CHILD);
-    SendMessageW(tree(), TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(item));
+    // The string table has no editor here: it opens as its script text.
+    SendMessageW(tree(), TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(first_resource_item(tree())));
     NMHDR click{tree(), main_control::tree, static_cast<UINT>(NM_DBLCLK)};
     SendMessageW(handle(), WM_NOTIFY, main_control::tree, reinterpret_cast<LPARAM>(&click));
     ASSERT_EQ(window->editors().count(), 1u);
     HWND view = window->editors().active_view();
-    EXPECT_NE(window_text(view).find(L"\r\n100 ACCELERATORS\r\n"), std::wstring::npos) << window_text(view);
+    EXPECT_NE(window_text(view).find(L"\r\nSTRINGTABLE\r\n"), std::wstring::npos) << window_text(view);
     EXPECT_TRUE((GetWindowLongPtrW(view, GWL_STYLE) & ES_READONLY) != 0);
 
     // Select All and Copy reach the view that has the focus.
@@ -280,12 +281,13 @@ TEST_F(ProjectWindowTest, DoubleClickOpensTheResourcesScriptTextInATab) {
     }
     EXPECT_EQ(copied, window_text(view));
 
-    // Single-tab mode (the default) gives the one tab to the next resource.
-    HTREEITEM other = first_resource_item(tree());
+    // Single-tab mode (the default) gives the one tab to the next resource: the accelerator
+    // table, in its editor.
+    HTREEITEM other = next_item(tree(), next_item(tree(), next_item(tree(), nullptr, TVGN_ROOT), TVGN_NEXT), TVGN_CHILD);
     SendMessageW(tree(), TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(other));
     SendMessageW(handle(), WM_NOTIFY, main_control::tree, reinterpret_cast<LPARAM>(&click));
     EXPECT_EQ(window->editors().count(), 1u);
-    EXPECT_NE(window_text(window->editors().active_view()).find(L"\r\nSTRINGTABLE\r\n"), std::wstring::npos);
+    EXPECT_NE(dynamic_cast<AcceleratorResourceEditor*>(window->editors().active_editor()), nullptr);
 }
 
 TEST_F(ProjectWindowTest, ThePreviewsOfTheWholeProjectOpenInTabsOfTheirOwn) {

@@ -164,5 +164,66 @@ TEST_F(AcceleratorEditingTest, PastedRowsAreAppendedWithIdentifiersFrom40000) {
     EXPECT_EQ(table.size(), 0u);
 }
 
+TEST_F(AcceleratorEditingTest, ModifierCellSetsAllThreeInOneKeyStep) {
+    EXPECT_EQ(modifier_choice_text(0), u"");
+    EXPECT_EQ(modifier_choice_text(3), u"Alt + Ctrl");
+    EXPECT_EQ(modifier_choice_text(6), u"Ctrl + Shift");
+    editing.add_new();
+    EXPECT_FALSE(editing.set_modifiers(0, true, true, false)) << "an ASCII row takes no Ctrl";
+    EXPECT_FALSE(table.entry(0).alt);
+    EXPECT_TRUE(editing.set_modifiers(0, true, false, false));
+    EXPECT_EQ(modifier_choice_of(table.entry(0)), 1u);
+    editing.set_virtual(0, true);
+    EXPECT_TRUE(editing.set_modifiers(0, false, true, true));
+    EXPECT_EQ(modifier_choice_of(table.entry(0)), 6u);
+    EXPECT_EQ(history.undo_names().front(), u"Key");
+    history.undo();
+    EXPECT_EQ(modifier_choice_of(table.entry(0)), 1u);
+}
+
+TEST_F(AcceleratorEditingTest, PressedKeyBecomesTheVirtualKeyWithTheModifiersHeld) {
+    editing.add_new();
+    const std::size_t steps = history.size();
+    for (std::uint16_t modifier : {0x10, 0x11, 0x12, 0xA0, 0xA5}) {
+        EXPECT_FALSE(editing.press_key(0, modifier, false, true, false)) << modifier;
+    }
+    EXPECT_EQ(history.size(), steps);
+
+    struct Case {
+        std::uint16_t code;
+        AcceleratorKey key;
+    };
+    const Case cases[] = {{0x70, AcceleratorKey::named(u"VK_F1", 0x70)},
+                          {u'K', AcceleratorKey::letter(u'K')},
+                          {u'7', AcceleratorKey::number(u'7')}};
+    for (const Case& pressed : cases) {
+        ASSERT_TRUE(editing.press_key(0, pressed.code, false, true, true));
+        EXPECT_EQ(table.entry(0).key, pressed.key) << pressed.code;
+        EXPECT_TRUE(table.entry(0).control);
+        EXPECT_TRUE(table.entry(0).shift);
+        EXPECT_FALSE(table.entry(0).alt);
+    }
+    EXPECT_EQ(history.undo_names().front(), u"Set Virtual Key");
+    EXPECT_EQ(history.size(), steps + 3);
+    history.undo(3);
+    EXPECT_EQ(table.entry(0), (AcceleratorEntry{u"ID_ACCELERATOR1", AcceleratorKey::character(u'a')}));
+}
+
+TEST_F(AcceleratorEditingTest, NoinvertIsAKeyStepAndTravelsThroughTheClipboard) {
+    editing.add_new();
+    editing.set_noinvert(0, true);
+    EXPECT_TRUE(table.entry(0).noinvert);
+    table.add_virtual_key_entry(u"ID_LETTER", false, true, false, AcceleratorKey::letter(u'K'));
+    const auto letter = decode_accelerator_rows(editing.copy(std::vector<std::size_t>{1}), names);
+    ASSERT_TRUE(letter);
+    EXPECT_EQ(letter->at(0).key, AcceleratorKey::letter(u'K')) << "a copied letter stays a letter";
+    EXPECT_EQ(history.undo_names().front(), u"Key");
+    const auto rows = decode_accelerator_rows(editing.copy(std::vector<std::size_t>{0}), names);
+    ASSERT_TRUE(rows);
+    EXPECT_TRUE(rows->at(0).noinvert);
+    history.undo();
+    EXPECT_FALSE(table.entry(0).noinvert);
+}
+
 }  // namespace
 }  // namespace tavorin

@@ -117,8 +117,9 @@ TEST_F(AcceleratorTableTest, DecodingNamesKeysByTheirFirstNameElseByNumber) {
     EXPECT_EQ(decoded.entry(0), (AcceleratorEntry{u"ID_KNOWN", AcceleratorKey::named(u"VK_F1", 0x70), false, true, false}));
     EXPECT_EQ(decoded.entry(1), (AcceleratorEntry{u"301", AcceleratorKey::number(0x41)}));
     EXPECT_EQ(decoded.entry(2).key, AcceleratorKey::named(u"VK_KANA", 0x15));
-    // Bit 0x02 and the end flag are ignored; an ASCII control character stays one, without control.
-    EXPECT_EQ(decoded.entry(3), (AcceleratorEntry{u"2", AcceleratorKey::character(3), false, false, false}));
+    // Bit 0x02 is NOINVERT, the end flag is ignored; an ASCII control character stays one,
+    // without control.
+    EXPECT_EQ(decoded.entry(3), (AcceleratorEntry{u"2", AcceleratorKey::character(3), false, false, false, true}));
 
     AcceleratorTable written(session.symbols());
     written.identity().name = u"T";
@@ -151,6 +152,15 @@ TEST_F(AcceleratorTableTest, RemovingTheTableReleasesItsIdentifiers) {
     EXPECT_TRUE(session.symbols().has_symbol(u"ID_ONLY_HERE"));
     session.project().remove(table, false);
     EXPECT_FALSE(session.symbols().has_symbol(u"ID_ONLY_HERE"));
+}
+
+TEST_F(AcceleratorTableTest, NoinvertIsWrittenInTheScriptAndAsBit2) {
+    table.add_virtual_key_entry(u"5", false, true, false, AcceleratorKey::named(u"VK_F2", 0x71));
+    AcceleratorEntry entry = table.entry(0);
+    entry.noinvert = true;
+    table.replace_entry(0, entry);
+    EXPECT_EQ(body(), u"    VK_F2,         5, VIRTKEY, NOINVERT, CONTROL");
+    EXPECT_EQ(binary(), (Bytes{0x8B, 0, 0x71, 0, 5, 0, 0, 0}));
 }
 
 }  // namespace

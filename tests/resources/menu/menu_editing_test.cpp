@@ -7,6 +7,7 @@
 #include "platform/scripted_platform.h"
 #include "resources/menu/menu_fixtures.h"
 #include "resources/menu/menu_navigation.h"
+#include "resources/menu/menu_search.h"
 
 namespace tavorin {
 namespace {
@@ -193,6 +194,79 @@ TEST_F(MenuEditingTest, KeysMoveTheSelectionAndWrapOverThePlaceholder) {
     for (const Case& c : cases) {
         EXPECT_EQ(menu_key_target(menu, c.from, c.key), c.to) << static_cast<int>(c.key) << " from " << c.from.back();
     }
+}
+
+TEST_F(MenuEditingTest, MovesGoUpDownOutOfAndIntoPopups) {
+    type_menu();
+    struct Case {
+        MenuPath from;
+        MenuMove move;
+        std::optional<MenuPath> to;
+    };
+    const Case cases[] = {
+        {{0, 1}, MenuMove::up, MenuPath{0, 0}},   {{0, 0}, MenuMove::up, std::nullopt},
+        {{0, 0}, MenuMove::down, MenuPath{0, 1}}, {{0, 1}, MenuMove::down, std::nullopt},
+        {{1, 0}, MenuMove::out, MenuPath{2}},     {{1}, MenuMove::out, std::nullopt},
+        {{1}, MenuMove::in, MenuPath{0, 2}},      {{0, 1}, MenuMove::in, std::nullopt},
+        {{0, 2}, MenuMove::up, std::nullopt},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(menu_move_target(menu, c.from, c.move), c.to) << static_cast<int>(c.move) << " from " << c.from.back();
+    }
+    // Edit moved into File and back out by the targets given.
+    ASSERT_TRUE(editing.move_item({1}, *menu_move_target(menu, {1}, MenuMove::in)));
+    EXPECT_EQ(menu.item({0, 2}).text, u"Edit");
+    ASSERT_TRUE(editing.move_item({0, 2}, *menu_move_target(menu, {0, 2}, MenuMove::out)));
+    EXPECT_EQ(menu.item({1}).submenu.at(0).text, u"Copy");
+}
+
+TEST_F(MenuEditingTest, InsertPutsATypedItemBeforeTheSelectedOne) {
+    type_menu();
+    ASSERT_EQ(editing.insert_typed_item({0, 1}, u"Close"), (MenuPath{0, 1}));
+    EXPECT_EQ(menu.item({0, 1}).identifier, u"IDM_CLOSE1");
+    EXPECT_EQ(menu.item({0, 2}).text, u"Save");
+    EXPECT_EQ(history.undo_names().front(), u"Insert Item");
+    history.undo();
+    EXPECT_EQ(menu.item({0, 1}).text, u"Save");
+    EXPECT_FALSE(editing.insert_typed_item({0, 9}, u"Far"));
+}
+
+TEST_F(MenuEditingTest, FormSwitchIsOneUndoableStep) {
+    editing.set_extended(true);
+    EXPECT_TRUE(menu.extended());
+    EXPECT_EQ(history.undo_names(), std::vector<std::u16string>{u"Set Menu Form"});
+    editing.set_extended(true);
+    EXPECT_EQ(history.size(), 1u);
+    history.undo();
+    EXPECT_FALSE(menu.extended());
+    history.redo();
+    EXPECT_TRUE(menu.extended());
+}
+
+TEST_F(MenuEditingTest, FindWalksCaptionsDepthFirstAndWraps) {
+    type_menu();
+    EXPECT_EQ(menu_item_paths(menu),
+              (std::vector<MenuPath>{{0}, {0, 0}, {0, 1}, {1}, {1, 0}}));
+    EXPECT_EQ(find_in_captions(menu, std::nullopt, u"o", false), (MenuPath{0, 0}));
+    EXPECT_EQ(find_in_captions(menu, MenuPath{0, 0}, u"O", false), (MenuPath{1, 0}));
+    EXPECT_EQ(find_in_captions(menu, MenuPath{1, 0}, u"o", false), (MenuPath{0, 0})) << "wraps round";
+    EXPECT_EQ(find_in_captions(menu, std::nullopt, u"OP", true), std::nullopt);
+    EXPECT_EQ(find_in_captions(menu, std::nullopt, u"Ctrl", false), std::nullopt) << "shortcuts are not captions";
+}
+
+TEST_F(MenuEditingTest, ReplaceChangesEveryCaptionInOneStepAndKeepsShortcuts) {
+    type_menu();
+    EXPECT_EQ(replace_all(u"Open or OPEN", u"open", u"Load", false), u"Load or Load");
+    EXPECT_EQ(replace_all(u"Open or OPEN", u"OPEN", u"Load", true), u"Open or Load");
+    EXPECT_EQ(editing.replace_in_captions(u"o", u"0", false), 2u);
+    EXPECT_EQ(menu.item({0, 0}).text, u"0pen");
+    EXPECT_EQ(menu.item({0, 0}).shortcut, u"Ctrl+O");
+    EXPECT_EQ(menu.item({1, 0}).text, u"C0py");
+    EXPECT_EQ(history.undo_names().front(), u"Replace");
+    history.undo();
+    EXPECT_EQ(menu.item({0, 0}).text, u"Open");
+    EXPECT_EQ(menu.item({1, 0}).text, u"Copy");
+    EXPECT_EQ(editing.replace_in_captions(u"zzz", u"y", false), 0u);
 }
 
 }  // namespace
