@@ -284,7 +284,7 @@ TEST(BuiltInStrings, UntranslatedTableFollowsFromNumberFFFF) {
 
 TEST(BuiltInStrings, NumbersOutsideBothTablesAreEmpty) {
     const UiStrings strings;
-    EXPECT_EQ(strings.text(990), u"");
+    EXPECT_EQ(strings.text(UiStrings::count), u"");
     EXPECT_EQ(strings.text(0xFFFE), u"");
     EXPECT_EQ(strings.text(0xFFFF + 40), u"");
     EXPECT_EQ(strings.text(0xFFFFFFFF), u"");
@@ -374,8 +374,8 @@ TEST(LanguageFile, LoneCrAndLoneLfAlsoEndLines) {
 TEST(LanguageFile, LinesPastTheLastEntryAreIgnored) {
     UiStrings strings;
     strings.install_language_text(numbered_language_file(1200));
-    EXPECT_EQ(strings.text(989), u"T989");
-    EXPECT_EQ(strings.text(990), u"");
+    EXPECT_EQ(strings.text(UiStrings::count - 1), u"T" + decimal(UiStrings::count - 1));
+    EXPECT_EQ(strings.text(UiStrings::count), u"");
     EXPECT_EQ(parse_language_lines(numbered_language_file(1200)).size(), UiStrings::count);
 }
 

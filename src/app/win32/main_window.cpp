@@ -28,6 +28,8 @@
 #include "resources/rawdata/raw_data_resource.h"
 #include "resources/rawdata/win32/hex_editor.h"
 #include "resources/rawdata/win32/text_editor.h"
+#include "resources/stringtable/win32/string_table_editor.h"
+#include "resources/version/win32/version_editor.h"
 #include "platform/win32/bound_window.h"
 #include "script/open_script.h"
 #include "platform/win32/wide_text.h"
@@ -701,12 +703,26 @@ void MainWindow::open_editor(Resource& resource) {
     show_properties_of(&resource);
 }
 
-// Manifests and HTML pages open as text, other raw data in the hex view; the kinds without an
-// editor yet keep their script view (none).
+// Manifests and HTML pages open as text, other raw data in the hex view, string tables and
+// version information in their lists; the kinds without an editor yet keep their script view
+// (none).
 std::unique_ptr<ResourceEditor> MainWindow::create_editor(Resource& resource) {
+    Session& session = app_.session;
+    if (auto* table = dynamic_cast<StringTable*>(&resource)) {
+        return StringTableEditor::create(*table, session.workspace(), *this, editor_area_, app_.instance,
+                                         app_.resources.regular_font(), app_.clipboard.string_table);
+    }
+    if (auto* version = dynamic_cast<VersionInfo*>(&resource)) {
+        VersionEditor::BlockChooser chooser = [this]() -> std::optional<VersionLanguageChoice> {
+            if (app_.dialog_answers.version_block) return app_.dialog_answers.version_block();
+            return choose_version_language(app_.session.workspace(), handle(), app_.instance, app_.resources.ui_face(),
+                                           app_.resources.regular_font(), VersionLanguageChoice{0x0409, 1200});
+        };
+        return VersionEditor::create(*version, session.workspace(), *this, editor_area_, app_.instance,
+                                     app_.resources.regular_font(), std::move(chooser));
+    }
     auto* raw = dynamic_cast<RawDataResource*>(&resource);
     if (raw == nullptr) return nullptr;
-    Session& session = app_.session;
     if (const Status loaded = raw->edit_in_memory(document_.state().content_folder); !loaded) {
         session.ask(loaded.error(), session.text(str::error_caption), AskButtons::ok, AskIcon::error);
         return nullptr;
