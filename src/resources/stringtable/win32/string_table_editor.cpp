@@ -619,13 +619,12 @@ void StringTableEditor::on_find_message(const FINDREPLACEW& request) {
     }
     if ((request.Flags & FR_REPLACE) != 0) {
         // The found row's first occurrence is replaced, then the search goes on.
-        const std::vector<std::size_t> rows = selected_rows();
-        if (rows.size() == 1) {
-            const std::u16string& current = table_.entry(rows[0]).text;
+        if (const auto row = single_selected_row()) {
+            const std::u16string current = table_.entry(*row).text;
             if (const auto at = find_in_text(current, 0, TextSearch{what, match_case, true})) {
-                editing_.set_text(rows[0], current.substr(0, *at) + with + current.substr(*at + what.size()));
-                show_row(rows[0]);
-                site_.content_changed(table_, rows[0]);
+                editing_.set_text(*row, current.substr(0, *at) + with + current.substr(*at + what.size()));
+                show_row(*row);
+                site_.content_changed(table_, *row);
                 site_.properties_changed();
             }
         }
@@ -636,9 +635,9 @@ void StringTableEditor::on_find_message(const FINDREPLACEW& request) {
 }
 
 void StringTableEditor::find_next(const std::u16string& what, bool match_case, bool forward) {
-    const std::vector<std::size_t> rows = selected_rows();
     std::optional<std::size_t> current;
-    if (!rows.empty()) current = forward ? rows.back() : rows.front();
+    const LRESULT focused = SendMessageW(list_, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_FOCUSED);
+    if (focused >= 0 && static_cast<std::size_t>(focused) < table_.size()) current = static_cast<std::size_t>(focused);
     const auto match = find_next_string(table_.entries(), current, TextSearch{what, match_case, forward});
     if (!match) {
         MessageBeep(MB_ICONINFORMATION);
@@ -648,10 +647,18 @@ void StringTableEditor::find_next(const std::u16string& what, bool match_case, b
     select_rows({match->row});
 }
 
+// The one selected row; none when no row or several are selected.
+std::optional<std::size_t> StringTableEditor::single_selected_row() const {
+    if (SendMessageW(list_, LVM_GETSELECTEDCOUNT, 0, 0) != 1) return std::nullopt;
+    const LRESULT row = SendMessageW(list_, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED);
+    if (row < 0 || static_cast<std::size_t>(row) >= table_.size()) return std::nullopt;
+    return static_cast<std::size_t>(row);
+}
+
 std::vector<PropertyRow> StringTableEditor::properties() const {
-    const std::vector<std::size_t> rows = selected_rows();
-    if (rows.size() != 1) return {};
-    const StringEntry& entry = table_.entry(rows[0]);
+    const auto selected = single_selected_row();
+    if (!selected) return {};
+    const StringEntry& entry = table_.entry(*selected);
     std::vector<PropertyRow> grid(3);
     grid[category_row].name = text(str::category_misc);
     grid[category_row].flags = property_flag::category | property_flag::expanded;
@@ -667,9 +674,9 @@ std::vector<PropertyRow> StringTableEditor::properties() const {
 }
 
 void StringTableEditor::set_property(std::size_t index, const std::u16string& value, int) {
-    const std::vector<std::size_t> rows = selected_rows();
-    if (rows.size() != 1) return;
-    const std::size_t row = rows[0];
+    const auto selected = single_selected_row();
+    if (!selected) return;
+    const std::size_t row = *selected;
     if (index == string_row) {
         editing_.set_text(row, value);
     } else if (index == id_row) {

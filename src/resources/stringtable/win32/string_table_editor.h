@@ -82,6 +82,7 @@ private:
     void on_context_menu(LPARAM position);
     void on_find_message(const FINDREPLACEW& request);
     void find_next(const std::u16string& what, bool match_case, bool forward);
+    std::optional<std::size_t> single_selected_row() const;
     void selection_changed();
     void show_selection_count();
     void show_rows(std::size_t count);

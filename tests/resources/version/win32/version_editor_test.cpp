@@ -5,6 +5,8 @@
 #include "platform/win32/windows_api.h"
 #include <commctrl.h>
 
+#include <cstdlib>
+#include <filesystem>
 #include <optional>
 #include <string>
 #include <vector>
@@ -18,6 +20,19 @@
 
 namespace tavorin::testing {
 namespace {
+
+// With TAVORIN_SCREENSHOTS naming a folder, the test waits at the named moment until a
+// screenshot has been taken: it writes NAME.ready there and goes on when NAME.done appears (or
+// after 20 seconds). Without it nothing happens.
+void hold_for_screenshot(HWND window, const char* name) {
+    const char* folder = std::getenv("TAVORIN_SCREENSHOTS");
+    if (folder == nullptr) return;
+    UpdateWindow(window);
+    RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+    const std::filesystem::path base(folder);
+    write_text(base / (std::string(name) + ".ready"), "");
+    pump_until([&] { return std::filesystem::exists(base / (std::string(name) + ".done")); }, 20000);
+}
 
 using Kind = VersionEditor::RowTarget::Kind;
 
@@ -34,6 +49,9 @@ protected:
                    "    BLOCK \"VarFileInfo\"\r\n    {\r\n        VALUE \"Translation\", 0x409, 1200\r\n    }\r\n}\r\n");
         window.emplace(app);
         ASSERT_TRUE(window->create());
+        // Tall enough for every row of two blocks.
+        SetWindowPos(window->handle(), nullptr, 20, 20, 1150, 900, SWP_NOZORDER | SWP_NOACTIVATE);
+        ShowWindow(window->handle(), SW_SHOWNA);
         window->open_file(folder / "app.rc");
         ASSERT_TRUE(pump_until([this] { return !window->loading(); }));
         ASSERT_TRUE(window->project_open());
@@ -156,6 +174,7 @@ TEST_F(VersionEditorTest, AGermanBlockIsAddedFilledRemovedAndSaved) {
     type(row_of(Kind::add_value, 1), L"Build");
     type(row_of(Kind::value, 1, u"Build"), L"Nacht");
     EXPECT_EQ(version->blocks()[1].strings.back(), (VersionString{u"Build", u"Nacht"}));
+    hold_for_screenshot(window->handle(), "version");
     EXPECT_EQ(window->undo_history().undo_names()[0], u"Value");
     EXPECT_EQ(window->undo_history().undo_names()[1], u"Add Value");
     type(row_of(Kind::value, 1, u"Build"), L"");
