@@ -225,9 +225,9 @@ TEST_F(StringTableEditorTest, RowsCopiedAndPastedIntoAnotherLanguageGetNewNamesA
     ASSERT_NE(german_part, std::string::npos) << script;
     const std::size_t english_part = script.find("LANGUAGE 9,");
     ASSERT_NE(english_part, std::string::npos) << script;
-    const std::string german = script.substr(german_part, english_part > german_part ? english_part - german_part
+    const std::string german_text = script.substr(german_part, english_part > german_part ? english_part - german_part
                                                                                     : std::string::npos);
-    EXPECT_NE(german.find("IDS_THREE1                    \"Three\""), std::string::npos) << script;
+    EXPECT_NE(german_text.find("IDS_THREE1                    \"Three\""), std::string::npos) << script;
 }
 
 TEST_F(StringTableEditorTest, CellsAreEditedInPlaceAndTheGridFollowsUndo) {
