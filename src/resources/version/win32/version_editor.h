@@ -49,6 +49,8 @@ public:
     EditorCommands commands() const override { return {}; }
     void execute(EditorCommand) override {}
     void reload(std::size_t where) override;
+    // The list has no status of its own: what another editor left there goes.
+    void activated() override { site_.show_editor_status({}); }
 
     PropertyGrid& grid() { return grid_; }
     const std::vector<RowTarget>& targets() const { return targets_; }

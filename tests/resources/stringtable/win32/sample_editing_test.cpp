@@ -16,6 +16,7 @@
 #include "app/command_ids.h"
 #include "app/win32/main_window.h"
 #include "../../../app/win32/gui_test_support.h"
+#include "../../../app/win32/screenshot_hold.h"
 #include "resources/stringtable/string_table.h"
 #include "resources/stringtable/win32/string_table_editor.h"
 #include "resources/version/version_info.h"
@@ -120,6 +121,7 @@ TEST_F(SampleEditingTest, StringsPastedIntoFrenchAndAGermanVersionBlockAreUndone
     ASSERT_EQ(table(0x040C)->size(), 3u);
     EXPECT_EQ(table(0x040C)->entry(0).identifier, u"IDS_APP_TITLE1");
     EXPECT_EQ(table(0x040C)->entry(2).text, table(0x409)->entry(2).text);
+    wait_for_screenshot(window->handle(), "sample-strings");
     command(cmd::undo);
     EXPECT_EQ(SendMessageW(french->list(), LVM_GETITEMCOUNT, 0, 0), 0);
     command(cmd::redo);
@@ -141,6 +143,7 @@ TEST_F(SampleEditingTest, StringsPastedIntoFrenchAndAGermanVersionBlockAreUndone
     grid.select(*company);
     SetWindowTextW(grid.edit_box(), L"Beispielfirma");
     SendMessageW(grid.edit_box(), WM_KEYDOWN, VK_RETURN, 0);
+    wait_for_screenshot(window->handle(), "sample-version");
     command(cmd::undo);
     command(cmd::undo);
     EXPECT_EQ(version()->blocks().size(), 1u);

@@ -21,25 +21,13 @@
 #include "app/win32/main_window.h"
 #include "base/text.h"
 #include "../../../app/win32/gui_test_support.h"
+#include "../../../app/win32/screenshot_hold.h"
 #include "platform/win32/wide_text.h"
 #include "resources/stringtable/string_table.h"
 #include "resources/stringtable/win32/string_table_editor.h"
 
 namespace tavorin::testing {
 namespace {
-
-// With TAVORIN_SCREENSHOTS naming a folder, the test waits at the named moment until a
-// screenshot has been taken: it writes NAME.ready there and goes on when NAME.done appears (or
-// after 20 seconds). Without it nothing happens.
-void hold_for_screenshot(HWND window, const char* name) {
-    const char* folder = std::getenv("TAVORIN_SCREENSHOTS");
-    if (folder == nullptr) return;
-    UpdateWindow(window);
-    RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
-    const std::filesystem::path base(folder);
-    write_text(base / (std::string(name) + ".ready"), "");
-    pump_until([&] { return std::filesystem::exists(base / (std::string(name) + ".done")); }, 20000);
-}
 
 // Holds a modifier key down for this thread's GetKeyState while it lives.
 class HeldKey {
@@ -204,7 +192,7 @@ TEST_F(StringTableEditorTest, RowsCopiedAndPastedIntoAnotherLanguageGetNewNamesA
     EXPECT_EQ(session.symbols().value_of(u"IDS_ONE1"), 40000);
     EXPECT_EQ(session.symbols().value_of(u"IDS_THREE1"), 40002);
     EXPECT_EQ(german->selected_rows(), (std::vector<std::size_t>{1, 2, 3})) << "the pasted rows are selected";
-    hold_for_screenshot(window->handle(), "string-table");
+    wait_for_screenshot(window->handle(), "string-table");
     EXPECT_EQ(window->undo_history().undo_names().front(), u"Paste");
 
     command(cmd::undo);
@@ -351,6 +339,7 @@ TEST_F(StringTableEditorTest, FindAndReplaceRunOverTheStrings) {
     ASSERT_NE(find, nullptr);
     SetDlgItemTextW(find, edt1, L"t");
     SendMessageW(find, WM_COMMAND, IDOK, 0);
+    wait_for_screenshot(window->handle(), "find");
     EXPECT_EQ(editor->selected_rows(), std::vector<std::size_t>{1}) << "Two holds a t (any case)";
     SendMessageW(find, WM_COMMAND, IDOK, 0);
     EXPECT_EQ(editor->selected_rows(), std::vector<std::size_t>{2});

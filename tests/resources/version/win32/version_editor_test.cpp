@@ -14,25 +14,13 @@
 #include "app/command_ids.h"
 #include "app/win32/main_window.h"
 #include "../../../app/win32/gui_test_support.h"
+#include "../../../app/win32/screenshot_hold.h"
 #include "platform/win32/wide_text.h"
 #include "resources/version/version_info.h"
 #include "resources/version/win32/version_editor.h"
 
 namespace tavorin::testing {
 namespace {
-
-// With TAVORIN_SCREENSHOTS naming a folder, the test waits at the named moment until a
-// screenshot has been taken: it writes NAME.ready there and goes on when NAME.done appears (or
-// after 20 seconds). Without it nothing happens.
-void hold_for_screenshot(HWND window, const char* name) {
-    const char* folder = std::getenv("TAVORIN_SCREENSHOTS");
-    if (folder == nullptr) return;
-    UpdateWindow(window);
-    RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
-    const std::filesystem::path base(folder);
-    write_text(base / (std::string(name) + ".ready"), "");
-    pump_until([&] { return std::filesystem::exists(base / (std::string(name) + ".done")); }, 20000);
-}
 
 using Kind = VersionEditor::RowTarget::Kind;
 
@@ -174,7 +162,7 @@ TEST_F(VersionEditorTest, AGermanBlockIsAddedFilledRemovedAndSaved) {
     type(row_of(Kind::add_value, 1), L"Build");
     type(row_of(Kind::value, 1, u"Build"), L"Nacht");
     EXPECT_EQ(version->blocks()[1].strings.back(), (VersionString{u"Build", u"Nacht"}));
-    hold_for_screenshot(window->handle(), "version");
+    wait_for_screenshot(window->handle(), "version");
     EXPECT_EQ(window->undo_history().undo_names()[0], u"Value");
     EXPECT_EQ(window->undo_history().undo_names()[1], u"Add Value");
     type(row_of(Kind::value, 1, u"Build"), L"");
