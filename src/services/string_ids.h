@@ -279,4 +279,47 @@ inline constexpr Id menu_preview_caption = 1040;
 inline constexpr Id text_not_found = 1041;  // %1: the text searched
 inline constexpr Id captions_replaced = 1042;  // %1: how many
 
+// String table and version information editors, find and replace (with column_id, category_misc
+// and text_not_found above).
+inline constexpr Id column_string = 1043;
+inline constexpr Id string_help = 1044;
+inline constexpr Id string_id_help = 1045;
+inline constexpr Id items_selected = 1046;  // %1: how many rows
+inline constexpr Id add_new_string = 1047;
+inline constexpr Id occurrences_replaced = 1048;  // %1: how many
+inline constexpr Id category_general_information = 1049;
+inline constexpr Id property_file_version = 1050;
+inline constexpr Id file_version_help = 1051;
+inline constexpr Id property_product_version = 1052;
+inline constexpr Id product_version_help = 1053;
+inline constexpr Id property_operating_system = 1054;
+inline constexpr Id operating_system_help = 1055;
+inline constexpr Id property_file_flags_mask = 1056;
+inline constexpr Id file_flags_mask_help = 1057;
+inline constexpr Id file_flags_help = 1058;
+inline constexpr Id property_file_type = 1059;
+inline constexpr Id file_type_help = 1060;
+inline constexpr Id property_file_subtype = 1061;
+inline constexpr Id file_subtype_help = 1062;
+inline constexpr Id remove_version_block = 1063;
+inline constexpr Id add_version_block = 1064;
+inline constexpr Id add_version_value = 1065;
+inline constexpr Id add_version_value_help = 1066;
+inline constexpr Id choose_language_caption = 1067;
+inline constexpr Id language_label = 1068;
+inline constexpr Id codepage_label = 1069;
+inline constexpr Id comments_help = 1070;
+inline constexpr Id company_name_help = 1071;
+inline constexpr Id file_description_help = 1072;
+inline constexpr Id file_version_text_help = 1073;
+inline constexpr Id internal_name_help = 1074;
+inline constexpr Id legal_copyright_help = 1075;
+inline constexpr Id legal_trademarks_help = 1076;
+inline constexpr Id original_filename_help = 1077;
+inline constexpr Id private_build_help = 1078;
+inline constexpr Id product_name_help = 1079;
+inline constexpr Id product_version_text_help = 1080;
+inline constexpr Id special_build_help = 1081;
+inline constexpr Id custom_value_help = 1082;
+
 }  // namespace tavorin::str

@@ -15,7 +15,8 @@ namespace tavorin {
 
 class UiStrings {
 public:
-    static constexpr std::size_t count = 1043;
+    // Entries 0 to 989 keep their fixed numbers; the texts of later editors follow them.
+    static constexpr std::size_t count = 1083;
     static constexpr std::uint32_t untranslated_first = 0xFFFF;
     static constexpr std::size_t untranslated_count = 40;
 

@@ -16,6 +16,7 @@
 #include "app/new_resources.h"
 #include "app/session.h"
 #include "app/win32/app_resources.h"
+#include "resources/version/win32/version_language_dialog.h"
 
 namespace tavorin {
 
@@ -44,6 +45,8 @@ struct InputState {
 struct DialogAnswers {
     std::function<std::optional<std::uint16_t>(std::uint16_t initial)> language;
     std::function<std::optional<CustomTypeAnswer>()> custom_type;
+    // The language and code page of a new block of version strings.
+    std::function<std::optional<VersionLanguageChoice>()> version_block;
 };
 
 struct App {

@@ -30,6 +30,8 @@
 #include "resources/rawdata/raw_data_resource.h"
 #include "resources/rawdata/win32/hex_editor.h"
 #include "resources/rawdata/win32/text_editor.h"
+#include "resources/stringtable/win32/string_table_editor.h"
+#include "resources/version/win32/version_editor.h"
 #include "platform/win32/bound_window.h"
 #include "script/open_script.h"
 #include "platform/win32/wide_text.h"
@@ -707,8 +709,9 @@ void MainWindow::open_editor(Resource& resource) {
     show_properties_of(&resource);
 }
 
-// Accelerator tables and menus open in their editors, manifests and HTML pages as text, other raw
-// data in the hex view; the kinds without an editor yet keep their script view (none).
+// Accelerator tables, menus, string tables and version information open in their editors,
+// manifests and HTML pages as text, other raw data in the hex view; the kinds without an editor
+// yet keep their script view (none).
 std::unique_ptr<ResourceEditor> MainWindow::create_editor(Resource& resource) {
     Session& session = app_.session;
     if (auto* table = dynamic_cast<AcceleratorTable*>(&resource)) {
@@ -718,6 +721,19 @@ std::unique_ptr<ResourceEditor> MainWindow::create_editor(Resource& resource) {
     if (auto* menu = dynamic_cast<Menu*>(&resource)) {
         return MenuResourceEditor::create(*menu, session.workspace(), *this, editor_area_, app_.instance,
                                           app_.resources.regular_font());
+    }
+    if (auto* table = dynamic_cast<StringTable*>(&resource)) {
+        return StringTableEditor::create(*table, session.workspace(), *this, editor_area_, app_.instance,
+                                         app_.resources.regular_font(), app_.clipboard.string_table);
+    }
+    if (auto* version = dynamic_cast<VersionInfo*>(&resource)) {
+        VersionEditor::BlockChooser chooser = [this]() -> std::optional<VersionLanguageChoice> {
+            if (app_.dialog_answers.version_block) return app_.dialog_answers.version_block();
+            return choose_version_language(app_.session.workspace(), handle(), app_.instance, app_.resources.ui_face(),
+                                           app_.resources.regular_font(), VersionLanguageChoice{0x0409, 1200});
+        };
+        return VersionEditor::create(*version, session.workspace(), *this, editor_area_, app_.instance,
+                                     app_.resources.regular_font(), std::move(chooser));
     }
     auto* raw = dynamic_cast<RawDataResource*>(&resource);
     if (raw == nullptr) return nullptr;

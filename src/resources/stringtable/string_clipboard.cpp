@@ -33,4 +33,38 @@ Result<std::vector<StringEntry>> decode_string_rows(std::span<const std::uint8_t
     return rows;
 }
 
+std::u16string string_rows_as_text(std::span<const StringEntry> rows) {
+    std::u16string text;
+    for (const StringEntry& row : rows) {
+        text += row.identifier;
+        text += u'\t';
+        text += row.text;
+        text += u"\r\n";
+    }
+    return text;
+}
+
+std::vector<StringEntry> string_rows_from_text(std::u16string_view text) {
+    std::vector<StringEntry> rows;
+    while (!text.empty()) {
+        const std::size_t end = text.find_first_of(u"\r\n");
+        const std::u16string_view line = text.substr(0, end);
+        if (end == std::u16string_view::npos) {
+            text = {};
+        } else {
+            // CR LF is one line break.
+            const std::size_t next = text.substr(end, 2) == u"\r\n" ? end + 2 : end + 1;
+            text.remove_prefix(next);
+        }
+        if (line.empty()) continue;
+        const std::size_t tab = line.find(u'\t');
+        if (tab == std::u16string_view::npos) {
+            rows.push_back({u"IDS_STRING1", std::u16string(line)});
+        } else {
+            rows.push_back({std::u16string(line.substr(0, tab)), std::u16string(line.substr(tab + 1))});
+        }
+    }
+    return rows;
+}
+
 }  // namespace tavorin

@@ -8,6 +8,7 @@
 #include "resources/list_rows.h"
 #include "resources/stringtable/item_naming.h"
 #include "resources/stringtable/string_clipboard.h"
+#include "resources/stringtable/string_search.h"
 
 namespace tavorin {
 
@@ -23,7 +24,34 @@ std::optional<std::int32_t> prospective_value(std::u16string_view text, const Sy
     return std::nullopt;
 }
 
+// An action that tells the editor's list which row its undo or redo changed.
+class ListenedAction : public Action {
+public:
+    ListenedAction(std::unique_ptr<Action> action, StringTableEditing::UndoListener listener, std::size_t row)
+        : action_(std::move(action)), listener_(std::move(listener)), row_(row) {}
+
+    std::u16string name() const override { return action_->name(); }
+    void redo() override {
+        action_->redo();
+        listener_(row_);
+    }
+    void undo() override {
+        action_->undo();
+        listener_(row_);
+    }
+
+private:
+    std::unique_ptr<Action> action_;
+    StringTableEditing::UndoListener listener_;
+    std::size_t row_;
+};
+
 }  // namespace
+
+void StringTableEditing::record(std::unique_ptr<Action> action, std::size_t row) {
+    if (undo_listener_) action = std::make_unique<ListenedAction>(std::move(action), undo_listener_, row);
+    history_.record(std::move(action));
+}
 
 void StringTableEditing::modified() { workspace_.project().set_modified(table_, true); }
 
@@ -38,8 +66,9 @@ std::size_t StringTableEditing::add_new_string() {
     const std::int32_t value = table_.value_of(table_.entry(row));
     modified();
 
-    history_.record(row_change_action(std::u16string(string_undo::insert), RowChange::inserted, table_,
-                                      workspace_.project(), row, entry, value));
+    record(row_change_action(std::u16string(string_undo::insert), RowChange::inserted, table_, workspace_.project(),
+                             row, entry, value),
+           row);
     return row;
 }
 
@@ -54,8 +83,9 @@ bool StringTableEditing::delete_rows(std::span<const std::size_t> rows) {
     for (std::size_t row : ordered) {
         const std::int32_t value = table_.value_of(table_.entry(row));
         StringEntry entry = table_.remove_entry(row);
-        history_.record(row_change_action(std::u16string(string_undo::delete_row), RowChange::removed, table_,
-                                          workspace_.project(), row, std::move(entry), value));
+        record(row_change_action(std::u16string(string_undo::delete_row), RowChange::removed, table_,
+                                 workspace_.project(), row, std::move(entry), value),
+               row);
     }
     history_.close_group();
     modified();
@@ -88,7 +118,7 @@ Status StringTableEditing::set_identifier(std::size_t row, std::u16string_view t
     StringTable& table = table_;
     Workspace& workspace = workspace_;
     const std::u16string new_name(text);
-    history_.record(std::make_unique<CallbackAction>(
+    record(std::make_unique<CallbackAction>(
         std::u16string(string_undo::identifier),
         [&table, &workspace, row, new_name, applied_value] {
             table.set_identifier(row, new_name, applied_value);
@@ -97,7 +127,8 @@ Status StringTableEditing::set_identifier(std::size_t row, std::u16string_view t
         [&table, &workspace, row, old_name, old_value] {
             table.set_identifier(row, old_name, old_value);
             workspace.project().set_modified(table, true);
-        }));
+        }),
+        row);
     return success();
 }
 
@@ -109,7 +140,7 @@ void StringTableEditing::set_text(std::size_t row, std::u16string text) {
 
     StringTable& table = table_;
     Workspace& workspace = workspace_;
-    history_.record(std::make_unique<CallbackAction>(
+    record(std::make_unique<CallbackAction>(
         std::u16string(string_undo::text),
         [&table, &workspace, row, text] {
             table.set_text(row, text);
@@ -118,7 +149,8 @@ void StringTableEditing::set_text(std::size_t row, std::u16string text) {
         [&table, &workspace, row, old_text] {
             table.set_text(row, old_text);
             workspace.project().set_modified(table, true);
-        }));
+        }),
+        row);
 }
 
 std::vector<std::uint8_t> StringTableEditing::copy(std::span<const std::size_t> rows) const {
@@ -132,23 +164,40 @@ std::vector<std::uint8_t> StringTableEditing::copy(std::span<const std::size_t> 
 Result<std::vector<std::size_t>> StringTableEditing::paste(std::span<const std::uint8_t> clipboard) {
     auto rows = decode_string_rows(clipboard);
     if (!rows) return Error{rows.error()};
+    return paste_rows(*rows);
+}
 
+std::vector<std::size_t> StringTableEditing::paste_rows(std::span<const StringEntry> rows) {
     StringTable& table = table_;
     std::vector<std::size_t> pasted;
     history_.open_group(std::u16string(string_undo::paste));
-    for (const StringEntry& row : *rows) {
+    for (const StringEntry& row : rows) {
         const ItemIdentifier identifier = pasted_item_identifier(
             row.identifier, table_.symbols(), [&table](std::int32_t value) { return table.uses_value(value); });
         const std::size_t position = table_.size();
         const StringEntry entry{identifier.name, row.text};
         table_.insert_entry(position, entry, identifier.value);
         pasted.push_back(position);
-        history_.record(row_change_action(u"", RowChange::inserted, table_, workspace_.project(), position, entry,
-                                          identifier.value));
+        record(row_change_action(u"", RowChange::inserted, table_, workspace_.project(), position, entry,
+                                 identifier.value),
+               position);
     }
     history_.close_group();
     if (!pasted.empty()) modified();
     return pasted;
+}
+
+std::size_t StringTableEditing::replace_all(std::u16string_view what, std::u16string_view with, bool match_case) {
+    std::size_t replaced = 0;
+    history_.open_group(std::u16string(string_undo::replace_all));
+    for (std::size_t row = 0; row < table_.size(); ++row) {
+        const TextReplacement replacement = replace_in_text(table_.entry(row).text, what, with, match_case);
+        if (replacement.count == 0) continue;
+        replaced += replacement.count;
+        set_text(row, replacement.text);
+    }
+    history_.close_group();
+    return replaced;
 }
 
 }  // namespace tavorin

@@ -4,6 +4,7 @@
 // shows. Rows are positions in the table's list.
 
 #include <cstdint>
+#include <functional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -24,12 +25,17 @@ inline constexpr std::u16string_view delete_row = u"Delete String";
 inline constexpr std::u16string_view paste = u"Paste";
 inline constexpr std::u16string_view identifier = u"Item ID";
 inline constexpr std::u16string_view text = u"Item text";
+inline constexpr std::u16string_view replace_all = u"Replace All";
 }  // namespace string_undo
 
 class StringTableEditing {
 public:
-    StringTableEditing(StringTable& table, Workspace& workspace, UndoHistory& history)
-        : table_(table), workspace_(workspace), history_(history) {}
+    // Told the row an undo or redo changed, so that an open list shows the table again.
+    using UndoListener = std::function<void(std::size_t row)>;
+
+    StringTableEditing(StringTable& table, Workspace& workspace, UndoHistory& history,
+                       UndoListener undo_listener = {})
+        : table_(table), workspace_(workspace), history_(history), undo_listener_(std::move(undo_listener)) {}
 
     // "Add new string": the first IDS_STRINGn not yet in the symbol table, a value from the
     // identifier service and the text "Sample text", appended. Returns its row.
@@ -51,14 +57,23 @@ public:
     // Appends the clipboard's rows, each with a new identifier named after its own, as steps of
     // the group "Paste". Returns the new rows (the editor selects them).
     Result<std::vector<std::size_t>> paste(std::span<const std::uint8_t> clipboard);
+    // The same for rows read from elsewhere (the plain-text clipboard).
+    std::vector<std::size_t> paste_rows(std::span<const StringEntry> rows);
+
+    // Replaces every occurrence of `what` in the texts by `with`, each changed row one step of
+    // the group "Replace All". Returns the number of occurrences replaced.
+    std::size_t replace_all(std::u16string_view what, std::u16string_view with, bool match_case);
 
 private:
     void modified();
     void show_error(std::u16string_view message);
+    // Records an action whose undo and redo also tell the listener about `row`.
+    void record(std::unique_ptr<Action> action, std::size_t row);
 
     StringTable& table_;
     Workspace& workspace_;
     UndoHistory& history_;
+    UndoListener undo_listener_;
 };
 
 }  // namespace tavorin

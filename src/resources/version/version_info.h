@@ -94,6 +94,8 @@ public:
     // strings whose keys it lacks (a file that names a block twice).
     void merge_block(VersionStringBlock block);
     void remove_block(std::size_t index);
+    // Puts back every block at once (what undo and redo of a block edit do).
+    void set_blocks(std::vector<VersionStringBlock> blocks) { blocks_ = std::move(blocks); }
     // Sets (or adds) a string of a block; an empty value leaves the key without a value.
     void set_string(std::size_t block, std::u16string_view key, std::u16string value);
 

@@ -20,21 +20,23 @@
 #include "app/win32/main_window.h"
 #include "app/win32/parse_error_dialog.h"
 #include "base/file_io.h"
+#include "dialog/dialog.h"
 #include "formats/res_file.h"
 #include "gui_test_support.h"
 #include "resources/accelerator/accelerator_table.h"
-#include "resources/accelerator/win32/accelerator_editor.h"
 #include "resources/stringtable/string_table.h"
+#include "resources/stringtable/win32/string_table_editor.h"
 #include "ui/panel_layout.h"
 
 namespace tavorin::testing {
 namespace {
 
-// A compiled resource file with an accelerator table and an English string table, made by a
-// session of its own.
-void write_sample_res(const std::filesystem::path& path) {
+// A compiled resource file with an accelerator table and an English string table (and a dialog
+// when asked), made by a session of its own.
+void write_sample_res(const std::filesystem::path& path, bool with_dialog = false) {
     ScriptedPlatform platform;
     Session maker(platform);
+    if (with_dialog) add_new_dialog(maker.workspace());
     add_new_accelerator_table(maker.workspace());
     string_table_for(maker.workspace(), 0x409).add_entry(u"1", u"Hello");
     ASSERT_TRUE(write_res_file(maker.workspace(), path).ok());
@@ -256,15 +258,15 @@ TEST_F(ProjectWindowTest, OfThreeDroppedFilesOnlyTheFirstOpens) {
 }
 
 TEST_F(ProjectWindowTest, DoubleClickOpensTheResourcesScriptTextInATab) {
-    write_sample_res(file("app.res"));
+    write_sample_res(file("app.res"), true);
     open(file("app.res"));
-    // The string table has no editor here: it opens as its script text.
+    // The dialog has no editor here: it opens as its script text.
     SendMessageW(tree(), TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(first_resource_item(tree())));
     NMHDR click{tree(), main_control::tree, static_cast<UINT>(NM_DBLCLK)};
     SendMessageW(handle(), WM_NOTIFY, main_control::tree, reinterpret_cast<LPARAM>(&click));
     ASSERT_EQ(window->editors().count(), 1u);
     HWND view = window->editors().active_view();
-    EXPECT_NE(window_text(view).find(L"\r\nSTRINGTABLE\r\n"), std::wstring::npos) << window_text(view);
+    EXPECT_NE(window_text(view).find(L" DIALOG"), std::wstring::npos) << window_text(view);
     EXPECT_TRUE((GetWindowLongPtrW(view, GWL_STYLE) & ES_READONLY) != 0);
 
     // Select All and Copy reach the view that has the focus.
@@ -281,13 +283,13 @@ TEST_F(ProjectWindowTest, DoubleClickOpensTheResourcesScriptTextInATab) {
     }
     EXPECT_EQ(copied, window_text(view));
 
-    // Single-tab mode (the default) gives the one tab to the next resource: the accelerator
-    // table, in its editor.
+    // Single-tab mode (the default) gives the one tab to the next resource: the string table, in
+    // its editor.
     HTREEITEM other = next_item(tree(), next_item(tree(), next_item(tree(), nullptr, TVGN_ROOT), TVGN_NEXT), TVGN_CHILD);
     SendMessageW(tree(), TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(other));
     SendMessageW(handle(), WM_NOTIFY, main_control::tree, reinterpret_cast<LPARAM>(&click));
     EXPECT_EQ(window->editors().count(), 1u);
-    EXPECT_NE(dynamic_cast<AcceleratorResourceEditor*>(window->editors().active_editor()), nullptr);
+    EXPECT_NE(dynamic_cast<StringTableEditor*>(window->editors().active_editor()), nullptr);
 }
 
 TEST_F(ProjectWindowTest, ThePreviewsOfTheWholeProjectOpenInTabsOfTheirOwn) {

@@ -167,5 +167,52 @@ TEST_F(StringTableEditingTest, PasteNamingSkipsDefinedNamesAndUsedValues) {
     EXPECT_EQ(table.size(), 3u);
 }
 
+TEST_F(StringTableEditingTest, PlainTextRowsAreTabSeparatedLinesAndReadBack) {
+    const std::vector<StringEntry> rows{{u"IDS_A", u"first\\tline"}, {u"40001", u""}};
+    EXPECT_EQ(string_rows_as_text(rows), u"IDS_A\tfirst\\tline\r\n40001\t\r\n");
+    EXPECT_EQ(string_rows_from_text(string_rows_as_text(rows)), rows);
+    // Lines from a spreadsheet: LF or CR endings, empty lines, a cell holding a tab of its own
+    // stays in the text, a line without a tab is a text alone.
+    EXPECT_EQ(string_rows_from_text(u"IDS_B\tb\tc\n\nloose\rIDS_C\tc"),
+              (std::vector<StringEntry>{{u"IDS_B", u"b\tc"}, {u"IDS_STRING1", u"loose"}, {u"IDS_C", u"c"}}));
+    EXPECT_TRUE(string_rows_from_text(u"\r\n\r\n").empty());
+}
+
+TEST_F(StringTableEditingTest, RowsPastedIntoAnotherLanguageAreNamedAnewAndTellTheListOnUndo) {
+    std::vector<std::size_t> told;
+    StringTable& german = string_table_for(session.workspace(), 0x407);
+    StringTableEditing german_editing{german, session.workspace(), history,
+                                      [&told](std::size_t row) { told.push_back(row); }};
+    table.add_entry(u"IDS_HELLO", u"Hello");
+    const auto pasted = german_editing.paste(editing.copy(std::vector<std::size_t>{0}));
+    ASSERT_TRUE(pasted);
+    EXPECT_EQ(german.entry(0).identifier, u"IDS_HELLO1");
+    EXPECT_EQ(german.value_of(german.entry(0)), 40000);
+    EXPECT_TRUE(told.empty()) << "the list is told only about undo and redo";
+    history.undo();
+    EXPECT_EQ(german.size(), 0u);
+    EXPECT_EQ(told, std::vector<std::size_t>{0});
+    history.redo();
+    EXPECT_EQ(german.entry(0).text, u"Hello");
+    EXPECT_EQ(told, (std::vector<std::size_t>{0, 0}));
+}
+
+TEST_F(StringTableEditingTest, ReplaceAllIsOneStepOverEveryRow) {
+    table.add_entry(u"IDS_A", u"Open file");
+    table.add_entry(u"IDS_B", u"no match");
+    table.add_entry(u"IDS_C", u"FILE, file and files");
+    EXPECT_EQ(editing.replace_all(u"file", u"doc", false), 4u);
+    EXPECT_EQ(table.entry(0).text, u"Open doc");
+    EXPECT_EQ(table.entry(1).text, u"no match");
+    EXPECT_EQ(table.entry(2).text, u"doc, doc and docs");
+    EXPECT_EQ(history.undo_names(), std::vector<std::u16string>{u"Replace All"});
+    history.undo();
+    EXPECT_EQ(table.entry(2).text, u"FILE, file and files");
+    EXPECT_EQ(editing.replace_all(u"FILE", u"x", true), 1u);
+    EXPECT_EQ(table.entry(2).text, u"x, file and files");
+    EXPECT_EQ(editing.replace_all(u"absent", u"x", true), 0u);
+    EXPECT_EQ(history.undo_names(), std::vector<std::u16string>{u"Replace All"}) << "nothing replaced, nothing recorded";
+}
+
 }  // namespace
 }  // namespace tavorin

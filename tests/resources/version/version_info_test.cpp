@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "app/session.h"
+#include "model/undo_history.h"
 #include "base/binary_reader.h"
 #include "base/text.h"
 #include "platform/scripted_platform.h"
@@ -240,6 +241,59 @@ TEST_F(VersionInfoTest, ChangingTheFileTypeSelectsTheFirstSubtypeOfItsList) {
     editing.set_file_type(4);
     EXPECT_EQ(version.fixed().file_subtype, 0u);
     EXPECT_EQ(version.fixed().file_type, 4u);
+}
+
+// Every change is one step named after what changed; undo and redo bring back the whole
+// state, the translation list with the blocks, and tell the editor.
+TEST_F(VersionInfoTest, RecordedEditsUndoAndRedoWithTheirNames) {
+    UndoHistory history{platform};
+    int told = 0;
+    VersionEditing recorded{version, session.workspace(), &history, [&told] { ++told; }};
+    ASSERT_TRUE(recorded.set_file_version(u"1,2"));
+    ASSERT_TRUE(recorded.set_product_version(u"3"));
+    recorded.set_file_os(0x40004);
+    recorded.set_file_type(3);
+    recorded.set_file_subtype(12);
+    recorded.set_file_flags_mask(0x3F);
+    recorded.set_file_flags(1);
+    ASSERT_TRUE(recorded.add_block(0x0407, 1200));
+    recorded.set_string(0, u"CompanyName", u"Firma");
+    ASSERT_TRUE(recorded.add_key(0, u" Custom "));
+    recorded.set_string(0, u"Custom", u"x");
+    platform.answers.push_back(Answer::yes);
+    ASSERT_TRUE(recorded.add_block(0x0409, 1200));
+    ASSERT_TRUE(recorded.remove_block(1));
+    recorded.set_file_flags(1);  // unchanged: no step
+    EXPECT_EQ(history.undo_names(),
+              (std::vector<std::u16string>{u"Remove Block", u"Add Block", u"Value", u"Add Value", u"Value", u"Add Block",
+                                           u"File Flags", u"File Flags Mask", u"File Subtype", u"File Type",
+                                           u"Operating System", u"Product Version", u"File Version"}));
+    EXPECT_EQ(version.blocks()[0].strings.back(), (VersionString{u"Custom", u"x"}));
+    EXPECT_EQ(version.translations(), std::vector<std::uint32_t>{0x040704B0});
+
+    history.undo(2);
+    EXPECT_EQ(version.translations(), std::vector<std::uint32_t>{0x040704B0});
+    history.undo(2);
+    EXPECT_EQ(version.blocks()[0].strings.size(), 12u) << "the custom key went with its step";
+    history.undo(5);
+    EXPECT_EQ(version.fixed().file_type, 3u);
+    EXPECT_EQ(version.fixed().file_subtype, 0u);
+    EXPECT_TRUE(version.blocks().empty());
+    history.undo(4);
+    EXPECT_EQ(version.fixed(), FixedVersionInfo{});
+    EXPECT_EQ(told, 13);
+    history.redo(13);
+    EXPECT_EQ(version.fixed().file_version, (VersionNumber{1, 2, 0, 0}));
+    EXPECT_EQ(version.fixed().file_subtype, 12u);
+    ASSERT_EQ(version.blocks().size(), 1u);
+    EXPECT_EQ(version.blocks()[0].strings[1].value, u"Firma");
+
+    // A custom key without a value goes; a standard key stays without one. Names are unique.
+    recorded.set_string(0, u"Custom", u"");
+    EXPECT_EQ(version.blocks()[0].strings.size(), 12u);
+    EXPECT_FALSE(recorded.add_key(0, u"CompanyName"));
+    EXPECT_EQ(platform.questions.back().text, u"This block already has a value of that name.");
+    EXPECT_FALSE(recorded.add_key(0, u"  "));
 }
 
 }  // namespace
