@@ -21,11 +21,20 @@ bool quotable(std::uint16_t code) {
     return code >= 0x20 && code != 0x7F && code != u'^' && !(code >= 0xD800 && code <= 0xDFFF);
 }
 
-void write_quoted_key(TextWriter& out, char16_t character) {
+void write_quoted_key(TextWriter& out, char16_t character, bool caret = false) {
     out.write(u'"');
+    if (caret) out.write(u'^');
     out.write(character);
     out.write(u"\",");
-    out.write(std::u16string(quoted_key_spaces, u' '));
+    out.write(std::u16string(quoted_key_spaces - (caret ? 1 : 0), u' '));
+}
+
+// A control character typed as a letter: resource compilers take CONTROL only with VIRTKEY, so
+// the script says "^X" instead.
+bool written_with_caret(const AcceleratorEntry& entry) {
+    const std::uint16_t code = entry.key.code;
+    return entry.key.form == AcceleratorKeyForm::character && entry.control &&
+           ((code >= u'A' && code <= u'Z') || (code >= u'a' && code <= u'z'));
 }
 
 void write_unquoted_key(TextWriter& out, std::u16string_view text) {
@@ -111,12 +120,17 @@ void AcceleratorTable::write_script_text(TextWriter& out, const Workspace&) cons
     out.open_block();
     for (const AcceleratorEntry& entry : entries_) {
         out.line_break();
-        write_key(out, entry.key);
+        const bool caret = written_with_caret(entry);
+        if (caret) {
+            write_quoted_key(out, static_cast<char16_t>(entry.key.code), true);
+        } else {
+            write_key(out, entry.key);
+        }
         out.write(entry.identifier);
         out.write(entry.key.is_virtual() ? u", VIRTKEY" : u", ASCII");
         if (entry.noinvert) out.write(u", NOINVERT");
         if (entry.alt) out.write(u", ALT");
-        if (entry.control) out.write(u", CONTROL");
+        if (entry.control && !caret) out.write(u", CONTROL");
         if (entry.shift) out.write(u", SHIFT");
     }
     out.close_block();

@@ -66,6 +66,16 @@ TEST_F(AcceleratorTableTest, ScriptTextColumns) {
     EXPECT_EQ(script().substr(script().size() - 5), u"\r\nEND");
 }
 
+// Resource compilers take CONTROL only with VIRTKEY: a control letter is written "^X".
+TEST_F(AcceleratorTableTest, AsciiControlLettersAreWrittenWithACaret) {
+    table.add_ascii_entry(u"ID_EXIT", false, true, false, u'X');
+    table.add_ascii_entry(u"ID_ALT", true, true, false, u'q');
+    table.add_ascii_entry(u"ID_DIGIT", false, true, false, u'1');
+    EXPECT_EQ(body(), u"    \"^X\",           ID_EXIT, ASCII\r\n"
+                      u"    \"^q\",           ID_ALT, ASCII, ALT\r\n"
+                      u"    \"1\",            ID_DIGIT, ASCII, CONTROL");
+}
+
 TEST_F(AcceleratorTableTest, CharactersTheQuotesCannotCarryAreWrittenAsNumbers) {
     table.add_ascii_entry(u"ID_ZERO", false, false, false, 0);
     table.add_ascii_entry(u"ID_CARET", false, false, false, u'^');
