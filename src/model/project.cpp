@@ -214,6 +214,8 @@ void Project::set_name(Resource& resource, std::u16string name, bool string_name
 }
 
 void Project::set_modified(Resource& resource, bool modified) {
+    // Whatever changed, the bytes it was read with no longer describe it.
+    if (modified) resource.drop_original_data();
     if (resource.identity().modified == modified) return;
     resource.identity().modified = modified;
     changed();
