@@ -87,12 +87,13 @@ Result<std::size_t> read_accelerators(StatementLoop& loop, std::size_t pos) {
         if (!id) return Error{id.error()};
         pos = id->end;
 
-        bool alt = false, shift = false, control = event->value.control, virtual_key_flag = false;
+        bool alt = false, shift = false, control = event->value.control, virtual_key_flag = false, no_invert = false;
         // Options follow the comma that item_id has read; a word that is no option ends them.
         for (;;) {
             const std::size_t option = lexer.skip_blanks(pos);
             std::optional<std::size_t> after;
             if ((after = lexer.keyword(option, u"NOINVERT"))) {
+                no_invert = true;
             } else if ((after = lexer.keyword(option, u"ALT"))) {
                 alt = true;
             } else if ((after = lexer.keyword(option, u"SHIFT"))) {
@@ -116,7 +117,7 @@ Result<std::size_t> read_accelerators(StatementLoop& loop, std::size_t pos) {
             return loop.fail(next, loop.workspace().text(str::virtkey_incompatible_with_event));
         }
         const auto value = static_cast<std::uint16_t>(id->value.value);
-        AcceleratorEntry entry{id->value.name, AcceleratorKey::character(event->value.key), alt, control, shift};
+        AcceleratorEntry entry{id->value.name, AcceleratorKey::character(event->value.key), alt, control, shift, no_invert};
         if (virtual_key_flag) entry.key = virtual_key(event->value, loop.virtual_keys());
         table.insert_entry(table.size(), std::move(entry), value);
     }

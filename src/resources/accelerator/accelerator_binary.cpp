@@ -15,6 +15,7 @@ constexpr std::size_t entry_size = 8;
 
 std::uint16_t accelerator_flags(const AcceleratorEntry& entry) {
     std::uint16_t flags = entry.alt ? accelerator_flag::alt : 0;
+    if (entry.no_invert) flags |= accelerator_flag::no_invert;
     if (entry.key.is_virtual()) {
         flags |= accelerator_flag::virtual_key;
         if (entry.control) flags |= accelerator_flag::control;
@@ -54,6 +55,7 @@ AcceleratorEntry accelerator_from_words(std::u16string identifier, std::uint16_t
     entry.alt = (flags & accelerator_flag::alt) != 0;
     entry.control = (flags & accelerator_flag::control) != 0;
     entry.shift = (flags & accelerator_flag::shift) != 0;
+    entry.no_invert = (flags & accelerator_flag::no_invert) != 0;
     return entry;
 }
 

@@ -12,6 +12,7 @@ namespace tavorin {
 
 namespace accelerator_flag {
 inline constexpr std::uint16_t virtual_key = 0x01;
+inline constexpr std::uint16_t no_invert = 0x02;
 inline constexpr std::uint16_t shift = 0x04;
 inline constexpr std::uint16_t control = 0x08;
 inline constexpr std::uint16_t alt = 0x10;

@@ -117,6 +117,7 @@ void AcceleratorTable::write_script_text(TextWriter& out, const Workspace&) cons
         if (entry.alt) out.write(u", ALT");
         if (entry.control) out.write(u", CONTROL");
         if (entry.shift) out.write(u", SHIFT");
+        if (entry.no_invert) out.write(u", NOINVERT");
     }
     out.close_block();
 }

@@ -27,6 +27,8 @@ struct AcceleratorEntry {
     bool alt = false;
     bool control = false;
     bool shift = false;
+    // The menu item of the command is not highlighted when the key is pressed (0x02).
+    bool no_invert = false;
 
     friend bool operator==(const AcceleratorEntry&, const AcceleratorEntry&) = default;
 };
