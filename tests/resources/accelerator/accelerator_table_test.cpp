@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "app/session.h"
+#include "base/text.h"
 #include "platform/scripted_platform.h"
 #include "resources/accelerator/accelerator_binary.h"
 
@@ -105,6 +106,14 @@ TEST_F(AcceleratorTableTest, VirtualKeysCarryTheirFlagsAndCode) {
                                0x85, 0, 0x70, 0, 0x2B, 0xE1, 0, 0}));
 }
 
+TEST_F(AcceleratorTableTest, NoInvertIsBitTwoAndAnOptionOfTheScript) {
+    table.identity().name = u"T";
+    AcceleratorEntry entry{u"5", AcceleratorKey::named(u"VK_F1", 0x70), false, true, false, true};
+    table.insert_entry(0, entry);
+    EXPECT_EQ(binary(), (Bytes{0x8B, 0, 0x70, 0, 5, 0, 0, 0}));
+    EXPECT_NE(script().find(u"VK_F1,         5, VIRTKEY, CONTROL, NOINVERT\r\n"), std::u16string::npos) << text_to_utf8(script());
+}
+
 TEST_F(AcceleratorTableTest, DecodingNamesKeysByTheirFirstNameElseByNumber) {
     session.symbols().register_item_id(u"ID_KNOWN", table, 300);
     const Bytes data{0x09, 0, 0x70, 0, 0x2C, 0x01, 0, 0,  //
@@ -117,8 +126,9 @@ TEST_F(AcceleratorTableTest, DecodingNamesKeysByTheirFirstNameElseByNumber) {
     EXPECT_EQ(decoded.entry(0), (AcceleratorEntry{u"ID_KNOWN", AcceleratorKey::named(u"VK_F1", 0x70), false, true, false}));
     EXPECT_EQ(decoded.entry(1), (AcceleratorEntry{u"301", AcceleratorKey::number(0x41)}));
     EXPECT_EQ(decoded.entry(2).key, AcceleratorKey::named(u"VK_KANA", 0x15));
-    // Bit 0x02 and the end flag are ignored; an ASCII control character stays one, without control.
-    EXPECT_EQ(decoded.entry(3), (AcceleratorEntry{u"2", AcceleratorKey::character(3), false, false, false}));
+    // Bit 0x02 is NOINVERT and the end flag is ignored; an ASCII control character stays one,
+    // without control.
+    EXPECT_EQ(decoded.entry(3), (AcceleratorEntry{u"2", AcceleratorKey::character(3), false, false, false, true}));
 
     AcceleratorTable written(session.symbols());
     written.identity().name = u"T";
