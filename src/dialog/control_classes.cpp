@@ -98,6 +98,12 @@ std::optional<ShortForm> RadioButtonControl::short_form() const {
     }
 }
 
+// The keyword's default has WS_TABSTOP: a radio button without it must say so. (A style list
+// starts from a base without it, where the item changes nothing.)
+void RadioButtonControl::write_negated_items(StyleWriter& out, bool control_statement) const {
+    if (!control_statement) negate_if_clear(out, style(), ws::tab_stop, u"WS_TABSTOP");
+}
+
 bool StaticTextControl::has_caption() const { return static_type(style()) != ws::ss_icon; }
 
 std::optional<ShortForm> StaticTextControl::short_form() const {

@@ -67,7 +67,7 @@ public:
     std::optional<ShortForm> short_form() const override;
 
 protected:
-    void write_negated_items(StyleWriter&, bool) const override {}
+    void write_negated_items(StyleWriter& out, bool control_statement) const override;
 };
 
 class StaticTextControl : public Control {

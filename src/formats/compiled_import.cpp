@@ -82,7 +82,8 @@ bool CompiledImport::import_typed(const CompiledRecord& record) {
         case resource_type::version: return add_decoded(decode_version_info(record.data), record);
         case resource_type::string: {
             if (record.name.is_text) return false;
-            return read_string_block(workspace_, record.data, record.name.ordinal, record.language).ok();
+            return read_string_block(workspace_, record.data, record.name.ordinal, record.language, origin_of(record))
+                .ok();
         }
         case resource_type::accelerator: {
             auto table = std::make_unique<AcceleratorTable>(workspace_.symbols());
@@ -101,6 +102,8 @@ bool CompiledImport::import_image(const CompiledRecord& record, IconType type) {
                             ? read_icon_image(images, record.name.ordinal, record.data, tables_.image_numbers)
                             : read_cursor_image(images, record.name.ordinal, record.data, tables_.image_numbers);
     if (!read) return false;
+    // An image is its bytes; only the record's place and header fields need keeping.
+    images[record.name.ordinal].origin = CompiledOrigin{std::nullopt, record.fields, record.position, record.language};
 
     // Kept as they came, in case no group lists the image.
     ReadImage& kept = read_images_[{type, record.name.ordinal}];
@@ -137,16 +140,28 @@ void CompiledImport::finish() {
 void CompiledImport::import_raw(const CompiledRecord& record) {
     if (record.type.is_text) {
         const ResourceKind custom = workspace_.custom_types().kind_for(record.type.text);
-        add(RawDataResource::decode(record.data, custom, record.type.text), record);
+        add(RawDataResource::decode(record.data, custom, record.type.text), record, false);
         return;
     }
     ResourceKind raw_kind = numeric_custom_kind(record.type.ordinal);
-    if (record.type.ordinal == resource_type::manifest) raw_kind = kind::manifest;
+    // A project edits one manifest; further ones (other names or languages) stay raw data of
+    // their type, so that nothing read is lost.
+    if (record.type.ordinal == resource_type::manifest && workspace_.project().manifest() == nullptr) {
+        raw_kind = kind::manifest;
+    }
     if (record.type.ordinal == resource_type::html) raw_kind = kind::html;
-    add(RawDataResource::decode(record.data, raw_kind), record);
+    add(RawDataResource::decode(record.data, raw_kind), record, false);
 }
 
-void CompiledImport::add(std::unique_ptr<Resource> resource, const CompiledRecord& record) {
+CompiledOrigin origin_of(const CompiledRecord& record) {
+    return CompiledOrigin{std::vector<std::uint8_t>(record.data.begin(), record.data.end()), record.fields,
+                          record.position, record.language};
+}
+
+void CompiledImport::add(std::unique_ptr<Resource> resource, const CompiledRecord& record, bool keep_data) {
+    CompiledOrigin origin = keep_data ? origin_of(record)
+                                      : CompiledOrigin{std::nullopt, record.fields, record.position, record.language};
+    resource->set_origin(std::move(origin));
     ResourceIdentity& identity = resource->identity();
     const std::u16string name = record_name_text(record.name);
     const std::optional<std::int32_t> wanted =

@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <map>
 #include <memory>
+#include <optional>
 #include <span>
 #include <string>
 #include <utility>
@@ -35,6 +36,10 @@ struct CompiledRecord {
     NameOrOrdinal name;
     std::uint16_t language = 0;
     std::span<const std::uint8_t> data;
+    // The .res header fields; none for a module's resources.
+    std::optional<RecordFields> fields;
+    // The record's place in its file, counted from 1.
+    std::size_t position = 0;
 };
 
 // One reading of a compiled file: the icon and cursor images wait here, by number, for the
@@ -63,8 +68,10 @@ private:
     bool import_image(const CompiledRecord& record, IconType type);
     bool import_group(const CompiledRecord& record, IconType type);
     // Registers the record's name for a resource of the kind and adds the resource; a name the
-    // language already uses for the kind drops the resource with a warning.
-    void add(std::unique_ptr<Resource> resource, const CompiledRecord& record);
+    // language already uses for the kind drops the resource with a warning. The resource keeps
+    // the record's bytes (unless `keep_data` is false: its model is those bytes) to be written
+    // back while nobody changes it.
+    void add(std::unique_ptr<Resource> resource, const CompiledRecord& record, bool keep_data = true);
     template <typename Kind>
     bool add_decoded(Result<std::unique_ptr<Kind>> decoded, const CompiledRecord& record) {
         if (!decoded) return false;
@@ -78,6 +85,9 @@ private:
     IconImageMap cursor_images_;
     std::map<std::pair<IconType, std::uint16_t>, ReadImage> read_images_;
 };
+
+// The record as it was read: its bytes, header fields and place.
+CompiledOrigin origin_of(const CompiledRecord& record);
 
 // The record's name as the project writes it: the string, or the ordinal in decimal.
 std::u16string record_name_text(const NameOrOrdinal& name);

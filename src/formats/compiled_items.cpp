@@ -8,12 +8,14 @@ namespace tavorin {
 
 namespace {
 
-// Negative, zero or positive as for a three-way comparison.
+// Negative, zero or positive as for a three-way comparison. Letters are compared in upper case,
+// as the Windows loader compares names when it searches a module's directory: "A_B" sorts after
+// "AB" and "ABS", where lower case would put "_" before the letters.
 int compare_texts(std::u16string_view a, std::u16string_view b) {
     const std::size_t common = std::min(a.size(), b.size());
     for (std::size_t i = 0; i < common; ++i) {
-        const char16_t x = ascii_lower(a[i]);
-        const char16_t y = ascii_lower(b[i]);
+        const char16_t x = ascii_upper(a[i]);
+        const char16_t y = ascii_upper(b[i]);
         if (x != y) return x < y ? -1 : 1;
     }
     if (a.size() == b.size()) return 0;

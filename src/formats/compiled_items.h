@@ -8,11 +8,12 @@
 namespace tavorin {
 
 // Three-way comparison of types or names in item order: a string before an ordinal, strings
-// without regard to ASCII case, ordinals by number.
+// without regard to ASCII case (letters compared in upper case), ordinals by number.
 int compare_item_names(const NameOrOrdinal& a, const NameOrOrdinal& b);
 
 // Whether `a` is written before `b`: string types before ordinal types (texts compared without
-// regard to ASCII case, ordinals by number), then by name the same way, then by language.
+// regard to ASCII case, letters in upper case; ordinals by number), then by name the same way,
+// then by language.
 bool item_before(const ResourceItem& a, const ResourceItem& b);
 bool same_item_identity(const ResourceItem& a, const ResourceItem& b);
 

@@ -5,6 +5,7 @@
 namespace tavorin {
 
 Result<std::vector<std::uint8_t>> item_data(const ResourceItem& item) {
+    if (const CompiledOrigin* origin = item.origin(); origin != nullptr && origin->data) return *origin->data;
     BinaryBuffer data;
     const Status serialized = item.serialize(data);
     if (!serialized) return Error{serialized.error()};
@@ -33,11 +34,15 @@ void append_res_record(BinaryBuffer& file, const ResourceItem& item, std::span<c
     const std::size_t header_size = header.reserve_u32();
     write_name(header, item.type());
     write_name(header, item.name());
-    header.write_u32(0);  // DataVersion
-    header.write_u16(item.memory_flags());
+    // A record read from a .res file keeps its fields; others get the kind's memory flags.
+    const CompiledOrigin* origin = item.origin();
+    RecordFields fields{.memory_flags = item.memory_flags()};
+    if (origin != nullptr && origin->fields) fields = *origin->fields;
+    header.write_u32(fields.data_version);
+    header.write_u16(fields.memory_flags);
     header.write_u16(item.language());
-    header.write_u32(0);  // Version
-    header.write_u32(0);  // Characteristics
+    header.write_u32(fields.version);
+    header.write_u32(fields.characteristics);
     header.patch_u32(header_size, static_cast<std::uint32_t>(header.size()));
 
     file.align_to_4();

@@ -12,13 +12,15 @@
 
 namespace tavorin {
 
-// The item's data, unpadded; the item's error when it cannot produce it.
+// The item's data, unpadded: the bytes it was read with while nobody changed it, else its
+// encoding; the item's error when it cannot produce it.
 Result<std::vector<std::uint8_t>> item_data(const ResourceItem& item);
 
 // The 32-byte record every .res file starts with.
 std::span<const std::uint8_t> empty_res_record();
 
-// Appends the item's .res record (header, data, padding) to `file`.
+// Appends the item's .res record (header, data, padding) to `file`. The header fields of a
+// record read from a .res file are written back as they were.
 void append_res_record(BinaryBuffer& file, const ResourceItem& item, std::span<const std::uint8_t> data);
 
 }  // namespace tavorin

@@ -15,7 +15,7 @@ constexpr std::size_t assembler_name_width = 39;
 }  // namespace
 
 bool is_written_symbol(const Symbol& symbol) {
-    if (symbol.system || symbol.value == 0 || symbol.name.empty()) return false;
+    if (symbol.system || symbol.string_name || symbol.name.empty()) return false;
     const char16_t first = symbol.name.front();
     return first != u'-' && !(first >= u'0' && first <= u'9');
 }

@@ -11,7 +11,8 @@ namespace tavorin {
 enum class HeaderNotation { define, assembler };
 
 // A symbol is written unless it comes from a header found through the include paths, is no C
-// name (starts with "-" or a digit), or has the value 0 (string names have it).
+// name (starts with "-" or a digit), or is a string name. (A symbol of value 0 is written: the
+// script names it, and must find it when it is read again.)
 bool is_written_symbol(const Symbol& symbol);
 
 // The whole header, in order of value (as signed numbers), equal values in name order.

@@ -32,9 +32,11 @@ Status read_pe_file(Workspace& workspace, const std::filesystem::path& path, con
 
     Project& project = workspace.project();
     CompiledImport import(workspace, tables);
+    std::size_t position = 0;
     for (const PeResource& resource : listing->resources) {
         project.set_time_stamp(resource.time_stamp);
-        import.import(CompiledRecord{resource.type, resource.name, resource.language, resource.data});
+        import.import(
+            CompiledRecord{resource.type, resource.name, resource.language, resource.data, std::nullopt, ++position});
     }
     import.finish();
     if (listing->outcome == PeResourceListing::Outcome::invalid) return invalid_module(workspace, path);

@@ -1,6 +1,7 @@
 #include "formats/res_file.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <cstring>
 
 #include "model/workspace.h"
@@ -26,6 +27,7 @@ struct RecordHeader {
     NameOrOrdinal type;
     NameOrOrdinal name;
     std::uint16_t language = 0;
+    RecordFields fields;
 };
 
 RecordHeader parse_record_header(std::span<const std::uint8_t> bytes) {
@@ -33,10 +35,26 @@ RecordHeader parse_record_header(std::span<const std::uint8_t> bytes) {
     RecordHeader header;
     header.type = reader.read_name_or_ordinal();
     header.name = reader.read_name_or_ordinal();
-    reader.read_u32();  // DataVersion
-    reader.read_u16();  // MemoryFlags: every kind knows its own
+    header.fields.data_version = reader.read_u32();
+    header.fields.memory_flags = reader.read_u16();
     header.language = reader.read_u16();
+    // Kept to be written back; a header that ends before them leaves them 0.
+    if (reader.remaining() >= 8) {
+        header.fields.version = reader.read_u32();
+        header.fields.characteristics = reader.read_u32();
+    }
     return header;
+}
+
+// Records read from a .res file go back in the order the file had them (compilers write them in
+// script order); records made since follow in item order.
+void keep_read_order(ResourceItemList& items) {
+    const auto place = [](const ResourceItem* item) {
+        const CompiledOrigin* origin = item->origin();
+        return origin != nullptr && origin->fields ? origin->position : SIZE_MAX;
+    };
+    std::stable_sort(items.items().begin(), items.items().end(),
+                     [&](const ResourceItem* a, const ResourceItem* b) { return place(a) < place(b); });
 }
 
 }  // namespace
@@ -61,6 +79,7 @@ Status read_res_data(Workspace& workspace, std::span<const std::uint8_t> bytes, 
 
     CompiledImport import(workspace, tables);
     std::size_t offset = empty.size();
+    std::size_t position = 0;
     Status result = success();
     while (bytes.size() - offset >= 8) {
         BinaryReader sizes(bytes.subspan(offset, 8));
@@ -85,7 +104,8 @@ Status read_res_data(Workspace& workspace, std::span<const std::uint8_t> bytes, 
             result = failed_at(record, str::resource_import_failed);
             break;
         }
-        import.import(CompiledRecord{header.type, header.name, header.language, bytes.subspan(offset, data_size)});
+        import.import(CompiledRecord{header.type, header.name, header.language, bytes.subspan(offset, data_size),
+                                     header.fields, ++position});
         offset += static_cast<std::size_t>(padded_size);
     }
     import.finish();
@@ -97,7 +117,8 @@ Status write_res_file(Workspace& workspace, const std::filesystem::path& path) {
     BinaryBuffer file;
     file.write_bytes(empty_res_record());
     {
-        const ResourceItemList items = build_item_list(workspace.project());
+        ResourceItemList items = build_item_list(workspace.project());
+        keep_read_order(items);
         for (const ResourceItem* item : items.items()) {
             auto data = item_data(*item);
             if (!data) {

@@ -158,6 +158,12 @@ Status Project::rename(Resource& resource, std::u16string_view new_name, bool st
     if (new_name == identity.name && string_name == identity.string_name && language == identity.language) {
         return success();
     }
+    // The initial data of a dialog's controls (DLGINIT) carries the dialog's name and language,
+    // and follows the dialog when it gets others.
+    constexpr std::uint16_t dialog_init_type = 240;  // RT_DLGINIT
+    Resource* dialog_data = identity.kind == kind::dialog
+                                ? find(numeric_custom_kind(dialog_init_type), identity.name, identity.language)
+                                : nullptr;
 
     if (!resource.is_named()) {
         // A string table only changes its language, which must not have a table yet.
@@ -200,6 +206,10 @@ Status Project::rename(Resource& resource, std::u16string_view new_name, bool st
     resource.renamed_in(*this);
     changed();
     for (ProjectObserver* observer : observers_) observer->resource_changed(resource);
+    if (dialog_data != nullptr) {
+        // Its name is taken only when another DLGINIT has it already; the dialog keeps its own.
+        (void)rename(*dialog_data, identity.name, identity.string_name, identity.language, wanted_value);
+    }
     return success();
 }
 
@@ -214,6 +224,8 @@ void Project::set_name(Resource& resource, std::u16string name, bool string_name
 }
 
 void Project::set_modified(Resource& resource, bool modified) {
+    // Whatever changed, the bytes it was read with no longer describe it.
+    if (modified) resource.drop_original_data();
     if (resource.identity().modified == modified) return;
     resource.identity().modified = modified;
     changed();

@@ -125,7 +125,8 @@ public:
     // names) and moves the resource to its place in the tree order.
     void set_name(Resource& resource, std::u16string name, bool string_name);
 
-    // Marks the resource modified (or saved) and tells the observers.
+    // Marks the resource modified (or saved) and tells the observers. A modified resource is
+    // encoded from its model from then on, not given back as it was read.
     void set_modified(Resource& resource, bool modified);
 
     // The first resource of the kind with this name (compared without regard to case) and

@@ -5,6 +5,7 @@
 // record undo actions.
 
 #include <filesystem>
+#include <optional>
 #include <string>
 
 #include "base/result.h"
@@ -33,6 +34,13 @@ public:
     NameOrOrdinal name() const override { return resource_name_of(identity_); }
     std::uint16_t language() const override { return identity_.language; }
     std::uint32_t time_stamp() const override { return identity_.time_stamp; }
+
+    const CompiledOrigin* origin() const override { return origin_ ? &*origin_ : nullptr; }
+    void set_origin(CompiledOrigin origin) { origin_ = std::move(origin); }
+    // After an edit the data is encoded from the model; the record's other fields stay.
+    virtual void drop_original_data() {
+        if (origin_) origin_->data.reset();
+    }
 
     // The items this resource contributes to a compiled file; by default itself.
     virtual void add_items(ResourceItemList& list) const { list.add(*this); }
@@ -68,6 +76,7 @@ public:
 
 private:
     ResourceIdentity identity_;
+    std::optional<CompiledOrigin> origin_;
 };
 
 }  // namespace tavorin

@@ -3,8 +3,10 @@
 // they write. A resource is one item; some contribute more (an icon group its images, a string
 // table one block per sixteen strings), which they add to a ResourceItemList.
 
+#include <cstddef>
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <vector>
 
 #include "base/binary_buffer.h"
@@ -13,6 +15,28 @@
 #include "model/resource_kind.h"
 
 namespace tavorin {
+
+// The fields of a .res record header besides type, name and language.
+struct RecordFields {
+    std::uint32_t data_version = 0;
+    std::uint16_t memory_flags = 0;
+    std::uint32_t version = 0;
+    std::uint32_t characteristics = 0;
+
+    friend bool operator==(const RecordFields&, const RecordFields&) = default;
+};
+
+// What a compiled file held for an item. Writers give an item that nobody changed back as it
+// was read, whatever its decoder made of it.
+struct CompiledOrigin {
+    // The data as read; none for items whose model is their bytes, and none after an edit.
+    std::optional<std::vector<std::uint8_t>> data;
+    // The header fields of a .res record; none for a module's resources.
+    std::optional<RecordFields> fields;
+    // The record's place in the file it was read from, and its language.
+    std::size_t position = 0;
+    std::uint16_t language = 0;
+};
 
 class ResourceItem {
 public:
@@ -34,6 +58,8 @@ public:
     virtual Status serialize(BinaryBuffer& out) const = 0;
     // Whether compiled resource files pad the data to a multiple of four bytes.
     virtual bool pad_after_data() const { return true; }
+    // Where the item came from when it was read from a compiled file.
+    virtual const CompiledOrigin* origin() const { return nullptr; }
 };
 
 // The items of one compiled save. Items made only for writing (string blocks, images of a

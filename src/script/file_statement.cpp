@@ -10,6 +10,7 @@
 #include "resources/image/icon_group.h"
 #include "resources/image/resource_file_path.h"
 #include "resources/rawdata/raw_data_resource.h"
+#include "script/inline_data.h"
 #include "script/lexer.h"
 #include "script/statement_reader.h"
 
@@ -55,12 +56,28 @@ void reserve_image_numbers(IconGroup& group, std::u16string_view file_name, Stat
     if (const auto count = icon_file_image_count(header, group.icon_type())) group.reserve_numbers(*count);
 }
 
+bool is_raw_kind(ResourceKind kind) { return kind != kind::bitmap && kind != kind::icon && kind != kind::cursor; }
+
 }  // namespace
+
+Result<std::size_t> read_inline_statement(StatementLoop& loop, std::size_t pos, ResourceKind kind,
+                                          std::u16string custom_type_name) {
+    Platform& platform = loop.workspace().platform();
+    auto data = read_inline_data(loop.lexer(), pos, [&](std::u16string_view text) { return platform.text_to_ansi(text); });
+    if (!data) return Error{data.error()};
+    auto resource = RawDataResource::decode(data->value, kind, std::move(custom_type_name));
+    resource->set_inline(true);
+    loop.start_resource(std::move(resource));
+    return data->end;
+}
 
 Result<std::size_t> read_file_statement(StatementLoop& loop, std::size_t pos, ResourceKind kind,
                                         std::u16string custom_type_name) {
     auto after_languages = loop.read_language_statements(pos);
     if (!after_languages) return after_languages;
+    if (is_raw_kind(kind) && inline_data_follows(loop.lexer(), *after_languages)) {
+        return read_inline_statement(loop, *after_languages, kind, std::move(custom_type_name));
+    }
     auto unquoted = unquoted_file_name(loop.lexer(), *after_languages);
     // Escapes are on, so that the doubled backslashes of a written path are single again.
     auto file_name = unquoted ? Result<Scanned<std::u16string>>(std::move(*unquoted))

@@ -7,6 +7,7 @@
 #include "base/text.h"
 #include "model/custom_types.h"
 #include "resources/image/resource_file_path.h"
+#include "resources/rawdata/raw_data_resource.h"
 #include "script/accelerator_statement.h"
 #include "script/char_class.h"
 #include "script/file_statement.h"
@@ -235,27 +236,12 @@ Result<std::size_t> StatementLoop::read_typed_statement(std::size_t pos) {
     return read_file_statement(*this, end, workspace_.custom_types().kind_for(type_name), type_name);
 }
 
-// NAME DLGINIT [LANGUAGE ...] BEGIN ... END: the initial data of dialog controls is not kept.
-// Whole lines are skipped up to one that starts with END or "}".
+// NAME DLGINIT [LANGUAGE ...] BEGIN ... END: the initial data of a dialog's controls (the
+// strings of its combo boxes), kept as raw data of type 240 under the dialog's name.
 Result<std::size_t> StatementLoop::read_dlginit(std::size_t pos) {
     auto after_languages = read_language_statements(pos);
     if (!after_languages) return after_languages;
-    auto after_begin = lexer_->begin(*after_languages);
-    if (!after_begin) return after_begin;
-
-    const std::u16string_view text = lexer_->text();
-    pos = lexer_->skip_line(*after_begin);
-    while (!lexer_->at_end(pos)) {
-        std::size_t first = pos;
-        while (lexer_->at(first) == u' ' || lexer_->at(first) == u'\t') ++first;
-        if (lexer_->at(first) == u'}') return first + 1;
-        if (text.size() - first >= 3 && equals_ignore_case(text.substr(first, 3), u"END") &&
-            !is_letter_or_digit(lexer_->at(first + 3))) {
-            return first + 3;
-        }
-        pos = lexer_->skip_line(pos);
-    }
-    return fail(pos, workspace_.text(str::end_expected));
+    return read_inline_statement(*this, *after_languages, numeric_custom_kind(dialog_init_type));
 }
 
 void StatementLoop::start(std::unique_ptr<Resource> resource) {

@@ -55,7 +55,8 @@ INSTANTIATE_TEST_SUITE_P(
         StatementCase{K::check_box, 0x50030006, 0, u"C", u"AUTO3STATE      \"C\", IDC_X, 7, 9, 50, 14, WS_GROUP | WS_TABSTOP"},
         StatementCase{K::check_box, 0x50000002, 0, u"C", u"CHECKBOX        \"C\", IDC_X, 7, 9, 50, 14, NOT WS_TABSTOP"},
         StatementCase{K::check_box, 0x50010005, 0, u"C", u"STATE3          \"C\", IDC_X, 7, 9, 50, 14"},
-        StatementCase{K::radio_button, 0x50000009, 0, u"R", u"AUTORADIOBUTTON \"R\", IDC_X, 7, 9, 50, 14"},
+        // The keyword's default has WS_TABSTOP, which this style lacks.
+        StatementCase{K::radio_button, 0x50000009, 0, u"R", u"AUTORADIOBUTTON \"R\", IDC_X, 7, 9, 50, 14, NOT WS_TABSTOP"},
         StatementCase{K::radio_button, 0x50030004, 0, u"R",
                       u"RADIOBUTTON     \"R\", IDC_X, 7, 9, 50, 14, WS_GROUP | WS_TABSTOP"},
         StatementCase{K::group_box, 0x50000007, 0, u"G", u"GROUPBOX        \"G\", IDC_X, 7, 9, 50, 14"},

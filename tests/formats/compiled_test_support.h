@@ -31,7 +31,7 @@ struct CompiledSession {
     // Adds a resource from compiled bytes, as a reader would.
     void add(NameOrOrdinal type, NameOrOrdinal name, std::uint16_t language, std::span<const std::uint8_t> data) {
         CompiledImport import(session.workspace(), tables);
-        import.import(CompiledRecord{std::move(type), std::move(name), language, data});
+        import.import(CompiledRecord{std::move(type), std::move(name), language, data, std::nullopt, 0});
         import.finish();
     }
 
@@ -61,17 +61,17 @@ public:
     }
 
     ResBuilder& record(const NameOrOrdinal& type, const NameOrOrdinal& name, std::uint16_t language,
-                       const Bytes& data, bool pad = true) {
+                       const Bytes& data, bool pad = true, const RecordFields& fields = {0, 0x1030, 0, 0}) {
         BinaryBuffer header;
         header.write_u32(static_cast<std::uint32_t>(data.size()));
         const std::size_t header_size = header.reserve_u32();
         header.write_name_or_ordinal(type.text, type.ordinal, !type.is_text);
         header.write_name_or_ordinal(name.text, name.ordinal, !name.is_text);
-        header.write_u32(0);       // DataVersion
-        header.write_u16(0x1030);  // MemoryFlags
+        header.write_u32(fields.data_version);
+        header.write_u16(fields.memory_flags);
         header.write_u16(language);
-        header.write_u32(0);  // Version
-        header.write_u32(0);  // Characteristics
+        header.write_u32(fields.version);
+        header.write_u32(fields.characteristics);
         header.patch_u32(header_size, static_cast<std::uint32_t>(header.size()));
         out_.align_to_4();
         out_.write_bytes(header.bytes());

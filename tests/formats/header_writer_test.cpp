@@ -57,14 +57,16 @@ TEST_F(HeaderWriterTest, OrderIsBySignedValueThenByNameCaseSensitively) {
     EXPECT_NE(text.find(u"ID_NEGATIVE" + std::u16string(29, u' ') + u"-5\r\n"), std::u16string::npos);
 }
 
-TEST_F(HeaderWriterTest, SystemStringNumericAndZeroSymbolsAreLeftOut) {
+// A symbol of value 0 is written: a script naming a control IDC_ZERO must find it again.
+TEST_F(HeaderWriterTest, SystemStringAndNumericSymbolsAreLeftOutButZeroSymbolsWritten) {
     symbols.set_system_name_lookup([](std::u16string_view name) { return name == u"IDOK"; });
     symbols.register_item_id(u"IDOK", owner, 1);
     symbols.register_resource_name(u"my.dialog", kind::dialog, true, std::nullopt, 0x409);
     symbols.register_item_id(u"42", owner);
     symbols.register_item_id(u"ID_ZERO", owner, 0);
     symbols.register_item_id(u"ID_KEPT", owner, 7);
-    EXPECT_EQ(header(), std::u16string(define_guard) + u"#define ID_KEPT" + std::u16string(33, u' ') + u"7\r\n");
+    EXPECT_EQ(header(), std::u16string(define_guard) + u"#define ID_ZERO" + std::u16string(33, u' ') + u"0\r\n" +
+                            u"#define ID_KEPT" + std::u16string(33, u' ') + u"7\r\n");
 }
 
 TEST_F(HeaderWriterTest, AssemblerNotationPadsToThirtyNineBeforeEqu) {

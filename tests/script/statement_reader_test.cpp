@@ -200,13 +200,14 @@ TEST_F(StatementReaderTest, FileStatementsByKeywordAndByType) {
     EXPECT_EQ(file_of(*harness.session.custom_types().find(u"MyType"), u"7"), u"named.bin");
 }
 
-TEST_F(StatementReaderTest, DlginitBlocksAreSkipped) {
+// The data of a DLGINIT block is kept (as raw data of type 240); a quoted END inside it is data.
+TEST_F(StatementReaderTest, DlginitBlocksAreKeptAsRawData) {
     ASSERT_TRUE(harness.read("100 DLGINIT\nBEGIN\n    1000, 0x403, 6, 0\n0x6946, \"END\"\n"
                              "  END\n"
                              "1 BITMAP \"after.bmp\"\n"));
-    ASSERT_EQ(harness.project().resources().size(), 1u);
+    ASSERT_EQ(harness.project().resources().size(), 2u);
     EXPECT_NE(harness.find(kind::bitmap, u"1"), nullptr);
-    EXPECT_FALSE(harness.session.symbols().has_symbol(u"100"));
+    EXPECT_NE(harness.find(numeric_custom_kind(240), u"100"), nullptr);
 }
 
 TEST_F(StatementReaderTest, StatementErrorsEndTheReadingAtTheirLine) {
@@ -215,7 +216,7 @@ TEST_F(StatementReaderTest, StatementErrorsEndTheReadingAtTheirLine) {
         std::u16string_view message;
         int line;
     } cases[] = {
-        {"\n1 RCDATA\nBEGIN\n  1, 2\nEND\n", u"Character string expected.", 3},
+        {"\n1 BITMAP\nBEGIN\n  1, 2\nEND\n", u"Character string expected.", 3},
         {"keys ACCELERATORS\nBEGIN\n  \"O\", 1\n  \"a\", 2, VIRTKEY\nEND\n", u"VIRTKEY incompatible with specified event.", 4},
         {"keys ACCELERATORS\nBEGIN\n  \"ab\", 1\nEND\n", u"'\"' character expected.", 3},
         {"ID@X BITMAP \"a.bmp\"\n", u"'@' character unexpected", 1},

@@ -48,6 +48,8 @@ void FileResource::refer_to_file(std::u16string path) {
     edited_file_.clear();
     file_ = std::move(path);
     drop_memory_content();
+    // The file is the content from now on, whatever other programs do to it.
+    drop_original_data();
 }
 
 Status FileResource::import_file(std::u16string path, const std::filesystem::path& script_folder,
@@ -61,7 +63,11 @@ Status FileResource::import_file(std::u16string path, const std::filesystem::pat
     const std::u16string previous = file_;
     file_ = std::move(path);
     const Status loaded = load_content(script_folder);
-    if (!loaded) file_ = previous;
+    if (!loaded) {
+        file_ = previous;
+        return loaded;
+    }
+    drop_original_data();
     return loaded;
 }
 

@@ -16,8 +16,15 @@ public:
                                                                               : resource_type::cursor);
     }
     NameOrOrdinal name() const override { return NameOrOrdinal::of_ordinal(image_.number); }
-    std::uint16_t language() const override { return group_.language(); }
+    // An image read in a language of its own keeps it while the group keeps the language it was
+    // read in.
+    std::uint16_t language() const override {
+        const CompiledOrigin* group = group_.origin();
+        if (image_.origin && group != nullptr && group->language == group_.language()) return image_.origin->language;
+        return group_.language();
+    }
     std::uint32_t time_stamp() const override { return group_.time_stamp(); }
+    const CompiledOrigin* origin() const override { return image_.origin ? &*image_.origin : nullptr; }
     Status serialize(BinaryBuffer& out) const override {
         out.write_bytes(group_.icon_type() == IconType::icon ? image_.bytes : encode_cursor_resource(image_));
         return success();
@@ -50,11 +57,14 @@ Result<std::size_t> IconGroup::add_image(std::span<const std::uint8_t> bytes) {
     if (!image) return Error{image.error()};
     image->number = numbers_.take(type_);
     images_.push_back(std::move(*image));
+    drop_original_data();
     return images_.size() - 1;
 }
 
 void IconGroup::remove_image(std::size_t index) {
-    if (index < images_.size()) images_.erase(images_.begin() + static_cast<std::ptrdiff_t>(index));
+    if (index >= images_.size()) return;
+    images_.erase(images_.begin() + static_cast<std::ptrdiff_t>(index));
+    drop_original_data();
 }
 
 Status IconGroup::replace_image(std::size_t index, std::span<const std::uint8_t> bytes) {
@@ -66,6 +76,7 @@ Status IconGroup::replace_image(std::size_t index, std::span<const std::uint8_t>
     image->hotspot_x = old.hotspot_x;
     image->hotspot_y = old.hotspot_y;
     old = std::move(*image);
+    drop_original_data();
     return success();
 }
 
@@ -74,11 +85,16 @@ Status IconGroup::set_hotspot(std::size_t index, std::uint16_t x, std::uint16_t 
     if (x > max_hotspot || y > max_hotspot) return Error{std::u16string(hotspot_range_message)};
     images_[index].hotspot_x = x;
     images_[index].hotspot_y = y;
+    images_[index].origin.reset();
     return success();
 }
 
 void IconGroup::renumber_images() {
-    for (IconImage& image : images_) image.number = numbers_.take(type_);
+    for (IconImage& image : images_) {
+        image.number = numbers_.take(type_);
+        image.origin.reset();
+    }
+    drop_original_data();
 }
 
 void IconGroup::reserve_numbers(std::size_t count) {

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "base/result.h"
+#include "model/resource_item.h"
 
 namespace tavorin {
 
@@ -33,6 +34,8 @@ struct IconImage {
     // Cursors only: the active point, 0 to 31 in the editor.
     std::uint16_t hotspot_x = 0;
     std::uint16_t hotspot_y = 0;
+    // The place and .res header fields of the record the image was read from.
+    std::optional<CompiledOrigin> origin;
 };
 
 // An image from its bytes: PNG, or DIB with a 40-byte header; anything else is

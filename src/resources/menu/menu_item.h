@@ -46,8 +46,9 @@ struct MenuItem {
     std::vector<MenuItem> submenu;
 
     bool is_popup() const { return (flags & menu_flag::popup) != 0; }
-    // An item with an empty caption that is no popup is a separator too.
-    bool is_separator() const { return !is_popup() && ((flags & menu_flag::separator) != 0 || text.empty()); }
+    // Only the separator flag makes a separator: an item without caption keeps its identifier and
+    // flags (compilers write MENUITEM "", 7 as such an item).
+    bool is_separator() const { return !is_popup() && (flags & menu_flag::separator) != 0; }
     bool has(std::uint32_t flag) const { return (flags & flag) != 0; }
     MenuBreak break_kind() const { return static_cast<MenuBreak>(flags & menu_flag::break_mask); }
     void set(std::uint32_t flag, bool on) { flags = on ? (flags | flag) : (flags & ~flag); }

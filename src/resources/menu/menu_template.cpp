@@ -85,7 +85,12 @@ private:
         item.flags = menu_flags_from_classic(word);
         const bool is_popup = (word & popup) != 0;
         if (!is_popup) item.identifier = identifier_of(reader_.read_u16());
-        read_caption(item, is_popup);
+        read_caption(item);
+        // A separator is compiled as an item with no flags, no identifier and no text; an item
+        // that has only one of them missing stays an item.
+        if (!is_popup && (word & ~last) == 0 && item.identifier.empty() && item.text.empty() && item.shortcut.empty()) {
+            item.set(menu_flag::separator, true);
+        }
         if (is_popup) make_popup(item, depth);
         return item;
     }
@@ -100,7 +105,7 @@ private:
         MenuItem item;
         item.flags = menu_flags_from_extended(type, state);
         item.identifier = identifier_of(static_cast<std::int32_t>(value));
-        read_caption(item, (word & extended_popup) != 0);
+        read_caption(item);
         if (word & extended_popup) {
             reader_.align_to(4);
             reader_.read_u32();  // help id
@@ -109,11 +114,11 @@ private:
         return item;
     }
 
-    void read_caption(MenuItem& item, bool is_popup) {
+    // Extended items are separators by their type alone.
+    void read_caption(MenuItem& item) {
         SplitCaption caption = split_caption(reader_.read_text(true));
         item.text = std::move(caption.text);
         item.shortcut = std::move(caption.shortcut);
-        if (!is_popup && item.text.empty() && item.shortcut.empty()) item.set(menu_flag::separator, true);
     }
 
     void make_popup(MenuItem& item, int depth) {

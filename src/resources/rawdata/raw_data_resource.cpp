@@ -1,6 +1,7 @@
 #include "resources/rawdata/raw_data_resource.h"
 
 #include "resources/rawdata/default_manifest.h"
+#include "resources/rawdata/inline_data_text.h"
 #include "resources/rawdata/raw_data_traits.h"
 
 namespace tavorin {
@@ -19,11 +20,26 @@ std::unique_ptr<RawDataResource> RawDataResource::decode(std::span<const std::ui
                                                          std::u16string custom_type_name) {
     auto resource = std::make_unique<RawDataResource>(resource_kind, std::move(custom_type_name));
     resource->bytes_.assign(data.begin(), data.end());
+    // Scripts have no file form for the initial data of dialogs.
+    resource->inline_ = resource_kind == numeric_custom_kind(dialog_init_type);
     return resource;
 }
 
 std::unique_ptr<RawDataResource> RawDataResource::default_manifest() {
     return decode(default_manifest_bytes(), kind::manifest);
+}
+
+void RawDataResource::write_script_text(TextWriter& out, const Workspace& workspace) const {
+    if (!inline_) {
+        FileResource::write_script_text(out, workspace);
+        return;
+    }
+    write_inline_data(out, name_text(), traits().keyword, bytes_);
+}
+
+Status RawDataResource::export_content(const std::filesystem::path& script_folder) {
+    if (inline_) return success();
+    return FileResource::export_content(script_folder);
 }
 
 Status RawDataResource::serialize(BinaryBuffer& out) const {

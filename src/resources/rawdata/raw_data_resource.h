@@ -34,6 +34,12 @@ public:
         if (offset < bytes_.size()) bytes_[offset] = value;
     }
 
+    // Data written in the script itself (BEGIN ... END) is written back there, not to a file.
+    bool is_inline() const { return inline_; }
+    void set_inline(bool written_inline) { inline_ = written_inline; }
+
+    void write_script_text(TextWriter& out, const Workspace& workspace) const override;
+    Status export_content(const std::filesystem::path& script_folder) override;
     Status serialize(BinaryBuffer& out) const override;
 
 protected:
@@ -43,7 +49,11 @@ protected:
 
 private:
     std::vector<std::uint8_t> bytes_;
+    bool inline_ = false;
 };
+
+// The type of the initial data of dialog controls, which scripts write only inline.
+inline constexpr std::uint16_t dialog_init_type = 240;
 
 // The texts of a raw kind: manifest, HTML, or a custom type by name or number.
 FileResourceTraits raw_kind_traits(ResourceKind resource_kind, std::u16string_view custom_type_name);

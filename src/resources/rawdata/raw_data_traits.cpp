@@ -16,7 +16,9 @@ FileResourceTraits named_raw_traits(std::u16string_view type_name) {
 }
 
 FileResourceTraits numeric_raw_traits(std::uint16_t type) {
-    return {u"bin", u"resource", decimal(type), u".*", u"All Files (*.*)", u"IDR_" + decimal(type) + u"_", 0};
+    // The initial data of dialogs goes under the word scripts use for it.
+    const std::u16string keyword = type == 240 ? std::u16string(u"DLGINIT") : decimal(type);
+    return {u"bin", u"resource", keyword, u".*", u"All Files (*.*)", u"IDR_" + decimal(type) + u"_", 0};
 }
 
 }  // namespace tavorin

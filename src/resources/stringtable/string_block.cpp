@@ -52,17 +52,20 @@ Status encode_string_block(const StringBlock& block, BinaryBuffer& out) {
 }
 
 Status read_string_block(Workspace& workspace, std::span<const std::uint8_t> data, std::uint16_t block_name,
-                         std::uint16_t language) {
+                         std::uint16_t language, CompiledOrigin origin) {
     // Names start at 1: there is no block before the first.
     if (block_name == 0) return Error{u"A string block cannot be named 0."};
     StringTable& table = string_table_for(workspace, language);
     const SymbolTable& symbols = workspace.symbols();
     BinaryReader reader(data);
+    StringBlock read;
+    read.index = static_cast<std::uint16_t>(block_name - 1);
     try {
         for (std::int32_t slot = 0; slot < 16; ++slot) {
             const std::uint16_t length = reader.read_u16();
             if (length == 0) continue;
             const std::u16string text = reader.read_text_of_length(length, true);
+            read.slots[static_cast<std::size_t>(slot)] = text;
             const std::int32_t value = (block_name - 1) * 16 + slot;
             const Symbol* symbol = symbols.find_by_value(value);
             const std::u16string identifier = symbol != nullptr ? symbol->name : decimal(value);
@@ -71,6 +74,7 @@ Status read_string_block(Workspace& workspace, std::span<const std::uint8_t> dat
     } catch (const BinaryReadError& error) {
         return Error{ascii_to_text(error.what())};
     }
+    table.keep_read_block(std::move(read), std::move(origin));
     return success();
 }
 

@@ -25,6 +25,8 @@ struct StringBlock {
     std::array<std::optional<std::u16string>, 16> slots;
 
     std::uint16_t name() const { return static_cast<std::uint16_t>(index + 1); }
+
+    friend bool operator==(const StringBlock&, const StringBlock&) = default;
 };
 
 // One block per occupied group of sixteen identifiers, in the order the groups are first met in
@@ -38,14 +40,16 @@ Status encode_string_block(const StringBlock& block, BinaryBuffer& out);
 // A block as an item of a compiled save.
 class StringBlockItem : public ResourceItem {
 public:
-    StringBlockItem(StringBlock block, std::uint16_t language, std::uint32_t time_stamp)
-        : block_(std::move(block)), language_(language), time_stamp_(time_stamp) {}
+    StringBlockItem(StringBlock block, std::uint16_t language, std::uint32_t time_stamp,
+                    std::optional<CompiledOrigin> origin = std::nullopt)
+        : block_(std::move(block)), language_(language), time_stamp_(time_stamp), origin_(std::move(origin)) {}
 
     NameOrOrdinal type() const override { return NameOrOrdinal::of_ordinal(resource_type::string); }
     NameOrOrdinal name() const override { return NameOrOrdinal::of_ordinal(block_.name()); }
     std::uint16_t language() const override { return language_; }
     std::uint32_t time_stamp() const override { return time_stamp_; }
     Status serialize(BinaryBuffer& out) const override { return encode_string_block(block_, out); }
+    const CompiledOrigin* origin() const override { return origin_ ? &*origin_ : nullptr; }
 
     const StringBlock& block() const { return block_; }
 
@@ -53,13 +57,15 @@ private:
     StringBlock block_;
     std::uint16_t language_;
     std::uint32_t time_stamp_;
+    std::optional<CompiledOrigin> origin_;
 };
 
 // Merges a compiled block named `block_name` into the string table of `language` (made when
 // there is none). Each non-empty slot becomes an entry in the stored form, its identifier the
 // symbol that has the slot's value, else the value in decimal. A block that ends early is an
-// error; the slots read before stay.
+// error; the slots read before stay. A block read whole is kept with its `origin`, to be written
+// back as it was while its strings stay the same.
 Status read_string_block(Workspace& workspace, std::span<const std::uint8_t> data, std::uint16_t block_name,
-                         std::uint16_t language);
+                         std::uint16_t language, CompiledOrigin origin = {});
 
 }  // namespace tavorin

@@ -104,8 +104,18 @@ void StringTable::write_script_text(TextWriter& out, const Workspace&) const {
 
 void StringTable::add_items(ResourceItemList& list) const {
     for (StringBlock& block : make_string_blocks(*this)) {
-        list.add_owned(std::make_unique<StringBlockItem>(std::move(block), language(), time_stamp()));
+        std::optional<CompiledOrigin> origin;
+        if (const auto read = read_blocks_.find(block.index); read != read_blocks_.end()) {
+            origin = read->second.origin;
+            if (read->second.block != block) origin->data.reset();
+        }
+        list.add_owned(std::make_unique<StringBlockItem>(std::move(block), language(), time_stamp(), std::move(origin)));
     }
+}
+
+void StringTable::keep_read_block(StringBlock block, CompiledOrigin origin) {
+    const std::uint16_t index = block.index;
+    read_blocks_.insert_or_assign(index, ReadBlock{std::move(block), std::move(origin)});
 }
 
 Status StringTable::serialize(BinaryBuffer&) const {

@@ -5,6 +5,7 @@
 // it is destroyed.
 
 #include <cstdint>
+#include <map>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -14,6 +15,7 @@
 #include "base/text_hash.h"
 #include "model/resource.h"
 #include "model/symbol_table.h"
+#include "resources/stringtable/string_block.h"
 
 namespace tavorin {
 
@@ -60,6 +62,13 @@ public:
 
     SymbolTable& symbols() const { return symbols_; }
 
+    // A block as a compiled file held it. While the table's strings of that block stay what was
+    // read, the block is written back with the bytes and fields it was read with.
+    void keep_read_block(StringBlock block, CompiledOrigin origin);
+    // Each block is compared with what was read instead: an edit of one string leaves the other
+    // blocks as they were.
+    void drop_original_data() override {}
+
     // Resource. A string table has no compiled form of its own: it contributes one item per
     // occupied group of sixteen identifiers.
     void write_script_text(TextWriter& out, const Workspace& workspace) const override;
@@ -77,6 +86,11 @@ private:
     // use of its identifier, so the identifier's value cannot change while the entry exists.
     TextMap<std::size_t> rows_;
     std::unordered_map<std::int32_t, int> value_counts_;
+    struct ReadBlock {
+        StringBlock block;
+        CompiledOrigin origin;
+    };
+    std::map<std::uint16_t, ReadBlock> read_blocks_;
 };
 
 // The string table of a language, made and added to the project when there is none.

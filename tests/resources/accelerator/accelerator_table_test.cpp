@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "app/session.h"
+#include "base/text.h"
 #include "platform/scripted_platform.h"
 #include "resources/accelerator/accelerator_binary.h"
 

@@ -52,8 +52,9 @@ TEST_F(MenuScriptTest, ClassicOptionsComeInTheirOrder) {
               std::u16string::npos);
     EXPECT_NE(text.find(u"MENUITEM \"B\", 6, MENUBREAK\r\n"), std::u16string::npos);
     EXPECT_NE(text.find(u"POPUP \"C\", GRAYED\r\n"), std::u16string::npos);
-    // An empty caption is a separator; an item without identifier writes 0.
-    EXPECT_NE(text.find(u"MENUITEM SEPARATOR\r\n"), std::u16string::npos);
+    // An empty caption is no separator: the item keeps its identifier. An item without
+    // identifier writes 0.
+    EXPECT_NE(text.find(u"MENUITEM \"\", 7\r\n"), std::u16string::npos);
     EXPECT_NE(text.find(u"MENUITEM \"Say \"\"hi\"\"\", 0\r\n"), std::u16string::npos);
     EXPECT_NE(text.find(u"MENUITEM \"Open\\tCtrl+O\", 5, CHECKED\r\n"), std::u16string::npos);
 }

@@ -172,6 +172,27 @@ TEST_F(MenuTemplateTest, DecodedIdentifiersAreNamedByTheSymbolTableOrByTheirValu
     EXPECT_EQ(read->value_of(read->items()[2]), 300);
 }
 
+// Only the separator's own encoding (no flags, no identifier, no text) reads as a separator: an
+// item with an identifier or a flag but no text stays an item and encodes back the same.
+TEST_F(MenuTemplateTest, ItemsWithoutTextStayItems) {
+    Bytes data;
+    words(data, {0, 0});
+    words(data, {0, 7});     // identifier 7, no text
+    text(data, u"");
+    words(data, {0x01, 0});  // grayed, no identifier, no text
+    text(data, u"");
+    words(data, {0x80, 0});  // the separator
+    text(data, u"");
+    const auto read = decode(data);
+    ASSERT_TRUE(read);
+    ASSERT_EQ(read->items().size(), 3u);
+    EXPECT_FALSE(read->items()[0].is_separator());
+    EXPECT_EQ(read->items()[0].identifier, u"7");
+    EXPECT_FALSE(read->items()[1].is_separator());
+    EXPECT_TRUE(read->items()[2].is_separator());
+    EXPECT_EQ(encode(*read), data);
+}
+
 TEST_F(MenuTemplateTest, DamagedDataIsAnErrorAtEveryLength) {
     const Bytes data = encode(make_menu(true, {popup_of(u"P", {command_item(u"A", u"5"), popup_of(u"Q", {command_item(u"B", u"6")})}),
                                                command_item(u"C", u"7")}));
