@@ -15,8 +15,9 @@ namespace tavorin {
 
 class UiStrings {
 public:
-    // Entries 0 to 989 keep their fixed numbers; the texts of later editors follow them.
-    static constexpr std::size_t count = 1083;
+    // Entries 0 to 989 keep their fixed numbers; the texts of later editors follow them, each
+    // editor in its own block of numbers (unused entries are empty lines).
+    static constexpr std::size_t count = 1420;
     static constexpr std::uint32_t untranslated_first = 0xFFFF;
     static constexpr std::size_t untranslated_count = 40;
 
