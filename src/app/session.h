@@ -16,6 +16,7 @@
 #include "model/symbol_table.h"
 #include "model/workspace.h"
 #include "platform/platform.h"
+#include "resources/image/image_editor_settings.h"
 #include "services/config.h"
 #include "services/config_section.h"
 #include "services/message_log.h"
@@ -29,6 +30,7 @@ class Session {
 public:
     explicit Session(Platform& platform) : platform_(platform), log_(platform), prompts_(platform) {
         add_config_section(control_catalog_);
+        add_config_section(image_editor_settings_);
     }
     Session(const Session&) = delete;
     Session& operator=(const Session&) = delete;
@@ -65,6 +67,9 @@ public:
     ControlCatalog& control_catalog() { return control_catalog_; }
     const ControlCatalog& control_catalog() const { return control_catalog_; }
 
+    // How the image editor shows images ("imageEditor" in the configuration file).
+    ImageEditorSettings& image_editor_settings() { return image_editor_settings_.settings; }
+
     // False until the main window is about to exist, and throughout the conversion mode: then
     // every question is suppressed and answered with Answer::none.
     bool interactive() const { return prompts_.interactive(); }
@@ -97,6 +102,7 @@ private:
     UserPrompts prompts_;
     SymbolTable symbols_{strings_};
     CustomTypes custom_types_;
+    ImageEditorSettingsSection image_editor_settings_;
     LanguageMacros language_macros_;
     LanguageList languages_;
     ControlCatalog control_catalog_;

@@ -47,6 +47,8 @@ struct DialogAnswers {
     std::function<std::optional<CustomTypeAnswer>()> custom_type;
     // The language and code page of a new block of version strings.
     std::function<std::optional<VersionLanguageChoice>()> version_block;
+    // The colour dialog of the image editor (red in the lowest byte).
+    std::function<std::optional<std::uint32_t>(std::uint32_t initial)> color;
 };
 
 struct App {

@@ -1,12 +1,14 @@
 #include "app/win32/main_window.h"
 
 #include <commctrl.h>
+#include <commdlg.h>
 #include <shlobj.h>
 
 #include <algorithm>
 #include <cstring>
 
 #include "app/config_file.h"
+#include "app/image_users.h"
 #include "app/layout_file.h"
 #include "app/new_resources.h"
 #include "app/shortcut_map.h"
@@ -26,7 +28,12 @@
 #include "formats/win32/screen_font.h"
 #include "model/resource_rename.h"
 #include "resources/accelerator/win32/accelerator_editor.h"
+#include "resources/image/bitmap_resource.h"
+#include "resources/image/icon_group.h"
+#include "resources/image/win32/image_editor.h"
+#include "resources/image/win32/image_options_dialog.h"
 #include "resources/menu/win32/menu_editor.h"
+#include "resources/toolbar/win32/toolbar_editor.h"
 #include "resources/rawdata/raw_data_resource.h"
 #include "resources/rawdata/win32/hex_editor.h"
 #include "resources/rawdata/win32/text_editor.h"
@@ -735,6 +742,24 @@ std::unique_ptr<ResourceEditor> MainWindow::create_editor(Resource& resource) {
         return VersionEditor::create(*version, session.workspace(), *this, editor_area_, app_.instance,
                                      app_.resources.regular_font(), std::move(chooser));
     }
+    if (auto* toolbar = dynamic_cast<Toolbar*>(&resource)) {
+        auto tell = [&session](std::u16string_view message) {
+            session.ask(message, session.text(str::error_caption), AskButtons::ok, AskIcon::error);
+        };
+        const std::size_t resources_before = session.project().resources().size();
+        auto editor = ToolbarEditor::create(*toolbar, session.workspace(), *this, editor_area_, app_.instance,
+                                            app_.resources.regular_font(), document_.state().content_folder,
+                                            std::move(tell));
+        // Opening it may have given the toolbar a bitmap.
+        if (session.project().resources().size() != resources_before) {
+            document_.mark_modified();
+            refresh_tree();
+        }
+        return editor;
+    }
+    auto* bitmap = dynamic_cast<BitmapResource*>(&resource);
+    auto* group = dynamic_cast<IconGroup*>(&resource);
+    if (bitmap != nullptr || group != nullptr) return create_image_editor(*static_cast<FileResource*>(&resource));
     auto* raw = dynamic_cast<RawDataResource*>(&resource);
     if (raw == nullptr) return nullptr;
     if (const Status loaded = raw->edit_in_memory(document_.state().content_folder); !loaded) {
@@ -767,7 +792,58 @@ std::unique_ptr<ResourceEditor> MainWindow::create_editor(Resource& resource) {
     return HexResourceEditor::create(*raw, *this, area, app_.instance, app_.resources.code_font(), std::move(services));
 }
 
+// Bitmaps, icon groups and cursor groups: their content is brought into memory for good, as
+// the pixel editor changes it there.
+std::unique_ptr<ResourceEditor> MainWindow::create_image_editor(FileResource& resource) {
+    Session& session = app_.session;
+    if (const Status loaded = resource.edit_in_memory(document_.state().content_folder); !loaded) {
+        session.ask(loaded.error(), session.text(str::error_caption), AskButtons::ok, AskIcon::error);
+        return nullptr;
+    }
+    ImageEditorServices services;
+    services.tell = [&session](std::u16string_view message, bool error) {
+        if (error) {
+            session.ask(message, session.text(str::error_caption), AskButtons::ok, AskIcon::error);
+        } else {
+            session.ask(message, AskButtons::ok, AskIcon::information);
+        }
+    };
+    services.choose_file_to_open = [&session](const std::u16string& filter) {
+        return session.choose_file_to_open(FileChoice{filter, 1, {}, {}});
+    };
+    services.choose_file_to_save = [&session](const std::u16string& filter, const std::u16string& name) {
+        return session.choose_file_to_save(FileChoice{filter, 1, {}, name});
+    };
+    services.choose_color = [this](std::uint32_t initial) -> std::optional<std::uint32_t> {
+        if (app_.dialog_answers.color) return app_.dialog_answers.color(initial);
+        static COLORREF custom[16]{};
+        CHOOSECOLORW choice{};
+        choice.lStructSize = sizeof(choice);
+        choice.hwndOwner = handle();
+        choice.rgbResult = initial;
+        choice.lpCustColors = custom;
+        choice.Flags = CC_FULLOPEN | CC_RGBINIT;
+        if (!ChooseColorW(&choice)) return std::nullopt;
+        return static_cast<std::uint32_t>(choice.rgbResult);
+    };
+    services.edit_options = [this](ImageEditorSettings& settings) {
+        return edit_image_options(app_.session.workspace(), handle(), app_.instance, app_.resources.ui_face(),
+                                  app_.resources.regular_font(), settings);
+    };
+    ImageEditorSettings& settings = session.image_editor_settings();
+    if (auto* bitmap = dynamic_cast<BitmapResource*>(&resource)) {
+        return ImageResourceEditor::create(*bitmap, session.workspace(), *this, editor_area_, app_.instance,
+                                           app_.resources.regular_font(), settings, std::move(services));
+    }
+    return ImageResourceEditor::create(static_cast<IconGroup&>(resource), session.workspace(), *this, editor_area_,
+                                       app_.instance, app_.resources.regular_font(), settings, std::move(services));
+}
+
 void MainWindow::remove_resource(Resource& resource) {
+    if (const auto refusal = removal_refusal(resource, app_.session.project())) {
+        app_.session.ask(app_.session.text(*refusal), AskButtons::ok, AskIcon::error);
+        return;
+    }
     if (!app_.session.project().remove(resource)) return;
     document_.mark_modified();
     refresh_tree();

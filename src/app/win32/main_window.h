@@ -30,6 +30,8 @@
 
 namespace tavorin {
 
+class FileResource;
+
 namespace main_control {
 inline constexpr int tree = 2000;
 inline constexpr int status = 2001;
@@ -125,6 +127,7 @@ private:
     void open_editor(Resource& resource);
     void remove_resource(Resource& resource);
     void show_properties_of(const Resource* resource);
+    std::unique_ptr<ResourceEditor> create_image_editor(FileResource& resource);
     std::unique_ptr<ResourceEditor> create_editor(Resource& resource);
     void on_property_text(std::size_t row, const std::u16string& text);
     void on_property_choice(std::size_t row, int choice);

@@ -1,5 +1,7 @@
 #include "resources/image/icon_group.h"
 
+#include <algorithm>
+
 #include "resources/image/icon_file.h"
 
 namespace tavorin {
@@ -61,10 +63,42 @@ Result<std::size_t> IconGroup::add_image(std::span<const std::uint8_t> bytes) {
     return images_.size() - 1;
 }
 
+std::size_t IconGroup::add_image(IconImage image) {
+    image.number = numbers_.take(type_);
+    image.kept_entry.reset();
+    image.origin.reset();
+    images_.push_back(std::move(image));
+    drop_original_data();
+    return images_.size() - 1;
+}
+
 void IconGroup::remove_image(std::size_t index) {
     if (index >= images_.size()) return;
     images_.erase(images_.begin() + static_cast<std::ptrdiff_t>(index));
     drop_original_data();
+}
+
+void IconGroup::move_image(std::size_t from, std::size_t to) {
+    if (from >= images_.size() || to >= images_.size() || from == to) return;
+    const auto at = [this](std::size_t index) { return images_.begin() + static_cast<std::ptrdiff_t>(index); };
+    if (from < to) {
+        std::rotate(at(from), at(from + 1), at(to + 1));
+    } else {
+        std::rotate(at(to), at(from), at(from + 1));
+    }
+    drop_original_data();
+}
+
+void IconGroup::set_images(std::vector<IconImage> images) {
+    images_ = std::move(images);
+    drop_original_data();
+}
+
+std::optional<std::size_t> IconGroup::index_of_number(std::uint16_t number) const {
+    for (std::size_t i = 0; i < images_.size(); ++i) {
+        if (images_[i].number == number) return i;
+    }
+    return std::nullopt;
 }
 
 Status IconGroup::replace_image(std::size_t index, std::span<const std::uint8_t> bytes) {

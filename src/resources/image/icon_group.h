@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <span>
 #include <vector>
 
@@ -32,7 +33,15 @@ public:
     // A new image takes the next number. "Invalid file structure" for bytes that are neither PNG
     // nor DIB.
     Result<std::size_t> add_image(std::span<const std::uint8_t> bytes);
+    // An image read from a file, hot spot included; it takes the next number.
+    std::size_t add_image(IconImage image);
     void remove_image(std::size_t index);
+    // Moves the image at `from` so that it ends up at `to`.
+    void move_image(std::size_t from, std::size_t to);
+    // The whole list at once, as an undo or redo of a change to it puts it back.
+    void set_images(std::vector<IconImage> images);
+    // Where the image with the number is in the list.
+    std::optional<std::size_t> index_of_number(std::uint16_t number) const;
     // New pixels for an image (the image editor's save): size and depth come from the new bytes
     // and the entry kept from the group directory no longer describes them, so it goes.
     Status replace_image(std::size_t index, std::span<const std::uint8_t> bytes);

@@ -1,7 +1,16 @@
 #include "ui/win32/resource_tree_panel.h"
 
+#include <optional>
+#include <vector>
+
+#include "imaging/dib_decoder.h"
+#include "imaging/icon_image_codec.h"
 #include "model/project.h"
+#include "platform/win32/handles.h"
 #include "platform/win32/wide_text.h"
+#include "resources/image/bitmap_resource.h"
+#include "resources/image/icon_group.h"
+#include "resources/image/zoomed_image_view.h"
 #include "ui/resource_tree_model.h"
 
 namespace tavorin {
@@ -19,6 +28,51 @@ HTREEITEM insert_item(HWND tree, HTREEITEM parent, const std::u16string& text, i
     insert.item.iSelectedImage = image;
     insert.item.lParam = data;
     return reinterpret_cast<HTREEITEM>(SendMessageW(tree, TVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&insert)));
+}
+
+constexpr int preview_side = 16;
+
+// The picture of a bitmap or an icon or cursor group whose content is in memory (a resource
+// that names its file is not read just to fill the tree): its first image, shrunk over white.
+std::optional<Pixels> preview_of(const Resource& resource) {
+    Result<Pixels> decoded = Error{};
+    if (const auto* bitmap = dynamic_cast<const BitmapResource*>(&resource)) {
+        if (bitmap->dib().empty()) return std::nullopt;
+        decoded = decode_dib(bitmap->dib());
+    } else if (const auto* group = dynamic_cast<const IconGroup*>(&resource)) {
+        if (group->images().empty()) return std::nullopt;
+        decoded = decode_icon_image(group->images().front().bytes);
+    } else {
+        return std::nullopt;
+    }
+    if (!decoded) return std::nullopt;
+    const Pixels shrunk = fit_preview(*decoded, preview_side, 0x00FFFFFF);
+    // Centred on a white tile of the list's size.
+    Pixels tile(preview_side, preview_side, 0xFFFFFFFFu);
+    const std::uint32_t left = (preview_side - shrunk.width) / 2;
+    const std::uint32_t top = (preview_side - shrunk.height) / 2;
+    for (std::uint32_t y = 0; y < shrunk.height; ++y) {
+        for (std::uint32_t x = 0; x < shrunk.width; ++x) tile.at(left + x, top + y) = shrunk.at(x, y);
+    }
+    return tile;
+}
+
+// Appends the picture to the image list; its index, or none.
+std::optional<int> add_preview(HIMAGELIST list, const Pixels& pixels) {
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+    info.bmiHeader.biWidth = static_cast<LONG>(pixels.width);
+    info.bmiHeader.biHeight = -static_cast<LONG>(pixels.height);
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    WindowDc screen(nullptr);
+    UniqueBitmap bitmap(CreateDIBitmap(screen.get(), &info.bmiHeader, CBM_INIT, pixels.argb.data(), &info,
+                                       DIB_RGB_COLORS));
+    if (!bitmap) return std::nullopt;
+    const int index = ImageList_Add(list, bitmap.get(), nullptr);
+    if (index < 0) return std::nullopt;
+    return index;
 }
 
 }  // namespace
@@ -39,11 +93,17 @@ void ResourceTreePanel::fill(Project& project) {
     const Resource* keep = selected();
     SendMessageW(tree_, WM_SETREDRAW, FALSE, 0);
     SendMessageW(tree_, TVM_DELETEITEM, 0, reinterpret_cast<LPARAM>(TVI_ROOT));
+    // The previews of the last filling go; the kinds' pictures stay.
+    ImageList_SetImageCount(icons_.list(), kind_icon_count);
     for (const TreeBranch& branch : resource_tree(project)) {
         const int image = static_cast<int>(branch.icon);
         HTREEITEM parent = insert_item(tree_, TVI_ROOT, branch.caption, image, 0);
         for (std::size_t i = 0; i < branch.resources.size(); ++i) {
-            insert_item(tree_, parent, branch.labels[i], image, reinterpret_cast<LPARAM>(branch.resources[i]));
+            int item_image = image;
+            if (const auto preview = preview_of(*branch.resources[i])) {
+                item_image = add_preview(icons_.list(), *preview).value_or(image);
+            }
+            insert_item(tree_, parent, branch.labels[i], item_image, reinterpret_cast<LPARAM>(branch.resources[i]));
         }
         SendMessageW(tree_, TVM_EXPAND, TVE_EXPAND, reinterpret_cast<LPARAM>(parent));
     }
