@@ -263,7 +263,7 @@ void ImageResourceEditor::open_image() {
         editing_->set_slot(image != nullptr ? group_image_slot(*group_, image->number) : nullptr);
     }
     const Status loaded = editing_->reload();
-    load_error_ = loaded ? std::u16string() : loaded.error();
+    load_error_ = loaded ? std::u16string() : fill_placeholders(workspace_.text(str::image_not_editable), loaded.error());
     if (editing_->loaded() && !editing_->image().palette().empty() &&
         editing_->color >= editing_->image().palette().size()) {
         editing_->color = 0;

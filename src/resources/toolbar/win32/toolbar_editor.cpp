@@ -84,7 +84,8 @@ void ToolbarEditor::paint(HDC dc) {
     for (std::size_t i = 0; i < cells.size(); ++i) {
         const ToolbarCell& cell = cells[i];
         RECT box{cell.left, strip_top, cell.left + cell.width, strip_top + height};
-        if (selected_ == i) FillRect(dc, &box, GetSysColorBrush(COLOR_HIGHLIGHT));
+        const bool chosen = selected_ == i;
+        if (chosen) FillRect(dc, &box, GetSysColorBrush(COLOR_HIGHLIGHT));
         if (cell.separator) {
             const int middle = cell.left + cell.width / 2;
             RECT line{middle, strip_top + 2, middle + 1, strip_top + height - 2};
@@ -93,8 +94,8 @@ void ToolbarEditor::paint(HDC dc) {
         }
         RECT face = box;
         InflateRect(&face, -2, -2);
-        FillRect(dc, &face, GetSysColorBrush(COLOR_BTNFACE));
-        DrawEdge(dc, &box, EDGE_RAISED, BF_RECT);
+        FillRect(dc, &face, GetSysColorBrush(chosen ? COLOR_HIGHLIGHT : COLOR_BTNFACE));
+        DrawEdge(dc, &box, chosen ? EDGE_SUNKEN : EDGE_RAISED, BF_RECT);
         const std::uint32_t width = toolbar_.button_width();
         if (!strip || (cell.image + 1) * width > strip->width) continue;
         // The button's image: its slice of the bitmap, top rows first.

@@ -33,6 +33,8 @@ struct RecordingSite : EditorSite {
     std::u16string status;
 };
 
+using Bytes = std::vector<std::uint8_t>;
+
 constexpr std::uint32_t white = argb(0xFF, 0xFF, 0xFF, 0xFF);
 constexpr std::uint32_t black = argb(0xFF, 0, 0, 0);
 
@@ -199,6 +201,22 @@ TEST_F(ImageEditorTest, ACursorsHotspotIsSetByARightClickAndRefusedBeyondThirtyO
     EXPECT_EQ(told[0], u"Hotspot should be located between 0 and 31");
     site.undo.undo();
     EXPECT_EQ(group.images()[0].hotspot_x, 0);
+}
+
+TEST_F(ImageEditorTest, ABitmapTheEditorCannotChangeIsShownWithItsReasonAndItsSize) {
+    auto bitmap = BitmapResource::with_dib(*encode_dib(Pixels(20, 10, white), 16));
+    open(*bitmap);
+    EXPECT_EQ(editor->load_error(),
+              u"This image cannot be edited: Only uncompressed images of 1, 4, 8, 24 or 32 bits per pixel can be edited.");
+    const std::vector<PropertyRow> rows = editor->properties();
+    ASSERT_GE(rows.size(), 4u);
+    EXPECT_EQ(rows[1].value, u"20");
+    EXPECT_EQ(rows[2].value, u"10");
+    EXPECT_EQ(rows[3].value, u"16");
+    const Bytes before = bitmap->dib();
+    click({1, 1});
+    EXPECT_EQ(bitmap->dib(), before);
+    EXPECT_EQ(site.undo.size(), 0u);
 }
 
 }  // namespace
