@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "dialog/control_catalog.h"
+#include "dialog/designer_settings.h"
 #include "model/custom_types.h"
 #include "model/languages.h"
 #include "model/project.h"
@@ -31,6 +32,7 @@ public:
     explicit Session(Platform& platform) : platform_(platform), log_(platform), prompts_(platform) {
         add_config_section(control_catalog_);
         add_config_section(image_editor_settings_);
+        add_config_section(designer_settings_);
     }
     Session(const Session&) = delete;
     Session& operator=(const Session&) = delete;
@@ -69,6 +71,9 @@ public:
 
     // How the image editor shows images ("imageEditor" in the configuration file).
     ImageEditorSettings& image_editor_settings() { return image_editor_settings_.settings; }
+    // The dialog designer's grid, margin, snapping and auto-resize settings.
+    DesignerSettings& designer_settings() { return designer_settings_.settings(); }
+    const DesignerSettings& designer_settings() const { return designer_settings_.settings(); }
 
     // False until the main window is about to exist, and throughout the conversion mode: then
     // every question is suppressed and answered with Answer::none.
@@ -106,6 +111,7 @@ private:
     LanguageMacros language_macros_;
     LanguageList languages_;
     ControlCatalog control_catalog_;
+    DesignerSettingsSection designer_settings_;
     Project project_{ProjectServices{symbols_, strings_, prompts_, config_, languages_, platform_}};
     Workspace workspace_{Workspace::Parts{platform_, log_, strings_, config_, prompts_, project_, symbols_, custom_types_,
                                           language_macros_, languages_, control_catalog_}};

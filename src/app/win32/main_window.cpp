@@ -38,6 +38,7 @@
 #include "resources/rawdata/win32/hex_editor.h"
 #include "resources/rawdata/win32/text_editor.h"
 #include "resources/stringtable/win32/string_table_editor.h"
+#include "dialog/win32/dialog_designer.h"
 #include "resources/version/win32/version_editor.h"
 #include "platform/win32/bound_window.h"
 #include "script/open_script.h"
@@ -716,7 +717,8 @@ void MainWindow::open_editor(Resource& resource) {
     show_properties_of(&resource);
 }
 
-// Accelerator tables, menus, string tables and version information open in their editors,
+// Dialogs open in the designer; accelerator tables, menus, string tables and version information
+// in their editors,
 // manifests and HTML pages as text, other raw data in the hex view; the kinds without an editor
 // yet keep their script view (none).
 std::unique_ptr<ResourceEditor> MainWindow::create_editor(Resource& resource) {
@@ -724,6 +726,10 @@ std::unique_ptr<ResourceEditor> MainWindow::create_editor(Resource& resource) {
     if (auto* table = dynamic_cast<AcceleratorTable*>(&resource)) {
         return AcceleratorResourceEditor::create(*table, session.workspace(), document_.tables().script.virtual_keys,
                                                  *this, editor_area_, app_.instance, app_.resources.regular_font());
+    }
+    if (auto* dialog = dynamic_cast<Dialog*>(&resource)) {
+        return DialogDesigner::create(*dialog, session.workspace(), session.designer_settings(), control_clipboard_,
+                                      *this, editor_area_, app_.instance, app_.resources.regular_font());
     }
     if (auto* menu = dynamic_cast<Menu*>(&resource)) {
         return MenuResourceEditor::create(*menu, session.workspace(), *this, editor_area_, app_.instance,

@@ -18,6 +18,7 @@
 #include "app/project_document.h"
 #include "app/win32/app_context.h"
 #include "app/win32/code_previews.h"
+#include "dialog/designer_editing.h"
 #include "model/project_observer.h"
 #include "model/undo_history.h"
 #include "platform/win32/handles.h"
@@ -154,6 +155,8 @@ private:
     CodePreviews previews_;
     PanelLayout panels_;
     UndoHistory history_;
+    // The dialog designer's clipboard of controls, shared by every dialog of the run.
+    ControlClipboard control_clipboard_;
     UndoList undo_list_;
     Resource* grid_resource_ = nullptr;
     std::vector<std::uint16_t> grid_languages_;  // the language row's choices

@@ -1,0 +1,318 @@
+// The dialog designer in the main window, driven by mouse and key messages on its canvas: the
+// previews of the controls, selecting and moving with mouse and arrows, placing a control from the
+// toolbox, a property set in the grid, the test run, each change undone and redone through the
+// main window, and the result saved as a script.
+
+#include "platform/win32/windows_api.h"
+#include <commctrl.h>
+
+#include <optional>
+#include <string>
+
+#include "app/command_ids.h"
+#include "app/win32/gui_test_support.h"
+#include "app/win32/main_window.h"
+#include "dialog/dialog.h"
+#include "dialog/win32/dialog_designer.h"
+#include "platform/win32/wide_text.h"
+
+namespace tavorin::testing {
+namespace {
+
+class DialogDesignerTest : public GuiTest {
+protected:
+    void SetUp() override {
+        GuiTest::SetUp();
+        write_text(folder / "resource.h",
+                   "#define IDD_SETTINGS 100\r\n#define IDR_MAINMENU 101\r\n#define IDC_SMALL_ICONS 1001\r\n"
+                   "#define IDC_NAME 1002\r\n#define IDM_OPEN 40001\r\n");
+        write_text(folder / "app.rc",
+                   "#include \"resource.h\"\r\n"
+                   "LANGUAGE 9, 1\r\n"
+                   "IDR_MAINMENU MENU\r\n{\r\n    POPUP \"&File\"\r\n    {\r\n        MENUITEM \"&Open\", IDM_OPEN\r\n"
+                   "    }\r\n}\r\n"
+                   "IDD_SETTINGS DIALOG 0, 0, 200, 120\r\n"
+                   "STYLE 0x80C80080\r\n"  // DS_MODALFRAME | WS_POPUP | WS_CAPTION | WS_SYSMENU
+                   "CAPTION \"Settings\"\r\n"
+                   "MENU IDR_MAINMENU\r\n"
+                   "FONT 8, \"MS Shell Dlg\"\r\n"
+                   "{\r\n"
+                   "    GROUPBOX        \"Display\", -1, 7, 7, 186, 50\r\n"
+                   "    AUTORADIOBUTTON \"&Small icons\", IDC_SMALL_ICONS, 14, 20, 80, 10, 0x20000\r\n"
+                   "    EDITTEXT        IDC_NAME, 40, 64, 153, 14, 0x80\r\n"
+                   "    DEFPUSHBUTTON   \"OK\", 1, 89, 100, 50, 14\r\n"
+                   "    PUSHBUTTON      \"Cancel\", 2, 143, 100, 50, 14\r\n"
+                   "}\r\n");
+        window.emplace(app);
+        ASSERT_TRUE(window->create());
+        ShowWindow(window->handle(), SW_SHOWNORMAL);
+        window->open_file(folder / "app.rc");
+        ASSERT_TRUE(pump_until([this] { return !window->loading(); }));
+        ASSERT_TRUE(window->project_open());
+        designer = open(u"IDD_SETTINGS");
+        ASSERT_NE(designer, nullptr);
+        dialog = static_cast<Dialog*>(&designer->resource());
+    }
+    void TearDown() override { window.reset(); }
+
+    void command(cmd::Id id) { SendMessageW(window->handle(), WM_COMMAND, static_cast<WPARAM>(id), 0); }
+    DialogDesigner* open(std::u16string_view name) {
+        HWND tree = window->tree().handle();
+        for (HTREEITEM branch = next_item(tree, nullptr, TVGN_ROOT); branch; branch = next_item(tree, branch, TVGN_NEXT)) {
+            for (HTREEITEM item = next_item(tree, branch, TVGN_CHILD); item; item = next_item(tree, item, TVGN_NEXT)) {
+                if (item_text(tree, item).rfind(std::wstring(name.begin(), name.end()) + L" ", 0) != 0) continue;
+                SendMessageW(tree, TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(item));
+                NMHDR click{tree, main_control::tree, static_cast<UINT>(NM_DBLCLK)};
+                SendMessageW(window->handle(), WM_NOTIFY, main_control::tree, reinterpret_cast<LPARAM>(&click));
+                return dynamic_cast<DialogDesigner*>(window->editors().active_editor());
+            }
+        }
+        return nullptr;
+    }
+    Control& control(std::size_t index) const { return *dialog->controls()[index]; }
+    // The canvas point in the middle of a control.
+    POINT centre_of(const Control& target) const {
+        const DialogRect pixels = to_pixels(target.rect(), dialog->base_units());
+        const POINT origin = designer->client_origin();
+        return POINT{origin.x + pixels.x + pixels.width / 2, origin.y + pixels.y + pixels.height / 2};
+    }
+    void mouse(UINT message, POINT at, WPARAM keys = 0) {
+        SendMessageW(designer->canvas(), message, keys, MAKELPARAM(at.x, at.y));
+    }
+    void click(POINT at, WPARAM keys = 0) {
+        mouse(WM_LBUTTONDOWN, at, MK_LBUTTON | keys);
+        mouse(WM_LBUTTONUP, at, keys);
+    }
+    void key(WPARAM code) { SendMessageW(designer->canvas(), WM_KEYDOWN, code, 0); }
+    RECT preview_box(const Control& target) const {
+        RECT box{};
+        HWND preview = designer->preview_of(target.unique_key());
+        GetWindowRect(preview, &box);
+        MapWindowPoints(nullptr, designer->canvas(), reinterpret_cast<POINT*>(&box), 2);
+        return box;
+    }
+    std::optional<std::size_t> row_named(std::u16string_view name) const {
+        const auto rows = designer->properties();
+        for (std::size_t i = 0; i < rows.size(); ++i) {
+            if (rows[i].name == name) return i;
+        }
+        return std::nullopt;
+    }
+
+    std::optional<MainWindow> window;
+    DialogDesigner* designer = nullptr;
+    Dialog* dialog = nullptr;
+};
+
+TEST_F(DialogDesignerTest, EveryControlHasAPreviewOfItsClassWhereTheModelPutsIt) {
+    ASSERT_EQ(dialog->controls().size(), 5u);
+    const wchar_t* classes[] = {L"Button", L"Button", L"Edit", L"Button", L"Button"};
+    for (std::size_t i = 0; i < 5; ++i) {
+        HWND preview = designer->preview_of(control(i).unique_key());
+        ASSERT_NE(preview, nullptr) << i;
+        wchar_t name[64] = {};
+        GetClassNameW(preview, name, 64);
+        EXPECT_EQ(_wcsicmp(name, classes[i]), 0) << i;
+        const DialogRect pixels = to_pixels(control(i).rect(), dialog->base_units());
+        const RECT box = preview_box(control(i));
+        EXPECT_EQ(box.left, designer->client_origin().x + pixels.x) << i;
+        EXPECT_EQ(box.bottom - box.top, pixels.height) << i;
+    }
+    EXPECT_EQ(window_text(designer->preview_of(control(1).unique_key())), L"&Small icons");
+    // The base units come from the dialog's font as the screen draws it.
+    EXPECT_GT(dialog->base_units().x, 0);
+    EXPECT_GT(dialog->base_units().y, 0);
+    // 24 kinds and the pointer.
+    EXPECT_EQ(SendMessageW(designer->toolbox(), LB_GETCOUNT, 0, 0), 25);
+}
+
+TEST_F(DialogDesignerTest, ClickSelectsArrowsMoveAndUndoPutsItBack) {
+    Control& edit = control(2);
+    click(centre_of(edit));
+    ASSERT_EQ(designer->selection().primary(), edit.unique_key());
+    key(VK_RIGHT);
+    key(VK_DOWN);
+    EXPECT_EQ(edit.rect(), (DialogRect{41, 65, 153, 14}));
+    EXPECT_EQ(preview_box(edit).left,
+              designer->client_origin().x + horizontal_pixels(41, dialog->base_units()));
+    EXPECT_TRUE(dialog->identity().modified);
+    command(cmd::undo);
+    command(cmd::undo);
+    EXPECT_EQ(edit.rect(), (DialogRect{40, 64, 153, 14}));
+    EXPECT_EQ(preview_box(edit).left, designer->client_origin().x + horizontal_pixels(40, dialog->base_units()));
+    EXPECT_EQ(designer->selection().primary(), edit.unique_key()) << "the selection survives the undo";
+    command(cmd::redo);
+    EXPECT_EQ(edit.rect().x, 41);
+}
+
+TEST_F(DialogDesignerTest, TabWalksTheControlsAndDeleteRemovesTheSelection) {
+    click(POINT{designer->client_origin().x + 2, designer->client_origin().y + 2});  // empty canvas
+    EXPECT_TRUE(designer->selection().empty());
+    key(VK_TAB);
+    EXPECT_EQ(designer->selection().primary(), control(0).unique_key());
+    key(VK_TAB);
+    EXPECT_EQ(designer->selection().primary(), control(1).unique_key());
+    const std::int32_t removed = control(1).unique_key();
+    key(VK_DELETE);
+    EXPECT_EQ(dialog->controls().size(), 4u);
+    EXPECT_EQ(designer->preview_of(removed), nullptr);
+    command(cmd::undo);
+    ASSERT_EQ(dialog->controls().size(), 5u);
+    EXPECT_EQ(control(1).unique_key(), removed);
+    EXPECT_NE(designer->preview_of(removed), nullptr);
+}
+
+TEST_F(DialogDesignerTest, DraggingTheMouseMovesTheSelectionByDialogUnits) {
+    Control& ok = control(3);
+    Control& cancel = control(4);
+    click(centre_of(ok));
+    click(centre_of(cancel), MK_CONTROL);
+    ASSERT_EQ(designer->selection().size(), 2u);
+    const POINT start = centre_of(cancel);
+    const BaseUnits units = dialog->base_units();
+    const int dx = horizontal_pixels(-20, units);
+    const int dy = vertical_pixels(-10, units);
+    mouse(WM_LBUTTONDOWN, start, MK_LBUTTON);
+    mouse(WM_MOUSEMOVE, POINT{start.x + dx / 2, start.y + dy / 2}, MK_LBUTTON);
+    mouse(WM_MOUSEMOVE, POINT{start.x + dx, start.y + dy}, MK_LBUTTON);
+    mouse(WM_LBUTTONUP, POINT{start.x + dx, start.y + dy});
+    EXPECT_EQ(ok.rect(), (DialogRect{69, 90, 50, 14}));
+    EXPECT_EQ(cancel.rect(), (DialogRect{123, 90, 50, 14}));
+    EXPECT_EQ(window->undo_history().undo_names().front(), u"Move Control");
+    command(cmd::undo);
+    EXPECT_EQ(ok.rect().x, 89);
+    EXPECT_EQ(cancel.rect().x, 143);
+}
+
+TEST_F(DialogDesignerTest, AHandleResizesAndTheToolboxPlacesAControl) {
+    Control& edit = control(2);
+    click(centre_of(edit));
+    const DialogRect pixels = to_pixels(edit.rect(), dialog->base_units());
+    const POINT origin = designer->client_origin();
+    // The bottom-right handle, 3 pixels outside the corner.
+    const POINT handle{origin.x + pixels.x + pixels.width + 3, origin.y + pixels.y + pixels.height + 3};
+    mouse(WM_LBUTTONDOWN, handle, MK_LBUTTON);
+    mouse(WM_MOUSEMOVE, POINT{handle.x - horizontal_pixels(30, dialog->base_units()), handle.y}, MK_LBUTTON);
+    mouse(WM_LBUTTONUP, POINT{handle.x - horizontal_pixels(30, dialog->base_units()), handle.y});
+    EXPECT_EQ(edit.rect(), (DialogRect{40, 64, 123, 14}));
+    EXPECT_EQ(window->undo_history().undo_names().front(), u"Resize Control");
+
+    // The toolbox's Check Box, by the list's notification.
+    SendMessageW(designer->toolbox(), LB_SETCURSEL, 2, 0);
+    SendMessageW(designer->window(), WM_COMMAND, MAKEWPARAM(1, LBN_SELCHANGE), reinterpret_cast<LPARAM>(designer->toolbox()));
+    ASSERT_EQ(designer->tool(), ControlKind::check_box);
+    click(POINT{origin.x + horizontal_pixels(100, dialog->base_units()), origin.y + vertical_pixels(90, dialog->base_units())});
+    ASSERT_EQ(dialog->controls().size(), 6u);
+    const Control& placed = *dialog->controls().back();
+    EXPECT_EQ(placed.kind(), ControlKind::check_box);
+    EXPECT_EQ(placed.identifier(), u"IDC_CHECKBOX1");
+    EXPECT_EQ(designer->selection().primary(), placed.unique_key());
+    EXPECT_FALSE(designer->tool()) << "without Ctrl the toolbox returns to the pointer";
+    EXPECT_NE(designer->preview_of(placed.unique_key()), nullptr);
+    EXPECT_EQ(window->undo_history().undo_names().front(), u"Create Control");
+    command(cmd::undo);
+    EXPECT_EQ(dialog->controls().size(), 5u);
+}
+
+TEST_F(DialogDesignerTest, PropertiesOfTheSelectionAndOfTheDialogChangeWithUndo) {
+    Control& cancel = control(4);
+    click(centre_of(cancel));
+    const auto disabled = row_named(u"Disabled");
+    ASSERT_TRUE(disabled);
+    designer->set_property(*disabled, {}, 1);
+    EXPECT_NE(cancel.style() & WS_DISABLED, 0u);
+    EXPECT_NE(GetWindowLongW(designer->preview_of(cancel.unique_key()), GWL_STYLE) & WS_DISABLED, 0);
+    const auto caption = row_named(u"Caption");
+    ASSERT_TRUE(caption);
+    designer->set_property(*caption, u"Close", -1);
+    EXPECT_EQ(cancel.text(), u"Close");
+    EXPECT_EQ(window_text(designer->preview_of(cancel.unique_key())), L"Close");
+    EXPECT_EQ(window->undo_history().undo_names().front(), u"Name change");
+    command(cmd::undo);
+    command(cmd::undo);
+    EXPECT_EQ(cancel.text(), u"Cancel");
+    EXPECT_EQ(cancel.style() & WS_DISABLED, 0u);
+
+    // With nothing selected the rows are the dialog's.
+    key(VK_ESCAPE);
+    click(POINT{designer->client_origin().x + 2, designer->client_origin().y + 2});
+    const auto dialog_caption = row_named(u"Caption");
+    ASSERT_TRUE(dialog_caption);
+    designer->set_property(*dialog_caption, u"Options", -1);
+    EXPECT_EQ(dialog->caption(), u"Options");
+    const auto width = row_named(u"Width");
+    ASSERT_TRUE(width);
+    designer->set_property(*width, u"240", -1);
+    EXPECT_EQ(dialog->rect().width, 240);
+    command(cmd::undo);
+    EXPECT_EQ(dialog->rect().width, 200);
+}
+
+TEST_F(DialogDesignerTest, LayoutAndOrderCommandsRunFromTheToolbar) {
+    click(centre_of(control(3)));
+    click(centre_of(control(2)), MK_CONTROL);
+    ASSERT_TRUE(designer->command_enabled(designer_command::align_lefts));
+    SendMessageW(designer->window(), WM_COMMAND, designer_command::align_lefts, reinterpret_cast<LPARAM>(designer->toolbar()));
+    EXPECT_EQ(control(3).rect().x, 40);
+    EXPECT_EQ(window->undo_history().undo_names().front(), u"Layout");
+    EXPECT_FALSE(designer->command_enabled(designer_command::space_horizontally));
+    designer->run_command(designer_command::bring_to_front);
+    EXPECT_EQ(dialog->controls().back()->identifier(), u"IDC_NAME");
+    command(cmd::undo);
+    command(cmd::undo);
+    EXPECT_EQ(control(3).rect().x, 89);
+    EXPECT_EQ(control(2).identifier(), u"IDC_NAME");
+}
+
+TEST_F(DialogDesignerTest, CopyAndPasteCascadeInTheDesigner) {
+    click(centre_of(control(2)));
+    command(cmd::copy);
+    command(cmd::paste);
+    command(cmd::paste);
+    ASSERT_EQ(dialog->controls().size(), 7u);
+    EXPECT_EQ(control(5).rect(), (DialogRect{45, 69, 153, 14}));
+    EXPECT_EQ(control(6).rect(), (DialogRect{0, 74, 153, 14})) << "past the right edge: at the hidden margin";
+    EXPECT_NE(designer->preview_of(control(6).unique_key()), nullptr);
+}
+
+HWND test_window = nullptr;
+int test_children = 0;
+bool test_menu = false;
+std::wstring test_caption;
+
+void CALLBACK close_test(HWND, UINT, UINT_PTR id, DWORD) {
+    HWND running = DialogDesigner::running_test();
+    if (running == nullptr) return;
+    KillTimer(nullptr, id);
+    test_window = running;
+    test_children = 0;
+    for (HWND child = GetWindow(running, GW_CHILD); child != nullptr; child = GetWindow(child, GW_HWNDNEXT)) ++test_children;
+    test_menu = GetMenu(running) != nullptr;
+    test_caption = window_text(running);
+    PostMessageW(running, WM_COMMAND, IDOK, 0);
+}
+
+TEST_F(DialogDesignerTest, TestDialogRunsTheDialogWithItsControlsAndMenuUntilOk) {
+    SetTimer(nullptr, 0, 50, close_test);
+    key(VK_F5);
+    EXPECT_NE(test_window, nullptr);
+    EXPECT_EQ(test_children, 5);
+    EXPECT_TRUE(test_menu);
+    EXPECT_EQ(test_caption, L"Settings");
+    EXPECT_EQ(DialogDesigner::running_test(), nullptr);
+    EXPECT_EQ(dialog->style() & WS_VISIBLE, 0u) << "the model's style is left as it was";
+}
+
+TEST_F(DialogDesignerTest, SavingWritesTheMovedControl) {
+    click(centre_of(control(2)));
+    key(VK_LEFT);
+    pause_for_screenshot(window->handle(), "designer");
+    command(cmd::save);
+    const auto bytes = read_file_bytes(folder / "app.rc");
+    ASSERT_TRUE(bytes);
+    const std::string text(bytes->begin(), bytes->end());
+    EXPECT_NE(text.find("IDC_NAME, 39, 64, 153, 14"), std::string::npos) << text;
+}
+
+}  // namespace
+}  // namespace tavorin::testing
