@@ -322,4 +322,8 @@ inline constexpr Id product_version_text_help = 1080;
 inline constexpr Id special_build_help = 1081;
 inline constexpr Id custom_value_help = 1082;
 
+inline constexpr Id creation_data_too_long = 1400;
+inline constexpr Id action_replace = 1401;
+inline constexpr Id action_replace_all = 1402;
+
 }  // namespace tavorin::str
