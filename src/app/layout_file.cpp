@@ -61,4 +61,11 @@ WindowRect default_window_rect(int screen_width, int screen_height) {
     return rect;
 }
 
+WindowRect first_start_window_rect(const WindowRect& work_area) {
+    const int margin_x = (work_area.right - work_area.left) / 20;
+    const int margin_y = (work_area.bottom - work_area.top) / 20;
+    return WindowRect{work_area.left + margin_x, work_area.top + margin_y, work_area.right - margin_x,
+                      work_area.bottom - margin_y};
+}
+
 }  // namespace tavorin

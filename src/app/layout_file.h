@@ -46,4 +46,8 @@ Status write_layout(const std::filesystem::path& path, const Layout& layout);
 // The rectangle without a usable layout: half the screen's size, in its middle.
 WindowRect default_window_rect(int screen_width, int screen_height);
 
+// The rectangle on the first start, before any layout was saved: most of the work area (the
+// screen without the task bar), a twentieth of it left free on every side.
+WindowRect first_start_window_rect(const WindowRect& work_area);
+
 }  // namespace tavorin

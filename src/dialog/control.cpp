@@ -2,6 +2,7 @@
 
 #include <limits>
 
+#include "base/data_words_text.h"
 #include "base/text.h"
 #include "dialog/property_maps.h"
 #include "dialog/style_tables.h"
@@ -91,6 +92,7 @@ void Control::write_statement(TextWriter& out, const CatalogEntry& entry) const 
             out.write(names.empty() ? std::u16string_view(u", 0") : std::u16string_view(names));
         }
         if (help_id_ != 0) out.write(u", " + decimal(help_id_));
+        write_creation_data(out);
         return;
     }
 
@@ -114,6 +116,15 @@ void Control::write_statement(TextWriter& out, const CatalogEntry& entry) const 
         out.write(names.empty() ? std::u16string_view(u"0") : std::u16string_view(names));
     }
     if (help_id_ != 0) out.write(u", " + decimal(help_id_));
+    write_creation_data(out);
+}
+
+void Control::write_creation_data(TextWriter& out) const {
+    if (creation_data_.empty()) return;
+    out.line_break();
+    out.open_block();
+    write_data_words(out, creation_data_);
+    out.close_block();
 }
 
 void Control::set_class_name(std::u16string name) {
@@ -232,6 +243,7 @@ ControlRecord Control::snapshot() const {
     record.extended_style = extended_style_;
     record.unique_key = unique_key_;
     record.class_name = kind() == ControlKind::custom ? std::u16string(window_class()) : named_class_;
+    record.creation_data = creation_data_;
     return record;
 }
 

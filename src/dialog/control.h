@@ -52,6 +52,8 @@ public:
     std::uint32_t extended_style() const { return extended_style_; }
     std::uint32_t help_id() const { return help_id_; }
     void set_help_id(std::uint32_t help_id) { help_id_ = help_id; }
+    const std::vector<std::uint8_t>& creation_data() const { return creation_data_; }
+    void set_creation_data(std::vector<std::uint8_t> data) { creation_data_ = std::move(data); }
     const DialogRect& rect() const { return rect_; }
     // The rectangle on the designer's canvas: the dialog-unit rectangle through the dialog's
     // base units, kept in step with both.
@@ -127,6 +129,8 @@ protected:
     virtual void write_negated_items(StyleWriter&, bool /*control_statement*/) const {}
 
 private:
+    void write_creation_data(TextWriter& out) const;
+
     std::u16string identifier_;
     std::int32_t identifier_value_ = 0;
     std::u16string text_;
@@ -134,6 +138,7 @@ private:
     std::uint32_t style_ = 0;
     std::uint32_t extended_style_ = 0;
     std::uint32_t help_id_ = 0;
+    std::vector<std::uint8_t> creation_data_;
     DialogRect rect_;
     DialogRect pixel_rect_;
     BaseUnits base_units_;

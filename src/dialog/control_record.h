@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "dialog/control_kind.h"
 
@@ -34,6 +35,8 @@ struct ControlRecord {
     // The window class as written: a Custom Control's, or a predefined class named by text
     // rather than by its atom.
     std::u16string class_name;
+    // Bytes the template hands to the control's window when it is created (its WM_CREATE data).
+    std::vector<std::uint8_t> creation_data;
 
     friend bool operator==(const ControlRecord&, const ControlRecord&) = default;
 };

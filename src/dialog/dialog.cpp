@@ -99,6 +99,7 @@ Result<Control*> Dialog::insert_control(std::size_t index, const ControlRecord& 
     control->set_unique_key(record.unique_key == -1 || find_control(record.unique_key) != nullptr ? new_unique_key()
                                                                                                  : record.unique_key);
     control->set_text_ordinal(record.text_ordinal);
+    control->set_creation_data(record.creation_data);
     if (record.identifier) {
         apply_identifier(*control, record);
     } else {
@@ -276,9 +277,9 @@ std::unique_ptr<Dialog> make_new_dialog(Workspace& workspace) {
     dialog->set_rect(DialogRect{0, 0, 186, 95});
     dialog->set_style(0x90C808CC, 0);
     (void)dialog->add_control(ControlRecord{ControlKind::button, u"OK", std::nullopt, u"IDOK", 1, 129, 7, 50, 14,
-                                            0x50010001, 0, -1, {}});
+                                            0x50010001, 0, -1, {}, {}});
     (void)dialog->add_control(ControlRecord{ControlKind::button, u"Cancel", std::nullopt, u"IDCANCEL", 2, 129, 24,
-                                            50, 14, 0x50010000, 0, -1, {}});
+                                            50, 14, 0x50010000, 0, -1, {}, {}});
     return dialog;
 }
 

@@ -64,7 +64,14 @@ void write_control(BinaryBuffer& out, const Control& control, bool extended) {
     } else {
         out.write_text(unescape_stored_text(control.text()));
     }
-    out.write_u16(0);  // no creation data
+    // A classic template counts the count word itself; an extended one counts only the bytes.
+    const auto& data = control.creation_data();
+    if (data.empty()) {
+        out.write_u16(0);
+    } else {
+        out.write_u16(static_cast<std::uint16_t>(data.size() + (extended ? 0 : 2)));
+        out.write_bytes(data);
+    }
 }
 
 }  // namespace

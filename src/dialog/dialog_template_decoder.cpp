@@ -68,7 +68,11 @@ ControlRecord read_control(BinaryReader& in, bool extended, std::uint32_t& help_
         record.text_ordinal = caption.ordinal;
         record.text = decimal(caption.ordinal);
     }
-    in.skip(in.read_u16());  // creation data, not part of the model
+    // A classic template counts the count word itself; an extended one counts only the bytes.
+    std::size_t data_size = in.read_u16();
+    if (!extended) data_size = data_size > 2 ? data_size - 2 : 0;
+    const auto data = in.read_bytes(data_size);
+    record.creation_data.assign(data.begin(), data.end());
 
     record.kind = deduce_kind(class_name, record.style);
     if (record.kind == ControlKind::custom || window_class.is_text) record.class_name = class_name;

@@ -9,6 +9,7 @@
 #include "dialog/short_statements.h"
 #include "dialog/window_styles.h"
 #include "script/char_class.h"
+#include "script/inline_data.h"
 #include "script/lexer.h"
 #include "script/reader_messages.h"
 #include "script/statement_hooks.h"
@@ -16,6 +17,9 @@
 namespace tavorin {
 
 namespace {
+
+// The template's count word holds it, and a classic template counts the word itself.
+constexpr std::size_t max_creation_data = 0xFFFD;
 
 constexpr std::u16string_view bare_classes[] = {u"Static", u"ComboBox", u"Edit", u"Button", u"ListBox"};
 
@@ -86,7 +90,7 @@ private:
     Result<std::size_t> read_short_text(std::size_t pos, ControlRecord& record);
     Result<std::size_t> read_class(std::size_t pos, std::u16string& class_name, bool& literal);
     Result<std::size_t> read_icon_position(std::size_t pos, ControlRecord& record);
-    Result<std::size_t> add(std::size_t pos, const ControlRecord& record);
+    Result<std::size_t> add(std::size_t pos, ControlRecord record);
     void register_image_name(const std::u16string& name);
 
     StatementContext& context_;
@@ -298,7 +302,18 @@ Result<std::size_t> ControlReader::read_generic_form(std::size_t pos) {
     return add(pos, record);
 }
 
-Result<std::size_t> ControlReader::add(std::size_t pos, const ControlRecord& record) {
+// A block of values after the statement is the control's creation data.
+Result<std::size_t> ControlReader::add(std::size_t pos, ControlRecord record) {
+    if (inline_data_follows(lexer_, pos)) {
+        Platform& platform = workspace_.platform();
+        auto data = read_inline_data(lexer_, pos, [&](std::u16string_view text) { return platform.text_to_ansi(text); });
+        if (!data) return Error{data.error()};
+        if (data->value.size() > max_creation_data) {
+            return context_.fail(lexer_.skip_blanks(pos), workspace_.text(str::creation_data_too_long));
+        }
+        record.creation_data = std::move(data->value);
+        pos = data->end;
+    }
     auto added = dialog_.add_control(record);
     if (!added) return context_.fail(pos, added.error());
     if (*added != nullptr) (*added)->set_help_id(help_id_);

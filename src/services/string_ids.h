@@ -459,4 +459,8 @@ inline constexpr Id designer_tab_order_caption = 1147;
 inline constexpr Id designer_move_up = 1148;
 inline constexpr Id designer_move_down = 1149;
 
+inline constexpr Id creation_data_too_long = 1400;
+inline constexpr Id action_replace = 1401;
+inline constexpr Id action_replace_all = 1402;
+
 }  // namespace tavorin::str

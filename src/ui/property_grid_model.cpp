@@ -63,14 +63,14 @@ double splitter_ratio_at(int position, int client_width) {
 
 bool near_splitter(int x, int splitter) { return x > splitter - 4 && x < splitter + 4; }
 
-int visible_row_count(int client_height) {
-    if (client_height <= 0) return 0;
-    return (client_height + property_row_height - 1) / property_row_height;
+int visible_row_count(int client_height, int row_height) {
+    if (client_height <= 0 || row_height <= 0) return 0;
+    return (client_height + row_height - 1) / row_height;
 }
 
-int choice_list_height(std::size_t entries) {
+int choice_list_height(std::size_t entries, int row_height) {
     const auto shown = static_cast<int>(std::min<std::size_t>(entries, property_list_max_rows));
-    return shown * property_row_height + 2;
+    return shown * row_height + 2;
 }
 
 int choice_list_width(int cell_width, const std::vector<std::u16string>& choices,

@@ -87,9 +87,9 @@ double splitter_ratio_at(int position, int client_width);
 // Whether the pointer at x grabs the splitter (closer than 4 pixels).
 bool near_splitter(int x, int splitter);
 // Rows a client area of this height shows, the last one possibly cut.
-int visible_row_count(int client_height);
+int visible_row_count(int client_height, int row_height = property_row_height);
 // The height of a choice list of `entries` (at most ten shown).
-int choice_list_height(std::size_t entries);
+int choice_list_height(std::size_t entries, int row_height = property_row_height);
 // The width of a fixed-choice list: the larger of the value cell and the widest of the first ten
 // choices plus 10 pixels.
 int choice_list_width(int cell_width, const std::vector<std::u16string>& choices,

@@ -87,5 +87,10 @@ TEST(DefaultWindowRect, IsHalfTheScreenInItsMiddle) {
     EXPECT_EQ(default_window_rect(1366, 768), (WindowRect{341, 192, 341 + 683, 192 + 384}));
 }
 
+TEST(FirstStartWindowRect, LeavesATwentiethOfTheWorkAreaOnEachSide) {
+    EXPECT_EQ(first_start_window_rect(WindowRect{0, 0, 1920, 1040}), (WindowRect{96, 52, 1824, 988}));
+    EXPECT_EQ(first_start_window_rect(WindowRect{-1280, 40, 0, 1024}), (WindowRect{-1216, 89, -64, 975}));
+}
+
 }  // namespace
 }  // namespace tavorin

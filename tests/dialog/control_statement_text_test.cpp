@@ -150,7 +150,7 @@ TEST(ControlStatementForceTest, ForcedControlStatementUsesTheSymbolicClass) {
 
 TEST(ControlStatementForceTest, ImageByOrdinalIsWrittenUnquoted) {
     testing::DialogFixture fixture;
-    ControlRecord record{K::picture, u"IDI_APP", 101, u"IDC_STATIC", -1, 1, 2, 20, 20, 0x50000003, 0, -1, {}};
+    ControlRecord record{K::picture, u"IDI_APP", 101, u"IDC_STATIC", -1, 1, 2, 20, 20, 0x50000003, 0, -1, {}, {}};
     const Control& icon = **fixture.dialog->add_control(record);
     EXPECT_EQ(fixture.statement(icon), u"ICON            IDI_APP, IDC_STATIC, 1, 2, 20, 20, SS_ICON");
 }

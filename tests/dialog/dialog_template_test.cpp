@@ -143,6 +143,7 @@ TEST_F(DialogTemplateTest, ReadsExtendedTemplateWithoutFontAndWithCreationData) 
     EXPECT_EQ(picture.kind(), K::picture);
     EXPECT_EQ(picture.identifier(), u"-1");
     EXPECT_EQ(picture.text_ordinal(), 0x66);
+    EXPECT_EQ(picture.creation_data(), (std::vector<std::uint8_t>{0xEF, 0xBE, 0xAD, 0xDE}));
     const Control& custom = *read->controls()[1];
     EXPECT_EQ(custom.kind(), K::custom);
     EXPECT_EQ(custom.window_class(), u"ABCDEFGHIJKLMNOPQRSTUVWXYZ01234");
@@ -187,6 +188,7 @@ TEST_F(DialogTemplateTest, RoundTripKeepsEveryTemplateField) {
             Control& c = source.add(control_kind_of(number), styles[number - 1], u"T" + decimal(number),
                                     number % 3 == 0 ? 0x204u : 0u, u"IDC_C" + decimal(number), u"Custom.Class");
             if (number == 9) c.set_text_ordinal(130);
+            if (number == 5) c.set_creation_data({1, 2, 3});
         }
         const Bytes first = encode(d);
         const auto read = decode(first);
@@ -210,6 +212,7 @@ TEST_F(DialogTemplateTest, RoundTripKeepsEveryTemplateField) {
             EXPECT_EQ(b.identifier_value(), a.identifier_value()) << i;
             EXPECT_EQ(b.window_class(), a.window_class()) << i;
             EXPECT_EQ(b.text_ordinal(), a.text_ordinal()) << i;
+            EXPECT_EQ(b.creation_data(), a.creation_data()) << i;
             if (a.has_caption() && !a.text_ordinal()) {
                 EXPECT_EQ(b.text(), a.text()) << i;
             }

@@ -98,7 +98,7 @@ TEST_F(DialogTest, StaticTextSizesFromItsCaption) {
 }
 
 TEST_F(DialogTest, ScriptControlsKeepTheirRectangleAndIdentifier) {
-    ControlRecord record{K::edit, u"", std::nullopt, u"IDC_NAME", 1234, 5, 6, 0, 0, 0x50810000, 0, -1, {}};
+    ControlRecord record{K::edit, u"", std::nullopt, u"IDC_NAME", 1234, 5, 6, 0, 0, 0x50810000, 0, -1, {}, {}};
     const Control& edit = **dialog->add_control(record);
     EXPECT_EQ(edit.rect(), (DialogRect{5, 6, 0, 0}));
     EXPECT_EQ(edit.identifier(), u"IDC_NAME");

@@ -21,7 +21,7 @@ public:
         const ControlRecord record{kind,       std::move(text),     std::nullopt, std::move(identifier),
                                    value,      7,                   9,            50,
                                    14,         style,               extended_style, -1,
-                                   std::move(class_name)};
+                                   std::move(class_name), {}};
         return **dialog->add_control(record);
     }
 

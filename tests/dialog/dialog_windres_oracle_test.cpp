@@ -69,6 +69,7 @@ constexpr std::string_view script =
     "    DEFPUSHBUTTON   \"OK\", IDOK, 7, 7, 50, 14\n"
     "    PUSHBUTTON      \"Cancel\", IDCANCEL, 7, 24, 50, 14, NOT WS_TABSTOP | BS_MULTILINE\n"
     "    CONTROL         \"Owner\", IDC_OWNER, \"Button\", BS_OWNERDRAW | WS_TABSTOP, 7, 41, 50, 14\n"
+    "    BEGIN 0x0201, \"\\x03\" END\n"
     "    AUTOCHECKBOX    \"Check\", IDC_CHECK, 7, 58, 50, 10\n"
     "    AUTO3STATE      \"Three\", IDC_THREE, 7, 70, 50, 10, WS_TABSTOP\n"
     "    STATE3          \"State\", IDC_STATE, 7, 82, 50, 10\n"
@@ -101,7 +102,7 @@ constexpr std::string_view script =
     "    CONTROL         \"\", IDC_IP, \"SysIPAddress32\", WS_TABSTOP, 150, 130, 60, 15\n"
     "    CONTROL         \"\", IDC_REBAR, \"ReBarWindow32\", 0, 0, 0, 300, 12\n"
     "    CONTROL         \"Custom\", IDC_CUSTOM, \"MYWIDGETCLASS\", WS_TABSTOP | 0x0F, 240, 180, 50, 14, "
-    "WS_EX_CLIENTEDGE\n"
+    "WS_EX_CLIENTEDGE { 1, 2, 3, 4, 5 }\n"
     "END\n\n"
     "IDD_SMALL DIALOG 0, 0, 120, 60\n"
     "STYLE DS_SHELLFONT | WS_CHILD\n"
@@ -193,6 +194,7 @@ TEST(DialogWindresOracleTest, WindresTemplatesEqualOurEncoding) {
             EXPECT_EQ(a.identifier_value(), b.identifier_value());
             EXPECT_TRUE(equals_ignore_case(a.window_class(), b.window_class()));
             EXPECT_EQ(a.text_ordinal(), b.text_ordinal());
+            EXPECT_EQ(a.creation_data(), b.creation_data());
             if (b.has_caption() && !b.text_ordinal()) {
                 EXPECT_EQ(unescape_stored_text(a.text()), unescape_stored_text(b.text()));
             }

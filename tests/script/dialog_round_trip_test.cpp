@@ -44,6 +44,7 @@ constexpr std::string_view dialogs =
     "    DEFPUSHBUTTON   \"OK\", IDOK, 7, 7, 50, 14\n"
     "    PUSHBUTTON      \"Cancel\", IDCANCEL, 7, 24, 50, 14, NOT WS_TABSTOP | BS_MULTILINE | 0x0C\n"
     "    CONTROL         \"Owner\", IDC_A, \"Button\", BS_OWNERDRAW | WS_TABSTOP | NOT WS_VISIBLE, 7, 41, 50, 14\n"
+    "    { 1, 2L, \"x\" }\n"
     "    AUTOCHECKBOX    \"Check\", IDC_B, 7, 58, 50, 10, BS_LEFTTEXT | BS_TOP\n"
     "    AUTO3STATE      \"Three\", IDC_C, 7, 70, 50, 10, WS_TABSTOP\n"
     "    STATE3          \"State\", IDC_D, 7, 82, 50, 10\n"
@@ -136,6 +137,7 @@ TEST_F(DialogRoundTripTest, SecondWriteIsByteIdenticalAndStylesAreKept) {
     EXPECT_EQ(control(3)->style(), 0x50020100u) << "SS_NOTIFY | WS_GROUP on LTEXT's base";
     EXPECT_EQ(control(2)->style(), 0x50020005u) << "a style list drops STATE3's WS_TABSTOP";
     EXPECT_EQ(control(1)->help_id(), 12u);
+    EXPECT_EQ(all.controls()[2]->creation_data(), (std::vector<std::uint8_t>{1, 0, 2, 0, 0, 0, 'x'}));
 
     const auto a = first.project().resources_of_kind(kind::dialog);
     const auto b = second.project().resources_of_kind(kind::dialog);
@@ -154,6 +156,7 @@ TEST_F(DialogRoundTripTest, SecondWriteIsByteIdenticalAndStylesAreKept) {
             EXPECT_EQ(y.controls()[i]->kind(), x.controls()[i]->kind());
             EXPECT_EQ(y.controls()[i]->text(), x.controls()[i]->text());
             EXPECT_EQ(y.controls()[i]->help_id(), x.controls()[i]->help_id());
+            EXPECT_EQ(y.controls()[i]->creation_data(), x.controls()[i]->creation_data());
         }
     }
 }

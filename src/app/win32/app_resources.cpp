@@ -13,8 +13,8 @@ struct FontStyle {
     bool underline = false;
 };
 
-UniqueFont create_font(HDC screen, std::u16string_view face, int points, FontStyle style) {
-    const int height = -MulDiv(points, GetDeviceCaps(screen, LOGPIXELSY), 72);
+UniqueFont create_font(int dpi, std::u16string_view face, int points, FontStyle style) {
+    const int height = -MulDiv(points, dpi, 72);
     return UniqueFont(CreateFontW(height, 0, 0, 0, style.weight, style.italic, style.underline, FALSE, DEFAULT_CHARSET,
                                   OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE,
                                   wide(face).c_str()));
@@ -46,15 +46,9 @@ AppResources::AppResources(HINSTANCE instance)
     small_program_icon_ = load_program_icon(instance, GetSystemMetrics(SM_CXSMICON));
 
     const WindowDc screen(nullptr);
-    regular_font_ = create_font(screen.get(), ui_face_, 8, {});
-    underlined_font_ = create_font(screen.get(), ui_face_, 8, {FW_NORMAL, false, true});
-    bold_font_ = create_font(screen.get(), ui_face_, 8, {FW_BOLD, false, false});
-    italic_font_ = create_font(screen.get(), ui_face_, 8, {FW_NORMAL, true, false});
-    heading_font_ = create_font(screen.get(), u"Arial", 10, {FW_BOLD, true, false});
-    code_font_ = create_font(screen.get(), u"Courier New", 10, {});
-
     measuring_dc_.reset(CreateCompatibleDC(screen.get()));
-    if (measuring_dc_ && regular_font_) measuring_font_selection_.emplace(measuring_dc_.get(), regular_font_.get());
+    dpi_ = 0;
+    set_dpi(GetDeviceCaps(screen.get(), LOGPIXELSY));
 
     light_red_brush_ = solid_brush(0x8080FF);
     green_brush_ = solid_brush(0x00FF00);
@@ -64,6 +58,22 @@ AppResources::AppResources(HINSTANCE instance)
     const auto pixels = checkerboard_pixels();
     checker_bitmap_.reset(CreateBitmap(8, 8, 1, 32, pixels.data()));
     if (checker_bitmap_) checker_brush_.reset(CreatePatternBrush(checker_bitmap_.get()));
+}
+
+void AppResources::set_dpi(int dpi) {
+    if (dpi <= 0 || dpi == dpi_) return;
+    dpi_ = dpi;
+    measuring_font_selection_.reset();
+    for (UniqueFont* font : {&regular_font_, &underlined_font_, &bold_font_, &italic_font_, &heading_font_, &code_font_}) {
+        if (*font) retired_fonts_.push_back(std::move(*font));
+    }
+    regular_font_ = create_font(dpi, ui_face_, 8, {});
+    underlined_font_ = create_font(dpi, ui_face_, 8, {FW_NORMAL, false, true});
+    bold_font_ = create_font(dpi, ui_face_, 8, {FW_BOLD, false, false});
+    italic_font_ = create_font(dpi, ui_face_, 8, {FW_NORMAL, true, false});
+    heading_font_ = create_font(dpi, u"Arial", 10, {FW_BOLD, true, false});
+    code_font_ = create_font(dpi, u"Courier New", 10, {});
+    if (measuring_dc_ && regular_font_) measuring_font_selection_.emplace(measuring_dc_.get(), regular_font_.get());
 }
 
 }  // namespace tavorin

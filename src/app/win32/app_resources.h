@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "platform/win32/handles.h"
 
@@ -36,6 +37,11 @@ public:
     HFONT heading_font() const { return heading_font_.get(); }  // Arial 10 points, bold italic
     HFONT code_font() const { return code_font_.get(); }        // Courier New 10 points
 
+    // The resolution the fonts are made for; a new one makes new fonts. Windows keep the fonts
+    // they were given until they take the new ones, so the old fonts live on until exit.
+    int dpi() const { return dpi_; }
+    void set_dpi(int dpi);
+
     // A screen-compatible device context with the regular font selected, for measuring text.
     HDC measuring_dc() const { return measuring_dc_.get(); }
 
@@ -60,6 +66,8 @@ private:
     UniqueFont italic_font_;
     UniqueFont heading_font_;
     UniqueFont code_font_;
+    int dpi_ = 96;
+    std::vector<UniqueFont> retired_fonts_;
     UniqueMemoryDc measuring_dc_;
     std::optional<SelectedObject> measuring_font_selection_;
 

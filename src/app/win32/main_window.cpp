@@ -10,6 +10,7 @@
 #include "app/config_file.h"
 #include "app/image_users.h"
 #include "app/layout_file.h"
+#include "ui/dpi_scale.h"
 #include "app/new_resources.h"
 #include "app/shortcut_map.h"
 #include "app/win32/app_messages.h"
@@ -160,6 +161,13 @@ bool MainWindow::create() {
     UniqueMenu menu = create_menu_bar(app_.session.strings());
     if (!menu) return false;
     WindowRect placement_rect = default_window_rect(GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN));
+    std::error_code no_file;
+    if (!std::filesystem::exists(app_.paths.layout_file, no_file)) {
+        RECT work_area{};
+        if (SystemParametersInfoW(SPI_GETWORKAREA, 0, &work_area, 0)) {
+            placement_rect = first_start_window_rect(to_window_rect(work_area));
+        }
+    }
     if (auto layout = read_layout(app_.paths.layout_file)) {
         placement_rect = layout->window;
         panels_ = panel_layout_from_bytes(layout->panels);
@@ -239,6 +247,14 @@ LRESULT MainWindow::on_message(UINT message, WPARAM wparam, LPARAM lparam) {
         case app_message::key_down:
             on_key_down(wparam, lparam);
             return 0;
+        case WM_DPICHANGED: {
+            const RECT& suggested = *reinterpret_cast<const RECT*>(lparam);
+            apply_dpi(HIWORD(wparam));
+            SetWindowPos(handle(), nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+                         suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+            arrange();
+            return 0;
+        }
         case app_message::character:
             on_character(wparam, lparam);
             return 0;
@@ -288,6 +304,12 @@ void MainWindow::on_create() {
                        PropertyPanel::Texts{session.text(str::panel_properties), session.text(str::no_available_information)});
     tabs_.create(editor_area_, app_.instance, font, app_.resources.code_font());
     previews_.create(editor_area_);
+    // A window opened on a screen of another resolution than the main screen's follows its screen.
+    using DpiForWindow = UINT(WINAPI*)(HWND);
+    if (const auto dpi_for_window = reinterpret_cast<DpiForWindow>(
+            reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"user32.dll"), "GetDpiForWindow")))) {
+        apply_dpi(static_cast<int>(dpi_for_window(handle())));
+    }
     SetTimer(handle(), hover_timer, hover_timer_period_ms, nullptr);
     SetTimer(handle(), watch_timer, watch_timer_period_ms, nullptr);
     // A format listener rather than a place in the clipboard viewer chain: nothing to pass on,
@@ -694,6 +716,29 @@ void MainWindow::show_new_resource(Resource& resource) {
     refresh_tree();
     tree_.select(&resource);
     open_editor(resource);
+}
+
+// Fonts and sizes for a screen of `dpi` dots per inch; the open editors are opened again with
+// the new fonts.
+void MainWindow::apply_dpi(int dpi) {
+    const int old_dpi = app_.resources.dpi();
+    if (dpi <= 0 || dpi == old_dpi) return;
+    app_.resources.set_dpi(dpi);
+    panels_ = rescaled_panels(panels_, old_dpi, dpi);
+    HFONT font = app_.resources.regular_font();
+    for (HWND window : {handle(), status_, tree_.handle()}) {
+        SendMessageW(window, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
+    }
+    properties_.set_font(font, dpi);
+    tabs_.set_fonts(font, app_.resources.code_font());
+    ResourceEditor* active = tabs_.active_editor();
+    Resource* active_resource = active != nullptr ? &active->resource() : nullptr;
+    for (ResourceEditor* editor : tabs_.editors()) {
+        Resource& resource = editor->resource();
+        tabs_.close(resource);
+        open_editor(resource);
+    }
+    if (active_resource != nullptr) open_editor(*active_resource);
 }
 
 void MainWindow::open_editor(Resource& resource) {

@@ -126,6 +126,7 @@ private:
     Resource* add_user_defined_resource();
     void show_new_resource(Resource& resource);
     void open_editor(Resource& resource);
+    void apply_dpi(int dpi);
     void remove_resource(Resource& resource);
     void show_properties_of(const Resource* resource);
     std::unique_ptr<ResourceEditor> create_image_editor(FileResource& resource);

@@ -5,6 +5,7 @@
 #include "model/workspace.h"
 #include "base/text.h"
 #include "model/identifier_validation.h"
+#include "base/text_search.h"
 #include "resources/menu/menu_search.h"
 #include "resources/stringtable/item_naming.h"
 
@@ -233,7 +234,7 @@ std::size_t MenuEditing::replace_in_captions(std::u16string_view text, std::u16s
     history_.open_group(std::u16string(menu_undo::replace));
     for (const MenuPath& path : menu_item_paths(menu_)) {
         const MenuItem& item = menu_.item(path);
-        const std::u16string replaced = replace_all(item.text, text, replacement, match_case);
+        const std::u16string replaced = replace_in_text(item.text, text, replacement, match_case).text;
         if (replaced == item.text) continue;
         std::u16string caption = item.shortcut.empty() ? replaced : replaced + u"\\t" + item.shortcut;
         set_text(path, caption);

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "base/text.h"
+#include "base/text_search.h"
 
 namespace tavorin {
 
@@ -15,15 +15,6 @@ void collect(const MenuItems& items, MenuPath& prefix, std::vector<MenuPath>& ou
         collect(items[i].submenu, prefix, out);
         prefix.pop_back();
     }
-}
-
-std::size_t find_text(std::u16string_view text, std::u16string_view pattern, std::size_t from, bool match_case) {
-    if (pattern.empty() || pattern.size() > text.size()) return std::u16string_view::npos;
-    for (std::size_t i = from; i + pattern.size() <= text.size(); ++i) {
-        const std::u16string_view part = text.substr(i, pattern.size());
-        if (match_case ? part == pattern : equals_ignore_case(part, pattern)) return i;
-    }
-    return std::u16string_view::npos;
 }
 
 }  // namespace
@@ -46,24 +37,9 @@ std::optional<MenuPath> find_in_captions(const Menu& menu, const std::optional<M
     }
     for (std::size_t i = 0; i < paths.size(); ++i) {
         const MenuPath& path = paths[(start + i) % paths.size()];
-        if (find_text(menu.item(path).text, text, 0, match_case) != std::u16string_view::npos) return path;
+        if (find_in_text(menu.item(path).text, 0, TextSearch{text, match_case, true})) return path;
     }
     return std::nullopt;
-}
-
-std::u16string replace_all(std::u16string_view text, std::u16string_view pattern, std::u16string_view replacement,
-                           bool match_case) {
-    std::u16string result;
-    std::size_t from = 0;
-    for (;;) {
-        const std::size_t at = find_text(text, pattern, from, match_case);
-        if (at == std::u16string_view::npos) break;
-        result.append(text.substr(from, at - from));
-        result.append(replacement);
-        from = at + pattern.size();
-    }
-    result.append(text.substr(from));
-    return result;
 }
 
 }  // namespace tavorin

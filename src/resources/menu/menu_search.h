@@ -19,9 +19,4 @@ std::vector<MenuPath> menu_item_paths(const Menu& menu);
 std::optional<MenuPath> find_in_captions(const Menu& menu, const std::optional<MenuPath>& after,
                                          std::u16string_view text, bool match_case);
 
-// `text` with every occurrence of `pattern` replaced (letters A to Z compared without case unless
-// `match_case`).
-std::u16string replace_all(std::u16string_view text, std::u16string_view pattern, std::u16string_view replacement,
-                           bool match_case);
-
 }  // namespace tavorin

@@ -1,7 +1,5 @@
 #pragma once
-// Raw data written into the script itself, between BEGIN and END, as 16-bit words in
-// hexadecimal; an odd last byte is a one-character string ("\x12"), since a number is always at
-// least a word. Resource compilers read it back to the same bytes.
+// Raw data written into the script itself, between BEGIN and END (see base/data_words_text.h).
 
 #include <cstdint>
 #include <span>

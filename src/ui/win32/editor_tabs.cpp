@@ -29,6 +29,16 @@ bool EditorTabs::create(HWND area, HINSTANCE instance, HFONT ui_font, HFONT code
     return true;
 }
 
+void EditorTabs::set_fonts(HFONT ui_font, HFONT code_font) {
+    code_font_ = code_font;
+    SendMessageW(tabs_, WM_SETFONT, reinterpret_cast<WPARAM>(ui_font), TRUE);
+    for (const Page& page : pages_) {
+        if (page.editor == nullptr && page.owned) {  // a script or text view of our own
+            SendMessageW(page.view, WM_SETFONT, reinterpret_cast<WPARAM>(code_font), TRUE);
+        }
+    }
+}
+
 HWND EditorTabs::create_view(const std::u16string& text) {
     HWND view = CreateWindowExW(WS_EX_CLIENTEDGE, L"EDIT", nullptr,
                                 WS_CHILD | WS_VSCROLL | WS_HSCROLL | ES_MULTILINE | ES_READONLY | ES_AUTOVSCROLL |

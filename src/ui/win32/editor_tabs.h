@@ -25,6 +25,8 @@ public:
 
     // The tab control inside `area`, whose WM_NOTIFY the area passes to on_notify().
     bool create(HWND area, HINSTANCE instance, HFONT ui_font, HFONT code_font);
+    // New fonts for the tabs and the script views (editors are opened again by their owner).
+    void set_fonts(HFONT ui_font, HFONT code_font);
     HWND tab_control() const { return tabs_; }
 
     // Shows the resource's page, making one when it has none: in single-tab mode the one page

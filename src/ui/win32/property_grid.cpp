@@ -7,6 +7,7 @@
 
 #include "platform/win32/bound_window.h"
 #include "platform/win32/wide_text.h"
+#include "ui/dpi_scale.h"
 
 namespace tavorin {
 
@@ -48,8 +49,8 @@ void draw_text(HDC dc, const std::u16string& text, RECT rect, UINT format) {
 }
 
 // A box with a minus (expanded) or a plus (folded).
-void draw_glyph(HDC dc, int x, int top, bool expanded) {
-    const int y = top + (property_row_height - 9) / 2;
+void draw_glyph(HDC dc, int x, int top, int row_height, bool expanded) {
+    const int y = top + (row_height - 9) / 2;
     RECT box{x, y, x + 9, y + 9};
     fill(dc, box, COLOR_WINDOW);
     FrameRect(dc, &box, GetSysColorBrush(COLOR_GRAYTEXT));
@@ -87,6 +88,10 @@ bool PropertyGrid::create(HWND parent, HINSTANCE instance, HFONT font, std::u16s
     font_ = font;
     bold_font_ = derived_font(font, true, false);
     link_font_ = derived_font(font, false, true);
+    {
+        const WindowDc screen(nullptr);
+        row_height_ = scaled_for_dpi(property_row_height, GetDeviceCaps(screen.get(), LOGPIXELSY));
+    }
     empty_text_ = std::move(empty_text);
     HWND window = CreateWindowExW(WS_EX_CLIENTEDGE, class_name, nullptr,
                                   WS_CHILD | WS_VISIBLE | WS_VSCROLL | WS_CLIPCHILDREN | WS_TABSTOP, 0, 0, 0, 0,
@@ -158,13 +163,13 @@ int PropertyGrid::client_width() const {
 int PropertyGrid::splitter() const { return splitter_position(model_.splitter_ratio(), client_width()); }
 
 RECT PropertyGrid::row_rect(std::size_t shown_position) const {
-    const int top = (static_cast<int>(shown_position) - first_shown_) * property_row_height;
-    return RECT{0, top, client_width(), top + property_row_height};
+    const int top = (static_cast<int>(shown_position) - first_shown_) * row_height_;
+    return RECT{0, top, client_width(), top + row_height_};
 }
 
 std::optional<std::size_t> PropertyGrid::row_at(int y) const {
     if (y < 0) return std::nullopt;
-    const std::size_t position = static_cast<std::size_t>(first_shown_ + y / property_row_height);
+    const std::size_t position = static_cast<std::size_t>(first_shown_ + y / row_height_);
     if (position >= model_.shown().size()) return std::nullopt;
     return model_.shown()[position];
 }
@@ -177,7 +182,7 @@ void PropertyGrid::update_scroll_bar() {
     info.fMask = SIF_RANGE | SIF_PAGE | SIF_POS | SIF_DISABLENOSCROLL;
     info.nMin = 0;
     info.nMax = std::max(0, static_cast<int>(model_.shown().size()) - 1);
-    info.nPage = static_cast<UINT>(std::max(1, static_cast<int>(client.bottom / property_row_height)));
+    info.nPage = static_cast<UINT>(std::max(1, static_cast<int>(client.bottom / row_height_)));
     info.nPos = first_shown_;
     SetScrollInfo(handle(), SB_VERT, &info, TRUE);
 }
@@ -185,7 +190,7 @@ void PropertyGrid::update_scroll_bar() {
 void PropertyGrid::scroll_to(int first) {
     RECT client{};
     GetClientRect(handle(), &client);
-    const int page = std::max(1, static_cast<int>(client.bottom / property_row_height));
+    const int page = std::max(1, static_cast<int>(client.bottom / row_height_));
     const int last_first = std::max(0, static_cast<int>(model_.shown().size()) - page);
     first = std::clamp(first, 0, last_first);
     if (first == first_shown_) return;
@@ -200,7 +205,7 @@ void PropertyGrid::ensure_visible(std::size_t row) {
     if (!position) return;
     RECT client{};
     GetClientRect(handle(), &client);
-    const int page = std::max(1, static_cast<int>(client.bottom / property_row_height));
+    const int page = std::max(1, static_cast<int>(client.bottom / row_height_));
     const int at = static_cast<int>(*position);
     if (at < first_shown_) scroll_to(at);
     if (at >= first_shown_ + page) scroll_to(at - page + 1);
@@ -233,6 +238,19 @@ void PropertyGrid::show_editor_for_selection() {
     place_editor();
 }
 
+void PropertyGrid::set_font(HFONT font, int dpi) {
+    close_drop_down();
+    font_ = font;
+    bold_font_ = derived_font(font, true, false);
+    link_font_ = derived_font(font, false, true);
+    row_height_ = scaled_for_dpi(property_row_height, dpi);
+    SendMessageW(edit_, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+    SendMessageW(button_, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+    update_scroll_bar();
+    place_editor();
+    InvalidateRect(window_.get(), nullptr, TRUE);
+}
+
 void PropertyGrid::place_editor() {
     if (!selected_) return;
     const auto position = model_.shown_position(*selected_);
@@ -246,8 +264,8 @@ void PropertyGrid::place_editor() {
     const int button_width = GetSystemMetrics(SM_CXHTHUMB);
     const bool button_shown = has_own_visibility(button_);
     const int right = rect.right - (button_shown ? button_width : 0);
-    MoveWindow(edit_, left + 3, rect.top + 2, std::max(0, right - left - 3), property_row_height - 3, TRUE);
-    MoveWindow(button_, rect.right - button_width, rect.top, button_width, property_row_height, TRUE);
+    MoveWindow(edit_, left + 3, rect.top + 2, std::max(0, right - left - 3), row_height_ - 3, TRUE);
+    MoveWindow(button_, rect.right - button_width, rect.top, button_width, row_height_, TRUE);
 }
 
 bool PropertyGrid::commit_edit() {
@@ -348,12 +366,12 @@ void PropertyGrid::open_drop_down() {
     HWND top_level = GetAncestor(handle(), GA_ROOT);
     list_ = CreateWindowExW(WS_EX_TOPMOST | WS_EX_TOOLWINDOW, L"LISTBOX", nullptr,
                             WS_POPUP | WS_BORDER | WS_VSCROLL | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT, corner.x, corner.y,
-                            width, choice_list_height(choices.size()), top_level, nullptr,
+                            width, choice_list_height(choices.size(), row_height_), top_level, nullptr,
                             reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(handle(), GWLP_HINSTANCE)), nullptr);
     if (list_ == nullptr) return;
     list_owner_.reset(list_);
     SendMessageW(list_, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
-    SendMessageW(list_, LB_SETITEMHEIGHT, 0, property_row_height);
+    SendMessageW(list_, LB_SETITEMHEIGHT, 0, row_height_);
     int current = -1;
     for (std::size_t i = 0; i < choices.size(); ++i) {
         SendMessageW(list_, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(wide(choices[i]).c_str()));
@@ -658,63 +676,63 @@ void PropertyGrid::paint(HDC dc, const RECT& client) {
     SetBkMode(dc, TRANSPARENT);
     if (model_.empty()) {
         SetTextColor(dc, GetSysColor(COLOR_GRAYTEXT));
-        RECT text_rect{4, 0, client.right - 4, property_row_height * 2};
+        RECT text_rect{4, 0, client.right - 4, row_height_ * 2};
         draw_text(dc, empty_text_, text_rect, DT_CENTER);
         return;
     }
     const auto& shown = model_.shown();
-    const int rows = visible_row_count(client.bottom);
+    const int rows = visible_row_count(client.bottom, row_height_);
     for (int i = 0; i < rows; ++i) {
         const auto position = static_cast<std::size_t>(first_shown_ + i);
         if (position >= shown.size()) break;
         const std::size_t index = shown[position];
-        draw_row(dc, model_.rows()[index], index, i * property_row_height, client.right);
+        draw_row(dc, model_.rows()[index], index, i * row_height_, client.right);
     }
 }
 
 void PropertyGrid::draw_row(HDC dc, const PropertyRow& row, std::size_t index, int top, int width) {
     const bool focused = GetFocus() == handle() || GetFocus() == edit_ || (list_ != nullptr && GetFocus() == list_);
     const bool selected = selected_ == index;
-    const RECT whole{0, top, width, top + property_row_height};
+    const RECT whole{0, top, width, top + row_height_};
     if (row.is_category()) {
         fill(dc, whole, COLOR_BTNFACE);
-        draw_glyph(dc, 3, top, (row.flags & property_flag::expanded) != 0);
+        draw_glyph(dc, 3, top, row_height_, (row.flags & property_flag::expanded) != 0);
         SelectedObject bold(dc, bold_font_.get());
         SetTextColor(dc, GetSysColor(COLOR_GRAYTEXT));
-        RECT text_rect{18, top, width, top + property_row_height};
+        RECT text_rect{18, top, width, top + row_height_};
         draw_text(dc, row.name, text_rect, DT_LEFT);
         if (selected && focused) {
             SIZE size{};
             const std::wstring name = wide(row.name);
             GetTextExtentPoint32W(dc, name.c_str(), static_cast<int>(name.size()), &size);
-            RECT focus{16, top + 1, 20 + size.cx, top + property_row_height - 1};
+            RECT focus{16, top + 1, 20 + size.cx, top + row_height_ - 1};
             DrawFocusRect(dc, &focus);
         }
         return;
     }
-    fill(dc, RECT{0, top, property_name_margin, top + property_row_height}, COLOR_BTNFACE);
+    fill(dc, RECT{0, top, property_name_margin, top + row_height_}, COLOR_BTNFACE);
     if ((row.flags & property_flag::link) != 0) {
         SelectedObject link(dc, link_font_.get());
         SetTextColor(dc, RGB(0, 0, 255));
-        RECT text_rect{18, top, width, top + property_row_height};
+        RECT text_rect{18, top, width, top + row_height_};
         draw_text(dc, row.name, text_rect, DT_LEFT);
         return;
     }
     const int split = splitter();
-    RECT name_cell{property_name_margin, top, split, top + property_row_height};
+    RECT name_cell{property_name_margin, top, split, top + row_height_};
     fill(dc, name_cell, selected ? (focused ? COLOR_HIGHLIGHT : COLOR_BTNFACE) : COLOR_WINDOW);
     SetTextColor(dc, GetSysColor(row.is_disabled()       ? COLOR_GRAYTEXT
                                  : selected && focused ? COLOR_HIGHLIGHTTEXT
                                                        : COLOR_WINDOWTEXT));
-    RECT name_text{18, top, split - 2, top + property_row_height};
+    RECT name_text{18, top, split - 2, top + row_height_};
     draw_text(dc, row.name, name_text, DT_LEFT);
     SetTextColor(dc, GetSysColor(row.is_disabled() ? COLOR_GRAYTEXT : COLOR_WINDOWTEXT));
-    RECT value_text{split + 4, top, width - 2, top + property_row_height};
+    RECT value_text{split + 4, top, width - 2, top + row_height_};
     draw_text(dc, row.value, value_text, DT_LEFT);
     // Grid lines: the splitter and the line under the row.
-    RECT split_line{split, top, split + 1, top + property_row_height};
+    RECT split_line{split, top, split + 1, top + row_height_};
     fill(dc, split_line, COLOR_BTNFACE);
-    RECT bottom_line{property_name_margin, top + property_row_height - 1, width, top + property_row_height};
+    RECT bottom_line{property_name_margin, top + row_height_ - 1, width, top + row_height_};
     fill(dc, bottom_line, COLOR_BTNFACE);
 }
 

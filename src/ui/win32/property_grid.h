@@ -44,6 +44,9 @@ public:
 
     bool create(HWND parent, HINSTANCE instance, HFONT font, std::u16string empty_text);
     HWND handle() const { return window_.get(); }
+    // The font and row height for a screen of `dpi` dots per inch.
+    void set_font(HFONT font, int dpi);
+    int row_height() const { return row_height_; }
 
     // New rows; the selection stays on the row of the same name when there is one.
     void set_rows(std::vector<PropertyRow> rows);
@@ -104,6 +107,7 @@ private:
     UniqueWindow list_owner_;  // the drop-down, a popup
     HWND list_ = nullptr;
     HFONT font_ = nullptr;
+    int row_height_ = property_row_height;
     UniqueFont bold_font_;
     UniqueFont link_font_;
     std::u16string empty_text_;

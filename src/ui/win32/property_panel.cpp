@@ -1,11 +1,13 @@
 #include "ui/win32/property_panel.h"
 
 #include "platform/win32/wide_text.h"
+#include "ui/dpi_scale.h"
 
 namespace tavorin {
 
 namespace {
 
+// At 96 dpi.
 constexpr int caption_height = 20;
 constexpr int help_height = 48;
 
@@ -20,7 +22,16 @@ bool PropertyPanel::create(HWND parent, HINSTANCE instance, HFONT font, const Te
     SendMessageW(caption_, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
     SendMessageW(help_, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
     grid_.callbacks.selection_changed = [this](std::optional<std::size_t> row) { show_help(row); };
+    const WindowDc screen(nullptr);
+    dpi_ = GetDeviceCaps(screen.get(), LOGPIXELSY);
     return true;
+}
+
+void PropertyPanel::set_font(HFONT font, int dpi) {
+    dpi_ = dpi;
+    SendMessageW(caption_, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
+    SendMessageW(help_, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
+    grid_.set_font(font, dpi);
 }
 
 // The selected property's name and what it means.
@@ -42,10 +53,12 @@ void PropertyPanel::set_visible(bool visible) {
 }
 
 void PropertyPanel::move(int x, int y, int width, int height) {
-    MoveWindow(caption_, x + 4, y, width - 4, caption_height, TRUE);
-    const int grid_height = std::max(0, height - caption_height - help_height);
-    MoveWindow(grid_.handle(), x, y + caption_height, width, grid_height, TRUE);
-    MoveWindow(help_, x, y + caption_height + grid_height, width, std::min(help_height, std::max(0, height - caption_height)), TRUE);
+    const int caption = scaled_for_dpi(caption_height, dpi_);
+    const int help = scaled_for_dpi(help_height, dpi_);
+    MoveWindow(caption_, x + 4, y, width - 4, caption, TRUE);
+    const int grid_height = std::max(0, height - caption - help);
+    MoveWindow(grid_.handle(), x, y + caption, width, grid_height, TRUE);
+    MoveWindow(help_, x, y + caption + grid_height, width, std::min(help, std::max(0, height - caption)), TRUE);
 }
 
 }  // namespace tavorin

@@ -24,6 +24,8 @@ public:
     PropertyGrid& grid() { return grid_; }
     const PropertyGrid& grid() const { return grid_; }
 
+    // The font and sizes for a screen of `dpi` dots per inch.
+    void set_font(HFONT font, int dpi);
     void set_visible(bool visible);
     void move(int x, int y, int width, int height);
 
@@ -33,6 +35,7 @@ private:
     HWND caption_ = nullptr;  // destroyed with the parent
     HWND help_ = nullptr;
     PropertyGrid grid_;
+    int dpi_ = 96;
 };
 
 }  // namespace tavorin

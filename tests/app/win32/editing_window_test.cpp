@@ -277,5 +277,115 @@ TEST_F(EditingWindowTest, TheManifestEditorChecksItsXmlAndShowsTheCaretsPlace) {
     EXPECT_EQ(first_byte(u"1"), '<');
 }
 
+TEST_F(EditingWindowTest, TheTextEditorFindsAndReplacesAsUndoableSteps) {
+    open_in_tree(u"1");
+    auto* editor = dynamic_cast<TextResourceEditor*>(window->editors().active_editor());
+    ASSERT_NE(editor, nullptr);
+    HWND edit = editor->window();
+    SetFocus(edit);
+    {
+        HeldKeys control{VK_CONTROL};
+        SendMessageW(edit, WM_KEYDOWN, 'F', 0);
+    }
+    ASSERT_NE(editor->find_dialog(), nullptr);
+    DWORD start = 0;
+    DWORD end = 0;
+    const auto selection = [&] {
+        SendMessageW(edit, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+        return std::u16string(editor->text().substr(start, end - start));
+    };
+    const auto stored_text = [&] {
+        const auto bytes = bytes_of(u"1");
+        return std::string(bytes.begin(), bytes.end());
+    };
+    const std::size_t first = editor->text().find(u"assembly");
+
+    FindRequest request{FindRequest::Action::find_next, u"ASSEMBLY", u"", false, true};
+    SendMessageW(edit, EM_SETSEL, 0, 0);
+    editor->carry_out(request);
+    EXPECT_EQ(selection(), u"assembly");
+    EXPECT_EQ(start, first);
+    editor->carry_out(request);
+    EXPECT_GT(start, first) << "the next one";
+    request.match_case = true;
+    const std::size_t questions = platform.questions.size();
+    editor->carry_out(request);
+    ASSERT_EQ(platform.questions.size(), questions + 1);
+    EXPECT_EQ(platform.questions.back().text, u"Cannot find \"ASSEMBLY\".");
+
+    request = FindRequest{FindRequest::Action::replace_all, u"assembly", u"Assembly", true, true};
+    editor->carry_out(request);
+    EXPECT_EQ(editor->text().find(u"<assembly"), std::u16string::npos);
+    EXPECT_NE(editor->text().find(u"</Assembly>"), std::u16string::npos);
+    EXPECT_NE(stored_text().find("</Assembly>"), std::string::npos);
+    EXPECT_EQ(menu_text(cmd::undo), u"Undo Replace All\tCtrl+Z");
+    command(cmd::undo);
+    EXPECT_NE(editor->text().find(u"<assembly"), std::u16string::npos);
+    EXPECT_NE(stored_text().find("</assembly>"), std::string::npos);
+
+    // Replace: the found occurrence, then on to the next one.
+    SendMessageW(edit, EM_SETSEL, 0, 0);
+    request = FindRequest{FindRequest::Action::find_next, u"assembly", u"", true, true};
+    editor->carry_out(request);
+    request.action = FindRequest::Action::replace;
+    request.with = u"x";
+    editor->carry_out(request);
+    EXPECT_NE(editor->text().find(u"<x xmlns"), std::u16string::npos);
+    EXPECT_EQ(selection(), u"assembly");
+    EXPECT_EQ(menu_text(cmd::undo), u"Undo Replace\tCtrl+Z");
+}
+
+TEST_F(EditingWindowTest, ANarrowHexViewScrollsAcrossToTheCaret) {
+    open_in_tree(u"IDR_LEVEL1");
+    auto* hex = dynamic_cast<HexResourceEditor*>(window->editors().active_editor());
+    ASSERT_NE(hex, nullptr);
+    HWND view = hex->window();
+    SetWindowPos(window->handle(), nullptr, 0, 0, 520, 400, SWP_NOZORDER | SWP_NOACTIVATE);
+    SendMessageW(window->handle(), WM_SIZE, 0, 0);
+    SCROLLINFO info{sizeof(info), SIF_ALL};
+    ASSERT_TRUE(GetScrollInfo(view, SB_HORZ, &info));
+    ASSERT_LT(static_cast<int>(info.nPage), info.nMax + 1) << "the rows are wider than the view";
+    EXPECT_EQ(hex->first_column(), 0);
+    SetFocus(view);
+    SendMessageW(view, WM_KEYDOWN, VK_TAB, 0);  // to the characters, at the right end of the row
+    SendMessageW(view, WM_KEYDOWN, VK_RIGHT, 0);
+    EXPECT_GT(hex->first_column(), 0) << "the caret's column came into sight";
+    const POINT cell = hex->cell_position(1, true);
+    RECT client{};
+    GetClientRect(view, &client);
+    EXPECT_LT(cell.x, client.right);
+    SendMessageW(view, WM_HSCROLL, SB_LEFT, 0);
+    EXPECT_EQ(hex->first_column(), 0);
+}
+
+TEST_F(EditingWindowTest, AScreenOfAnotherResolutionGivesNewFontsAndSizes) {
+    open_in_tree(u"1");
+    const int side_width = window->panels().side_width;
+    const auto font_height = [](HWND control) {
+        LOGFONTW font{};
+        GetObjectW(reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0)), sizeof(font), &font);
+        return font.lfHeight;
+    };
+    const LONG tree_font = font_height(window->tree().handle());
+    RECT suggested{30, 40, 30 + 1400, 40 + 900};
+    SendMessageW(window->handle(), WM_DPICHANGED, MAKEWPARAM(144, 144), reinterpret_cast<LPARAM>(&suggested));
+
+    EXPECT_EQ(font_height(window->tree().handle()), -MulDiv(8, 144, 72));
+    EXPECT_NE(font_height(window->tree().handle()), tree_font);
+    EXPECT_EQ(window->properties().grid().row_height(), 26);
+    EXPECT_EQ(window->panels().side_width, side_width * 3 / 2);
+    const RECT placed = normal_rect(window->handle());
+    EXPECT_EQ(placed.left, 30);
+    EXPECT_EQ(placed.right - placed.left, 1400);
+    auto* editor = dynamic_cast<TextResourceEditor*>(window->editors().active_editor());
+    ASSERT_NE(editor, nullptr) << "the editor was opened again";
+    EXPECT_EQ(font_height(editor->window()), -MulDiv(10, 144, 72));
+    hold_for_screenshot(window->handle(), "dpi-144");
+
+    SendMessageW(window->handle(), WM_DPICHANGED, MAKEWPARAM(96, 96), reinterpret_cast<LPARAM>(&suggested));
+    EXPECT_EQ(window->panels().side_width, side_width);
+    EXPECT_EQ(window->properties().grid().row_height(), property_row_height);
+}
+
 }  // namespace
 }  // namespace tavorin::testing

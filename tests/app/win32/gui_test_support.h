@@ -13,6 +13,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <functional>
+#include <initializer_list>
 #include <span>
 #include <string_view>
 #include <string>
@@ -26,6 +27,32 @@
 #include "platform/scripted_platform.h"
 
 namespace tavorin::testing {
+
+// Holds keys down in this thread's keyboard state, as GetKeyState reports them, until it goes.
+class HeldKeys {
+public:
+    explicit HeldKeys(std::initializer_list<int> keys) {
+        GetKeyboardState(saved_);
+        BYTE state[256];
+        GetKeyboardState(state);
+        for (int key : keys) state[key] = 0x80;
+        SetKeyboardState(state);
+    }
+    HeldKeys(const HeldKeys&) = delete;
+    HeldKeys& operator=(const HeldKeys&) = delete;
+    ~HeldKeys() { SetKeyboardState(saved_); }
+
+private:
+    BYTE saved_[256] = {};
+};
+
+// A window's restored rectangle, whether or not it shows maximized.
+inline RECT normal_rect(HWND window) {
+    WINDOWPLACEMENT placement{};
+    placement.length = sizeof(placement);
+    GetWindowPlacement(window, &placement);
+    return placement.rcNormalPosition;
+}
 
 inline std::filesystem::path unique_folder(const char* purpose) {
     static std::atomic<int> counter{0};

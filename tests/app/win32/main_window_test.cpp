@@ -31,13 +31,6 @@ UINT item_id(HMENU menu, UINT position) {
 bool greyed(HMENU menu, UINT id) { return (GetMenuState(menu, id, MF_BYCOMMAND) & MF_GRAYED) != 0; }
 bool checked(HMENU menu, UINT id) { return (GetMenuState(menu, id, MF_BYCOMMAND) & MF_CHECKED) != 0; }
 
-RECT normal_rect(HWND window) {
-    WINDOWPLACEMENT placement{};
-    placement.length = sizeof(placement);
-    GetWindowPlacement(window, &placement);
-    return placement.rcNormalPosition;
-}
-
 class MainWindowTest : public GuiTest {
 protected:
     void create_window() {
@@ -181,9 +174,18 @@ TEST_F(MainWindowTest, OpensWhereTheLayoutFileSaysAndKeepsThePanelArrangement) {
     EXPECT_EQ(*written, saved);
 }
 
-TEST_F(MainWindowTest, OpensInTheMiddleOfTheScreenWithoutALayoutFile) {
+TEST_F(MainWindowTest, FirstStartTakesMostOfTheWorkAreaAndAnOversizedLayoutTheMiddleHalf) {
     create_window();
-    const RECT placed = normal_rect(handle());
+    RECT placed = normal_rect(handle());
+    RECT work_area{};
+    ASSERT_TRUE(SystemParametersInfoW(SPI_GETWORKAREA, 0, &work_area, 0));
+    EXPECT_EQ((WindowRect{placed.left, placed.top, placed.right, placed.bottom}),
+              first_start_window_rect(WindowRect{work_area.left, work_area.top, work_area.right, work_area.bottom}));
+    window.reset();
+
+    ASSERT_TRUE(write_file_atomically(app.paths.layout_file, std::vector<std::uint8_t>(2048, 'x')).ok());
+    create_window();
+    placed = normal_rect(handle());
     const WindowRect expected = default_window_rect(GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN));
     EXPECT_EQ((WindowRect{placed.left, placed.top, placed.right, placed.bottom}), expected);
 }

@@ -4,6 +4,7 @@
 
 #include "app/session.h"
 #include "base/text.h"
+#include "base/text_search.h"
 #include "platform/scripted_platform.h"
 #include "resources/menu/menu_fixtures.h"
 #include "resources/menu/menu_navigation.h"
@@ -256,8 +257,8 @@ TEST_F(MenuEditingTest, FindWalksCaptionsDepthFirstAndWraps) {
 
 TEST_F(MenuEditingTest, ReplaceChangesEveryCaptionInOneStepAndKeepsShortcuts) {
     type_menu();
-    EXPECT_EQ(replace_all(u"Open or OPEN", u"open", u"Load", false), u"Load or Load");
-    EXPECT_EQ(replace_all(u"Open or OPEN", u"OPEN", u"Load", true), u"Open or Load");
+    EXPECT_EQ(replace_in_text(u"Open or OPEN", u"open", u"Load", false).text, u"Load or Load");
+    EXPECT_EQ(replace_in_text(u"Open or OPEN", u"OPEN", u"Load", true).text, u"Open or Load");
     EXPECT_EQ(editing.replace_in_captions(u"o", u"0", false), 2u);
     EXPECT_EQ(menu.item({0, 0}).text, u"0pen");
     EXPECT_EQ(menu.item({0, 0}).shortcut, u"Ctrl+O");

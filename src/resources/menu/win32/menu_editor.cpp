@@ -12,6 +12,7 @@
 #include "platform/win32/bound_window.h"
 #include "platform/win32/wide_text.h"
 #include "resources/menu/menu_navigation.h"
+#include "base/text_search.h"
 #include "resources/menu/menu_search.h"
 #include "resources/menu/win32/live_menu_builder.h"
 #include "services/string_ids.h"
@@ -108,7 +109,6 @@ MenuResourceEditor::MenuResourceEditor(Menu& menu, Workspace& workspace, EditorS
 
 MenuResourceEditor::~MenuResourceEditor() {
     if (caption_editor_ != nullptr) RemoveWindowSubclass(caption_editor_, edit_procedure, edit_subclass);
-    if (find_dialog_ != nullptr) DestroyWindow(find_dialog_);
     if (preview_window() != nullptr) {
         SetMenu(preview_.get(), nullptr);
     } else {
@@ -134,7 +134,6 @@ std::unique_ptr<MenuResourceEditor> MenuResourceEditor::create(Menu& menu, Works
                         instance, editor.get()) == nullptr) {
         return nullptr;
     }
-    editor->find_message_ = RegisterWindowMessageW(FINDMSGSTRINGW);
     editor->relayout();
     return editor;
 }
@@ -490,19 +489,7 @@ void MenuResourceEditor::refresh_preview() {
 // ---------------------------------------------------------------------------------------------
 // Find and replace
 
-void MenuResourceEditor::open_find_dialog(bool replace) {
-    if (find_dialog_ != nullptr) DestroyWindow(find_dialog_);
-    find_dialog_ = nullptr;
-    find_request_ = FINDREPLACEW{};
-    find_request_.lStructSize = sizeof(find_request_);
-    find_request_.hwndOwner = window_.get();
-    find_request_.Flags = FR_DOWN | FR_HIDEUPDOWN | FR_HIDEWHOLEWORD;
-    find_request_.lpstrFindWhat = find_text_;
-    find_request_.wFindWhatLen = static_cast<WORD>(std::size(find_text_));
-    find_request_.lpstrReplaceWith = replace_text_;
-    find_request_.wReplaceWithLen = static_cast<WORD>(std::size(replace_text_));
-    find_dialog_ = replace ? ReplaceTextW(&find_request_) : FindTextW(&find_request_);
-}
+void MenuResourceEditor::open_find_dialog(bool replace) { find_box_.open(window_.get(), replace); }
 
 bool MenuResourceEditor::find_next(const std::u16string& text, bool match_case) {
     const auto found =
@@ -525,29 +512,27 @@ std::size_t MenuResourceEditor::replace_everywhere(const std::u16string& text, c
     return count;
 }
 
-void MenuResourceEditor::on_find_message(const FINDREPLACEW& request) {
-    if ((request.Flags & FR_DIALOGTERM) != 0) {
-        find_dialog_ = nullptr;
-        return;
-    }
-    const std::u16string text = from_wide(request.lpstrFindWhat);
-    const bool match_case = (request.Flags & FR_MATCHCASE) != 0;
-    if ((request.Flags & FR_REPLACEALL) != 0) {
-        replace_everywhere(text, from_wide(request.lpstrReplaceWith), match_case);
-    } else if ((request.Flags & FR_REPLACE) != 0) {
-        // Replace: the selected item when it holds the text, then on to the next one.
-        if (item_selected()) {
-            const MenuItem& item = menu_.item(selected_);
-            std::u16string caption = replace_all(item.text, text, from_wide(request.lpstrReplaceWith), match_case);
-            if (caption != item.text) {
-                if (!item.shortcut.empty()) caption += u"\\t" + item.shortcut;
-                editing_.set_text(selected_, caption);
-                changed(selected_);
+void MenuResourceEditor::on_find_request(const FindRequest& request) {
+    switch (request.action) {
+        case FindRequest::Action::replace_all:
+            replace_everywhere(request.what, request.with, request.match_case);
+            break;
+        case FindRequest::Action::replace:
+            // Replace: the selected item when it holds the text, then on to the next one.
+            if (item_selected()) {
+                const MenuItem& item = menu_.item(selected_);
+                std::u16string caption = replace_in_text(item.text, request.what, request.with, request.match_case).text;
+                if (caption != item.text) {
+                    if (!item.shortcut.empty()) caption += u"\\t" + item.shortcut;
+                    editing_.set_text(selected_, caption);
+                    changed(selected_);
+                }
             }
-        }
-        find_next(text, match_case);
-    } else if ((request.Flags & FR_FINDNEXT) != 0) {
-        find_next(text, match_case);
+            find_next(request.what, request.match_case);
+            break;
+        case FindRequest::Action::find_next:
+            find_next(request.what, request.match_case);
+            break;
     }
 }
 
@@ -652,8 +637,8 @@ void MenuResourceEditor::property_button(std::size_t index) {
 
 LRESULT MenuResourceEditor::on_message(UINT message, WPARAM wparam, LPARAM lparam) {
     HWND window = window_.get();
-    if (message == find_message_ && find_message_ != 0) {
-        on_find_message(*reinterpret_cast<const FINDREPLACEW*>(lparam));
+    if (find_box_.is_box_message(message)) {
+        if (const auto request = find_box_.take(lparam)) on_find_request(*request);
         return 0;
     }
     switch (message) {

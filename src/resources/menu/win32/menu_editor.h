@@ -16,6 +16,7 @@
 #include "platform/win32/handles.h"
 #include "resources/menu/menu_editing.h"
 #include "resources/menu/menu_layout.h"
+#include "ui/win32/find_replace_box.h"
 #include "ui/win32/resource_editor.h"
 
 namespace tavorin {
@@ -62,7 +63,7 @@ public:
 
     // Find and replace in the captions. The dialogs are the system's; these are what they ask.
     void open_find_dialog(bool replace);
-    HWND find_dialog() const { return find_dialog_; }
+    HWND find_dialog() const { return find_box_.window(); }
     bool find_next(const std::u16string& text, bool match_case);
     std::size_t replace_everywhere(const std::u16string& text, const std::u16string& replacement, bool match_case);
 
@@ -85,7 +86,7 @@ private:
     void on_key(WPARAM key);
     void on_character(wchar_t character);
     void on_click(int x, int y, bool twice);
-    void on_find_message(const FINDREPLACEW& request);
+    void on_find_request(const FindRequest& request);
     bool item_selected() const { return menu_.contains(selected_); }
 
     Menu& menu_;
@@ -101,12 +102,7 @@ private:
     bool inserting_ = false;
     UniqueWindow preview_;
     UniqueMenu preview_menu_;
-    // The find dialog keeps pointers into these while it is open.
-    FINDREPLACEW find_request_{};
-    wchar_t find_text_[256] = {};
-    wchar_t replace_text_[256] = {};
-    HWND find_dialog_ = nullptr;
-    UINT find_message_ = 0;
+    FindReplaceBox find_box_{FR_HIDEUPDOWN};
 };
 
 }  // namespace tavorin

@@ -19,11 +19,11 @@ namespace {
 
 enum Row : std::size_t { category_row, size_row, export_row, import_row };
 
-constexpr int margin = 4;
 // Character columns: eight offset digits and a gap, the hex part, a gap, the characters.
 constexpr int hex_column = 10;
 constexpr int hex_part_width = 47;
 constexpr int text_column = hex_column + hex_part_width + 2;
+constexpr int row_columns = text_column + static_cast<int>(hex_view_row_length) + 1;
 
 bool register_hex_class(HINSTANCE instance) {
     WNDCLASSEXW window_class{};
@@ -55,7 +55,7 @@ std::unique_ptr<HexResourceEditor> HexResourceEditor::create(RawDataResource& re
                                                              RawEditorServices services) {
     if (!register_hex_class(instance)) return nullptr;
     std::unique_ptr<HexResourceEditor> editor(new HexResourceEditor(resource, site, font, std::move(services)));
-    if (CreateWindowExW(WS_EX_CLIENTEDGE, class_name, nullptr, WS_CHILD | WS_VSCROLL, 0, 0, 0, 0, area, nullptr,
+    if (CreateWindowExW(WS_EX_CLIENTEDGE, class_name, nullptr, WS_CHILD | WS_VSCROLL | WS_HSCROLL, 0, 0, 0, 0, area, nullptr,
                         instance, editor.get()) == nullptr) {
         return nullptr;
     }
@@ -86,7 +86,13 @@ POINT HexResourceEditor::cell_position(std::size_t offset, bool text_part) const
     const int column = text_part ? text_column + static_cast<int>(in_row)
                                  : hex_column + static_cast<int>(hex_column_of(in_row));
     const int line = static_cast<int>(row) - static_cast<int>(first_row_) + 1;
-    return POINT{margin + column * char_width_, line * line_height_};
+    return POINT{x_of_column(column), line * line_height_};
+}
+
+int HexResourceEditor::columns_in_sight() const {
+    RECT client{};
+    GetClientRect(window_.get(), &client);
+    return std::max(1, (static_cast<int>(client.right) - margin_) / char_width_);
 }
 
 void HexResourceEditor::update_scroll_bar() {
@@ -99,6 +105,24 @@ void HexResourceEditor::update_scroll_bar() {
     info.nPage = static_cast<UINT>(rows_in_sight());
     info.nPos = static_cast<int>(first_row_);
     SetScrollInfo(window_.get(), SB_VERT, &info, TRUE);
+
+    SCROLLINFO across{};
+    across.cbSize = sizeof(across);
+    across.fMask = SIF_RANGE | SIF_PAGE | SIF_POS;
+    across.nMin = 0;
+    across.nMax = row_columns - 1;
+    across.nPage = static_cast<UINT>(columns_in_sight());
+    across.nPos = first_column_;
+    SetScrollInfo(window_.get(), SB_HORZ, &across, TRUE);
+}
+
+void HexResourceEditor::scroll_to_column(int first) {
+    first = std::clamp(first, 0, std::max(0, row_columns - columns_in_sight()));
+    if (first == first_column_) return;
+    first_column_ = first;
+    update_scroll_bar();
+    InvalidateRect(window_.get(), nullptr, FALSE);
+    place_system_caret();
 }
 
 void HexResourceEditor::scroll_to(std::size_t first) {
@@ -117,6 +141,10 @@ void HexResourceEditor::move_caret(HexCaret caret) {
     const std::size_t row = caret.offset / hex_view_row_length;
     if (row < first_row_) scroll_to(row);
     if (row >= first_row_ + rows_in_sight()) scroll_to(row - rows_in_sight() + 1);
+    // The caret's column comes into sight too, with the byte's second digit.
+    const int column = (cell_position(caret.offset, text_side_).x - margin_) / char_width_ + first_column_;
+    if (column < first_column_) scroll_to_column(column);
+    if (column + 2 > first_column_ + columns_in_sight()) scroll_to_column(column + 2 - columns_in_sight());
     InvalidateRect(window_.get(), nullptr, FALSE);
     place_system_caret();
     site_.show_editor_status(u"0x" + hexadecimal(static_cast<std::uint32_t>(caret_.offset), 8));
@@ -167,7 +195,7 @@ void HexResourceEditor::click(int x, int y) {
     const std::size_t size = resource_.bytes().size();
     if (row >= hex_view_row_count(size)) return;
     const std::size_t row_length = std::min(hex_view_row_length, size - row * hex_view_row_length);
-    const int column = (x - margin) / char_width_;
+    const int column = (x - margin_) / char_width_ + first_column_;
     if (column >= text_column && column < text_column + static_cast<int>(row_length)) {
         text_side_ = true;
         move_caret(HexCaret{row * hex_view_row_length + static_cast<std::size_t>(column - text_column), false});
@@ -187,7 +215,7 @@ void HexResourceEditor::paint(HDC dc, const RECT& client) {
     RECT header{0, 0, client.right, line_height_};
     FillRect(dc, &header, GetSysColorBrush(COLOR_BTNFACE));
     SetTextColor(dc, GetSysColor(COLOR_BTNTEXT));
-    text_out(dc, margin, 0, u"Offset");
+    text_out(dc, x_of_column(0), 0, u"Offset");
     const std::span<const std::uint8_t> bytes = resource_.bytes();
     const std::size_t rows = hex_view_row_count(bytes.size());
     rows_painted_ = 0;
@@ -206,10 +234,10 @@ void HexResourceEditor::paint(HDC dc, const RECT& client) {
             FillRect(dc, &text_mark, GetSysColorBrush(COLOR_BTNFACE));
         }
         SetTextColor(dc, GetSysColor(COLOR_GRAYTEXT));
-        text_out(dc, margin, y, row.offset);
+        text_out(dc, x_of_column(0), y, row.offset);
         SetTextColor(dc, GetSysColor(COLOR_WINDOWTEXT));
-        text_out(dc, margin + hex_column * char_width_, y, row.hex);
-        text_out(dc, margin + text_column * char_width_, y, row.characters);
+        text_out(dc, x_of_column(hex_column), y, row.hex);
+        text_out(dc, x_of_column(text_column), y, row.characters);
         ++rows_painted_;
     }
 }
@@ -237,6 +265,7 @@ LRESULT HexResourceEditor::on_message(UINT message, WPARAM wparam, LPARAM lparam
         case WM_SIZE:
             update_scroll_bar();
             scroll_to(first_row_);
+            scroll_to_column(first_column_);
             return 0;
         case WM_SETFOCUS:
             CreateCaret(window, nullptr, 2, line_height_);
@@ -270,6 +299,26 @@ LRESULT HexResourceEditor::on_message(UINT message, WPARAM wparam, LPARAM lparam
                 default: break;
             }
             scroll_to(static_cast<std::size_t>(std::max<std::ptrdiff_t>(0, first)));
+            return 0;
+        }
+        case WM_HSCROLL: {
+            SCROLLINFO info{};
+            info.cbSize = sizeof(info);
+            info.fMask = SIF_ALL;
+            GetScrollInfo(window, SB_HORZ, &info);
+            int first = first_column_;
+            switch (LOWORD(wparam)) {
+                case SB_LINELEFT: --first; break;
+                case SB_LINERIGHT: ++first; break;
+                case SB_PAGELEFT: first -= columns_in_sight(); break;
+                case SB_PAGERIGHT: first += columns_in_sight(); break;
+                case SB_THUMBTRACK:
+                case SB_THUMBPOSITION: first = info.nTrackPos; break;
+                case SB_LEFT: first = 0; break;
+                case SB_RIGHT: first = row_columns; break;
+                default: break;
+            }
+            scroll_to_column(first);
             return 0;
         }
         case WM_KEYDOWN: {

@@ -38,6 +38,8 @@ public:
     // The first row in sight and how many rows fit, for tests and for the painting.
     std::size_t first_row() const { return first_row_; }
     std::size_t rows_in_sight() const;
+    // The first character column in sight, when the view is narrower than a row.
+    int first_column() const { return first_column_; }
     // Rows drawn by the last paint.
     std::size_t rows_painted() const { return rows_painted_; }
     // Where a character column of a row lies, in client pixels.
@@ -59,6 +61,9 @@ private:
     void type_digit(std::uint8_t digit);
     void move_caret(HexCaret caret);
     void scroll_to(std::size_t first);
+    void scroll_to_column(int first);
+    int columns_in_sight() const;
+    int x_of_column(int column) const { return margin_ + (column - first_column_) * char_width_; }
     void update_scroll_bar();
     void click(int x, int y);
     void place_system_caret();
@@ -71,6 +76,8 @@ private:
     int char_width_ = 8;
     int line_height_ = 16;
     std::size_t first_row_ = 0;
+    int first_column_ = 0;
+    static constexpr int margin_ = 4;
     std::size_t rows_painted_ = 0;
     HexCaret caret_;
     bool text_side_ = false;  // the caret is in the character column

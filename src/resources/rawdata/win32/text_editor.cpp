@@ -4,6 +4,7 @@
 
 #include "services/string_ids.h"
 #include "base/text.h"
+#include "base/text_search.h"
 #include "model/undo_history.h"
 #include "platform/win32/wide_text.h"
 
@@ -101,6 +102,12 @@ void TextResourceEditor::show_caret_position() {
 void TextResourceEditor::take_change() {
     if (updating_ || SendMessageW(edit_.get(), EM_GETMODIFY, 0, 0) == 0) return;
     SendMessageW(edit_.get(), EM_SETMODIFY, FALSE, 0);
+    record_change(services_.text(str::action_typing), true);
+}
+
+// What the edit box shows now, against what it showed, as one step of the history; typing may
+// extend the step it began, any other change is a step of its own.
+void TextResourceEditor::record_change(std::u16string name, bool typing) {
     std::u16string now = window_text(edit_.get());
     const TextEdit edit = text_difference(text_, now, caret());
     text_ = std::move(now);
@@ -108,12 +115,83 @@ void TextResourceEditor::take_change() {
     resource_.set_bytes(store_text_view(text_, charset_, services_.ansi_encode));
     UndoHistory& history = site_.history();
     auto* last = dynamic_cast<TextEditAction*>(history.newest());
-    if (last == nullptr || last->owner() != &resource_ || !last->extend(edit)) {
-        history.record(std::make_unique<TextEditAction>(services_.text(str::action_typing), &resource_,
-                                                        stored_text_replacer(resource_, site_, services_), edit));
+    if (!typing || last == nullptr || last->owner() != &resource_ || !last->extend(edit)) {
+        auto action = std::make_unique<TextEditAction>(std::move(name), &resource_,
+                                                       stored_text_replacer(resource_, site_, services_), edit);
+        if (!typing) action->close();
+        history.record(std::move(action));
     }
     site_.content_changed(resource_, caret());
     site_.editor_state_changed();
+}
+
+void TextResourceEditor::replace_selection(const std::u16string& with, std::uint32_t action_name) {
+    close_typing();
+    updating_ = true;
+    SendMessageW(edit_.get(), EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(wide(with).c_str()));
+    SendMessageW(edit_.get(), EM_SETMODIFY, FALSE, 0);
+    updating_ = false;
+    record_change(services_.text(action_name), false);
+    show_caret_position();
+}
+
+// ---------------------------------------------------------------------------------------------
+// Find and replace
+
+// Selects the next occurrence after the selection (before it, backward), wrapping round the
+// ends; tells the user when there is none.
+bool TextResourceEditor::find_next(const FindRequest& request) {
+    last_search_ = request;
+    DWORD start = 0;
+    DWORD end = 0;
+    SendMessageW(edit_.get(), EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+    const TextSearch search{request.what, request.match_case, request.forward};
+    auto at = find_in_text(text_, request.forward ? end : start, search);
+    if (!at) at = find_in_text(text_, request.forward ? 0 : text_.size(), search);
+    if (!at) {
+        services_.tell(fill_placeholders(services_.text(str::text_not_found), request.what), false);
+        return false;
+    }
+    close_typing();
+    SendMessageW(edit_.get(), EM_SETSEL, static_cast<WPARAM>(*at), static_cast<LPARAM>(*at + request.what.size()));
+    SendMessageW(edit_.get(), EM_SCROLLCARET, 0, 0);
+    show_caret_position();
+    site_.editor_state_changed();
+    return true;
+}
+
+void TextResourceEditor::carry_out(const FindRequest& request) {
+    switch (request.action) {
+        case FindRequest::Action::find_next:
+            find_next(request);
+            break;
+        case FindRequest::Action::replace: {
+            // The selection is replaced when it is an occurrence, then the next one is found.
+            DWORD start = 0;
+            DWORD end = 0;
+            SendMessageW(edit_.get(), EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+            const std::u16string_view selected = std::u16string_view(text_).substr(start, end - start);
+            if (!selected.empty() && selected.size() == request.what.size() &&
+                find_in_text(selected, 0, TextSearch{request.what, request.match_case, true}) == 0u) {
+                replace_selection(request.with, str::action_replace);
+            }
+            find_next(request);
+            break;
+        }
+        case FindRequest::Action::replace_all: {
+            const TextReplacement replaced = replace_in_text(text_, request.what, request.with, request.match_case);
+            if (replaced.count > 0) {
+                SendMessageW(edit_.get(), EM_SETSEL, 0, -1);
+                replace_selection(replaced.text, str::action_replace_all);
+                SendMessageW(edit_.get(), EM_SETSEL, 0, 0);
+                SendMessageW(edit_.get(), EM_SCROLLCARET, 0, 0);
+            }
+            services_.tell(fill_placeholders(services_.text(str::occurrences_replaced),
+                                             decimal(static_cast<std::int64_t>(replaced.count))),
+                           false);
+            break;
+        }
+    }
 }
 
 // A caret moved by the user ends the typing entry: typing elsewhere is a new step.
@@ -133,12 +211,18 @@ LRESULT CALLBACK TextResourceEditor::edit_procedure(HWND window, UINT message, W
 }
 
 LRESULT TextResourceEditor::on_edit_message(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
+    if (find_box_.is_box_message(message)) {
+        if (const auto request = find_box_.take(lparam)) carry_out(*request);
+        return 0;
+    }
+    const bool control = (GetKeyState(VK_CONTROL) & 0x8000) != 0;
     switch (message) {
         case WM_CHAR:
             // The shell's shortcuts run Undo, Cut, Copy, Paste and Select All; the edit box's own
-            // answers to those control characters would run them twice.
+            // answers to those control characters would run them twice. Ctrl+F and Ctrl+H (which
+            // the box would take for a Backspace) open the find boxes.
             if (wparam == 0x1A || wparam == 0x19 || wparam == 0x18 || wparam == 0x03 || wparam == 0x16 ||
-                wparam == 0x01) {
+                wparam == 0x01 || wparam == 0x06 || (wparam == 0x08 && control)) {
                 return 0;
             }
             break;
@@ -149,6 +233,16 @@ LRESULT TextResourceEditor::on_edit_message(HWND window, UINT message, WPARAM wp
             close_typing();
             break;
         case WM_KEYDOWN:
+            if (control && (wparam == 'F' || wparam == 'H')) {
+                find_box_.open(window, wparam == 'H');
+                return 0;
+            }
+            if (wparam == VK_F3 && last_search_) {
+                FindRequest again = *last_search_;
+                again.action = FindRequest::Action::find_next;
+                find_next(again);
+                return 0;
+            }
             if (wparam == VK_LEFT || wparam == VK_RIGHT || wparam == VK_UP || wparam == VK_DOWN || wparam == VK_HOME ||
                 wparam == VK_END || wparam == VK_PRIOR || wparam == VK_NEXT) {
                 close_typing();
@@ -191,6 +285,7 @@ EditorCommands TextResourceEditor::commands() const {
     commands.clear = selection;
     commands.paste = clipboard_has_text();
     commands.select_all = !text_.empty();
+    commands.find = !text_.empty();
     return commands;
 }
 
@@ -202,7 +297,7 @@ void TextResourceEditor::execute(EditorCommand command) {
         case EditorCommand::paste: SendMessageW(edit, WM_PASTE, 0, 0); break;
         case EditorCommand::clear: SendMessageW(edit, WM_CLEAR, 0, 0); break;
         case EditorCommand::select_all: SendMessageW(edit, EM_SETSEL, 0, -1); break;
-        case EditorCommand::find: break;
+        case EditorCommand::find: find_box_.open(edit, false); break;
     }
     site_.editor_state_changed();
 }

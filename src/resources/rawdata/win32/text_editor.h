@@ -2,11 +2,13 @@
 // The editor of manifests and HTML pages: the resource's bytes as text in an edit box. Every
 // change is stored back into the resource at once and recorded in the site's history, typing
 // gathered into one entry; the caret's line and column go to the status line. The grid shows the
-// Charset (ANSI or UNICODE) and, for manifests, a link that checks the XML.
+// Charset (ANSI or UNICODE) and, for manifests, a link that checks the XML. Ctrl+F and Ctrl+H
+// find and replace text, F3 finds the next occurrence again.
 
 #include "platform/win32/windows_api.h"
 
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "platform/win32/handles.h"
@@ -14,6 +16,7 @@
 #include "resources/rawdata/raw_data_resource.h"
 #include "resources/rawdata/text_editing.h"
 #include "resources/rawdata/win32/raw_editor_services.h"
+#include "ui/win32/find_replace_box.h"
 #include "ui/win32/resource_editor.h"
 
 namespace tavorin {
@@ -41,12 +44,18 @@ public:
     // Checks the XML and tells the user what it found.
     void check_xml_now();
 
+    HWND find_dialog() const { return find_box_.window(); }
+    void carry_out(const FindRequest& request);
+
 private:
     TextResourceEditor(RawDataResource& resource, EditorSite& site, RawEditorServices services);
     static LRESULT CALLBACK edit_procedure(HWND window, UINT message, WPARAM wparam, LPARAM lparam, UINT_PTR id,
                                            DWORD_PTR data) noexcept;
     LRESULT on_edit_message(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
     void take_change();
+    void record_change(std::u16string name, bool typing);
+    void replace_selection(const std::u16string& with, std::uint32_t action_name);
+    bool find_next(const FindRequest& request);
     void close_typing();
     void show_caret_position();
     std::size_t caret() const;
@@ -59,6 +68,8 @@ private:
     std::u16string text_;  // what the edit box shows, line breaks as CR LF
     TextCharset charset_ = TextCharset::ansi;
     bool updating_ = false;
+    FindReplaceBox find_box_{0};
+    std::optional<FindRequest> last_search_;
 };
 
 }  // namespace tavorin

@@ -102,11 +102,9 @@ StringTableEditor::StringTableEditor(StringTable& table, Workspace& workspace, E
       editing_(table, workspace, site.history(),
                [&site, &table](std::size_t row) { site.content_changed(table, row); }),
       font_(font),
-      clipboard_format_(clipboard_format),
-      find_message_(RegisterWindowMessageW(FINDMSGSTRINGW)) {}
+      clipboard_format_(clipboard_format) {}
 
 StringTableEditor::~StringTableEditor() {
-    if (find_dialog_ != nullptr) DestroyWindow(find_dialog_);
     if (list_ != nullptr) RemoveWindowSubclass(list_, list_procedure, list_subclass);
     if (cell_edit_ != nullptr) RemoveWindowSubclass(cell_edit_, cell_procedure, cell_subclass);
 }
@@ -147,8 +145,8 @@ bool StringTableEditor::create_list(HINSTANCE instance) {
 std::u16string StringTableEditor::text(std::uint32_t id) const { return workspace_.text(id); }
 
 LRESULT StringTableEditor::on_message(UINT message, WPARAM wparam, LPARAM lparam) {
-    if (message == find_message_ && find_message_ != 0) {
-        on_find_message(*reinterpret_cast<const FINDREPLACEW*>(lparam));
+    if (find_box_.is_box_message(message)) {
+        if (const auto request = find_box_.take(lparam)) on_find_request(*request);
         return 0;
     }
     switch (message) {
@@ -578,35 +576,14 @@ void StringTableEditor::on_context_menu(LPARAM position) {
 
 void StringTableEditor::open_find(bool replace) {
     commit_cell();
-    if (find_dialog_ != nullptr) {
-        const bool is_replace = (find_.Flags & FR_REPLACE) != 0 || GetDlgItem(find_dialog_, 0x481) != nullptr;
-        if (is_replace == replace) {
-            SetFocus(find_dialog_);
-            return;
-        }
-        DestroyWindow(find_dialog_);
-        find_dialog_ = nullptr;
-    }
-    find_ = FINDREPLACEW{};
-    find_.lStructSize = sizeof(find_);
-    find_.hwndOwner = page_.get();
-    find_.Flags = FR_DOWN | FR_HIDEWHOLEWORD;
-    find_.lpstrFindWhat = find_what_;
-    find_.wFindWhatLen = static_cast<WORD>(std::size(find_what_));
-    find_.lpstrReplaceWith = replace_with_;
-    find_.wReplaceWithLen = static_cast<WORD>(std::size(replace_with_));
-    find_dialog_ = replace ? ReplaceTextW(&find_) : FindTextW(&find_);
+    find_box_.open(page_.get(), replace);
 }
 
-void StringTableEditor::on_find_message(const FINDREPLACEW& request) {
-    if ((request.Flags & FR_DIALOGTERM) != 0) {
-        find_dialog_ = nullptr;
-        return;
-    }
-    const std::u16string what = from_wide(request.lpstrFindWhat);
-    const std::u16string with = request.lpstrReplaceWith != nullptr ? from_wide(request.lpstrReplaceWith) : u"";
-    const bool match_case = (request.Flags & FR_MATCHCASE) != 0;
-    if ((request.Flags & FR_REPLACEALL) != 0) {
+void StringTableEditor::on_find_request(const FindRequest& request) {
+    const std::u16string& what = request.what;
+    const std::u16string& with = request.with;
+    const bool match_case = request.match_case;
+    if (request.action == FindRequest::Action::replace_all) {
         const std::size_t count = editing_.replace_all(what, with, match_case);
         if (count > 0) {
             InvalidateRect(list_, nullptr, FALSE);
@@ -617,7 +594,7 @@ void StringTableEditor::on_find_message(const FINDREPLACEW& request) {
                        AskButtons::ok, AskIcon::information);
         return;
     }
-    if ((request.Flags & FR_REPLACE) != 0) {
+    if (request.action == FindRequest::Action::replace) {
         // The found row's first occurrence is replaced, then the search goes on.
         if (const auto row = single_selected_row()) {
             const std::u16string current = table_.entry(*row).text;
@@ -631,7 +608,7 @@ void StringTableEditor::on_find_message(const FINDREPLACEW& request) {
         find_next(what, match_case, true);
         return;
     }
-    if ((request.Flags & FR_FINDNEXT) != 0) find_next(what, match_case, (request.Flags & FR_DOWN) != 0);
+    find_next(what, match_case, request.forward);
 }
 
 void StringTableEditor::find_next(const std::u16string& what, bool match_case, bool forward) {

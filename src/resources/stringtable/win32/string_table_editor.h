@@ -19,6 +19,7 @@
 #include "platform/win32/handles.h"
 #include "resources/stringtable/string_table.h"
 #include "resources/stringtable/string_table_editing.h"
+#include "ui/win32/find_replace_box.h"
 #include "ui/win32/resource_editor.h"
 
 namespace tavorin {
@@ -51,7 +52,7 @@ public:
     HWND list() const { return list_; }
     // The cell editor while one is open, else null.
     HWND cell_editor() const { return cell_edit_; }
-    HWND find_dialog() const { return find_dialog_; }
+    HWND find_dialog() const { return find_box_.window(); }
     std::vector<std::size_t> selected_rows() const;
     void select_rows(const std::vector<std::size_t>& rows);
 
@@ -80,7 +81,7 @@ private:
     bool on_list_key(WPARAM key);
     void on_list_double_click(const POINT& point);
     void on_context_menu(LPARAM position);
-    void on_find_message(const FINDREPLACEW& request);
+    void on_find_request(const FindRequest& request);
     void find_next(const std::u16string& what, bool match_case, bool forward);
     std::optional<std::size_t> single_selected_row() const;
     void selection_changed();
@@ -108,11 +109,7 @@ private:
     Column cell_column_ = string_column;
     bool updating_ = false;
     std::wstring shown_cell_;   // the text handed to the list for the cell it draws
-    HWND find_dialog_ = nullptr;
-    FINDREPLACEW find_{};
-    wchar_t find_what_[256] = {};
-    wchar_t replace_with_[256] = {};
-    UINT find_message_ = 0;
+    FindReplaceBox find_box_{0};
 };
 
 }  // namespace tavorin

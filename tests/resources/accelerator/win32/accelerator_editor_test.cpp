@@ -24,22 +24,6 @@ namespace {
 
 using Editor = AcceleratorResourceEditor;
 
-// Holds keys down in this thread's keyboard state, as GetKeyState reports them, until it goes.
-class HeldKeys {
-public:
-    explicit HeldKeys(std::initializer_list<int> keys) {
-        GetKeyboardState(saved_);
-        BYTE state[256];
-        GetKeyboardState(state);
-        for (int key : keys) state[key] = 0x80;
-        SetKeyboardState(state);
-    }
-    ~HeldKeys() { SetKeyboardState(saved_); }
-
-private:
-    BYTE saved_[256] = {};
-};
-
 class AcceleratorEditorTest : public GuiTest {
 protected:
     void SetUp() override {

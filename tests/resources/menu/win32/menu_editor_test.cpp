@@ -23,21 +23,6 @@
 namespace tavorin::testing {
 namespace {
 
-class HeldKeys {
-public:
-    explicit HeldKeys(std::initializer_list<int> keys) {
-        GetKeyboardState(saved_);
-        BYTE state[256];
-        GetKeyboardState(state);
-        for (int key : keys) state[key] = 0x80;
-        SetKeyboardState(state);
-    }
-    ~HeldKeys() { SetKeyboardState(saved_); }
-
-private:
-    BYTE saved_[256] = {};
-};
-
 class MenuEditorTest : public GuiTest {
 protected:
     void SetUp() override {

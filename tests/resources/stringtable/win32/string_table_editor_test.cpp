@@ -29,24 +29,6 @@
 namespace tavorin::testing {
 namespace {
 
-// Holds a modifier key down for this thread's GetKeyState while it lives.
-class HeldKey {
-public:
-    explicit HeldKey(int key) : key_(key) { set(0x80); }
-    HeldKey(const HeldKey&) = delete;
-    HeldKey& operator=(const HeldKey&) = delete;
-    ~HeldKey() { set(0); }
-
-private:
-    void set(BYTE state) {
-        BYTE keys[256] = {};
-        GetKeyboardState(keys);
-        keys[key_] = state;
-        SetKeyboardState(keys);
-    }
-    int key_;
-};
-
 class StringTableEditorTest : public GuiTest {
 protected:
     void SetUp() override {
@@ -332,7 +314,7 @@ TEST_F(StringTableEditorTest, FindAndReplaceRunOverTheStrings) {
     ASSERT_NE(editor, nullptr);
     HWND list = editor->list();
     {
-        HeldKey control(VK_CONTROL);
+        HeldKeys control{VK_CONTROL};
         SendMessageW(list, WM_KEYDOWN, 'F', 0);
     }
     HWND find = editor->find_dialog();
@@ -351,7 +333,7 @@ TEST_F(StringTableEditorTest, FindAndReplaceRunOverTheStrings) {
     EXPECT_EQ(platform.questions.back().text, u"Cannot find \"absent\".");
 
     {
-        HeldKey control(VK_CONTROL);
+        HeldKeys control{VK_CONTROL};
         SendMessageW(list, WM_KEYDOWN, 'H', 0);
     }
     HWND replace = editor->find_dialog();
