@@ -85,7 +85,8 @@ TEST_F(DialogTemplateTest, ReadsExtendedTemplateWithoutFontAndWithCreationData) 
     in.write_ordinal(0x0082);
     in.write_ordinal(0x0066);
     in.write_u16(4);
-    in.write_u32(0xDEADBEEF);
+    in.write_u16(0xBEEF);  // the bytes follow the count at once, without alignment
+    in.write_u16(0xDEAD);
     // 2: a class longer than 31 characters: a custom control with the class cut.
     in.align_to_4();
     in.write_u32(0);

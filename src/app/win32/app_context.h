@@ -54,7 +54,7 @@ struct DialogAnswers {
 struct App {
     Session& session;
     AppPaths paths;
-    const AppResources& resources;
+    AppResources& resources;
     HINSTANCE instance = nullptr;
     ClipboardFormats clipboard;
     MessagesWindowMemory messages;

@@ -46,7 +46,7 @@ int run_session(HINSTANCE instance, Win32Platform& platform, Session& session, c
     const AppPaths paths = AppPaths::beside(platform.executable_folder());
     read_config(session, paths, session.config_sections());
 
-    const AppResources resources(instance);
+    AppResources resources(instance);
     if (!prepare_windowing(instance, resources)) throw std::runtime_error("the window classes could not be registered");
 
     if (command_line.show_help) {

@@ -306,6 +306,7 @@ TEST_F(EditingWindowTest, TheTextEditorFindsAndReplacesAsUndoableSteps) {
     EXPECT_EQ(selection(), u"assembly");
     EXPECT_EQ(start, first);
     editor->carry_out(request);
+    EXPECT_EQ(selection(), u"assembly");
     EXPECT_GT(start, first) << "the next one";
     request.match_case = true;
     const std::size_t questions = platform.questions.size();
@@ -342,7 +343,9 @@ TEST_F(EditingWindowTest, ANarrowHexViewScrollsAcrossToTheCaret) {
     HWND view = hex->window();
     SetWindowPos(window->handle(), nullptr, 0, 0, 520, 400, SWP_NOZORDER | SWP_NOACTIVATE);
     SendMessageW(window->handle(), WM_SIZE, 0, 0);
-    SCROLLINFO info{sizeof(info), SIF_ALL};
+    SCROLLINFO info{};
+    info.cbSize = sizeof(info);
+    info.fMask = SIF_ALL;
     ASSERT_TRUE(GetScrollInfo(view, SB_HORZ, &info));
     ASSERT_LT(static_cast<int>(info.nPage), info.nMax + 1) << "the rows are wider than the view";
     EXPECT_EQ(hex->first_column(), 0);
@@ -367,7 +370,7 @@ TEST_F(EditingWindowTest, AScreenOfAnotherResolutionGivesNewFontsAndSizes) {
         return font.lfHeight;
     };
     const LONG tree_font = font_height(window->tree().handle());
-    RECT suggested{30, 40, 30 + 1400, 40 + 900};
+    RECT suggested{30, 40, 30 + 1000, 40 + 700};
     SendMessageW(window->handle(), WM_DPICHANGED, MAKEWPARAM(144, 144), reinterpret_cast<LPARAM>(&suggested));
 
     EXPECT_EQ(font_height(window->tree().handle()), -MulDiv(8, 144, 72));
@@ -376,7 +379,7 @@ TEST_F(EditingWindowTest, AScreenOfAnotherResolutionGivesNewFontsAndSizes) {
     EXPECT_EQ(window->panels().side_width, side_width * 3 / 2);
     const RECT placed = normal_rect(window->handle());
     EXPECT_EQ(placed.left, 30);
-    EXPECT_EQ(placed.right - placed.left, 1400);
+    EXPECT_EQ(placed.right - placed.left, 1000);
     auto* editor = dynamic_cast<TextResourceEditor*>(window->editors().active_editor());
     ASSERT_NE(editor, nullptr) << "the editor was opened again";
     EXPECT_EQ(font_height(editor->window()), -MulDiv(10, 144, 72));

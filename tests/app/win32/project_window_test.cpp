@@ -260,28 +260,13 @@ TEST_F(ProjectWindowTest, OfThreeDroppedFilesOnlyTheFirstOpens) {
 TEST_F(ProjectWindowTest, DoubleClickOpensTheResourcesScriptTextInATab) {
     write_sample_res(file("app.res"), true);
     open(file("app.res"));
-    // The dialog has no editor here: it opens as its script text.
+    // The dialog opens in its designer.
     SendMessageW(tree(), TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(first_resource_item(tree())));
     NMHDR click{tree(), main_control::tree, static_cast<UINT>(NM_DBLCLK)};
     SendMessageW(handle(), WM_NOTIFY, main_control::tree, reinterpret_cast<LPARAM>(&click));
     ASSERT_EQ(window->editors().count(), 1u);
-    HWND view = window->editors().active_view();
-    EXPECT_NE(window_text(view).find(L" DIALOG"), std::wstring::npos) << window_text(view);
-    EXPECT_TRUE((GetWindowLongPtrW(view, GWL_STYLE) & ES_READONLY) != 0);
-
-    // Select All and Copy reach the view that has the focus.
-    SetFocus(view);
-    command(cmd::select_all);
-    command(cmd::copy);
-    std::wstring copied;
-    if (OpenClipboard(handle())) {
-        if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
-            copied = static_cast<const wchar_t*>(GlobalLock(data));
-            GlobalUnlock(data);
-        }
-        CloseClipboard();
-    }
-    EXPECT_EQ(copied, window_text(view));
+    ASSERT_NE(window->editors().active_editor(), nullptr);
+    EXPECT_EQ(window->editors().active_editor()->resource().kind(), kind::dialog);
 
     // Single-tab mode (the default) gives the one tab to the next resource: the string table, in
     // its editor.
@@ -345,8 +330,8 @@ TEST_F(ProjectWindowTest, AddingResourcesFollowsEachKindsCreator) {
     EXPECT_NE(std::find(lines.begin(), lines.end(), L"Accelerator: 100 [Neutral]"), lines.end())
         << "what was read is saved";
     EXPECT_TRUE(window->document().has_unsaved_changes());
-    EXPECT_NE(window_text(window->editors().active_view()).find(L"IDD_DIALOG1"), std::wstring::npos)
-        << "the new resource opens";
+    ASSERT_NE(window->editors().active_editor(), nullptr) << "the new resource opens";
+    EXPECT_EQ(window->editors().active_editor()->resource().name_text(), u"IDD_DIALOG1");
 }
 
 // The project's file decides: a compiled file saved as a script now writes manifest.xml, which
