@@ -81,4 +81,11 @@ int choice_list_width(int cell_width, const std::vector<std::u16string>& choices
     return std::max(cell_width, widest + 10);
 }
 
+PropertyRow expanded_category(std::u16string name) {
+    PropertyRow row;
+    row.name = std::move(name);
+    row.flags = property_flag::category | property_flag::expanded;
+    return row;
+}
+
 }  // namespace tavorin

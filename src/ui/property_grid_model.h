@@ -44,6 +44,9 @@ struct PropertyRow {
     bool is_editable() const { return !is_category() && !is_disabled() && (has_edit_box() || has_drop_down()); }
 };
 
+// A category row, shown unfolded.
+PropertyRow expanded_category(std::u16string name);
+
 inline constexpr int property_row_height = 17;
 // The name column starts after the glyph margin.
 inline constexpr int property_name_margin = 15;

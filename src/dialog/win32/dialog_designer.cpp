@@ -97,13 +97,6 @@ BOOL CALLBACK make_transparent(HWND window, LPARAM) {
 
 bool key_down(int key) { return (GetKeyState(key) & 0x8000) != 0; }
 
-PropertyRow category_row(std::u16string name) {
-    PropertyRow row;
-    row.name = std::move(name);
-    row.flags = property_flag::category | property_flag::expanded;
-    return row;
-}
-
 PropertyRow text_row(std::u16string name, std::u16string value, std::uint32_t flags = property_flag::free_text) {
     PropertyRow row;
     row.name = std::move(name);
@@ -676,7 +669,7 @@ std::vector<PropertyRow> DialogDesigner::properties() const {
     if (primary == nullptr) {
         const DialogRect rect = dialog_.rect();
         rows.resize(dialog_row_count);
-        rows[dialog_appearance] = category_row(workspace_.text(str::category_appearance));
+        rows[dialog_appearance] = expanded_category(workspace_.text(str::category_appearance));
         rows[dialog_caption] = text_row(workspace_.text(str::dialog_caption_property), dialog_.caption());
         rows[dialog_font] = text_row(workspace_.text(str::dialog_font_property), dialog_.font().face);
         rows[dialog_font_size] = text_row(workspace_.text(str::dialog_font_size_property),
@@ -684,10 +677,10 @@ std::vector<PropertyRow> DialogDesigner::properties() const {
         rows[dialog_style] = text_row(workspace_.text(str::dialog_style_property), hex_text(dialog_.style()));
         rows[dialog_extended_style] =
             text_row(workspace_.text(str::dialog_extended_style_property), hex_text(dialog_.extended_style()));
-        rows[dialog_misc] = category_row(workspace_.text(str::category_misc));
+        rows[dialog_misc] = expanded_category(workspace_.text(str::category_misc));
         rows[dialog_menu] = text_row(workspace_.text(str::dialog_menu_property), dialog_.menu());
         rows[dialog_class] = text_row(workspace_.text(str::dialog_class_property), dialog_.class_name());
-        rows[dialog_position] = category_row(workspace_.text(str::category_position));
+        rows[dialog_position] = expanded_category(workspace_.text(str::category_position));
         rows[dialog_x] = text_row(workspace_.text(str::dialog_x_property), decimal(rect.x), property_flag::free_text);
         rows[dialog_y] = text_row(workspace_.text(str::dialog_y_property), decimal(rect.y), property_flag::free_text);
         rows[dialog_width] = text_row(workspace_.text(str::dialog_width_property), decimal(rect.width),
@@ -703,7 +696,7 @@ std::vector<PropertyRow> DialogDesigner::properties() const {
         if (descriptor.editor == PropertyEditor::category || !primary->has_property(id)) continue;
         if (category != descriptor.category) {
             category = descriptor.category;
-            rows.push_back(category_row(workspace_.text(category_name(descriptor.category))));
+            rows.push_back(expanded_category(workspace_.text(category_name(descriptor.category))));
         }
         PropertyRow row;
         row.name = std::u16string(descriptor.name);

@@ -16,7 +16,7 @@
 #include "app/win32/main_window.h"
 #include "base/file_io.h"
 #include "base/text.h"
-#include "gui_test_support.h"
+#include "main_window_test_support.h"
 #include "platform/win32/wide_text.h"
 #include "resources/rawdata/raw_data_resource.h"
 #include "resources/rawdata/win32/hex_editor.h"
@@ -80,19 +80,7 @@ protected:
         return nullptr;
     }
     // Selects the resource in the tree and opens it as a double click does.
-    void open_in_tree(std::u16string_view name) {
-        HWND tree = window->tree().handle();
-        for (HTREEITEM branch = next_item(tree, nullptr, TVGN_ROOT); branch; branch = next_item(tree, branch, TVGN_NEXT)) {
-            for (HTREEITEM item = next_item(tree, branch, TVGN_CHILD); item; item = next_item(tree, item, TVGN_NEXT)) {
-                if (item_text(tree, item).rfind(std::wstring(name.begin(), name.end()) + L" ", 0) != 0) continue;
-                SendMessageW(tree, TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(item));
-                NMHDR click{tree, main_control::tree, static_cast<UINT>(NM_DBLCLK)};
-                SendMessageW(window->handle(), WM_NOTIFY, main_control::tree, reinterpret_cast<LPARAM>(&click));
-                return;
-            }
-        }
-        ADD_FAILURE() << "no tree item for the resource";
-    }
+    void open_in_tree(std::u16string_view name) { testing::open_in_tree(*window, name); }
     std::u16string menu_text(cmd::Id id) {
         wchar_t text[128] = {};
         GetMenuStringW(window->menu_bar(), static_cast<UINT>(id), text, 128, MF_BYCOMMAND);

@@ -10,7 +10,7 @@
 #include <string>
 
 #include "app/command_ids.h"
-#include "app/win32/gui_test_support.h"
+#include "app/win32/main_window_test_support.h"
 #include "app/win32/main_window.h"
 #include "dialog/dialog.h"
 #include "dialog/win32/dialog_designer.h"
@@ -56,19 +56,7 @@ protected:
     void TearDown() override { window.reset(); }
 
     void command(cmd::Id id) { SendMessageW(window->handle(), WM_COMMAND, static_cast<WPARAM>(id), 0); }
-    DialogDesigner* open(std::u16string_view name) {
-        HWND tree = window->tree().handle();
-        for (HTREEITEM branch = next_item(tree, nullptr, TVGN_ROOT); branch; branch = next_item(tree, branch, TVGN_NEXT)) {
-            for (HTREEITEM item = next_item(tree, branch, TVGN_CHILD); item; item = next_item(tree, item, TVGN_NEXT)) {
-                if (item_text(tree, item).rfind(std::wstring(name.begin(), name.end()) + L" ", 0) != 0) continue;
-                SendMessageW(tree, TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(item));
-                NMHDR click{tree, main_control::tree, static_cast<UINT>(NM_DBLCLK)};
-                SendMessageW(window->handle(), WM_NOTIFY, main_control::tree, reinterpret_cast<LPARAM>(&click));
-                return dynamic_cast<DialogDesigner*>(window->editors().active_editor());
-            }
-        }
-        return nullptr;
-    }
+    DialogDesigner* open(std::u16string_view name) { return dynamic_cast<DialogDesigner*>(open_in_tree(*window, name)); }
     Control& control(std::size_t index) const { return *dialog->controls()[index]; }
     // The canvas point in the middle of a control.
     POINT centre_of(const Control& target) const {

@@ -51,13 +51,6 @@ std::u16string window_text_of(HWND window) {
     return from_wide(text);
 }
 
-PropertyRow category(std::u16string name) {
-    PropertyRow row;
-    row.name = std::move(name);
-    row.flags = property_flag::category | property_flag::expanded;
-    return row;
-}
-
 PropertyRow boolean_row(const Workspace& workspace, str::Id name, str::Id help, bool value, bool enabled) {
     PropertyRow row;
     row.name = workspace.text(name);
@@ -541,11 +534,11 @@ std::vector<PropertyRow> AcceleratorResourceEditor::properties() const {
     const AcceleratorEntry& entry = table_.entry(*row);
     const bool is_virtual = entry.key.is_virtual();
     std::vector<PropertyRow> rows;
-    rows.push_back(category(workspace_.text(str::category_modifier)));
+    rows.push_back(expanded_category(workspace_.text(str::category_modifier)));
     rows.push_back(boolean_row(workspace_, str::property_alt, str::alt_help, entry.alt, true));
     rows.push_back(boolean_row(workspace_, str::property_ctrl, str::ctrl_help, entry.control, is_virtual));
     rows.push_back(boolean_row(workspace_, str::property_shift, str::shift_help, entry.shift, is_virtual));
-    rows.push_back(category(workspace_.text(str::category_general)));
+    rows.push_back(expanded_category(workspace_.text(str::category_general)));
 
     PropertyRow type;
     type.name = workspace_.text(str::property_accelerator_type);

@@ -53,13 +53,6 @@ bool register_editor_class(HINSTANCE instance) {
     return RegisterClassExW(&window_class) != 0 || GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
 }
 
-PropertyRow category(std::u16string name) {
-    PropertyRow row;
-    row.name = std::move(name);
-    row.flags = property_flag::category | property_flag::expanded;
-    return row;
-}
-
 PropertyRow shown_row(std::u16string name, std::u16string value) {
     PropertyRow row;
     row.name = std::move(name);
@@ -579,7 +572,7 @@ std::vector<PropertyRow> ImageResourceEditor::properties() const {
         row_ids_.push_back(id);
         rows.push_back(std::move(row));
     };
-    add(RowId::image_category, category(workspace_.text(str::category_image)));
+    add(RowId::image_category, expanded_category(workspace_.text(str::category_image)));
     if (editing_->loaded()) {
         const EditableImage& image = editing_->image();
         add(RowId::width, shown_row(workspace_.text(str::property_width), decimal(image.width())));
@@ -632,7 +625,7 @@ std::vector<PropertyRow> ImageResourceEditor::properties() const {
         y.flags = property_flag::number;
         add(RowId::y_hotspot, y);
     }
-    add(RowId::file_category, category(workspace_.text(group_ != nullptr ? str::category_images : str::category_content)));
+    add(RowId::file_category, expanded_category(workspace_.text(group_ != nullptr ? str::category_images : str::category_content)));
     if (bitmap_ != nullptr) add(RowId::replace, link_row(workspace_.text(str::replace_image_command)));
     if (group_ != nullptr) {
         add(RowId::add_image, link_row(workspace_.text(str::add_image_command)));

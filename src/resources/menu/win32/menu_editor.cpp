@@ -63,13 +63,6 @@ bool register_classes(HINSTANCE instance) {
     return RegisterClassExW(&preview) != 0 || GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
 }
 
-PropertyRow category(std::u16string name) {
-    PropertyRow row;
-    row.name = std::move(name);
-    row.flags = property_flag::category | property_flag::expanded;
-    return row;
-}
-
 PropertyRow boolean_row(const Workspace& workspace, str::Id name, bool value, bool enabled = true) {
     PropertyRow row;
     row.name = workspace.text(name);
@@ -541,7 +534,7 @@ void MenuResourceEditor::on_find_request(const FindRequest& request) {
 
 std::vector<PropertyRow> MenuResourceEditor::properties() const {
     std::vector<PropertyRow> rows;
-    rows.push_back(category(workspace_.text(str::category_menu)));
+    rows.push_back(expanded_category(workspace_.text(str::category_menu)));
     PropertyRow extended = boolean_row(workspace_, str::property_extended, menu_.extended());
     extended.help = workspace_.text(str::extended_help);
     rows.push_back(extended);
@@ -553,7 +546,7 @@ std::vector<PropertyRow> MenuResourceEditor::properties() const {
 
     const MenuItem& item = menu_.item(selected_);
     const bool top = selected_.size() == 1;
-    rows.push_back(category(workspace_.text(str::category_appearance)));
+    rows.push_back(expanded_category(workspace_.text(str::category_appearance)));
     rows.push_back(text_row(workspace_, str::property_caption, str::caption_help, item.text, true));
     rows.push_back(text_row(workspace_, str::property_shortcut, str::shortcut_help, item.shortcut, !item.is_popup()));
     rows.push_back(boolean_row(workspace_, str::property_checked, item.has(menu_flag::checked)));
@@ -579,7 +572,7 @@ std::vector<PropertyRow> MenuResourceEditor::properties() const {
     }
     rows.push_back(boolean_row(workspace_, str::property_ownerdraw, item.has(menu_flag::owner_draw)));
     rows.push_back(boolean_row(workspace_, str::property_help, item.has(menu_flag::help)));
-    rows.push_back(category(workspace_.text(str::category_misc)));
+    rows.push_back(expanded_category(workspace_.text(str::category_misc)));
     rows.push_back(text_row(workspace_, str::property_id, str::menu_id_help, item.identifier, !item.is_popup()));
     return rows;
 }

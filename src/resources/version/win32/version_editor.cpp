@@ -76,13 +76,6 @@ PropertyRow text_row(std::u16string name, std::u16string help, std::u16string va
     return row;
 }
 
-PropertyRow category_row(std::u16string name) {
-    PropertyRow row;
-    row.name = std::move(name);
-    row.flags = property_flag::category | property_flag::expanded;
-    return row;
-}
-
 PropertyRow link_row(std::u16string name) {
     PropertyRow row;
     row.name = std::move(name);
@@ -138,7 +131,7 @@ void VersionEditor::fill() {
         rows.push_back(std::move(row));
         targets_.push_back(std::move(target));
     };
-    add(category_row(text(str::category_general_information)), {});
+    add(expanded_category(text(str::category_general_information)), {});
     add(text_row(text(str::property_file_version), text(str::file_version_help), version_text(fixed.file_version)),
         {Kind::file_version, 0, {}});
     add(text_row(text(str::property_product_version), text(str::product_version_help),
@@ -163,7 +156,7 @@ void VersionEditor::fill() {
     const std::vector<VersionStringBlock>& blocks = version_.blocks();
     for (std::size_t index = 0; index < blocks.size(); ++index) {
         const VersionStringBlock& block = blocks[index];
-        add(category_row(version_block_title(block, workspace_.languages().label_of(block.language))),
+        add(expanded_category(version_block_title(block, workspace_.languages().label_of(block.language))),
             {Kind::category, index, {}});
         for (const VersionString& string : block.strings) {
             const auto standard = std::find(standard_version_keys.begin(), standard_version_keys.end(), string.key);

@@ -17,7 +17,7 @@
 #include "platform/win32/wide_text.h"
 #include "resources/accelerator/accelerator_table.h"
 #include "resources/accelerator/win32/accelerator_editor.h"
-#include "app/win32/gui_test_support.h"
+#include "app/win32/main_window_test_support.h"
 
 namespace tavorin::testing {
 namespace {
@@ -59,19 +59,7 @@ protected:
         }
         throw std::runtime_error("no such table");
     }
-    Editor* open(std::u16string_view name) {
-        HWND tree = window->tree().handle();
-        for (HTREEITEM branch = next_item(tree, nullptr, TVGN_ROOT); branch; branch = next_item(tree, branch, TVGN_NEXT)) {
-            for (HTREEITEM item = next_item(tree, branch, TVGN_CHILD); item; item = next_item(tree, item, TVGN_NEXT)) {
-                if (item_text(tree, item).rfind(std::wstring(name.begin(), name.end()) + L" ", 0) != 0) continue;
-                SendMessageW(tree, TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(item));
-                NMHDR click{tree, main_control::tree, static_cast<UINT>(NM_DBLCLK)};
-                SendMessageW(window->handle(), WM_NOTIFY, main_control::tree, reinterpret_cast<LPARAM>(&click));
-                return dynamic_cast<Editor*>(window->editors().active_editor());
-            }
-        }
-        return nullptr;
-    }
+    Editor* open(std::u16string_view name) { return dynamic_cast<Editor*>(open_in_tree(*window, name)); }
     // The text the list control shows, as the user reads it.
     static std::wstring shown(HWND list, int row, int column) {
         wchar_t text[128] = {};

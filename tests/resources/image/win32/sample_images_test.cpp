@@ -14,7 +14,7 @@
 
 #include "app/command_ids.h"
 #include "app/win32/main_window.h"
-#include "../../../app/win32/gui_test_support.h"
+#include "../../../app/win32/main_window_test_support.h"
 #include "../../../app/win32/screenshot_hold.h"
 #include "imaging/dib_decoder.h"
 #include "imaging/png_codec.h"
@@ -27,56 +27,13 @@
 namespace tavorin::testing {
 namespace {
 
-std::filesystem::path source_folder() {
-    std::string path = TAVORIN_SOURCE_DIR;
-    if (!path.empty() && path.front() == '/') path = "Z:" + path;
-    return std::filesystem::path(path);
-}
-
 constexpr std::uint32_t red = argb(0xFF, 0xFF, 0, 0);
 
-class SampleImagesTest : public GuiTest {
+class SampleImagesTest : public SampleProjectTest {
 protected:
-    void SetUp() override {
-        GuiTest::SetUp();
-        const auto sample = source_folder() / "examples" / "sample";
-        ASSERT_TRUE(std::filesystem::exists(sample / "sample.rc")) << sample.string();
-        std::filesystem::copy(sample, folder / "sample", std::filesystem::copy_options::recursive);
-        session.config().include_paths = {u"Z:\\usr\\share\\mingw-w64\\include"};
-        window.emplace(app);
-        ASSERT_TRUE(window->create());
-        SetWindowPos(window->handle(), nullptr, 20, 20, 1150, 800, SWP_NOZORDER | SWP_NOACTIVATE);
-        ShowWindow(window->handle(), SW_SHOWNA);
-        open_project(folder / "sample" / "sample.rc");
-    }
-    void TearDown() override { window.reset(); }
-
-    void open_project(const std::filesystem::path& path) {
-        window->open_file(path);
-        ASSERT_TRUE(pump_until([this] { return !window->loading(); }, 30000));
-        ASSERT_TRUE(window->project_open());
-    }
-    void command(cmd::Id id) { SendMessageW(window->handle(), WM_COMMAND, static_cast<WPARAM>(id), 0); }
     Resource* find(ResourceKind kind, std::u16string_view name) const {
         for (const auto& resource : session.project().resources()) {
             if (resource->kind() == kind && resource->name_text() == name) return resource.get();
-        }
-        return nullptr;
-    }
-    ResourceEditor* open(const Resource& resource) {
-        HWND tree = window->tree().handle();
-        std::vector<HTREEITEM> items{next_item(tree, nullptr, TVGN_ROOT)};
-        while (!items.empty()) {
-            HTREEITEM item = items.back();
-            items.pop_back();
-            if (item == nullptr) continue;
-            items.push_back(next_item(tree, item, TVGN_NEXT));
-            items.push_back(next_item(tree, item, TVGN_CHILD));
-            SendMessageW(tree, TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(item));
-            if (window->tree().selected() != &resource) continue;
-            NMHDR click{tree, main_control::tree, static_cast<UINT>(NM_DBLCLK)};
-            SendMessageW(window->handle(), WM_NOTIFY, main_control::tree, reinterpret_cast<LPARAM>(&click));
-            return window->editors().active_editor();
         }
         return nullptr;
     }
@@ -84,14 +41,6 @@ protected:
         const POINT point = editor.view().client_point_of(pixel);
         return MAKELPARAM(point.x, point.y);
     }
-    void keep(const char* name) {
-        const char* keep_folder = std::getenv("TAVORIN_KEEP_OUTPUT");
-        if (keep_folder == nullptr) return;
-        std::filesystem::copy_file(folder / "sample" / name, std::filesystem::path(keep_folder) / name,
-                                   std::filesystem::copy_options::overwrite_existing);
-    }
-
-    std::optional<MainWindow> window;
 };
 
 TEST_F(SampleImagesTest, PixelsPngImageHotspotAndToolbarButtonSurviveScriptAndModule) {

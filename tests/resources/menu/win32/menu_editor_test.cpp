@@ -14,7 +14,7 @@
 
 #include "app/command_ids.h"
 #include "app/win32/main_window.h"
-#include "app/win32/gui_test_support.h"
+#include "app/win32/main_window_test_support.h"
 #include "base/file_io.h"
 #include "platform/win32/wide_text.h"
 #include "resources/menu/menu.h"
@@ -63,17 +63,7 @@ protected:
         throw std::runtime_error("no menu");
     }
     MenuResourceEditor* open(std::u16string_view name) {
-        HWND tree = window->tree().handle();
-        for (HTREEITEM branch = next_item(tree, nullptr, TVGN_ROOT); branch; branch = next_item(tree, branch, TVGN_NEXT)) {
-            for (HTREEITEM item = next_item(tree, branch, TVGN_CHILD); item; item = next_item(tree, item, TVGN_NEXT)) {
-                if (item_text(tree, item).rfind(std::wstring(name.begin(), name.end()) + L" ", 0) != 0) continue;
-                SendMessageW(tree, TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(item));
-                NMHDR click{tree, main_control::tree, static_cast<UINT>(NM_DBLCLK)};
-                SendMessageW(window->handle(), WM_NOTIFY, main_control::tree, reinterpret_cast<LPARAM>(&click));
-                return dynamic_cast<MenuResourceEditor*>(window->editors().active_editor());
-            }
-        }
-        return nullptr;
+        return dynamic_cast<MenuResourceEditor*>(open_in_tree(*window, name));
     }
     // A click in the middle of the box drawn for a path.
     void click(const MenuPath& path, bool twice = false) {

@@ -15,7 +15,7 @@
 
 #include "app/command_ids.h"
 #include "app/win32/main_window.h"
-#include "../../../app/win32/gui_test_support.h"
+#include "../../../app/win32/main_window_test_support.h"
 #include "../../../app/win32/screenshot_hold.h"
 #include "resources/stringtable/string_table.h"
 #include "resources/stringtable/win32/string_table_editor.h"
@@ -25,52 +25,8 @@
 namespace tavorin::testing {
 namespace {
 
-// The source tree as Wine sees it: drive Z: is the root of the Linux file system.
-std::filesystem::path source_folder() {
-    std::string path = TAVORIN_SOURCE_DIR;
-    if (!path.empty() && path.front() == '/') path = "Z:" + path;
-    return std::filesystem::path(path);
-}
-
-class SampleEditingTest : public GuiTest {
+class SampleEditingTest : public SampleProjectTest {
 protected:
-    void SetUp() override {
-        GuiTest::SetUp();
-        const auto sample = source_folder() / "examples" / "sample";
-        ASSERT_TRUE(std::filesystem::exists(sample / "sample.rc")) << sample.string();
-        std::filesystem::copy(sample, folder / "sample", std::filesystem::copy_options::recursive);
-        session.config().include_paths = {u"Z:\\usr\\share\\mingw-w64\\include"};
-        window.emplace(app);
-        ASSERT_TRUE(window->create());
-        SetWindowPos(window->handle(), nullptr, 20, 20, 1150, 800, SWP_NOZORDER | SWP_NOACTIVATE);
-        ShowWindow(window->handle(), SW_SHOWNA);
-        open_project(folder / "sample" / "sample.rc");
-    }
-    void TearDown() override { window.reset(); }
-
-    void open_project(const std::filesystem::path& path) {
-        window->open_file(path);
-        ASSERT_TRUE(pump_until([this] { return !window->loading(); }, 30000));
-        ASSERT_TRUE(window->project_open());
-    }
-    void command(cmd::Id id) { SendMessageW(window->handle(), WM_COMMAND, static_cast<WPARAM>(id), 0); }
-    ResourceEditor* open(const Resource& resource) {
-        HWND tree = window->tree().handle();
-        std::vector<HTREEITEM> items{next_item(tree, nullptr, TVGN_ROOT)};
-        while (!items.empty()) {
-            HTREEITEM item = items.back();
-            items.pop_back();
-            if (item == nullptr) continue;
-            items.push_back(next_item(tree, item, TVGN_NEXT));
-            items.push_back(next_item(tree, item, TVGN_CHILD));
-            SendMessageW(tree, TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(item));
-            if (window->tree().selected() != &resource) continue;
-            NMHDR click{tree, main_control::tree, static_cast<UINT>(NM_DBLCLK)};
-            SendMessageW(window->handle(), WM_NOTIFY, main_control::tree, reinterpret_cast<LPARAM>(&click));
-            return window->editors().active_editor();
-        }
-        return nullptr;
-    }
     StringTable* table(std::uint16_t language) {
         return dynamic_cast<StringTable*>(session.project().string_table(language));
     }
@@ -90,14 +46,6 @@ protected:
         SendMessageW(list, WM_LBUTTONDOWN, MK_LBUTTON | keys, MAKELPARAM(at.x, at.y));
         SendMessageW(list, WM_LBUTTONUP, keys, MAKELPARAM(at.x, at.y));
     }
-    void keep(const char* name) {
-        const char* keep_folder = std::getenv("TAVORIN_KEEP_OUTPUT");
-        if (keep_folder == nullptr) return;
-        std::filesystem::copy_file(folder / "sample" / name, std::filesystem::path(keep_folder) / name,
-                                   std::filesystem::copy_options::overwrite_existing);
-    }
-
-    std::optional<MainWindow> window;
 };
 
 TEST_F(SampleEditingTest, StringsPastedIntoFrenchAndAGermanVersionBlockAreUndoneRedoneAndSaved) {
