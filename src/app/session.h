@@ -10,12 +10,14 @@
 #include <vector>
 
 #include "dialog/control_catalog.h"
+#include "dialog/designer_preferences.h"
 #include "model/custom_types.h"
 #include "model/languages.h"
 #include "model/project.h"
 #include "model/symbol_table.h"
 #include "model/workspace.h"
 #include "platform/platform.h"
+#include "resources/image/image_editor_preferences.h"
 #include "services/config.h"
 #include "services/config_section.h"
 #include "services/message_log.h"
@@ -29,6 +31,8 @@ class Session {
 public:
     explicit Session(Platform& platform) : platform_(platform), log_(platform), prompts_(platform) {
         add_config_section(control_catalog_);
+        add_config_section(designer_preferences_);
+        add_config_section(image_editor_preferences_);
     }
     Session(const Session&) = delete;
     Session& operator=(const Session&) = delete;
@@ -65,6 +69,12 @@ public:
     ControlCatalog& control_catalog() { return control_catalog_; }
     const ControlCatalog& control_catalog() const { return control_catalog_; }
 
+    // The designer's grid, margin and snap settings and the image editor's display settings.
+    DesignerPreferencesSection& designer_preferences() { return designer_preferences_; }
+    const DesignerPreferencesSection& designer_preferences() const { return designer_preferences_; }
+    ImageEditorPreferencesSection& image_editor_preferences() { return image_editor_preferences_; }
+    const ImageEditorPreferencesSection& image_editor_preferences() const { return image_editor_preferences_; }
+
     // False until the main window is about to exist, and throughout the conversion mode: then
     // every question is suppressed and answered with Answer::none.
     bool interactive() const { return prompts_.interactive(); }
@@ -100,6 +110,8 @@ private:
     LanguageMacros language_macros_;
     LanguageList languages_;
     ControlCatalog control_catalog_;
+    DesignerPreferencesSection designer_preferences_;
+    ImageEditorPreferencesSection image_editor_preferences_;
     Project project_{ProjectServices{symbols_, strings_, prompts_, config_, languages_, platform_}};
     Workspace workspace_{Workspace::Parts{platform_, log_, strings_, config_, prompts_, project_, symbols_, custom_types_,
                                           language_macros_, languages_, control_catalog_}};
