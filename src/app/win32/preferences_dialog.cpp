@@ -504,15 +504,28 @@ void PreferencesDialog::draw_colour_button(const DRAWITEMSTRUCT& draw) {
     if (draw.itemState & ODS_FOCUS) DrawFocusRect(draw.hDC, &box);
 }
 
-// The background with a transparent square in the middle: the texture grid (or the plain
-// colour) behind it, and the pixel grid over the rest.
+// The background with the pixel grid, and a transparent square in the middle shown over the
+// texture grid (or the plain colour).
 void PreferencesDialog::draw_image_preview(const DRAWITEMSTRUCT& draw) {
     const ImageEditorPreferences& image = prefs_.image_editor;
     const RECT all = draw.rcItem;
     UniqueBrush background(CreateSolidBrush(image.background));
     FillRect(draw.hDC, &all, background.get());
+    if (image.pixel_grid) {
+        UniquePen pen(CreatePen(PS_SOLID, 1, RGB(128, 128, 128)));
+        const HGDIOBJ old = SelectObject(draw.hDC, pen.get());
+        for (int x = all.left; x < all.right; x += 8) {
+            MoveToEx(draw.hDC, x, all.top, nullptr);
+            LineTo(draw.hDC, x, all.bottom);
+        }
+        for (int y = all.top; y < all.bottom; y += 8) {
+            MoveToEx(draw.hDC, all.left, y, nullptr);
+            LineTo(draw.hDC, all.right, y);
+        }
+        SelectObject(draw.hDC, old);
+    }
     const int cell = 4 * (image.grid_size + 1);
-    const RECT square{all.left + 40, all.top + 20, all.right - 40, all.bottom - 20};
+    const RECT square{all.left + 40, all.top + 24, all.right - 40, all.bottom - 24};
     UniqueBrush first(CreateSolidBrush(image.texture_grid ? image.grid_colour_1 : image.inverted_background));
     UniqueBrush second(CreateSolidBrush(image.texture_grid ? image.grid_colour_2 : image.inverted_background));
     for (int y = square.top; y < square.bottom; y += cell) {
@@ -521,16 +534,6 @@ void PreferencesDialog::draw_image_preview(const DRAWITEMSTRUCT& draw) {
             const bool odd = (((x - square.left) / cell) + ((y - square.top) / cell)) % 2 != 0;
             FillRect(draw.hDC, &one, odd ? second.get() : first.get());
         }
-    }
-    if (image.pixel_grid) {
-        UniquePen pen(CreatePen(PS_SOLID, 1, RGB(128, 128, 128)));
-        const HGDIOBJ old = SelectObject(draw.hDC, pen.get());
-        for (int x = all.left; x < all.right; x += 8) {
-            if (x >= square.left && x < square.right) continue;
-            MoveToEx(draw.hDC, x, all.top, nullptr);
-            LineTo(draw.hDC, x, all.bottom);
-        }
-        SelectObject(draw.hDC, old);
     }
     FrameRect(draw.hDC, &all, static_cast<HBRUSH>(GetStockObject(GRAY_BRUSH)));
 }
@@ -711,6 +714,9 @@ INT_PTR PreferencesDialog::on_message(UINT message, WPARAM wparam, LPARAM lparam
 str::Id preferences_page_title(PreferencesPage page) { return page_titles[static_cast<std::size_t>(page)]; }
 
 bool show_preferences(App& app, HWND owner, PreferencesPage page, const PreferencesHooks& hooks) {
+    // The tree and the slider, besides the classes the program registers at start-up.
+    const INITCOMMONCONTROLSEX classes{sizeof(INITCOMMONCONTROLSEX), ICC_TREEVIEW_CLASSES | ICC_BAR_CLASSES};
+    InitCommonControlsEx(&classes);
     PreferencesDialog dialog(app, page, hooks);
     return run_bound_dialog(app.instance, dialog_template(app.resources.ui_face()), owner, dialog) == IDOK;
 }
