@@ -1,8 +1,8 @@
 #pragma once
 // The update check from the first download to the restart question, with the download itself
 // handed in (the GUI's is WinHTTP over HTTPS; tests serve bytes from memory). It runs on the
-// check's own thread; it only reads the session's strings and asks through the session's
-// prompts, which the platform shows owned by the main window.
+// check's own thread; it asks through the session's prompts, which the platform shows owned by the
+// main window.
 
 #include <cstddef>
 #include <filesystem>
@@ -33,6 +33,9 @@ struct UpdateCheckRequest {
     std::u16string server;  // the configured update server, taken when the check starts
 };
 
-UpdateOutcome run_update_check(Session& session, const UpdateCheckRequest& request, const Download& download);
+// `strings` is the check's own copy of the UI strings: the user may switch the interface language
+// on the other thread meanwhile.
+UpdateOutcome run_update_check(Session& session, const UiStrings& strings, const UpdateCheckRequest& request,
+                               const Download& download);
 
 }  // namespace tavorin

@@ -46,8 +46,8 @@ protected:
     }
 
     UpdateOutcome check(bool manual, bool installed_earlier = false) {
-        return run_update_check(session, UpdateCheckRequest{manual, installed_earlier, folder.path(), server_address},
-                                server.download());
+        const UpdateCheckRequest request{manual, installed_earlier, folder.path(), server_address};
+        return run_update_check(session, session.strings(), request, server.download());
     }
 
     void publish(std::string_view version, const std::vector<std::uint8_t>& archive, const Sha256Digest& digest) {

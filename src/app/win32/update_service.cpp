@@ -79,10 +79,10 @@ void UpdateService::start(HWND main_window, bool manual) {
     if (running_.exchange(true)) return;
     if (worker_.joinable()) worker_.join();
     UpdateCheckRequest request{manual, installed_, app_.paths.config_file.parent_path(), app_.session.config().update_server};
-    worker_ = std::thread([this, main_window, request] {
+    worker_ = std::thread([this, main_window, request, strings = app_.session.strings()] {
         UpdateOutcome outcome = UpdateOutcome::failed;
         try {
-            outcome = run_update_check(app_.session, request, download);
+            outcome = run_update_check(app_.session, strings, request, download);
         } catch (...) {
             outcome = UpdateOutcome::failed;
         }
