@@ -8,6 +8,7 @@ AppPaths AppPaths::beside(const std::filesystem::path& executable_folder) {
         .config_file = executable_folder / "Tavorin.xml",
         .layout_file = executable_folder / "Tavorin.layout",
         .templates_folder = executable_folder / "templates",
+        .help_file = executable_folder / "help" / "Tavorin.html",
     };
 }
 

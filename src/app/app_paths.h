@@ -10,6 +10,7 @@ struct AppPaths {
     std::filesystem::path config_file;       // "Tavorin.xml": the settings
     std::filesystem::path layout_file;       // "Tavorin.layout": window and panel arrangement
     std::filesystem::path templates_folder;  // "templates": script templates
+    std::filesystem::path help_file;         // "help\Tavorin.html": the user guide
 
     static AppPaths beside(const std::filesystem::path& executable_folder);
 };

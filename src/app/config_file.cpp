@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <span>
+#include <utility>
 #include <tinyxml2.h>
 
 #include "base/file_io.h"
@@ -118,6 +119,11 @@ ReadSettings read_settings(const XMLElement& root, std::uint16_t system_language
     }
 
     config.auto_check_update = read_config_bool(root.FirstChildElement("autoCheckUpdate"), true);
+    for (auto [name, value] : {std::pair{"updateServer", &config.update_server}, std::pair{"webPage", &config.web_page},
+                               std::pair{"contactAddress", &config.contact_address}}) {
+        auto text = read_config_text(root.FirstChildElement(name));
+        if (text && !text->empty()) *value = std::move(*text);
+    }
 
     for (auto* section : sections) section->read(root.FirstChildElement(section->element_name()));
     return settings;
@@ -153,15 +159,16 @@ bool is_plain_file_name(std::u16string_view name) {
     return !name.empty() && name != u"." && name != u".." && name.find_first_of(u"/\\:") == std::u16string_view::npos;
 }
 
-void install_language_file(Session& session, const std::filesystem::path& languages_folder) {
+}  // namespace
+
+bool install_language_file(Session& session, const std::filesystem::path& languages_folder) {
     const std::u16string& name = session.config().language;
-    if (!is_plain_file_name(name)) return;
+    if (!is_plain_file_name(name)) return false;
     const auto ansi = [&session](std::string_view bytes) { return session.platform().ansi_to_text(bytes); };
     const auto file = read_text_file(languages_folder / std::filesystem::path(name + u".txt"), ansi);
     if (file) session.strings().install_language_text(file->text);
+    return file.ok();
 }
-
-}  // namespace
 
 Config config_without_file() {
     Config config;
@@ -219,6 +226,10 @@ std::string config_to_xml(const Config& config, ConfigSections sections) {
         if (!element) element = root.InsertNewChildElement(section->element_name());
         section->write(*element);
     }
+    // The addresses of the Help menu and the update server follow everything else.
+    add_text_element(root, "updateServer", config.update_server);
+    add_text_element(root, "webPage", config.web_page);
+    add_text_element(root, "contactAddress", config.contact_address);
 
     tinyxml2::XMLPrinter printer;
     document.Print(&printer);

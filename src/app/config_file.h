@@ -37,6 +37,11 @@ std::string config_to_xml(const Config& config, ConfigSections sections = {});
 // ".txt" appended in the languages folder replaces the UI strings if it can be read.
 void read_config(Session& session, const AppPaths& paths, ConfigSections sections = {});
 
+// Installs the language file the settings name (its name with ".txt" appended, in the languages
+// folder) as the UI strings; false, with the strings unchanged, when it cannot be read or the name
+// is not a plain file name.
+bool install_language_file(Session& session, const std::filesystem::path& languages_folder);
+
 // Writes the session's settings and the sections' elements over the configuration file.
 Status write_config(const Session& session, const AppPaths& paths, ConfigSections sections = {});
 

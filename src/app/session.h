@@ -71,6 +71,7 @@ public:
 
     // How the image editor shows images ("imageEditor" in the configuration file).
     ImageEditorSettings& image_editor_settings() { return image_editor_settings_.settings; }
+    const ImageEditorSettings& image_editor_settings() const { return image_editor_settings_.settings; }
     // The dialog designer's grid, margin, snapping and auto-resize settings.
     DesignerSettings& designer_settings() { return designer_settings_.settings(); }
     const DesignerSettings& designer_settings() const { return designer_settings_.settings(); }

@@ -38,6 +38,10 @@ struct Config {
     bool ask_includes = true;
     std::u16string resource_header = default_script_template();  // the script template
     bool auto_check_update = true;
+    // Addresses the Help menu opens, and the folder of the update server ("https://" only).
+    std::u16string update_server = u"https://tavorin.example.org/update";
+    std::u16string web_page = u"https://tavorin.example.org/";
+    std::u16string contact_address = u"mailto:author@tavorin.example.org";
 
     // Settings of one run, given on the command line or by its environment, never written to
     // the file: folders searched for included files before `include_paths` (each without its

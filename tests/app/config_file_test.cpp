@@ -231,7 +231,8 @@ TEST_F(ConfigFileTest, TheWrittenFileStartsWithTheCommentThenConfigInTheWrittenO
     const auto* root = document.FirstChildElement();
     EXPECT_STREQ(root->Name(), "config");
     EXPECT_EQ(child_names(root), (std::vector<std::string>{"language", "singleTabMode", "headerName", "includes",
-                                                            "display", "codeGeneration", "autoCheckUpdate"}));
+                                                            "display", "codeGeneration", "autoCheckUpdate",
+                                                            "updateServer", "webPage", "contactAddress"}));
     EXPECT_EQ(child_names(root->FirstChildElement("display")), (std::vector<std::string>{"autoSaveLayout", "maximized"}));
     EXPECT_EQ(child_names(root->FirstChildElement("codeGeneration")),
               (std::vector<std::string>{"unicode", "encoding", "defaultLanguage", "insertBom",
@@ -411,10 +412,11 @@ TEST_F(ConfigFileTest, RegisteredSectionsReadAndWriteTheirElements) {
     tinyxml2::XMLDocument document;
     ASSERT_EQ(document.Parse(folder.read("Tavorin.xml").c_str()), tinyxml2::XML_SUCCESS);
     const auto names = child_names(document.FirstChildElement());
-    ASSERT_EQ(names.size(), 9u);
+    ASSERT_EQ(names.size(), 12u);
     EXPECT_EQ(names[6], "autoCheckUpdate");
     EXPECT_EQ(names[7], "dialog");
     EXPECT_EQ(names[8], "imageEditor");
+    EXPECT_EQ(names[9], "updateServer");
 
     CountSection designer_again("dialog", 0);
     CountSection catalog_again("dialog", 0, "overrides");

@@ -14,7 +14,9 @@
 #include "app/new_resources.h"
 #include "app/shortcut_map.h"
 #include "app/win32/app_messages.h"
+#include "app/win32/association_registry.h"
 #include "app/win32/custom_resource_dialog.h"
+#include "app/win32/help_commands.h"
 #include "app/win32/language_dialog.h"
 #include "app/win32/main_toolbar.h"
 #include "app/win32/menu_bar.h"
@@ -129,7 +131,11 @@ bool is_add_command(cmd::Id id) {
 }  // namespace
 
 MainWindow::MainWindow(App& app)
-    : app_(app), document_(app.session, document_hooks()), previews_(app), history_(app.session.platform(), this) {
+    : app_(app),
+      document_(app.session, document_hooks()),
+      previews_(app),
+      history_(app.session.platform(), this),
+      updates_(app) {
     app_.session.project().add_observer(*this);
 }
 
@@ -384,6 +390,24 @@ void MainWindow::on_command(cmd::Id id) {
             if (const Resource* resource = tree_.selected(); project_open() && resource != nullptr) {
                 previews_.show_resource(tabs_, *resource);
             }
+            break;
+        case cmd::preferences:
+            show_preferences_at(PreferencesPage::general);
+            break;
+        case cmd::help:
+            open_help(app_);
+            break;
+        case cmd::web_page:
+            open_address(app_, app_.session.config().web_page);
+            break;
+        case cmd::contact_author:
+            open_address(app_, app_.session.config().contact_address);
+            break;
+        case cmd::about:
+            show_about(app_, handle());
+            break;
+        case cmd::check_update:
+            updates_.start(handle(), true);
             break;
         case cmd::new_instance:
             ShellExecuteW(nullptr, L"open", executable_path().wstring().c_str(), nullptr, nullptr, SW_SHOWNORMAL);
@@ -1124,6 +1148,32 @@ void MainWindow::toggle_auto_save_layout() {
 
 // The settings file is written even when the layout is not; a settings file that cannot be
 // written is not worth stopping the exit for.
+bool MainWindow::show_preferences_at(PreferencesPage page) {
+    PreferencesHooks hooks;
+    hooks.applied = [this](const PreferenceChanges& changes) {
+        if (changes.language) rebuild_menu_bar();
+    };
+    hooks.associate = [this](HWND) {
+        const bool written = write_file_association(AssociationScope::user, executable_path());
+        app_.session.ask(app_.session.text(written ? str::files_associated : str::association_failed), AskButtons::ok,
+                         written ? AskIcon::information : AskIcon::error);
+    };
+    return show_preferences(app_, handle(), page, hooks);
+}
+
+void MainWindow::rebuild_menu_bar() {
+    UniqueMenu menu = create_menu_bar(app_.session.strings());
+    if (!menu) return;
+    const HMENU old = menu_bar();
+    if (!SetMenu(handle(), menu.get())) return;
+    menu.release();  // the window destroys its menu bar
+    if (old != nullptr) DestroyMenu(old);
+    CheckMenuItem(menu_bar(), cmd::auto_save_layout,
+                  MF_BYCOMMAND | (app_.session.config().auto_save_layout ? MF_CHECKED : MF_UNCHECKED));
+    arrange();
+    refresh_state();
+}
+
 void MainWindow::quit() {
     if (loading()) return;
     if (!document_.close()) return;

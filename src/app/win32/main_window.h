@@ -19,6 +19,8 @@
 #include "app/win32/app_context.h"
 #include "app/win32/code_previews.h"
 #include "dialog/designer_editing.h"
+#include "app/win32/preferences_dialog.h"
+#include "app/win32/update_service.h"
 #include "model/project_observer.h"
 #include "model/undo_history.h"
 #include "platform/win32/handles.h"
@@ -76,6 +78,12 @@ public:
     // Opens the Undo (or Redo) drop-down under its toolbar button.
     void open_undo_list(bool redo);
     void show_status(std::u16string_view text);
+
+    // The preferences dialog at `page`; true when OK closed it.
+    bool show_preferences_at(PreferencesPage page);
+    // Builds the menu bar again from the current UI strings (after a language change).
+    void rebuild_menu_bar();
+    UpdateService& updates() { return updates_; }
 
     static LRESULT CALLBACK procedure(HWND window, UINT message, WPARAM wparam, LPARAM lparam) noexcept;
 
@@ -165,6 +173,7 @@ private:
     std::thread loader_;
     ReadStatus loaded_;  // written by the loader, read after it has been joined
     bool asking_reload_ = false;
+    UpdateService updates_;
     bool dragging_splitter_ = false;
 };
 

@@ -14,6 +14,13 @@
 
 namespace tavorin {
 
+class MainWindow;
+struct App;
+
+// Start-up's question about include paths, when none are configured and the settings allow it
+// (or on a first run): Yes opens the preferences at "Include paths". True when they were opened.
+bool run_include_question(App& app, MainWindow& main_window, bool first_run);
+
 // `arguments` excludes the program name.
 int run_program(HINSTANCE instance, std::span<const std::u16string> arguments);
 

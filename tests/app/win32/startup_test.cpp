@@ -1,7 +1,9 @@
 #include "app/win32/startup.h"
 
 #include <fstream>
+#include <atomic>
 #include <optional>
+#include <thread>
 #include <string>
 
 #include "gui_test_support.h"
@@ -75,12 +77,47 @@ TEST(Startup, DeleteRemovesTheNamedFileBeforeTheConversion) {
     std::filesystem::remove_all(folder);
 }
 
-TEST(Startup, TheAssociationHelperRunEndsAtOnce) {
+// The elevated helper run registers the association for the machine and confirms it in a box,
+// which a watcher here reads and closes (the run's own process owns it).
+TEST(Startup, TheAssociationHelperRunRegistersForTheMachineAndConfirms) {
     const auto folder = unique_folder("associate");
+    std::atomic<bool> running{true};
+    std::wstring confirmation;
+    std::thread watcher([&] {
+        while (running) {
+            if (HWND box = FindWindowW(L"#32770", L"Tavorin")) {
+                wchar_t text[256] = {};
+                GetDlgItemTextW(box, 0xFFFF, text, 256);
+                confirmation = text;
+                PostMessageW(box, WM_COMMAND, IDOK, 0);
+                return;
+            }
+            Sleep(50);
+        }
+    });
     const auto run = run_program_file(L"-associateFiles 0", folder);
+    running = false;
+    watcher.join();
     ASSERT_TRUE(run);
     EXPECT_EQ(run->exit_code, 0u);
     EXPECT_TRUE(run->errors.empty());
+    EXPECT_EQ(confirmation, L"Resource files are now associated with Tavorin.");
+
+    const auto program = executable_path().parent_path().parent_path() / "Tavorin.exe";
+    wchar_t command[512] = {};
+    DWORD size = sizeof command;
+    EXPECT_EQ(RegGetValueW(HKEY_LOCAL_MACHINE, L"Software\\Classes\\TavorinFile\\shell\\Open\\Command", nullptr,
+                           RRF_RT_REG_SZ, nullptr, command, &size),
+              ERROR_SUCCESS);
+    EXPECT_EQ(std::wstring(command), program.wstring() + L" \"%1\"");
+    RegDeleteTreeW(HKEY_LOCAL_MACHINE, L"Software\\Classes\\TavorinFile");
+    wchar_t rc_class[64] = {};
+    size = sizeof rc_class;
+    if (RegGetValueW(HKEY_LOCAL_MACHINE, L"Software\\Classes\\.rc", nullptr, RRF_RT_REG_SZ, nullptr, rc_class, &size) ==
+            ERROR_SUCCESS &&
+        std::wstring(rc_class) == L"TavorinFile") {
+        RegDeleteTreeW(HKEY_LOCAL_MACHINE, L"Software\\Classes\\.rc");
+    }
     std::filesystem::remove_all(folder);
 }
 
