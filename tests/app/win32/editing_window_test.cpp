@@ -30,20 +30,6 @@ constexpr std::string_view manifest_text =
     "<assembly xmlns=\"urn:schemas-microsoft-com:asm.v1\" manifestVersion=\"1.0\">\r\n"
     "</assembly>\r\n";
 
-// With TAVORIN_SCREENSHOTS naming a folder, the test shows its window and waits at the named
-// moment until a screenshot has been taken: it writes NAME.ready there and goes on when NAME.done
-// appears (or after 20 seconds). Without it nothing happens.
-void hold_for_screenshot(HWND window, const char* name) {
-    const char* folder = std::getenv("TAVORIN_SCREENSHOTS");
-    if (folder == nullptr) return;
-    ShowWindow(window, SW_SHOWNA);
-    SetWindowPos(window, nullptr, 20, 20, 1150, 800, SWP_NOZORDER | SWP_NOACTIVATE);
-    UpdateWindow(window);
-    const std::filesystem::path base(folder);
-    write_text(base / (std::string(name) + ".ready"), "");
-    pump_until([&] { return std::filesystem::exists(base / (std::string(name) + ".done")); }, 20000);
-}
-
 class EditingWindowTest : public GuiTest {
 protected:
     void SetUp() override {
@@ -131,7 +117,7 @@ protected:
         SendMessageW(hex->window(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(cell.x + 1, cell.y + 2));
         SendMessageW(hex->window(), WM_CHAR, L'7', 0);
         SendMessageW(hex->window(), WM_CHAR, L'a', 0);
-        hold_for_screenshot(window->handle(), "hex-view");
+        pause_for_screenshot(window->handle(), "hex-view");
     }
 
     std::filesystem::path previous_folder;
@@ -230,7 +216,7 @@ TEST_F(EditingWindowTest, TheManifestEditorChecksItsXmlAndShowsTheCaretsPlace) {
     EXPECT_EQ(rows[5].name, u"Charset");
     EXPECT_EQ(rows[5].value, u"ANSI");
     EXPECT_EQ(rows[6].name, u"Check XML");
-    hold_for_screenshot(window->handle(), "text-editor");
+    pause_for_screenshot(window->handle(), "text-editor");
     editor->check_xml_now();
     ASSERT_EQ(platform.questions.size(), 1u);
     EXPECT_EQ(platform.questions[0].text, u"The XML of the manifest is well formed.");
@@ -252,7 +238,7 @@ TEST_F(EditingWindowTest, TheManifestEditorChecksItsXmlAndShowsTheCaretsPlace) {
     window->properties().grid().open_drop_down();
     HWND list = window->properties().grid().drop_list();
     ASSERT_NE(list, nullptr);
-    hold_for_screenshot(window->handle(), "grid-drop-down");
+    pause_for_screenshot(window->handle(), "grid-drop-down");
     SendMessageW(list, LB_SETCURSEL, 1, 0);
     SendMessageW(list, WM_KEYDOWN, VK_RETURN, 0);
     EXPECT_EQ(editor->charset(), TextCharset::unicode);
@@ -371,7 +357,7 @@ TEST_F(EditingWindowTest, AScreenOfAnotherResolutionGivesNewFontsAndSizes) {
     auto* editor = dynamic_cast<TextResourceEditor*>(window->editors().active_editor());
     ASSERT_NE(editor, nullptr) << "the editor was opened again";
     EXPECT_EQ(font_height(editor->window()), -MulDiv(10, 144, 72));
-    hold_for_screenshot(window->handle(), "dpi-144");
+    pause_for_screenshot(window->handle(), "dpi-144");
 
     SendMessageW(window->handle(), WM_DPICHANGED, MAKEWPARAM(96, 96), reinterpret_cast<LPARAM>(&suggested));
     EXPECT_EQ(window->panels().side_width, side_width);

@@ -114,18 +114,24 @@ inline std::wstring window_text(HWND window) {
     return text;
 }
 
-// With TAVORIN_SCREENSHOTS naming a folder, shows the window and waits until a screenshot has
-// been taken: writes NAME.ready there and goes on when NAME.done appears (or after 20 seconds).
-// Without it nothing happens.
-inline void pause_for_screenshot(HWND window, const char* name) {
+// With TAVORIN_SCREENSHOTS naming a folder, a test waits at a named moment until a screenshot has
+// been taken: it writes NAME.ready there and goes on when NAME.done appears (or after 20 seconds).
+// Without it nothing happens. This one repaints the window as it stands...
+inline void wait_for_screenshot(HWND window, const char* name) {
     const char* folder = std::getenv("TAVORIN_SCREENSHOTS");
     if (folder == nullptr) return;
-    ShowWindow(window, SW_SHOWNA);
-    SetWindowPos(window, nullptr, 20, 20, 1150, 800, SWP_NOZORDER | SWP_NOACTIVATE);
-    UpdateWindow(window);
+    RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
     const std::filesystem::path base(folder);
     write_text(base / (std::string(name) + ".ready"), "");
     pump_until([&] { return std::filesystem::exists(base / (std::string(name) + ".done")); }, 20000);
+}
+
+// ...and this one first shows it at a size that fits the screen.
+inline void pause_for_screenshot(HWND window, const char* name) {
+    if (std::getenv("TAVORIN_SCREENSHOTS") == nullptr) return;
+    ShowWindow(window, SW_SHOWNA);
+    SetWindowPos(window, nullptr, 20, 20, 1150, 800, SWP_NOZORDER | SWP_NOACTIVATE);
+    wait_for_screenshot(window, name);
 }
 
 class GuiTest : public ::testing::Test {

@@ -10,7 +10,6 @@
 #include "app/win32/main_window.h"
 #include "app/win32/startup.h"
 #include "gui_test_support.h"
-#include "screenshot_hold.h"
 
 namespace tavorin::testing {
 namespace {

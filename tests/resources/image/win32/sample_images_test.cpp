@@ -15,7 +15,6 @@
 #include "app/command_ids.h"
 #include "app/win32/main_window.h"
 #include "../../../app/win32/main_window_test_support.h"
-#include "../../../app/win32/screenshot_hold.h"
 #include "imaging/dib_decoder.h"
 #include "imaging/png_codec.h"
 #include "resources/image/bitmap_resource.h"

@@ -16,7 +16,6 @@
 #include "app/command_ids.h"
 #include "app/win32/main_window.h"
 #include "../../../app/win32/main_window_test_support.h"
-#include "../../../app/win32/screenshot_hold.h"
 #include "resources/stringtable/string_table.h"
 #include "resources/stringtable/win32/string_table_editor.h"
 #include "resources/version/version_info.h"

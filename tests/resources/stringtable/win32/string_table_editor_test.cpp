@@ -21,7 +21,6 @@
 #include "app/win32/main_window.h"
 #include "base/text.h"
 #include "../../../app/win32/gui_test_support.h"
-#include "../../../app/win32/screenshot_hold.h"
 #include "platform/win32/wide_text.h"
 #include "resources/stringtable/string_table.h"
 #include "resources/stringtable/win32/string_table_editor.h"

@@ -14,7 +14,6 @@
 #include "app/command_ids.h"
 #include "app/win32/main_window.h"
 #include "../../../app/win32/gui_test_support.h"
-#include "../../../app/win32/screenshot_hold.h"
 #include "platform/win32/wide_text.h"
 #include "resources/version/version_info.h"
 #include "resources/version/win32/version_editor.h"
