@@ -9,6 +9,7 @@
 #include "platform/win32/bound_window.h"
 #include "platform/win32/handles.h"
 #include "platform/win32/wide_text.h"
+#include "platform/win32/window_class.h"
 #include "ui/script_colouring.h"
 
 namespace tavorin {
@@ -21,16 +22,7 @@ constexpr int edit_id = 1;
 constexpr LPARAM no_text_limit = 0x7FFFFFFE;
 
 bool register_pane_class(HINSTANCE instance) {
-    WNDCLASSEXW existing{};
-    existing.cbSize = sizeof existing;
-    if (GetClassInfoExW(instance, pane_class, &existing)) return true;
-    WNDCLASSEXW window_class{};
-    window_class.cbSize = sizeof window_class;
-    window_class.lpfnWndProc = bound_window_procedure<CodePreviewPane>;
-    window_class.hInstance = instance;
-    window_class.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    window_class.lpszClassName = pane_class;
-    return RegisterClassExW(&window_class) != 0;
+    return register_window_class(instance, {pane_class, bound_window_procedure<CodePreviewPane>});
 }
 
 // Hands the RTF to the control in pieces, as EM_STREAMIN asks for them.

@@ -4,6 +4,7 @@
 
 #include "app/win32/link_controls.h"
 #include "app/win32/main_window.h"
+#include "platform/win32/window_class.h"
 
 namespace tavorin {
 
@@ -11,18 +12,12 @@ namespace {
 
 bool register_class(HINSTANCE instance, const wchar_t* name, WNDPROC procedure, HICON icon, HICON small_icon,
                     int background, int extra_bytes = 0) {
-    WNDCLASSEXW window_class{};
-    window_class.cbSize = sizeof(window_class);
-    window_class.style = CS_HREDRAW | CS_VREDRAW;
-    window_class.lpfnWndProc = procedure;
-    window_class.cbWndExtra = extra_bytes;
-    window_class.hInstance = instance;
-    window_class.hIcon = icon;
-    window_class.hIconSm = small_icon;
-    window_class.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    window_class.hbrBackground = reinterpret_cast<HBRUSH>(static_cast<INT_PTR>(background + 1));
-    window_class.lpszClassName = name;
-    return RegisterClassExW(&window_class) != 0 || GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
+    WindowClass description{name, procedure, CS_HREDRAW | CS_VREDRAW};
+    description.background = reinterpret_cast<HBRUSH>(static_cast<INT_PTR>(background + 1));
+    description.icon = icon;
+    description.small_icon = small_icon;
+    description.extra_bytes = extra_bytes;
+    return register_window_class(instance, description);
 }
 
 // The editor tabs live inside the area; their notifications go on to the main window.

@@ -7,6 +7,7 @@
 
 #include "platform/win32/bound_window.h"
 #include "platform/win32/wide_text.h"
+#include "platform/win32/window_class.h"
 #include "ui/dpi_scale.h"
 
 namespace tavorin {
@@ -22,14 +23,7 @@ constexpr int edit_id = 2;
 constexpr UINT close_list_message = WM_APP + 1;
 
 bool register_grid_class(HINSTANCE instance) {
-    WNDCLASSEXW window_class{};
-    window_class.cbSize = sizeof(window_class);
-    window_class.style = CS_DBLCLKS;
-    window_class.lpfnWndProc = PropertyGrid::procedure;
-    window_class.hInstance = instance;
-    window_class.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    window_class.lpszClassName = PropertyGrid::class_name;
-    return RegisterClassExW(&window_class) != 0 || GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
+    return register_window_class(instance, {PropertyGrid::class_name, PropertyGrid::procedure, CS_DBLCLKS});
 }
 
 UniqueFont derived_font(HFONT font, bool bold, bool underline) {

@@ -9,6 +9,7 @@
 #include "model/workspace.h"
 #include "platform/win32/bound_window.h"
 #include "platform/win32/wide_text.h"
+#include "platform/win32/window_class.h"
 #include "resources/accelerator/accelerator_clipboard.h"
 #include "services/string_ids.h"
 
@@ -33,14 +34,9 @@ enum Row : std::size_t {
 };
 
 bool register_editor_class(HINSTANCE instance) {
-    WNDCLASSEXW window_class{};
-    window_class.cbSize = sizeof(window_class);
-    window_class.lpfnWndProc = AcceleratorResourceEditor::procedure;
-    window_class.hInstance = instance;
-    window_class.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    window_class.hbrBackground = GetSysColorBrush(COLOR_WINDOW);
-    window_class.lpszClassName = AcceleratorResourceEditor::class_name;
-    return RegisterClassExW(&window_class) != 0 || GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
+    WindowClass description{AcceleratorResourceEditor::class_name, AcceleratorResourceEditor::procedure};
+    description.background = GetSysColorBrush(COLOR_WINDOW);
+    return register_window_class(instance, description);
 }
 
 std::u16string window_text_of(HWND window) {

@@ -8,11 +8,12 @@
 
 #include "base/escapes.h"
 #include "base/text.h"
+#include "base/text_search.h"
 #include "model/workspace.h"
 #include "platform/win32/bound_window.h"
 #include "platform/win32/wide_text.h"
+#include "platform/win32/window_class.h"
 #include "resources/menu/menu_navigation.h"
-#include "base/text_search.h"
 #include "resources/menu/menu_search.h"
 #include "resources/menu/win32/live_menu_builder.h"
 #include "services/string_ids.h"
@@ -45,22 +46,12 @@ enum Row : std::size_t {
 };
 
 bool register_classes(HINSTANCE instance) {
-    WNDCLASSEXW window_class{};
-    window_class.cbSize = sizeof(window_class);
-    window_class.style = CS_DBLCLKS;
-    window_class.lpfnWndProc = MenuResourceEditor::procedure;
-    window_class.hInstance = instance;
-    window_class.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    window_class.lpszClassName = MenuResourceEditor::class_name;
-    if (RegisterClassExW(&window_class) == 0 && GetLastError() != ERROR_CLASS_ALREADY_EXISTS) return false;
-    WNDCLASSEXW preview{};
-    preview.cbSize = sizeof(preview);
-    preview.lpfnWndProc = DefWindowProcW;
-    preview.hInstance = instance;
-    preview.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    preview.hbrBackground = GetSysColorBrush(COLOR_WINDOW);
-    preview.lpszClassName = MenuResourceEditor::preview_class_name;
-    return RegisterClassExW(&preview) != 0 || GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
+    if (!register_window_class(instance, {MenuResourceEditor::class_name, MenuResourceEditor::procedure, CS_DBLCLKS})) {
+        return false;
+    }
+    WindowClass preview{MenuResourceEditor::preview_class_name, DefWindowProcW};
+    preview.background = GetSysColorBrush(COLOR_WINDOW);
+    return register_window_class(instance, preview);
 }
 
 PropertyRow boolean_row(const Workspace& workspace, str::Id name, bool value, bool enabled = true) {

@@ -4,14 +4,15 @@
 
 #include <algorithm>
 
-#include "services/string_ids.h"
 #include "base/escapes.h"
 #include "base/file_io.h"
 #include "base/text.h"
 #include "model/undo_history.h"
 #include "platform/win32/bound_window.h"
 #include "platform/win32/wide_text.h"
+#include "platform/win32/window_class.h"
 #include "resources/rawdata/hex_view.h"
+#include "services/string_ids.h"
 
 namespace tavorin {
 
@@ -26,13 +27,9 @@ constexpr int text_column = hex_column + hex_part_width + 2;
 constexpr int row_columns = text_column + static_cast<int>(hex_view_row_length) + 1;
 
 bool register_hex_class(HINSTANCE instance) {
-    WNDCLASSEXW window_class{};
-    window_class.cbSize = sizeof(window_class);
-    window_class.lpfnWndProc = HexResourceEditor::procedure;
-    window_class.hInstance = instance;
-    window_class.hCursor = LoadCursorW(nullptr, IDC_IBEAM);
-    window_class.lpszClassName = HexResourceEditor::class_name;
-    return RegisterClassExW(&window_class) != 0 || GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
+    WindowClass description{HexResourceEditor::class_name, HexResourceEditor::procedure};
+    description.cursor = IDC_IBEAM;
+    return register_window_class(instance, description);
 }
 
 void text_out(HDC dc, int x, int y, const std::u16string& text) {

@@ -10,6 +10,7 @@
 #include "model/workspace.h"
 #include "platform/win32/bound_window.h"
 #include "platform/win32/wide_text.h"
+#include "platform/win32/window_class.h"
 #include "resources/stringtable/string_clipboard.h"
 #include "resources/stringtable/string_search.h"
 
@@ -25,13 +26,7 @@ constexpr int list_id = 100;
 enum Row : std::size_t { category_row, string_row, id_row };
 
 bool register_page_class(HINSTANCE instance) {
-    WNDCLASSEXW window_class{};
-    window_class.cbSize = sizeof(window_class);
-    window_class.lpfnWndProc = StringTableEditor::procedure;
-    window_class.hInstance = instance;
-    window_class.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    window_class.lpszClassName = StringTableEditor::class_name;
-    return RegisterClassExW(&window_class) != 0 || GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
+    return register_window_class(instance, {StringTableEditor::class_name, StringTableEditor::procedure});
 }
 
 std::u16string window_text(HWND window) {
