@@ -75,6 +75,9 @@ private:
     DialogDesigner(Dialog& dialog, Workspace& workspace, DesignerSettings& settings, ControlClipboard& clipboard,
                    EditorSite& site);
 
+    // A press that moves less than this is a click.
+    static constexpr int drag_threshold = 3;
+
     enum class Drag { none, moving, resizing, rubber_band, placing };
     struct Preview {
         UniqueWindow window;
@@ -84,6 +87,8 @@ private:
     };
 
     void create_children(HINSTANCE instance);
+    void create_toolbar(HINSTANCE instance);
+    void create_toolbox(HINSTANCE instance);
     void layout_children();
     void measure_dialog_font();
     // Measures again when the font or the frame's styles changed.
