@@ -51,7 +51,7 @@ constexpr CommandText toolbar_commands[] = {
 void DialogDesigner::create_toolbar(HINSTANCE instance) {
     toolbar_ = CreateWindowExW(0, TOOLBARCLASSNAMEW, nullptr,
                                WS_CHILD | WS_VISIBLE | TBSTYLE_FLAT | TBSTYLE_LIST | TBSTYLE_WRAPABLE |
-                                   TBSTYLE_TOOLTIPS | CCS_TOP | CCS_NODIVIDER,
+                                   TBSTYLE_TOOLTIPS | CCS_TOP | CCS_NODIVIDER | CCS_NORESIZE,
                                0, 0, 0, 0, window_.get(), reinterpret_cast<HMENU>(toolbar_id), instance, nullptr);
     if (toolbar_ != nullptr) {
         SendMessageW(toolbar_, TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);

@@ -262,19 +262,22 @@ void DialogDesigner::on_button_up(POINT point, bool control_key) {
                 rect.width = horizontal_units(std::abs(point.x - drag_start_.x), base);
                 rect.height = vertical_units(std::abs(point.y - drag_start_.y), base);
             }
-            const ControlKind kind = *tool_;
-            if (!control_key) choose_tool(std::nullopt);
-            auto placed = editing_.place_control(kind, rect);
-            if (!placed) {
-                refused(Error{placed.error()});
-            } else if (*placed == nullptr) {
-                refused(Error{workspace_.text(str::control_creation_error)});
-            }
-            changed();
+            place_new_control(*tool_, rect, control_key);
             break;
         }
         case Drag::none: break;
     }
+}
+
+void DialogDesigner::place_new_control(ControlKind kind, const DialogRect& rect, bool keep_kind) {
+    if (!keep_kind) choose_tool(std::nullopt);
+    auto placed = editing_.place_control(kind, rect);
+    if (!placed) {
+        refused(Error{placed.error()});
+    } else if (*placed == nullptr) {
+        refused(Error{workspace_.text(str::control_creation_error)});
+    }
+    changed();
 }
 
 void DialogDesigner::on_double_click(POINT point) {

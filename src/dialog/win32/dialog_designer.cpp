@@ -129,19 +129,35 @@ void DialogDesigner::layout_children() {
     GetClientRect(window_.get(), &client);
     int top = 0;
     if (toolbar_ != nullptr) {
+        // The toolbar wraps its buttons at the new width first; its height is then that of the
+        // rows it needs, which its own sizing would take from the previous width.
+        SetWindowPos(toolbar_, nullptr, 0, 0, client.right, std::max(1L, client.bottom),
+                     SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOREDRAW);
         SendMessageW(toolbar_, TB_AUTOSIZE, 0, 0);
-        RECT bar{};
-        GetWindowRect(toolbar_, &bar);
-        top = bar.bottom - bar.top;
+        const auto count = static_cast<int>(SendMessageW(toolbar_, TB_BUTTONCOUNT, 0, 0));
+        RECT last{};
+        if (count > 0) SendMessageW(toolbar_, TB_GETITEMRECT, static_cast<WPARAM>(count - 1), reinterpret_cast<LPARAM>(&last));
+        top = last.bottom + 2;
+        SetWindowPos(toolbar_, nullptr, 0, 0, client.right, top, SWP_NOZORDER | SWP_NOACTIVATE);
+        InvalidateRect(toolbar_, nullptr, TRUE);
     }
     const int height = std::max(0, static_cast<int>(client.bottom) - top);
     if (toolbox_ != nullptr) MoveWindow(toolbox_, 0, top, toolbox_width, height, TRUE);
     MoveWindow(canvas_, toolbox_width, top, std::max(0, static_cast<int>(client.right) - toolbox_width), height, TRUE);
+    place_toolbox_tips();
 }
 
 LRESULT DialogDesigner::on_message(UINT message, WPARAM wparam, LPARAM lparam) {
     switch (message) {
         case WM_SIZE: layout_children(); return 0;
+        case WM_MEASUREITEM:
+            if (wparam == 0) break;
+            measure_toolbox_item(*reinterpret_cast<MEASUREITEMSTRUCT*>(lparam));
+            return TRUE;
+        case WM_DRAWITEM:
+            if (reinterpret_cast<const DRAWITEMSTRUCT*>(lparam)->hwndItem != toolbox_) break;
+            draw_toolbox_item(*reinterpret_cast<const DRAWITEMSTRUCT*>(lparam));
+            return TRUE;
         case WM_COMMAND:
             if (reinterpret_cast<HWND>(lparam) == toolbox_ && HIWORD(wparam) == LBN_SELCHANGE) {
                 const auto index = static_cast<int>(SendMessageW(toolbox_, LB_GETCURSEL, 0, 0));

@@ -46,6 +46,8 @@ public:
     HWND canvas() const { return canvas_; }
     HWND toolbox() const { return toolbox_; }
     HWND toolbar() const { return toolbar_; }
+    // The toolbox's tooltips: one tool per item, identified by the item's index.
+    HWND toolbox_tips() const { return toolbox_tips_; }
     // The canvas pixel where the dialog's client area starts.
     POINT client_origin() const { return origin_; }
     HWND preview_of(std::int32_t key) const;
@@ -66,6 +68,8 @@ public:
 
     static LRESULT CALLBACK procedure(HWND window, UINT message, WPARAM wparam, LPARAM lparam) noexcept;
     static LRESULT CALLBACK canvas_procedure(HWND window, UINT message, WPARAM wparam, LPARAM lparam) noexcept;
+    static LRESULT CALLBACK toolbox_procedure(HWND window, UINT message, WPARAM wparam, LPARAM lparam, UINT_PTR,
+                                              DWORD_PTR data) noexcept;
     void attach(HWND window) noexcept { window_.reset(window); }
     LRESULT on_message(UINT message, WPARAM wparam, LPARAM lparam);
     void on_exception(std::exception_ptr) noexcept {}
@@ -78,6 +82,7 @@ private:
     // A press that moves less than this is a click.
     static constexpr int drag_threshold = 3;
 
+    enum class ToolboxDrag { none, pressed, dragging };
     enum class Drag { none, moving, resizing, rubber_band, placing };
     struct Preview {
         UniqueWindow window;
@@ -89,6 +94,13 @@ private:
     void create_children(HINSTANCE instance);
     void create_toolbar(HINSTANCE instance);
     void create_toolbox(HINSTANCE instance);
+    void place_toolbox_tips();
+    void measure_toolbox_item(MEASUREITEMSTRUCT& item) const;
+    void draw_toolbox_item(const DRAWITEMSTRUCT& item) const;
+    std::optional<LRESULT> on_toolbox(UINT message, WPARAM wparam, LPARAM lparam);
+    std::optional<POINT> toolbox_drop_point(POINT toolbox_point) const;
+    // One "Create Control" step; the toolbox goes back to the pointer unless `keep_kind`.
+    void place_new_control(ControlKind kind, const DialogRect& rect, bool keep_kind);
     void layout_children();
     void measure_dialog_font();
     // Measures again when the font or the frame's styles changed.
@@ -128,6 +140,10 @@ private:
     HWND canvas_ = nullptr;
     HWND toolbox_ = nullptr;
     HWND toolbar_ = nullptr;
+    HWND toolbox_tips_ = nullptr;
+    int toolbox_icon_size_ = 16;
+    ToolboxDrag toolbox_drag_ = ToolboxDrag::none;
+    POINT toolbox_press_{};
     HFONT ui_font_ = nullptr;
     UniqueFont dialog_font_;
     UniqueLibrary rich_edit_;
