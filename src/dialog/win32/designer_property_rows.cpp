@@ -153,10 +153,9 @@ std::vector<PropertyRow> DialogDesigner::properties() const {
                     row.value = primary->text();
                 } else if (id == PropertyId::id) {
                     row.value = primary->identifier();
-                    row.flags = property_flag::disabled;
                 } else if (id == PropertyId::class_name) {
                     row.value = std::u16string(primary->window_class());
-                    row.flags = property_flag::disabled;
+                    if (primary->kind() != ControlKind::custom) row.flags = property_flag::disabled;
                 } else if (id == PropertyId::custom_style) {
                     row.value = hex_text(primary->style());
                 } else if (id == PropertyId::custom_extended_style) {
@@ -253,6 +252,15 @@ void DialogDesigner::set_property(std::size_t index, const std::u16string& text,
         case PropertyEditor::text:
             if (*id == PropertyId::caption) {
                 done = editing_.set_caption(text, workspace_.platform());
+            } else if (*id == PropertyId::id) {
+                const std::u16string before = primary->identifier();
+                if (const Status renamed = editing_.set_identifier(text); !renamed) {
+                    refused(Error{renamed.error()});
+                } else {
+                    done = primary->identifier() != before;
+                }
+            } else if (*id == PropertyId::class_name) {
+                done = editing_.set_custom_class(text);
             } else if (*id == PropertyId::custom_style || *id == PropertyId::custom_extended_style) {
                 const auto number = parse_number(text);
                 if (!number || *number < 0 || *number > 0xFFFFFFFF) {

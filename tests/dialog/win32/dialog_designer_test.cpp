@@ -374,5 +374,30 @@ TEST_F(DialogDesignerTest, ToolboxTipsNameTheKindsAndAKindDraggedOntoTheCanvasIs
     EXPECT_EQ(dialog->controls().size(), 5u);
 }
 
+TEST_F(DialogDesignerTest, TheIdRowRenamesTheControlAndUndoGivesTheOldNameBack) {
+    Control& edit = control(2);
+    click(centre_of(edit));
+    const auto id = row_named(u"ID");
+    ASSERT_TRUE(id);
+    designer->set_property(*id, u"IDC_USER_NAME", -1);
+    EXPECT_EQ(edit.identifier(), u"IDC_USER_NAME");
+    EXPECT_EQ(designer->properties()[*id].value, u"IDC_USER_NAME");
+    EXPECT_EQ(window->undo_history().undo_names().front(), u"Property");
+    designer->set_property(*id, u"IDC_SMALL_ICONS", -1);  // the radio button's
+    ASSERT_EQ(platform.questions.size(), 1u);
+    EXPECT_EQ(platform.questions[0].text, u"This ID is already used by another control of this dialog resource.");
+    EXPECT_EQ(edit.identifier(), u"IDC_USER_NAME");
+    command(cmd::undo);
+    EXPECT_EQ(edit.identifier(), u"IDC_NAME");
+    EXPECT_EQ(edit.identifier_value(), 1002);
+    command(cmd::redo);
+    command(cmd::save);
+    const auto script = read_file_bytes(folder / "app.rc");
+    const auto header = read_file_bytes(folder / "resource.h");
+    ASSERT_TRUE(script && header);
+    EXPECT_NE(std::string(script->begin(), script->end()).find("EDITTEXT        IDC_USER_NAME, 40, 64"), std::string::npos);
+    EXPECT_NE(std::string(header->begin(), header->end()).find("IDC_USER_NAME"), std::string::npos);
+}
+
 }  // namespace
 }  // namespace tavorin::testing

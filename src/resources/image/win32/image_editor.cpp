@@ -45,6 +45,7 @@ std::uint32_t rgb_of_color_ref(std::uint32_t ref) {
 bool register_editor_class(HINSTANCE instance) {
     WNDCLASSEXW window_class{};
     window_class.cbSize = sizeof(window_class);
+    window_class.style = CS_DBLCLKS;
     window_class.lpfnWndProc = ImageResourceEditor::procedure;
     window_class.hInstance = instance;
     window_class.hCursor = LoadCursorW(nullptr, IDC_ARROW);
@@ -405,6 +406,23 @@ void ImageResourceEditor::choose_true_color() {
     site_.properties_changed();
 }
 
+// A palette entry's colour chosen anew: every pixel of that index takes it, as one undo step.
+void ImageResourceEditor::edit_palette_color(std::size_t index) {
+    if (!editing_->loaded() || !services_.choose_color) return;
+    const EditableImage& image = editing_->image();
+    if (image.bit_count() > 8 || index >= image.palette().size()) return;
+    const auto chosen = services_.choose_color(static_cast<std::uint32_t>(color_ref_of(image.palette()[index])));
+    if (!chosen) return;
+    if (editing_->set_palette_color(index, rgb_of_color_ref(*chosen))) {
+        view_->image_changed();
+        InvalidateRect(window_.get(), nullptr, FALSE);
+        if (list_ != nullptr) InvalidateRect(list_, nullptr, TRUE);
+    } else if (!editing_->error.empty()) {
+        if (services_.tell) services_.tell(editing_->error, true);
+        editing_->error.clear();
+    }
+}
+
 void ImageResourceEditor::paint_colors(HDC dc) {
     const RECT strip = color_strip_rect();
     FillRect(dc, &strip, GetSysColorBrush(COLOR_BTNFACE));
@@ -743,14 +761,15 @@ LRESULT ImageResourceEditor::on_message(UINT message, WPARAM wparam, LPARAM lpar
             EndPaint(window, &paint_info);
             return 0;
         }
-        case WM_LBUTTONDOWN: {
+        case WM_LBUTTONDOWN:
+        case WM_LBUTTONDBLCLK: {
             const POINT at{GET_X_LPARAM(lparam), GET_Y_LPARAM(lparam)};
             for (std::size_t i = 0; i < swatch_count(); ++i) {
                 const RECT box = swatch_rect(i);
-                if (PtInRect(&box, at)) {
-                    pick_swatch(i);
-                    break;
-                }
+                if (!PtInRect(&box, at)) continue;
+                if (message == WM_LBUTTONDBLCLK) edit_palette_color(i);
+                else pick_swatch(i);
+                break;
             }
             return 0;
         }

@@ -90,6 +90,8 @@ public:
     std::size_t swatch_count() const;
     RECT swatch_rect(std::size_t index) const;
     void pick_swatch(std::size_t index);
+    // A double click on a palette swatch: the colour dialog changes that palette entry.
+    void edit_palette_color(std::size_t index);
 
     // Groups: the image edited, and the list's operations.
     std::size_t selected_image() const { return selected_; }
