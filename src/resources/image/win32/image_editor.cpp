@@ -17,6 +17,7 @@
 #include "platform/win32/wide_text.h"
 #include "resources/image/bitmap_data.h"
 #include "resources/image/bitmap_resource.h"
+#include "resources/image/resource_file_path.h"
 #include "resources/image/zoomed_image_view.h"
 #include "services/string_ids.h"
 
@@ -521,8 +522,37 @@ bool ImageResourceEditor::set_hotspot(std::int64_t x, std::int64_t y) {
     return true;
 }
 
-// A .bmp file's picture replaces the bitmap's, as one undo step.
-bool ImageResourceEditor::replace_from(const std::filesystem::path& path) {
+bool ImageResourceEditor::set_file_path(const std::u16string& text) {
+    if (bitmap_ == nullptr || text == bitmap_->content_file()) return false;
+    if (const Status checked = check_resource_path(text, services_.content_folder); !checked) {
+        if (services_.tell) services_.tell(checked.error(), true);
+        return false;
+    }
+    return replace_from(resolve_resource_path(text, services_.content_folder), text);
+}
+
+void ImageResourceEditor::set_path_kind(bool absolute) {
+    FileResource& file = bitmap_ != nullptr ? static_cast<FileResource&>(*bitmap_) : *group_;
+    const std::u16string before = file.content_file();
+    const std::u16string after = absolute ? absolute_resource_path(before, services_.content_folder)
+                                          : relative_resource_path(before, services_.content_folder);
+    if (before.empty() || after == before) return;
+    Project& project = workspace_.project();
+    EditorSite& site = site_;
+    auto put = [&file, &project, &site](const std::u16string& name) {
+        file.rename_content_file(name);
+        project.set_modified(file, true);
+        site.content_changed(file, 0);
+        site.properties_changed();
+    };
+    put(after);
+    site_.history().record(std::make_unique<CallbackAction>(workspace_.text(str::property_path_kind),
+                                                            [put, after] { put(after); }, [put, before] { put(before); }));
+}
+
+// A .bmp file's picture replaces the bitmap's, as one undo step; with `name`, the bitmap names
+// that file from then on.
+bool ImageResourceEditor::replace_from(const std::filesystem::path& path, std::optional<std::u16string> name) {
     if (bitmap_ == nullptr) return false;
     auto bytes = read_file_bytes(path);
     Result<std::vector<std::uint8_t>> dib = bytes ? decode_bitmap_resource(*bytes) : Result<std::vector<std::uint8_t>>(Error{bytes.error()});
@@ -533,16 +563,20 @@ bool ImageResourceEditor::replace_from(const std::filesystem::path& path) {
     BitmapResource& bitmap = *bitmap_;
     Project& project = workspace_.project();
     EditorSite& site = site_;
-    auto put = [&bitmap, &project, &site](const std::vector<std::uint8_t>& content) {
+    auto put = [&bitmap, &project, &site](const std::vector<std::uint8_t>& content, const std::u16string& file) {
         bitmap.set_dib(content);
+        bitmap.rename_content_file(file);
         project.set_modified(bitmap, true);
         site.content_changed(bitmap, 0);
     };
     std::vector<std::uint8_t> before = bitmap_->dib();
     std::vector<std::uint8_t> after = *dib;
-    put(after);
+    const std::u16string file_before = bitmap_->content_file();
+    const std::u16string file_after = name.value_or(file_before);
+    put(after, file_after);
     site_.history().record(std::make_unique<CallbackAction>(
-        workspace_.text(str::replace_image_command), [put, after] { put(after); }, [put, before] { put(before); }));
+        workspace_.text(name ? str::property_file_path : str::replace_image_command),
+        [put, after, file_after] { put(after, file_after); }, [put, before, file_before] { put(before, file_before); }));
     open_image();
     return true;
 }
@@ -644,6 +678,21 @@ std::vector<PropertyRow> ImageResourceEditor::properties() const {
         add(RowId::y_hotspot, y);
     }
     add(RowId::file_category, expanded_category(workspace_.text(group_ != nullptr ? str::category_images : str::category_content)));
+    const FileResource& file = bitmap_ != nullptr ? static_cast<const FileResource&>(*bitmap_) : *group_;
+    if (const std::u16string path = file.content_file(); !path.empty()) {
+        PropertyRow name;
+        name.name = workspace_.text(str::property_file_path);
+        name.value = path;
+        name.flags = bitmap_ != nullptr ? property_flag::free_text : property_flag::disabled;
+        add(RowId::file_path, name);
+        PropertyRow kind;
+        kind.name = workspace_.text(str::property_path_kind);
+        kind.flags = property_flag::fixed_choices;
+        kind.choices = {workspace_.text(str::path_relative), workspace_.text(str::path_absolute)};
+        kind.choice = is_absolute_resource_path(path) ? 1 : 0;
+        kind.value = kind.choices[static_cast<std::size_t>(kind.choice)];
+        add(RowId::path_kind, kind);
+    }
     if (bitmap_ != nullptr) add(RowId::replace, link_row(workspace_.text(str::replace_image_command)));
     if (group_ != nullptr) {
         add(RowId::add_image, link_row(workspace_.text(str::add_image_command)));
@@ -671,6 +720,10 @@ void ImageResourceEditor::set_property(std::size_t index, const std::u16string& 
             }
             break;
         case RowId::transparent: editing_->transparent = choice == 1; break;
+        case RowId::file_path: set_file_path(text); break;
+        case RowId::path_kind:
+            if (choice >= 0) set_path_kind(choice == 1);
+            break;
         case RowId::x_hotspot:
         case RowId::y_hotspot: {
             if (image == nullptr) break;

@@ -12,6 +12,7 @@
 #include "app/win32/gui_test_support.h"
 #include "base/file_io.h"
 #include "imaging/dib_decoder.h"
+#include "imaging/bitmap_file_header.h"
 #include "imaging/dib_encoder.h"
 #include "imaging/icon_image_codec.h"
 #include "imaging/png_codec.h"
@@ -59,6 +60,7 @@ protected:
         ImageEditorServices result;
         result.tell = [this](std::u16string_view message, bool) { told.emplace_back(message); };
         result.choose_color = [](std::uint32_t) { return std::optional<std::uint32_t>(0x0000FF); };  // red
+        result.content_folder = folder;
         return result;
     }
     void show() {
@@ -292,6 +294,44 @@ TEST_F(ImageEditorTest, TheOptionsDialogTakesItsChangesOnlyWhenConfirmed) {
     EXPECT_EQ(settings.texture_color2, 0x00333333u);
     EXPECT_EQ(settings.grid_size, 5);
     EXPECT_EQ(settings.background, defaults.background);
+}
+
+TEST_F(ImageEditorTest, TheFilePathSwitchesBetweenRelativeAndAbsoluteAndATypedPathIsLoaded) {
+    std::filesystem::create_directories(folder / "res");
+    const Pixels logo(4, 4, white);
+    const Pixels other(6, 2, black);
+    ASSERT_TRUE(write_file_atomically(folder / "res" / "logo.bmp", *make_bitmap_file(*encode_dib(logo, 24))));
+    ASSERT_TRUE(write_file_atomically(folder / "res" / "other.bmp", *make_bitmap_file(*encode_dib(other, 24))));
+    auto bitmap = BitmapResource::with_dib(*encode_dib(logo, 24));
+    bitmap->refer_to_file(u"res\\logo.bmp");
+    ASSERT_TRUE(bitmap->edit_in_memory(folder));
+    open(*bitmap);
+    const auto row = [&](std::u16string_view name) -> std::size_t {
+        const auto rows = editor->properties();
+        for (std::size_t i = 0; i < rows.size(); ++i) {
+            if (rows[i].name == name) return i;
+        }
+        ADD_FAILURE() << "no row";
+        return rows.size();
+    };
+    EXPECT_EQ(editor->properties()[row(u"File")].value, u"res\\logo.bmp");
+    EXPECT_EQ(editor->properties()[row(u"Path")].choice, 0);
+    editor->set_property(row(u"Path"), {}, 1);
+    const std::u16string absolute = (folder / "res" / "logo.bmp").lexically_normal().u16string();
+    EXPECT_EQ(bitmap->content_file(), absolute);
+    EXPECT_EQ(editor->properties()[row(u"Path")].choice, 1);
+    site.undo.undo();
+    EXPECT_EQ(bitmap->content_file(), u"res\\logo.bmp");
+
+    editor->set_property(row(u"File"), u"res\\missing.bmp", -1);
+    EXPECT_EQ(told, std::vector<std::u16string>{u"File doesn't exist"});
+    editor->set_property(row(u"File"), u"res\\other.bmp", -1);
+    EXPECT_EQ(bitmap->content_file(), u"res\\other.bmp");
+    EXPECT_EQ(*decode_dib(bitmap->dib()), other);
+    EXPECT_EQ(site.undo.undo_names().size(), 1u);
+    site.undo.undo();
+    EXPECT_EQ(bitmap->content_file(), u"res\\logo.bmp");
+    EXPECT_EQ(*decode_dib(bitmap->dib()), logo);
 }
 
 }  // namespace
