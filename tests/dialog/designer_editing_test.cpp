@@ -352,10 +352,10 @@ TEST_F(DesignerEditingTest, ARefusedIdLeavesTheControlAndTheTableAsTheyWere) {
     select({&a});
     const Status invalid = editing.set_identifier(u"IDC A");
     ASSERT_FALSE(invalid);
-    EXPECT_EQ(invalid.error().message, u"Invalid ID.");
+    EXPECT_EQ(invalid.error(), u"Invalid ID.");
     const Status taken = editing.set_identifier(u"IDC_B");
     ASSERT_FALSE(taken);
-    EXPECT_EQ(taken.error().message, u"This ID is already used by another control of this dialog resource.");
+    EXPECT_EQ(taken.error(), u"This ID is already used by another control of this dialog resource.");
     EXPECT_EQ(a.identifier(), u"IDC_A");
     EXPECT_TRUE(history.undo_names().empty());
     // IDC_A is still this dialog's: B cannot take it.

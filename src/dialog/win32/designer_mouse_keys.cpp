@@ -175,18 +175,14 @@ void DialogDesigner::on_mouse_move(POINT point, bool control_key) {
             if (result.offset == drag_offset_ && result.guides == guides_) return;
             drag_offset_ = result.offset;
             guides_ = result.guides;
-            HDWP positions = BeginDeferWindowPos(static_cast<int>(selected.size()));
-            for (const Control* control : selected) {
-                HWND preview = preview_of(control->unique_key());
-                if (preview == nullptr || positions == nullptr) continue;
-                DialogRect moved = control->rect();
-                moved.x += drag_offset_.dx;
-                moved.y += drag_offset_.dy;
-                const DialogRect pixels = canvas_rect(moved);
-                positions = DeferWindowPos(positions, preview, nullptr, pixels.x, pixels.y, 0, 0,
-                                           SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+            if (live_drag()) {
+                for (const Control* control : selected) {
+                    DialogRect moved = control->rect();
+                    moved.x += drag_offset_.dx;
+                    moved.y += drag_offset_.dy;
+                    place_preview_of(control->unique_key(), canvas_rect(moved));
+                }
             }
-            if (positions != nullptr) EndDeferWindowPos(positions);
             InvalidateRect(canvas_, nullptr, FALSE);
             return;
         }
@@ -197,11 +193,7 @@ void DialogDesigner::on_mouse_move(POINT point, bool control_key) {
             const std::int32_t dy = vertical_units(point.y - drag_start_.y, base);
             drag_rect_ = resize_by_handle(primary->rect(), drag_handle_, dx, dy,
                                           DialogSize{primary->minimum_width(), primary->minimum_height()});
-            if (HWND preview = preview_of(primary->unique_key())) {
-                const DialogRect pixels = canvas_rect(drag_rect_);
-                SetWindowPos(preview, nullptr, pixels.x, pixels.y, pixels.width, pixels.height,
-                             SWP_NOZORDER | SWP_NOACTIVATE);
-            }
+            place_preview_of(primary->unique_key(), canvas_rect(drag_rect_));
             InvalidateRect(canvas_, nullptr, FALSE);
             return;
         }

@@ -100,6 +100,11 @@ void DialogDesigner::paint(HDC target) {
         } else if (drag_ == Drag::resizing && primary == control->unique_key()) {
             rect = drag_rect_;
         }
+        if (drag_ == Drag::moving && !live_drag()) {
+            const DialogRect outline = canvas_rect(rect);
+            const RECT box{outline.x, outline.y, outline.x + outline.width, outline.y + outline.height};
+            DrawFocusRect(dc.get(), &box);
+        }
         const auto boxes = handle_boxes(canvas_rect(rect));
         const ResizeDirections directions = resize_directions(*control);
         const bool is_primary = primary == control->unique_key();

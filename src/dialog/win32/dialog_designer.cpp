@@ -196,7 +196,8 @@ void DialogDesigner::measure_dialog_font() {
     previews_.clear();
     HDC screen = GetDC(nullptr);
     const DialogFont& font = dialog_.font();
-    const int height = -MulDiv(font.point_size, GetDeviceCaps(screen, LOGPIXELSY), 72);
+    if (dpi_ == 0) dpi_ = GetDeviceCaps(screen, LOGPIXELSY);
+    const int height = -MulDiv(font.point_size, dpi_, 72);
     dialog_font_.reset(CreateFontW(height, 0, 0, 0, font.weight, font.italic, FALSE, FALSE, font.character_set,
                                    OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH,
                                    wide(font.face).c_str()));
@@ -224,10 +225,15 @@ DialogRect DialogDesigner::canvas_rect(const DialogRect& units) const {
     return pixels;
 }
 
-void DialogDesigner::place_preview(HWND preview, const DialogRect& units) {
-    const DialogRect pixels = canvas_rect(units);
-    SetWindowPos(preview, nullptr, pixels.x, pixels.y, pixels.width, pixels.height,
-                 SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOREDRAW);
+void DialogDesigner::place_preview(Preview& preview, const DialogRect& pixels, bool redraw) {
+    if (!preview.window || preview.placed == pixels) return;
+    preview.placed = pixels;
+    SetWindowPos(preview.window.get(), nullptr, pixels.x, pixels.y, pixels.width, pixels.height,
+                 SWP_NOZORDER | SWP_NOACTIVATE | (redraw ? 0 : SWP_NOREDRAW));
+}
+
+void DialogDesigner::place_preview_of(std::int32_t key, const DialogRect& pixels) {
+    if (auto found = previews_.find(key); found != previews_.end()) place_preview(found->second, pixels, true);
 }
 
 HWND DialogDesigner::create_preview(const Control& control) {
@@ -292,24 +298,34 @@ HWND DialogDesigner::create_preview(const Control& control) {
 // moved controls are moved, and the list order is the windows' order (the end in front).
 void DialogDesigner::sync_previews() {
     std::map<std::int32_t, Preview> kept;
+    // Windows already in the list's order keep their place; from the first one out of order on,
+    // each goes to the top in turn.
+    HWND below = nullptr;
+    bool reorder = false;
     for (const auto& control : dialog_.controls()) {
         const std::int32_t key = control->unique_key();
         Preview preview;
         if (auto found = previews_.find(key); found != previews_.end()) preview = std::move(found->second);
         const ControlStyles styles = control->preview_styles();
         const std::u16string window_class(control->window_class());
+        const DialogRect pixels = canvas_rect(control->rect());
         if (!preview.window || !(preview.styles == styles) || preview.text != control->text() ||
             preview.window_class != window_class) {
             preview.window.reset(create_preview(*control));
             preview.styles = styles;
             preview.text = control->text();
             preview.window_class = window_class;
+            preview.placed = pixels;
         } else {
-            place_preview(preview.window.get(), control->rect());
+            place_preview(preview, pixels);
         }
-        // Each control goes above those before it: the end of the list is in front.
         if (preview.window) {
-            SetWindowPos(preview.window.get(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_NOREDRAW);
+            reorder = reorder || GetWindow(preview.window.get(), GW_HWNDNEXT) != below;
+            if (reorder) {
+                SetWindowPos(preview.window.get(), HWND_TOP, 0, 0, 0, 0,
+                             SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_NOREDRAW);
+            }
+            below = preview.window.get();
         }
         kept.emplace(key, std::move(preview));
     }
@@ -347,6 +363,14 @@ void DialogDesigner::selection_changed() {
 void DialogDesigner::refused(const Error& error) {
     workspace_.platform().show_status(error.message);
     workspace_.ask(error.message, workspace_.text(str::error_caption), AskButtons::ok, AskIcon::error);
+}
+
+void DialogDesigner::set_dpi(int dpi) {
+    if (dpi <= 0 || dpi == dpi_) return;
+    dpi_ = dpi;
+    measure_dialog_font();
+    sync_previews();
+    selection_changed();
 }
 
 void DialogDesigner::refresh_frame() {

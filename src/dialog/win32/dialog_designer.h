@@ -54,6 +54,10 @@ public:
     const DesignerSelection& selection() const { return selection_; }
     void select(const std::vector<std::int32_t>& keys);
     DesignerEditing& editing() { return editing_; }
+    // The dots per inch the dialog's font is made for (the screen's until set): the base units,
+    // the previews and the canvas follow it.
+    int dpi() const { return dpi_; }
+    void set_dpi(int dpi);
 
     // A command of the toolbar or a context menu; for align and centre commands, `mode` is the
     // toolbar drop-down's choice.
@@ -89,7 +93,14 @@ private:
         ControlStyles styles;
         std::u16string text;
         std::u16string window_class;
+        // Where the window is on the canvas, in pixels.
+        DialogRect placed;
     };
+    // A drag moves the preview windows of at most this many controls along with the mouse; a
+    // larger selection is drawn as outlines until it is dropped, as moving many windows at every
+    // mouse move lags.
+    static constexpr std::size_t live_drag_limit = 16;
+    bool live_drag() const { return selection_.size() <= live_drag_limit; }
 
     void create_children(HINSTANCE instance);
     void create_toolbar(HINSTANCE instance);
@@ -107,7 +118,9 @@ private:
     void refresh_frame();
     void sync_previews();
     HWND create_preview(const Control& control);
-    void place_preview(HWND preview, const DialogRect& units);
+    // Moves the window unless it is there already.
+    void place_preview(Preview& preview, const DialogRect& pixels, bool redraw = false);
+    void place_preview_of(std::int32_t key, const DialogRect& pixels);
     void update_toolbar();
 
     LRESULT on_canvas(UINT message, WPARAM wparam, LPARAM lparam);
@@ -148,6 +161,7 @@ private:
     UniqueFont dialog_font_;
     UniqueLibrary rich_edit_;
     POINT origin_{frame_offset, frame_offset};
+    int dpi_ = 0;
     DialogFont measured_font_;
     std::uint32_t measured_style_ = 0;
     std::uint32_t measured_extended_style_ = 0;

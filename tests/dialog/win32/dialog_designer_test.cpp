@@ -399,5 +399,36 @@ TEST_F(DialogDesignerTest, TheIdRowRenamesTheControlAndUndoGivesTheOldNameBack) 
     EXPECT_NE(std::string(header->begin(), header->end()).find("IDC_USER_NAME"), std::string::npos);
 }
 
+TEST_F(DialogDesignerTest, TheSameMouseMoveGivesTheSameDialogUnitsAt96And144And192Dpi) {
+    Control& edit = control(2);
+    std::vector<DialogRect> moved;
+    std::vector<BaseUnits> bases;
+    for (const int dpi : {96, 144, 192}) {
+        designer->set_dpi(dpi);
+        bases.push_back(dialog->base_units());
+        EXPECT_EQ(preview_box(edit).right - preview_box(edit).left, horizontal_pixels(153, dialog->base_units())) << dpi;
+        click(centre_of(edit));
+        // The same distance on the screen: more pixels at more dots per inch.
+        const POINT start = centre_of(edit);
+        const POINT end{start.x - MulDiv(48, dpi, 96), start.y - MulDiv(26, dpi, 96)};
+        mouse(WM_LBUTTONDOWN, start, MK_LBUTTON);
+        mouse(WM_MOUSEMOVE, end, MK_LBUTTON);
+        mouse(WM_LBUTTONUP, end);
+        moved.push_back(edit.rect());
+        command(cmd::undo);
+        ASSERT_EQ(edit.rect(), (DialogRect{40, 64, 153, 14})) << dpi;
+    }
+    // Font heights are whole pixels, so the base units grow a little unevenly with the dots per
+    // inch: a move may land one dialog unit apart, never more.
+    EXPECT_NE(moved[0], (DialogRect{40, 64, 153, 14}));
+    for (std::size_t i = 1; i < moved.size(); ++i) {
+        EXPECT_NEAR(moved[i].x, moved[0].x, 1) << i << ": base units " << bases[i].x << " x " << bases[i].y;
+        EXPECT_NEAR(moved[i].y, moved[0].y, 1) << i << ": base units " << bases[i].x << " x " << bases[i].y;
+    }
+    // The font, and with it the base units, grows with the dots per inch.
+    EXPECT_NEAR(bases[1].x * 2, bases[0].x * 3, 2);
+    EXPECT_NEAR(bases[2].y, bases[0].y * 2, 2);
+}
+
 }  // namespace
 }  // namespace tavorin::testing
