@@ -369,6 +369,8 @@ TEST_F(DialogDesignerTest, ToolboxTipsNameTheKindsAndAKindDraggedOntoTheCanvasIs
     // Dropped back on the toolbox: nothing is placed.
     drag_to(2, POINT{-40, 40}, 0);
     EXPECT_EQ(dialog->controls().size(), 7u);
+    designer->run_command(designer_command::select_all);
+    pause_for_screenshot(window->handle(), "designer-toolbox");
     command(cmd::undo);
     command(cmd::undo);
     EXPECT_EQ(dialog->controls().size(), 5u);

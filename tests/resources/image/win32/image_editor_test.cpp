@@ -240,6 +240,8 @@ TEST_F(ImageEditorTest, ADoubleClickOnAPaletteSwatchChangesThatColourAsOneStep) 
     red.at(2, 3) = argb(0xFF, 0xFF, 0, 0);
     EXPECT_EQ(*decode_dib(bitmap->dib()), red);
     EXPECT_EQ(site.undo.undo_names(), std::vector<std::u16string>{u"Palette Color"});
+    editor->set_zoom(32);
+    pause_for_screenshot(parent, "image-editor");
     site.undo.undo();
     EXPECT_EQ(*decode_dib(bitmap->dib()), pixels);
     // A true-colour image has no palette to edit: its swatches only pick.
