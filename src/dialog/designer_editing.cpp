@@ -5,6 +5,7 @@
 
 #include "dialog/control_size.h"
 #include "dialog/window_styles.h"
+#include "model/identifier_validation.h"
 #include "model/workspace.h"
 
 namespace tavorin {
@@ -582,6 +583,49 @@ bool DesignerEditing::align_caption(Handle handle) {
     history_.record(std::make_unique<ControlChangeAction>(designer_undo::property, dialog_, control->unique_key(),
                                                           before, state_of(*control)));
     modified();
+    return true;
+}
+
+Status DesignerEditing::set_identifier(std::u16string_view text) {
+    Control* control = selection_.primary_control(dialog_);
+    if (control == nullptr || text == control->identifier()) return success();
+    if (const auto refusal =
+            identifier_refusal(classify_identifier(text), false, dialog_.workspace().strings())) {
+        return Error{*refusal};
+    }
+    const std::u16string old_name = control->identifier();
+    const std::int32_t old_value = control->identifier_value();
+    const auto value = dialog_.set_control_identifier(control->unique_key(), text);
+    if (!value) return Error{value.error()};
+    Dialog& dialog = dialog_;
+    const std::int32_t key = control->unique_key();
+    const auto rename = [&dialog, key](const std::u16string& name, std::int32_t wanted) {
+        if (dialog.set_control_identifier(key, name, wanted)) mark_modified(dialog);
+    };
+    history_.record(std::make_unique<CallbackAction>(
+        std::u16string(designer_undo::property),
+        [rename, name = std::u16string(text), new_value = *value] { rename(name, new_value); },
+        [rename, old_name, old_value] { rename(old_name, old_value); }));
+    modified();
+    return success();
+}
+
+bool DesignerEditing::set_custom_class(std::u16string_view class_name) {
+    Control* control = selection_.primary_control(dialog_);
+    if (control == nullptr || control->kind() != ControlKind::custom || class_name.empty() ||
+        class_name == control->window_class()) {
+        return false;
+    }
+    const std::u16string before(control->window_class());
+    Dialog& dialog = dialog_;
+    const std::int32_t key = control->unique_key();
+    const auto put = [&dialog, key](const std::u16string& name) {
+        if (dialog.set_control_class(key, name)) mark_modified(dialog);
+    };
+    put(std::u16string(class_name));
+    history_.record(std::make_unique<CallbackAction>(std::u16string(designer_undo::property),
+                                                     [put, after = std::u16string(class_name)] { put(after); },
+                                                     [put, before] { put(before); }));
     return true;
 }
 

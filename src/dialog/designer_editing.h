@@ -141,6 +141,14 @@ public:
     // A double click on a middle handle of the primary control: a Button's caption aligned
     // toward that side ("Property" step). False for other kinds and handles.
     bool align_caption(Handle handle);
+    // The primary control's identifier renamed (a new name becomes a symbol), one "Property"
+    // step whose undo gives the control its old name and value back. A name that is no valid
+    // identifier or that another control of the dialog uses is refused with the message to show;
+    // nothing is recorded then, nor for an unchanged name.
+    Status set_identifier(std::u16string_view text);
+    // The window class of the primary control when it is a Custom Control, one "Property" step.
+    // False (nothing recorded) for an empty or unchanged class or another kind.
+    bool set_custom_class(std::u16string_view class_name);
     // The dialog's own properties, one "Property" step.
     bool set_dialog_properties(const DialogProperties& properties);
 

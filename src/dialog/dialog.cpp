@@ -265,6 +265,24 @@ bool Dialog::set_control_class(std::int32_t key, std::u16string class_name) {
     return true;
 }
 
+Result<std::int32_t> Dialog::set_control_identifier(std::int32_t key, std::u16string_view name,
+                                                    std::optional<std::int32_t> wanted_value) {
+    Control* control = find_control(key);
+    if (control == nullptr) return Error{};
+    const std::u16string old_name = control->identifier();
+    const std::int32_t old_value = control->identifier_value();
+    if (name == old_name) return old_value;
+    SymbolTable& symbols = workspace_.symbols();
+    release_identifier(*control);
+    auto value = symbols.register_control_id(name, *this, wanted_value);
+    if (!value) {
+        (void)symbols.register_control_id(old_name, *this, old_value);
+        return value;
+    }
+    control->set_identifier(std::u16string(name), *value);
+    return value;
+}
+
 Status Dialog::serialize(BinaryBuffer& out) const {
     encode_dialog_template(*this, out, TemplateContent{});
     return success();

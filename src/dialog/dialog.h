@@ -101,6 +101,11 @@ public:
     bool set_control_rect(std::int32_t key, const DialogRect& rect);
     bool move_control_by(std::int32_t key, std::int32_t dx, std::int32_t dy);
     bool set_control_class(std::int32_t key, std::u16string class_name);
+    // Gives a control another identifier: this dialog's use of the old name ends and the new
+    // name is registered (a symbol new to the table is created, with `wanted_value` when given).
+    // A refused name leaves the control and the table as they were. Returns the new value.
+    Result<std::int32_t> set_control_identifier(std::int32_t key, std::u16string_view name,
+                                                std::optional<std::int32_t> wanted_value = std::nullopt);
 
     Workspace& workspace() const { return workspace_; }
 

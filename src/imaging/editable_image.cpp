@@ -72,6 +72,7 @@ Result<EditableImage> EditableImage::from_dib(std::span<const std::uint8_t> dib,
         image.dib_.resize(static_cast<std::size_t>(end), 0);
     }
     const std::uint64_t palette_offset = header->palette_offset();
+    image.palette_offset_ = static_cast<std::size_t>(palette_offset);
     for (std::uint32_t i = 0; i < header->palette_entries && image.bit_count_ <= 8; ++i) {
         const std::size_t at = static_cast<std::size_t>(palette_offset + std::uint64_t{i} * 4);
         image.palette_.push_back(palette_color(std::span(image.dib_).subspan(at, 4)));
@@ -118,6 +119,18 @@ std::uint32_t EditableImage::value(std::uint32_t x, std::uint32_t y) const {
 bool EditableImage::masked(std::uint32_t x, std::uint32_t y) const {
     if (!has_mask()) return false;
     return (dib_[mask_row_offset(y) + x / 8] >> (7 - x % 8)) & 1u;
+}
+
+bool EditableImage::set_palette_color(std::size_t index, std::uint32_t color) {
+    if (index >= palette_.size()) return false;
+    palette_[index] = color & 0x00FFFFFFu;
+    // Colour table entries are blue, green, red and a reserved zero.
+    const std::size_t at = palette_offset_ + index * 4;
+    dib_[at] = static_cast<std::uint8_t>(color);
+    dib_[at + 1] = static_cast<std::uint8_t>(color >> 8);
+    dib_[at + 2] = static_cast<std::uint8_t>(color >> 16);
+    dib_[at + 3] = 0;
+    return true;
 }
 
 void EditableImage::put(std::uint32_t x, std::uint32_t y, std::uint32_t value, bool masked) {

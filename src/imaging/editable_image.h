@@ -36,6 +36,9 @@ public:
     std::uint32_t value(std::uint32_t x, std::uint32_t y) const;
     // The AND mask bit: the screen shows through. Always false for bitmaps.
     bool masked(std::uint32_t x, std::uint32_t y) const;
+    // Changes one palette entry (0x00RRGGBB), in the palette and in the DIB's colour table.
+    // False for an index outside the palette.
+    bool set_palette_color(std::size_t index, std::uint32_t color);
     // Stores the value (only the bits the depth has) and, for icons, the mask bit.
     void put(std::uint32_t x, std::uint32_t y, std::uint32_t value, bool masked);
 
@@ -61,6 +64,7 @@ private:
     bool top_down_ = false;
     bool alpha_used_ = false;
     std::size_t pixel_offset_ = 0;
+    std::size_t palette_offset_ = 0;
     std::size_t stride_ = 0;
     std::size_t mask_offset_ = 0;
     std::size_t mask_stride_ = 0;

@@ -319,6 +319,67 @@ TEST_F(DesignerEditingTest, DialogPropertiesChangeAsOneStep) {
     EXPECT_FALSE(editing.set_dialog_properties(dialog_properties(*dialog)));
 }
 
+TEST_F(DesignerEditingTest, RenamingAnIdCreatesTheSymbolAsOneStepThatUndoes) {
+    Control& a = add(ControlKind::button, 0x50010000, u"A", 0, u"IDC_A");
+    Control& b = add(ControlKind::button, 0x50010000, u"B", 0, u"IDC_B");
+    const std::int32_t old_value = a.identifier_value();
+    select({&a});
+    ASSERT_TRUE(editing.set_identifier(u"IDC_APPLY"));
+    EXPECT_EQ(a.identifier(), u"IDC_APPLY");
+    EXPECT_TRUE(session.symbols().has_symbol(u"IDC_APPLY"));
+    EXPECT_EQ(a.identifier_value(), session.symbols().value_of(u"IDC_APPLY"));
+    EXPECT_NE(a.identifier_value(), b.identifier_value());
+    EXPECT_EQ(history.undo_names(), std::vector<std::u16string>{u"Property"});
+    const std::int32_t new_value = a.identifier_value();
+    history.undo();
+    EXPECT_EQ(a.identifier(), u"IDC_A");
+    EXPECT_EQ(a.identifier_value(), old_value);
+    history.redo();
+    EXPECT_EQ(a.identifier(), u"IDC_APPLY");
+    EXPECT_EQ(a.identifier_value(), new_value);
+    // A number is an identifier too; IDC_STATIC may be shared.
+    ASSERT_TRUE(editing.set_identifier(u"1234"));
+    EXPECT_EQ(a.identifier_value(), 1234);
+    ASSERT_TRUE(editing.set_identifier(u"IDC_STATIC"));
+    select({&b});
+    ASSERT_TRUE(editing.set_identifier(u"IDC_STATIC"));
+    EXPECT_EQ(b.identifier_value(), SymbolTable::static_value);
+}
+
+TEST_F(DesignerEditingTest, ARefusedIdLeavesTheControlAndTheTableAsTheyWere) {
+    Control& a = add(ControlKind::button, 0x50010000, u"A", 0, u"IDC_A");
+    Control& b = add(ControlKind::button, 0x50010000, u"B", 0, u"IDC_B");
+    select({&a});
+    const Status invalid = editing.set_identifier(u"IDC A");
+    ASSERT_FALSE(invalid);
+    EXPECT_EQ(invalid.error(), u"Invalid ID.");
+    const Status taken = editing.set_identifier(u"IDC_B");
+    ASSERT_FALSE(taken);
+    EXPECT_EQ(taken.error(), u"This ID is already used by another control of this dialog resource.");
+    EXPECT_EQ(a.identifier(), u"IDC_A");
+    EXPECT_TRUE(history.undo_names().empty());
+    // IDC_A is still this dialog's: B cannot take it.
+    select({&b});
+    EXPECT_FALSE(editing.set_identifier(u"IDC_A"));
+    EXPECT_TRUE(editing.set_identifier(u"IDC_B"));
+    EXPECT_TRUE(history.undo_names().empty()) << "an unchanged name records nothing";
+}
+
+TEST_F(DesignerEditingTest, ACustomControlsClassChangesAsOneStep) {
+    Control& custom = add(ControlKind::custom, 0x50000000, {}, 0, u"IDC_A", u"MyClass");
+    Control& button = at({10, 10, 20, 10});
+    select({&custom});
+    ASSERT_TRUE(editing.set_custom_class(u"OtherClass"));
+    EXPECT_EQ(custom.window_class(), u"OtherClass");
+    EXPECT_EQ(last_step(), u"Property");
+    EXPECT_FALSE(editing.set_custom_class(u""));
+    history.undo();
+    EXPECT_EQ(custom.window_class(), u"MyClass");
+    select({&button});
+    EXPECT_FALSE(editing.set_custom_class(u"OtherClass"));
+    EXPECT_EQ(history.size(), 1u);
+}
+
 TEST(DesignerSelection, TabWalksTheListAndPassesToTheDialogAtEitherEnd) {
     testing::DialogFixture fixture;
     const std::int32_t a = fixture.add(ControlKind::button, 0x50010000, u"A").unique_key();

@@ -876,6 +876,7 @@ std::unique_ptr<ResourceEditor> MainWindow::create_image_editor(FileResource& re
         return nullptr;
     }
     ImageEditorServices services;
+    services.content_folder = document_.state().content_folder;
     services.tell = [&session](std::u16string_view message, bool error) {
         if (error) {
             session.ask(message, session.text(str::error_caption), AskButtons::ok, AskIcon::error);

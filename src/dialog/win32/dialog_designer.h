@@ -46,12 +46,18 @@ public:
     HWND canvas() const { return canvas_; }
     HWND toolbox() const { return toolbox_; }
     HWND toolbar() const { return toolbar_; }
+    // The toolbox's tooltips: one tool per item, identified by the item's index.
+    HWND toolbox_tips() const { return toolbox_tips_; }
     // The canvas pixel where the dialog's client area starts.
     POINT client_origin() const { return origin_; }
     HWND preview_of(std::int32_t key) const;
     const DesignerSelection& selection() const { return selection_; }
     void select(const std::vector<std::int32_t>& keys);
     DesignerEditing& editing() { return editing_; }
+    // The dots per inch the dialog's font is made for (the screen's until set): the base units,
+    // the previews and the canvas follow it.
+    int dpi() const { return dpi_; }
+    void set_dpi(int dpi);
 
     // A command of the toolbar or a context menu; for align and centre commands, `mode` is the
     // toolbar drop-down's choice.
@@ -66,6 +72,8 @@ public:
 
     static LRESULT CALLBACK procedure(HWND window, UINT message, WPARAM wparam, LPARAM lparam) noexcept;
     static LRESULT CALLBACK canvas_procedure(HWND window, UINT message, WPARAM wparam, LPARAM lparam) noexcept;
+    static LRESULT CALLBACK toolbox_procedure(HWND window, UINT message, WPARAM wparam, LPARAM lparam, UINT_PTR,
+                                              DWORD_PTR data) noexcept;
     void attach(HWND window) noexcept { window_.reset(window); }
     LRESULT on_message(UINT message, WPARAM wparam, LPARAM lparam);
     void on_exception(std::exception_ptr) noexcept {}
@@ -75,22 +83,44 @@ private:
     DialogDesigner(Dialog& dialog, Workspace& workspace, DesignerSettings& settings, ControlClipboard& clipboard,
                    EditorSite& site);
 
+    // A press that moves less than this is a click.
+    static constexpr int drag_threshold = 3;
+
+    enum class ToolboxDrag { none, pressed, dragging };
     enum class Drag { none, moving, resizing, rubber_band, placing };
     struct Preview {
         UniqueWindow window;
         ControlStyles styles;
         std::u16string text;
         std::u16string window_class;
+        // Where the window is on the canvas, in pixels.
+        DialogRect placed;
     };
+    // A drag moves the preview windows of at most this many controls along with the mouse; a
+    // larger selection is drawn as outlines until it is dropped, as moving many windows at every
+    // mouse move lags.
+    static constexpr std::size_t live_drag_limit = 16;
+    bool live_drag() const { return selection_.size() <= live_drag_limit; }
 
     void create_children(HINSTANCE instance);
+    void create_toolbar(HINSTANCE instance);
+    void create_toolbox(HINSTANCE instance);
+    void place_toolbox_tips();
+    void measure_toolbox_item(MEASUREITEMSTRUCT& item) const;
+    void draw_toolbox_item(const DRAWITEMSTRUCT& item) const;
+    std::optional<LRESULT> on_toolbox(UINT message, WPARAM wparam, LPARAM lparam);
+    std::optional<POINT> toolbox_drop_point(POINT toolbox_point) const;
+    // One "Create Control" step; the toolbox goes back to the pointer unless `keep_kind`.
+    void place_new_control(ControlKind kind, const DialogRect& rect, bool keep_kind);
     void layout_children();
     void measure_dialog_font();
     // Measures again when the font or the frame's styles changed.
     void refresh_frame();
     void sync_previews();
     HWND create_preview(const Control& control);
-    void place_preview(HWND preview, const DialogRect& units);
+    // Moves the window unless it is there already.
+    void place_preview(Preview& preview, const DialogRect& pixels, bool redraw = false);
+    void place_preview_of(std::int32_t key, const DialogRect& pixels);
     void update_toolbar();
 
     LRESULT on_canvas(UINT message, WPARAM wparam, LPARAM lparam);
@@ -123,10 +153,15 @@ private:
     HWND canvas_ = nullptr;
     HWND toolbox_ = nullptr;
     HWND toolbar_ = nullptr;
+    HWND toolbox_tips_ = nullptr;
+    int toolbox_icon_size_ = 16;
+    ToolboxDrag toolbox_drag_ = ToolboxDrag::none;
+    POINT toolbox_press_{};
     HFONT ui_font_ = nullptr;
     UniqueFont dialog_font_;
     UniqueLibrary rich_edit_;
     POINT origin_{frame_offset, frame_offset};
+    int dpi_ = 0;
     DialogFont measured_font_;
     std::uint32_t measured_style_ = 0;
     std::uint32_t measured_extended_style_ = 0;

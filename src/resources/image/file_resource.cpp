@@ -44,6 +44,11 @@ Status FileResource::edit_in_memory(const std::filesystem::path& script_folder) 
     return loaded;
 }
 
+void FileResource::rename_content_file(std::u16string path) {
+    if (!file_.empty()) file_ = std::move(path);
+    else if (!edited_file_.empty()) edited_file_ = std::move(path);
+}
+
 void FileResource::refer_to_file(std::u16string path) {
     edited_file_.clear();
     file_ = std::move(path);

@@ -47,6 +47,9 @@ public:
     // exporting it under a new numbered name, and the content stays in memory.
     Status edit_in_memory(const std::filesystem::path& script_folder);
 
+    // The same file named another way (an absolute path instead of a relative one): the name the
+    // script writes for the content. Nothing happens while the content has no file.
+    void rename_content_file(std::u16string path);
     // From now on the content is the named file; what was in memory is dropped.
     void refer_to_file(std::u16string path);
 

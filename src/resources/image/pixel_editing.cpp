@@ -77,13 +77,37 @@ bool PixelEditing::finish(std::u16string_view name) {
         return false;
     }
     project_.set_modified(slot_->resource(), true);
+    history_.record(std::make_unique<PixelEditAction>(std::u16string(name), slot_, std::move(changes), resource_changed()));
+    if (changed_) changed_(slot_->resource());
+    return true;
+}
+
+PixelEditAction::Changed PixelEditing::resource_changed() const {
     Project& project = project_;
-    auto changed = [&project, forward = changed_](Resource& resource) {
+    return [&project, forward = changed_](Resource& resource) {
         project.set_modified(resource, true);
         if (forward) forward(resource);
     };
-    history_.record(std::make_unique<PixelEditAction>(std::u16string(name), slot_, std::move(changes), changed));
-    if (changed_) changed_(slot_->resource());
+}
+
+bool PixelEditing::set_palette_color(std::size_t index, std::uint32_t color) {
+    color &= 0x00FFFFFFu;
+    if (!image_ || index >= image_->palette().size() || image_->palette()[index] == color) return false;
+    const std::uint32_t before = image_->palette()[index];
+    image_->set_palette_color(index, color);
+    if (const Status stored = slot_->store(*image_); !stored) {
+        error = stored.error();
+        (void)reload();
+        return false;
+    }
+    const auto put = [slot = slot_, index, changed = resource_changed()](std::uint32_t value) {
+        auto image = slot->load();
+        if (!image || !image->set_palette_color(index, value) || !slot->store(*image)) return;
+        changed(slot->resource());
+    };
+    history_.record(std::make_unique<CallbackAction>(std::u16string(pixel_undo::palette_color),
+                                                     [put, color] { put(color); }, [put, before] { put(before); }));
+    resource_changed()(slot_->resource());
     return true;
 }
 

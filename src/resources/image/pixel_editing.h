@@ -28,6 +28,7 @@ inline constexpr int zoom_levels[] = {1, 2, 4, 6, 8, 16, 24, 32};
 namespace pixel_undo {
 inline constexpr std::u16string_view pen = u"Pen";
 inline constexpr std::u16string_view fill = u"Fill";
+inline constexpr std::u16string_view palette_color = u"Palette Color";
 }  // namespace pixel_undo
 
 // The pixels one stroke or fill changed, undone and redone on the resource through its slot.
@@ -88,10 +89,16 @@ public:
     // changed nothing). False when storing failed; the message is in `error`.
     bool release();
     bool stroke_open() const { return painter_ != nullptr; }
+    // A palette entry of a 1, 4 or 8-bit image takes the colour (0x00RRGGBB): stored and
+    // recorded as one step. False when nothing changed (no such entry, the same colour) or
+    // storing failed (the message is in `error`).
+    bool set_palette_color(std::size_t index, std::uint32_t color);
     std::u16string error;
 
 private:
     bool finish(std::u16string_view name);
+    // The resource was changed: it is marked modified and the editor told.
+    PixelEditAction::Changed resource_changed() const;
     std::vector<PixelChange> new_changes();
 
     std::shared_ptr<ImageSlot> slot_;

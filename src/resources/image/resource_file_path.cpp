@@ -17,6 +17,21 @@ std::filesystem::path resolve_resource_path(std::u16string_view path_text, const
     return path.is_absolute() ? path : folder / path;
 }
 
+bool is_absolute_resource_path(std::u16string_view path_text) {
+    return resolve_resource_path(path_text, {}).is_absolute();
+}
+
+std::u16string absolute_resource_path(std::u16string_view path_text, const std::filesystem::path& folder) {
+    return resolve_resource_path(path_text, folder).lexically_normal().make_preferred().u16string();
+}
+
+std::u16string relative_resource_path(std::u16string_view path_text, const std::filesystem::path& folder) {
+    std::filesystem::path relative =
+        resolve_resource_path(path_text, folder).lexically_normal().lexically_relative(folder.lexically_normal());
+    if (relative.empty()) return std::u16string(path_text);
+    return relative.make_preferred().u16string();
+}
+
 Status check_resource_path(std::u16string_view path_text, const std::filesystem::path& folder) {
     if (path_text.size() > max_resource_path_length) return Error{u"File name is too long"};
     std::error_code error;

@@ -16,6 +16,13 @@ inline constexpr std::size_t max_resource_path_length = 259;
 // separate folders with backslashes; elsewhere than on Windows they become slashes.
 std::filesystem::path resolve_resource_path(std::u16string_view path_text, const std::filesystem::path& folder);
 
+// Whether a script's path text names its file from the root rather than from the script's folder.
+bool is_absolute_resource_path(std::u16string_view path_text);
+// The same file named from the root, or from the script's folder (a file on another drive keeps its
+// absolute path). Folders are separated as the system does.
+std::u16string absolute_resource_path(std::u16string_view path_text, const std::filesystem::path& folder);
+std::u16string relative_resource_path(std::u16string_view path_text, const std::filesystem::path& folder);
+
 // A path typed into the file property: 260 characters or more is "File name is too long", a path
 // that names no existing file "File doesn't exist".
 Status check_resource_path(std::u16string_view path_text, const std::filesystem::path& folder);

@@ -8,6 +8,7 @@
 
 #include <optional>
 #include <string>
+#include <utility>
 
 #include "app/command_ids.h"
 #include "app/win32/main_window_test_support.h"
@@ -300,6 +301,135 @@ TEST_F(DialogDesignerTest, SavingWritesTheMovedControl) {
     ASSERT_TRUE(bytes);
     const std::string text(bytes->begin(), bytes->end());
     EXPECT_NE(text.find("IDC_NAME, 39, 64, 153, 14"), std::string::npos) << text;
+}
+
+TEST_F(DialogDesignerTest, TheCanvasStartsRightUnderTheToolbarsLastRowAtEveryWidth) {
+    for (const int width : {1260, 900, 640}) {
+        SetWindowPos(window->handle(), nullptr, 0, 0, width, 760, SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOMOVE);
+        HWND bar = designer->toolbar();
+        const auto count = static_cast<int>(SendMessageW(bar, TB_BUTTONCOUNT, 0, 0));
+        RECT last{};
+        SendMessageW(bar, TB_GETITEMRECT, static_cast<WPARAM>(count - 1), reinterpret_cast<LPARAM>(&last));
+        MapWindowPoints(bar, designer->window(), reinterpret_cast<POINT*>(&last), 2);
+        RECT canvas{};
+        GetWindowRect(designer->canvas(), &canvas);
+        MapWindowPoints(nullptr, designer->window(), reinterpret_cast<POINT*>(&canvas), 2);
+        EXPECT_GE(canvas.top, last.bottom) << width;
+        EXPECT_LE(canvas.top - last.bottom, 4) << width;
+    }
+}
+
+TEST_F(DialogDesignerTest, ToolboxTipsNameTheKindsAndAKindDraggedOntoTheCanvasIsPlacedWhereItIsDropped) {
+    HWND box = designer->toolbox();
+    HWND tips = designer->toolbox_tips();
+    ASSERT_NE(tips, nullptr);
+    ASSERT_EQ(SendMessageW(tips, TTM_GETTOOLCOUNT, 0, 0), 25);
+    const std::pair<int, const wchar_t*> named[] = {{0, L"Pointer"}, {2, L"CheckBox"}, {24, L"Custom Control"}};
+    for (const auto& [item, name] : named) {
+        wchar_t text[80] = {};
+        TTTOOLINFOW tool{};
+        tool.cbSize = sizeof(tool);
+        tool.hwnd = box;
+        tool.uId = static_cast<UINT_PTR>(item);
+        tool.lpszText = text;
+        ASSERT_TRUE(SendMessageW(tips, TTM_GETTOOLINFOW, 0, reinterpret_cast<LPARAM>(&tool))) << item;
+        RECT row{};
+        SendMessageW(box, LB_GETITEMRECT, static_cast<WPARAM>(item), reinterpret_cast<LPARAM>(&row));
+        EXPECT_TRUE(EqualRect(&tool.rect, &row)) << item;
+        EXPECT_STREQ(text, name);
+    }
+
+    // Radio Button (item 7) dragged onto the canvas: placed centred on the drop point.
+    const BaseUnits units = dialog->base_units();
+    const auto drag_to = [&](int item, POINT canvas_point, WPARAM keys) {
+        RECT row{};
+        SendMessageW(box, LB_GETITEMRECT, static_cast<WPARAM>(item), reinterpret_cast<LPARAM>(&row));
+        const POINT press{(row.left + row.right) / 2, (row.top + row.bottom) / 2};
+        POINT drop = canvas_point;
+        MapWindowPoints(designer->canvas(), box, &drop, 1);
+        SendMessageW(box, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(press.x, press.y));
+        SendMessageW(box, WM_MOUSEMOVE, MK_LBUTTON | keys, MAKELPARAM(press.x + 20, press.y));
+        SendMessageW(box, WM_MOUSEMOVE, MK_LBUTTON | keys, MAKELPARAM(drop.x, drop.y));
+        SendMessageW(box, WM_LBUTTONUP, keys, MAKELPARAM(drop.x, drop.y));
+    };
+    const POINT origin = designer->client_origin();
+    drag_to(7, POINT{origin.x + horizontal_pixels(120, units), origin.y + vertical_pixels(88, units)}, MK_CONTROL);
+    ASSERT_EQ(dialog->controls().size(), 6u);
+    const Control& radio = *dialog->controls().back();
+    EXPECT_EQ(radio.kind(), ControlKind::radio_button);
+    EXPECT_NEAR(radio.rect().x + radio.rect().width / 2, 120, 1);
+    EXPECT_NEAR(radio.rect().y + radio.rect().height / 2, 88, 1);
+    EXPECT_EQ(designer->tool(), ControlKind::radio_button) << "Ctrl keeps the kind";
+    EXPECT_EQ(window->undo_history().undo_names().front(), u"Create Control");
+
+    drag_to(3, POINT{origin.x + horizontal_pixels(60, units), origin.y + vertical_pixels(30, units)}, 0);
+    ASSERT_EQ(dialog->controls().size(), 7u);
+    EXPECT_EQ(dialog->controls().back()->kind(), ControlKind::edit);
+    EXPECT_FALSE(designer->tool()) << "without Ctrl the toolbox returns to the pointer";
+    // Dropped back on the toolbox: nothing is placed.
+    drag_to(2, POINT{-40, 40}, 0);
+    EXPECT_EQ(dialog->controls().size(), 7u);
+    designer->run_command(designer_command::select_all);
+    pause_for_screenshot(window->handle(), "designer-toolbox");
+    command(cmd::undo);
+    command(cmd::undo);
+    EXPECT_EQ(dialog->controls().size(), 5u);
+}
+
+TEST_F(DialogDesignerTest, TheIdRowRenamesTheControlAndUndoGivesTheOldNameBack) {
+    Control& edit = control(2);
+    click(centre_of(edit));
+    const auto id = row_named(u"ID");
+    ASSERT_TRUE(id);
+    designer->set_property(*id, u"IDC_USER_NAME", -1);
+    EXPECT_EQ(edit.identifier(), u"IDC_USER_NAME");
+    EXPECT_EQ(designer->properties()[*id].value, u"IDC_USER_NAME");
+    EXPECT_EQ(window->undo_history().undo_names().front(), u"Property");
+    designer->set_property(*id, u"IDC_SMALL_ICONS", -1);  // the radio button's
+    ASSERT_EQ(platform.questions.size(), 1u);
+    EXPECT_EQ(platform.questions[0].text, u"This ID is already used by another control of this dialog resource.");
+    EXPECT_EQ(edit.identifier(), u"IDC_USER_NAME");
+    command(cmd::undo);
+    EXPECT_EQ(edit.identifier(), u"IDC_NAME");
+    EXPECT_EQ(edit.identifier_value(), 1002);
+    command(cmd::redo);
+    command(cmd::save);
+    const auto script = read_file_bytes(folder / "app.rc");
+    const auto header = read_file_bytes(folder / "resource.h");
+    ASSERT_TRUE(script && header);
+    EXPECT_NE(std::string(script->begin(), script->end()).find("EDITTEXT        IDC_USER_NAME, 40, 64"), std::string::npos);
+    EXPECT_NE(std::string(header->begin(), header->end()).find("IDC_USER_NAME"), std::string::npos);
+}
+
+TEST_F(DialogDesignerTest, TheSameMouseMoveGivesTheSameDialogUnitsAt96And144And192Dpi) {
+    Control& edit = control(2);
+    std::vector<DialogRect> moved;
+    std::vector<BaseUnits> bases;
+    for (const int dpi : {96, 144, 192}) {
+        designer->set_dpi(dpi);
+        bases.push_back(dialog->base_units());
+        EXPECT_EQ(preview_box(edit).right - preview_box(edit).left, horizontal_pixels(153, dialog->base_units())) << dpi;
+        click(centre_of(edit));
+        // The same distance on the screen: more pixels at more dots per inch.
+        const POINT start = centre_of(edit);
+        const POINT end{start.x - MulDiv(48, dpi, 96), start.y - MulDiv(26, dpi, 96)};
+        mouse(WM_LBUTTONDOWN, start, MK_LBUTTON);
+        mouse(WM_MOUSEMOVE, end, MK_LBUTTON);
+        mouse(WM_LBUTTONUP, end);
+        moved.push_back(edit.rect());
+        command(cmd::undo);
+        ASSERT_EQ(edit.rect(), (DialogRect{40, 64, 153, 14})) << dpi;
+    }
+    // Font heights are whole pixels, so the base units grow a little unevenly with the dots per
+    // inch: a move may land one dialog unit apart, never more.
+    EXPECT_NE(moved[0], (DialogRect{40, 64, 153, 14}));
+    for (std::size_t i = 1; i < moved.size(); ++i) {
+        EXPECT_NEAR(moved[i].x, moved[0].x, 1) << i << ": base units " << bases[i].x << " x " << bases[i].y;
+        EXPECT_NEAR(moved[i].y, moved[0].y, 1) << i << ": base units " << bases[i].x << " x " << bases[i].y;
+    }
+    // The font, and with it the base units, grows with the dots per inch.
+    EXPECT_NEAR(bases[1].x * 2, bases[0].x * 3, 2);
+    EXPECT_NEAR(bases[2].y, bases[0].y * 2, 2);
 }
 
 }  // namespace

@@ -95,5 +95,22 @@ TEST(ResourceFilePath, BackslashesSeparateFolders) {
     EXPECT_TRUE(fs::is_regular_file(resolve_resource_path(u"res\\logo.bmp", folder.path())));
 }
 
+TEST(ResourceFilePath, APathSwitchesBetweenRelativeAndAbsolute) {
+    TempFolder folder;
+    const fs::path script_folder = folder.path() / "project";
+    const std::u16string absolute = (script_folder / "res" / "logo.bmp").lexically_normal().make_preferred().u16string();
+    const std::u16string relative = (fs::path("res") / "logo.bmp").make_preferred().u16string();
+    EXPECT_EQ(absolute_resource_path(u"res\\logo.bmp", script_folder), absolute);
+    EXPECT_EQ(relative_resource_path(absolute, script_folder), relative);
+    EXPECT_EQ(relative_resource_path(u"res\\logo.bmp", script_folder), relative);
+    EXPECT_EQ(absolute_resource_path(absolute, script_folder), absolute);
+    // A file beside the folder goes up a level.
+    const std::u16string beside = (folder.path() / "shared" / "a.ico").u16string();
+    EXPECT_EQ(relative_resource_path(beside, script_folder), (fs::path("..") / "shared" / "a.ico").make_preferred().u16string());
+    EXPECT_TRUE(is_absolute_resource_path(absolute));
+    EXPECT_FALSE(is_absolute_resource_path(relative));
+    EXPECT_FALSE(is_absolute_resource_path(u"logo.bmp"));
+}
+
 }  // namespace
 }  // namespace tavorin

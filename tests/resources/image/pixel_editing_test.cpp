@@ -78,6 +78,28 @@ TEST_F(PixelEditingTest, AFillIsOneStepAndAFillThatChangesNothingRecordsNothing)
     EXPECT_EQ(history.size(), 1u);
 }
 
+TEST_F(PixelEditingTest, APaletteColourChangeIsOneStepOnTheColourTable) {
+    for (const std::uint16_t bit_count : {1, 4, 8}) {
+        auto bitmap = BitmapResource::with_dib(blank_bitmap(8, bit_count));
+        const Bytes original = bitmap->dib();
+        PixelEditing editing = editing_of(bitmap_slot(*bitmap));
+        const std::uint32_t white_index = editing.image().value(0, 0);
+        ASSERT_TRUE(editing.set_palette_color(white_index, 0x00FF8000)) << bit_count;
+        // Every pixel of that index shows the new colour, the others are unchanged.
+        EXPECT_EQ(decode_dib(bitmap->dib())->at(0, 0), argb(0xFF, 0xFF, 0x80, 0)) << bit_count;
+        EXPECT_EQ(decode_dib(bitmap->dib())->at(1, 1), argb(0xFF, 0, 0, 0)) << bit_count;
+        EXPECT_EQ(editing.image().palette()[white_index], 0x00FF8000u);
+        EXPECT_FALSE(editing.set_palette_color(white_index, 0x00FF8000)) << "the same colour";
+        EXPECT_FALSE(editing.set_palette_color(editing.image().palette().size(), 0)) << "past the palette";
+        EXPECT_EQ(history.undo_names(), std::vector<std::u16string>{u"Palette Color"});
+        history.undo();
+        EXPECT_EQ(bitmap->dib(), original) << bit_count;
+        history.redo();
+        EXPECT_EQ(decode_dib(bitmap->dib())->at(0, 0), argb(0xFF, 0xFF, 0x80, 0)) << bit_count;
+        history.clear();
+    }
+}
+
 TEST_F(PixelEditingTest, UndoWorksAfterTheEditorsCopyIsGone) {
     auto bitmap = BitmapResource::with_dib(blank_bitmap(4, 8));
     const Bytes original = bitmap->dib();

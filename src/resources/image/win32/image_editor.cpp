@@ -17,6 +17,7 @@
 #include "platform/win32/wide_text.h"
 #include "resources/image/bitmap_data.h"
 #include "resources/image/bitmap_resource.h"
+#include "resources/image/resource_file_path.h"
 #include "resources/image/zoomed_image_view.h"
 #include "services/string_ids.h"
 
@@ -45,6 +46,7 @@ std::uint32_t rgb_of_color_ref(std::uint32_t ref) {
 bool register_editor_class(HINSTANCE instance) {
     WNDCLASSEXW window_class{};
     window_class.cbSize = sizeof(window_class);
+    window_class.style = CS_DBLCLKS;
     window_class.lpfnWndProc = ImageResourceEditor::procedure;
     window_class.hInstance = instance;
     window_class.hCursor = LoadCursorW(nullptr, IDC_ARROW);
@@ -405,6 +407,23 @@ void ImageResourceEditor::choose_true_color() {
     site_.properties_changed();
 }
 
+// A palette entry's colour chosen anew: every pixel of that index takes it, as one undo step.
+void ImageResourceEditor::edit_palette_color(std::size_t index) {
+    if (!editing_->loaded() || !services_.choose_color) return;
+    const EditableImage& image = editing_->image();
+    if (image.bit_count() > 8 || index >= image.palette().size()) return;
+    const auto chosen = services_.choose_color(static_cast<std::uint32_t>(color_ref_of(image.palette()[index])));
+    if (!chosen) return;
+    if (editing_->set_palette_color(index, rgb_of_color_ref(*chosen))) {
+        view_->image_changed();
+        InvalidateRect(window_.get(), nullptr, FALSE);
+        if (list_ != nullptr) InvalidateRect(list_, nullptr, TRUE);
+    } else if (!editing_->error.empty()) {
+        if (services_.tell) services_.tell(editing_->error, true);
+        editing_->error.clear();
+    }
+}
+
 void ImageResourceEditor::paint_colors(HDC dc) {
     const RECT strip = color_strip_rect();
     FillRect(dc, &strip, GetSysColorBrush(COLOR_BTNFACE));
@@ -503,8 +522,37 @@ bool ImageResourceEditor::set_hotspot(std::int64_t x, std::int64_t y) {
     return true;
 }
 
-// A .bmp file's picture replaces the bitmap's, as one undo step.
-bool ImageResourceEditor::replace_from(const std::filesystem::path& path) {
+bool ImageResourceEditor::set_file_path(const std::u16string& text) {
+    if (bitmap_ == nullptr || text == bitmap_->content_file()) return false;
+    if (const Status checked = check_resource_path(text, services_.content_folder); !checked) {
+        if (services_.tell) services_.tell(checked.error(), true);
+        return false;
+    }
+    return replace_from(resolve_resource_path(text, services_.content_folder), text);
+}
+
+void ImageResourceEditor::set_path_kind(bool absolute) {
+    FileResource& file = bitmap_ != nullptr ? static_cast<FileResource&>(*bitmap_) : *group_;
+    const std::u16string before = file.content_file();
+    const std::u16string after = absolute ? absolute_resource_path(before, services_.content_folder)
+                                          : relative_resource_path(before, services_.content_folder);
+    if (before.empty() || after == before) return;
+    Project& project = workspace_.project();
+    EditorSite& site = site_;
+    auto put = [&file, &project, &site](const std::u16string& name) {
+        file.rename_content_file(name);
+        project.set_modified(file, true);
+        site.content_changed(file, 0);
+        site.properties_changed();
+    };
+    put(after);
+    site_.history().record(std::make_unique<CallbackAction>(workspace_.text(str::property_path_kind),
+                                                            [put, after] { put(after); }, [put, before] { put(before); }));
+}
+
+// A .bmp file's picture replaces the bitmap's, as one undo step; with `name`, the bitmap names
+// that file from then on.
+bool ImageResourceEditor::replace_from(const std::filesystem::path& path, std::optional<std::u16string> name) {
     if (bitmap_ == nullptr) return false;
     auto bytes = read_file_bytes(path);
     Result<std::vector<std::uint8_t>> dib = bytes ? decode_bitmap_resource(*bytes) : Result<std::vector<std::uint8_t>>(Error{bytes.error()});
@@ -515,16 +563,20 @@ bool ImageResourceEditor::replace_from(const std::filesystem::path& path) {
     BitmapResource& bitmap = *bitmap_;
     Project& project = workspace_.project();
     EditorSite& site = site_;
-    auto put = [&bitmap, &project, &site](const std::vector<std::uint8_t>& content) {
+    auto put = [&bitmap, &project, &site](const std::vector<std::uint8_t>& content, const std::u16string& file) {
         bitmap.set_dib(content);
+        bitmap.rename_content_file(file);
         project.set_modified(bitmap, true);
         site.content_changed(bitmap, 0);
     };
     std::vector<std::uint8_t> before = bitmap_->dib();
     std::vector<std::uint8_t> after = *dib;
-    put(after);
+    const std::u16string file_before = bitmap_->content_file();
+    const std::u16string file_after = name.value_or(file_before);
+    put(after, file_after);
     site_.history().record(std::make_unique<CallbackAction>(
-        workspace_.text(str::replace_image_command), [put, after] { put(after); }, [put, before] { put(before); }));
+        workspace_.text(name ? str::property_file_path : str::replace_image_command),
+        [put, after, file_after] { put(after, file_after); }, [put, before, file_before] { put(before, file_before); }));
     open_image();
     return true;
 }
@@ -626,6 +678,21 @@ std::vector<PropertyRow> ImageResourceEditor::properties() const {
         add(RowId::y_hotspot, y);
     }
     add(RowId::file_category, expanded_category(workspace_.text(group_ != nullptr ? str::category_images : str::category_content)));
+    const FileResource& file = bitmap_ != nullptr ? static_cast<const FileResource&>(*bitmap_) : *group_;
+    if (const std::u16string path = file.content_file(); !path.empty()) {
+        PropertyRow name;
+        name.name = workspace_.text(str::property_file_path);
+        name.value = path;
+        name.flags = bitmap_ != nullptr ? property_flag::free_text : property_flag::disabled;
+        add(RowId::file_path, name);
+        PropertyRow kind;
+        kind.name = workspace_.text(str::property_path_kind);
+        kind.flags = property_flag::fixed_choices;
+        kind.choices = {workspace_.text(str::path_relative), workspace_.text(str::path_absolute)};
+        kind.choice = is_absolute_resource_path(path) ? 1 : 0;
+        kind.value = kind.choices[static_cast<std::size_t>(kind.choice)];
+        add(RowId::path_kind, kind);
+    }
     if (bitmap_ != nullptr) add(RowId::replace, link_row(workspace_.text(str::replace_image_command)));
     if (group_ != nullptr) {
         add(RowId::add_image, link_row(workspace_.text(str::add_image_command)));
@@ -653,6 +720,10 @@ void ImageResourceEditor::set_property(std::size_t index, const std::u16string& 
             }
             break;
         case RowId::transparent: editing_->transparent = choice == 1; break;
+        case RowId::file_path: set_file_path(text); break;
+        case RowId::path_kind:
+            if (choice >= 0) set_path_kind(choice == 1);
+            break;
         case RowId::x_hotspot:
         case RowId::y_hotspot: {
             if (image == nullptr) break;
@@ -743,14 +814,15 @@ LRESULT ImageResourceEditor::on_message(UINT message, WPARAM wparam, LPARAM lpar
             EndPaint(window, &paint_info);
             return 0;
         }
-        case WM_LBUTTONDOWN: {
+        case WM_LBUTTONDOWN:
+        case WM_LBUTTONDBLCLK: {
             const POINT at{GET_X_LPARAM(lparam), GET_Y_LPARAM(lparam)};
             for (std::size_t i = 0; i < swatch_count(); ++i) {
                 const RECT box = swatch_rect(i);
-                if (PtInRect(&box, at)) {
-                    pick_swatch(i);
-                    break;
-                }
+                if (!PtInRect(&box, at)) continue;
+                if (message == WM_LBUTTONDBLCLK) edit_palette_color(i);
+                else pick_swatch(i);
+                break;
             }
             return 0;
         }

@@ -37,6 +37,8 @@ struct ImageEditorServices {
         choose_file_to_save;
     // The colour dialog, with red in the lowest byte; none when cancelled.
     std::function<std::optional<std::uint32_t>(std::uint32_t initial)> choose_color;
+    // The folder relative file paths start at (the script's).
+    std::filesystem::path content_folder;
     // The options dialog; true when it changed the settings.
     std::function<bool(ImageEditorSettings& settings)> edit_options;
 };
@@ -90,6 +92,12 @@ public:
     std::size_t swatch_count() const;
     RECT swatch_rect(std::size_t index) const;
     void pick_swatch(std::size_t index);
+    // A double click on a palette swatch: the colour dialog changes that palette entry.
+    void edit_palette_color(std::size_t index);
+    // The file property: a typed path is checked and its picture taken at once (bitmaps); the
+    // path kind names the same file relative to the script's folder or from the root.
+    bool set_file_path(const std::u16string& text);
+    void set_path_kind(bool absolute);
 
     // Groups: the image edited, and the list's operations.
     std::size_t selected_image() const { return selected_; }
@@ -100,7 +108,7 @@ public:
     bool set_hotspot(std::int64_t x, std::int64_t y);
 
     // Bitmaps: the picture from a .bmp file (one undo step); both: the content out to a file.
-    bool replace_from(const std::filesystem::path& path);
+    bool replace_from(const std::filesystem::path& path, std::optional<std::u16string> name = std::nullopt);
     bool export_to(const std::filesystem::path& path);
 
     static LRESULT CALLBACK procedure(HWND window, UINT message, WPARAM wparam, LPARAM lparam) noexcept;
@@ -112,7 +120,7 @@ public:
 private:
     enum class RowId {
         image_category, width, height, bit_count, compression, color, alpha, transparent, x_hotspot, y_hotspot,
-        file_category, replace, add_image, remove_image, move_up, move_down, export_file,
+        file_category, file_path, path_kind, replace, add_image, remove_image, move_up, move_down, export_file,
     };
 
     ImageResourceEditor(Resource& resource, BitmapResource* bitmap, IconGroup* group, Workspace& workspace,

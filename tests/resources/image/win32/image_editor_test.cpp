@@ -4,11 +4,15 @@
 
 #include "platform/win32/windows_api.h"
 
+#include <commctrl.h>
 #include <gtest/gtest.h>
+
+#include <functional>
 
 #include "app/win32/gui_test_support.h"
 #include "base/file_io.h"
 #include "imaging/dib_decoder.h"
+#include "imaging/bitmap_file_header.h"
 #include "imaging/dib_encoder.h"
 #include "imaging/icon_image_codec.h"
 #include "imaging/png_codec.h"
@@ -16,6 +20,7 @@
 #include "resources/image/bitmap_resource.h"
 #include "resources/image/icon_group.h"
 #include "resources/image/win32/image_editor.h"
+#include "resources/image/win32/image_options_dialog.h"
 
 namespace tavorin::testing {
 namespace {
@@ -55,6 +60,7 @@ protected:
         ImageEditorServices result;
         result.tell = [this](std::u16string_view message, bool) { told.emplace_back(message); };
         result.choose_color = [](std::uint32_t) { return std::optional<std::uint32_t>(0x0000FF); };  // red
+        result.content_folder = folder;
         return result;
     }
     void show() {
@@ -217,6 +223,117 @@ TEST_F(ImageEditorTest, ABitmapTheEditorCannotChangeIsShownWithItsReasonAndItsSi
     click({1, 1});
     EXPECT_EQ(bitmap->dib(), before);
     EXPECT_EQ(site.undo.size(), 0u);
+}
+
+TEST_F(ImageEditorTest, ADoubleClickOnAPaletteSwatchChangesThatColourAsOneStep) {
+    Pixels pixels(8, 8, black);
+    pixels.at(2, 3) = white;
+    auto bitmap = BitmapResource::with_dib(*encode_dib(pixels, 8));
+    open(*bitmap);
+    const std::uint32_t white_index = editor->editing().image().value(2, 3);
+    const RECT swatch = editor->swatch_rect(white_index);
+    const LPARAM middle = MAKELPARAM((swatch.left + swatch.right) / 2, (swatch.top + swatch.bottom) / 2);
+    SendMessageW(editor->window(), WM_LBUTTONDOWN, MK_LBUTTON, middle);
+    SendMessageW(editor->window(), WM_LBUTTONUP, 0, middle);
+    SendMessageW(editor->window(), WM_LBUTTONDBLCLK, MK_LBUTTON, middle);  // the colour dialog answers red
+    Pixels red = pixels;
+    red.at(2, 3) = argb(0xFF, 0xFF, 0, 0);
+    EXPECT_EQ(*decode_dib(bitmap->dib()), red);
+    EXPECT_EQ(site.undo.undo_names(), std::vector<std::u16string>{u"Palette Color"});
+    editor->set_zoom(32);
+    pause_for_screenshot(parent, "image-editor");
+    site.undo.undo();
+    EXPECT_EQ(*decode_dib(bitmap->dib()), pixels);
+    // A true-colour image has no palette to edit: its swatches only pick.
+    auto rgb = BitmapResource::with_dib(*encode_dib(pixels, 24));
+    open(*rgb);
+    SendMessageW(editor->window(), WM_LBUTTONDBLCLK, MK_LBUTTON, middle);
+    EXPECT_EQ(site.undo.undo_names().size(), 0u);
+}
+
+// The options dialog driven while it runs: `act` gets the dialog once it shows.
+std::function<void(HWND)> options_action;
+
+void CALLBACK drive_options(HWND, UINT, UINT_PTR id, DWORD) {
+    HWND dialog = FindWindowW(L"#32770", nullptr);
+    if (dialog == nullptr || !IsWindowVisible(dialog)) return;
+    KillTimer(nullptr, id);
+    options_action(dialog);
+}
+
+TEST_F(ImageEditorTest, TheOptionsDialogTakesItsChangesOnlyWhenConfirmed) {
+    namespace id = image_options_control;
+    ImageEditorSettings settings;
+    const ImageEditorSettings defaults = settings;
+    const auto run = [&](std::function<void(HWND)> act) {
+        options_action = std::move(act);
+        SetTimer(nullptr, 0, 50, drive_options);
+        return edit_image_options(session.workspace(), parent, instance, u"MS Shell Dlg", resources.regular_font(),
+                                  settings);
+    };
+    const auto click = [](HWND dialog, int control) { SendDlgItemMessageW(dialog, control, BM_CLICK, 0, 0); };
+    // Cancelled: nothing changes.
+    EXPECT_FALSE(run([&](HWND dialog) {
+        click(dialog, id::dark);
+        click(dialog, IDCANCEL);
+    }));
+    EXPECT_EQ(settings, defaults);
+    // Confirmed: the dark preset, no pixel grid, the plain transparent colour and grid size 5.
+    EXPECT_TRUE(run([&](HWND dialog) {
+        EXPECT_EQ(IsDlgButtonChecked(dialog, id::pixel_grid), BST_CHECKED);
+        EXPECT_EQ(IsDlgButtonChecked(dialog, id::texture_grid), BST_CHECKED);
+        click(dialog, id::pixel_grid);
+        click(dialog, id::dark);
+        click(dialog, id::transparent_color);
+        HWND slider = FindWindowExW(dialog, nullptr, TRACKBAR_CLASSW, nullptr);
+        SendMessageW(slider, TBM_SETPOS, TRUE, 5);
+        SendMessageW(dialog, WM_HSCROLL, MAKEWPARAM(TB_ENDTRACK, 0), reinterpret_cast<LPARAM>(slider));
+        click(dialog, IDOK);
+    }));
+    EXPECT_FALSE(settings.pixel_grid);
+    EXPECT_FALSE(settings.texture_grid);
+    EXPECT_EQ(settings.texture_color1, 0x00666666u);
+    EXPECT_EQ(settings.texture_color2, 0x00333333u);
+    EXPECT_EQ(settings.grid_size, 5);
+    EXPECT_EQ(settings.background, defaults.background);
+}
+
+TEST_F(ImageEditorTest, TheFilePathSwitchesBetweenRelativeAndAbsoluteAndATypedPathIsLoaded) {
+    std::filesystem::create_directories(folder / "res");
+    const Pixels logo(4, 4, white);
+    const Pixels other(6, 2, black);
+    ASSERT_TRUE(write_file_atomically(folder / "res" / "logo.bmp", *make_bitmap_file(*encode_dib(logo, 24))));
+    ASSERT_TRUE(write_file_atomically(folder / "res" / "other.bmp", *make_bitmap_file(*encode_dib(other, 24))));
+    auto bitmap = BitmapResource::with_dib(*encode_dib(logo, 24));
+    bitmap->refer_to_file(u"res\\logo.bmp");
+    ASSERT_TRUE(bitmap->edit_in_memory(folder));
+    open(*bitmap);
+    const auto row = [&](std::u16string_view name) -> std::size_t {
+        const auto rows = editor->properties();
+        for (std::size_t i = 0; i < rows.size(); ++i) {
+            if (rows[i].name == name) return i;
+        }
+        ADD_FAILURE() << "no row";
+        return rows.size();
+    };
+    EXPECT_EQ(editor->properties()[row(u"File")].value, u"res\\logo.bmp");
+    EXPECT_EQ(editor->properties()[row(u"Path")].choice, 0);
+    editor->set_property(row(u"Path"), {}, 1);
+    const std::u16string absolute = (folder / "res" / "logo.bmp").lexically_normal().u16string();
+    EXPECT_EQ(bitmap->content_file(), absolute);
+    EXPECT_EQ(editor->properties()[row(u"Path")].choice, 1);
+    site.undo.undo();
+    EXPECT_EQ(bitmap->content_file(), u"res\\logo.bmp");
+
+    editor->set_property(row(u"File"), u"res\\missing.bmp", -1);
+    EXPECT_EQ(told, std::vector<std::u16string>{u"File doesn't exist"});
+    editor->set_property(row(u"File"), u"res\\other.bmp", -1);
+    EXPECT_EQ(bitmap->content_file(), u"res\\other.bmp");
+    EXPECT_EQ(*decode_dib(bitmap->dib()), other);
+    EXPECT_EQ(site.undo.undo_names().size(), 1u);
+    site.undo.undo();
+    EXPECT_EQ(bitmap->content_file(), u"res\\logo.bmp");
+    EXPECT_EQ(*decode_dib(bitmap->dib()), logo);
 }
 
 }  // namespace
