@@ -153,7 +153,7 @@ Result<Resource*> create_from_file(Session& session, ImageNumbers& image_numbers
                                    bool script_project) {
     std::unique_ptr<FileResource> resource = new_file_resource(kind, image_numbers);
     if (!resource) return Error{session.text(str::file_type_not_supported)};
-    const Status imported = resource->import_file(display_path(file), project_folder, script_project);
+    const Status imported = resource->import_file(display_path(file), project_folder, script_project, session.strings());
     if (!imported) return Error{imported.error()};
     Project& project = session.project();
     resource->identity().name = project.new_resource_name(resource->traits().default_name, kind);
@@ -164,7 +164,7 @@ Result<Resource*> create_from_file(Session& session, ImageNumbers& image_numbers
 Result<Resource*> manifest_from_file(Session& session, const std::filesystem::path& file,
                                      const std::filesystem::path& project_folder, bool script_project) {
     auto manifest = std::make_unique<RawDataResource>(kind::manifest);
-    const Status imported = manifest->import_file(display_path(file), project_folder, script_project);
+    const Status imported = manifest->import_file(display_path(file), project_folder, script_project, session.strings());
     if (!imported) return Error{imported.error()};
     Project& project = session.project();
     manifest->identity().name = project.new_resource_name(manifest->traits().default_name, kind::manifest);
@@ -243,7 +243,7 @@ Result<Resource*> create_custom_resource(Session& session, const CustomTypeAnswe
         resource_kind = session.custom_types().kind_for(type_name);
     }
     auto resource = std::make_unique<RawDataResource>(resource_kind, type_name);
-    const Status imported = resource->import_file(display_path(file), project_folder, script_project);
+    const Status imported = resource->import_file(display_path(file), project_folder, script_project, session.strings());
     if (!imported) return Error{imported.error()};
     Project& project = session.project();
     if (resource_kind == kind::manifest && project.manifest() != nullptr) {

@@ -462,6 +462,8 @@ inline constexpr Id designer_move_down = 1149;
 inline constexpr Id creation_data_too_long = 1400;
 inline constexpr Id action_replace = 1401;
 inline constexpr Id action_replace_all = 1402;
+inline constexpr Id file_does_not_exist = 1403;
+inline constexpr Id file_name_too_long = 1404;
 
 // Preferences, start-up question, help, about, update check and file association.
 inline constexpr Id update_bad_version_document = 1300;

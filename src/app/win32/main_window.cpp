@@ -797,8 +797,12 @@ std::unique_ptr<ResourceEditor> MainWindow::create_editor(Resource& resource) {
                                                  *this, editor_area_, app_.instance, app_.resources.regular_font());
     }
     if (auto* dialog = dynamic_cast<Dialog*>(&resource)) {
-        return DialogDesigner::create(*dialog, session.workspace(), session.designer_settings(), control_clipboard_,
-                                      *this, editor_area_, app_.instance, app_.resources.regular_font());
+        auto designer = DialogDesigner::create(*dialog, session.workspace(), session.designer_settings(),
+                                               control_clipboard_, *this, editor_area_, app_.instance,
+                                               app_.resources.regular_font());
+        // The canvas draws the dialog at the resolution of the screen the window is on.
+        if (designer) designer->set_dpi(app_.resources.dpi());
+        return designer;
     }
     if (auto* menu = dynamic_cast<Menu*>(&resource)) {
         return MenuResourceEditor::create(*menu, session.workspace(), *this, editor_area_, app_.instance,

@@ -10,6 +10,7 @@
 #include "model/workspace.h"
 #include "platform/win32/bound_window.h"
 #include "platform/win32/wide_text.h"
+#include "platform/win32/window_class.h"
 #include "services/string_ids.h"
 
 namespace tavorin {
@@ -22,22 +23,10 @@ constexpr UINT_PTR preview_subclass = 1;
 constexpr int toolbox_width = 140;
 
 bool register_classes(HINSTANCE instance) {
-    WNDCLASSEXW page{};
-    page.cbSize = sizeof(page);
-    page.lpfnWndProc = DialogDesigner::procedure;
-    page.hInstance = instance;
-    page.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    page.hbrBackground = GetSysColorBrush(COLOR_BTNFACE);
-    page.lpszClassName = DialogDesigner::class_name;
-    if (RegisterClassExW(&page) == 0 && GetLastError() != ERROR_CLASS_ALREADY_EXISTS) return false;
-    WNDCLASSEXW canvas{};
-    canvas.cbSize = sizeof(canvas);
-    canvas.style = CS_DBLCLKS;
-    canvas.lpfnWndProc = DialogDesigner::canvas_procedure;
-    canvas.hInstance = instance;
-    canvas.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    canvas.lpszClassName = DialogDesigner::canvas_class_name;
-    return RegisterClassExW(&canvas) != 0 || GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
+    WindowClass page{DialogDesigner::class_name, DialogDesigner::procedure};
+    page.background = GetSysColorBrush(COLOR_BTNFACE);
+    return register_window_class(instance, page) &&
+           register_window_class(instance, {DialogDesigner::canvas_class_name, DialogDesigner::canvas_procedure, CS_DBLCLKS});
 }
 
 // Previews never take the mouse: the canvas beneath them gets every click.

@@ -58,9 +58,9 @@ void FileResource::refer_to_file(std::u16string path) {
 }
 
 Status FileResource::import_file(std::u16string path, const std::filesystem::path& script_folder,
-                                 bool script_project) {
+                                 bool script_project, const UiStrings& strings) {
     if (script_project) {
-        const Status exists = check_resource_path(path, script_folder);
+        const Status exists = check_resource_path(path, script_folder, strings);
         if (!exists) return exists;
         refer_to_file(std::move(path));
         return success();

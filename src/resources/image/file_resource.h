@@ -17,6 +17,7 @@
 #include "base/result.h"
 #include "model/resource.h"
 #include "resources/image/file_resource_traits.h"
+#include "services/ui_strings.h"
 
 namespace tavorin {
 
@@ -55,7 +56,8 @@ public:
 
     // A file the user chose: a project saved as a script refers to it, any other project reads
     // it into memory at once.
-    Status import_file(std::u16string path, const std::filesystem::path& script_folder, bool script_project);
+    Status import_file(std::u16string path, const std::filesystem::path& script_folder, bool script_project,
+                       const UiStrings& strings);
 
     // The compiled writers need the content in memory; a resource still naming its file says so.
     Status require_in_memory() const;

@@ -3,6 +3,7 @@
 #include <system_error>
 
 #include "base/text.h"
+#include "services/string_ids.h"
 
 namespace tavorin {
 
@@ -32,11 +33,12 @@ std::u16string relative_resource_path(std::u16string_view path_text, const std::
     return relative.make_preferred().u16string();
 }
 
-Status check_resource_path(std::u16string_view path_text, const std::filesystem::path& folder) {
-    if (path_text.size() > max_resource_path_length) return Error{u"File name is too long"};
+Status check_resource_path(std::u16string_view path_text, const std::filesystem::path& folder,
+                           const UiStrings& strings) {
+    if (path_text.size() > max_resource_path_length) return Error{strings.text(str::file_name_too_long)};
     std::error_code error;
     if (!std::filesystem::is_regular_file(resolve_resource_path(path_text, folder), error)) {
-        return Error{u"File doesn't exist"};
+        return Error{strings.text(str::file_does_not_exist)};
     }
     return success();
 }

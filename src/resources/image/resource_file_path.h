@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "base/result.h"
+#include "services/ui_strings.h"
 
 namespace tavorin {
 
@@ -25,7 +26,8 @@ std::u16string relative_resource_path(std::u16string_view path_text, const std::
 
 // A path typed into the file property: 260 characters or more is "File name is too long", a path
 // that names no existing file "File doesn't exist".
-Status check_resource_path(std::u16string_view path_text, const std::filesystem::path& folder);
+Status check_resource_path(std::u16string_view path_text, const std::filesystem::path& folder,
+                           const UiStrings& strings);
 
 // The type word followed by the first number n = 1, 2, 3 ... for which type word, n, a dot and
 // the extension name no existing file in the folder: bitmap1.bmp, icon2.ico.

@@ -430,6 +430,16 @@ TEST_F(DialogDesignerTest, TheSameMouseMoveGivesTheSameDialogUnitsAt96And144And1
     // The font, and with it the base units, grows with the dots per inch.
     EXPECT_NEAR(bases[1].x * 2, bases[0].x * 3, 2);
     EXPECT_NEAR(bases[2].y, bases[0].y * 2, 2);
+
+    // The main window moved to a screen of 144 dpi opens the designer again at that resolution.
+    RECT suggested{20, 20, 1020, 720};
+    SendMessageW(window->handle(), WM_DPICHANGED, MAKEWPARAM(144, 144), reinterpret_cast<LPARAM>(&suggested));
+    auto* reopened = dynamic_cast<DialogDesigner*>(window->editors().active_editor());
+    ASSERT_NE(reopened, nullptr);
+    EXPECT_EQ(reopened->dpi(), 144);
+    EXPECT_EQ(dialog->base_units().x, bases[1].x);
+    EXPECT_EQ(dialog->base_units().y, bases[1].y);
+    SendMessageW(window->handle(), WM_DPICHANGED, MAKEWPARAM(96, 96), reinterpret_cast<LPARAM>(&suggested));
 }
 
 }  // namespace

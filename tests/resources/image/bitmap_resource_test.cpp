@@ -2,6 +2,7 @@
 
 #include "imaging/image_bytes.h"
 #include "resource_fixture.h"
+#include "services/ui_strings.h"
 
 namespace tavorin {
 namespace {
@@ -86,12 +87,12 @@ TEST_F(BitmapResourceTest, MissingFilesAreReportedAndNothingChanges) {
     EXPECT_EQ(bitmap.content_file(), u"nowhere.bmp");
 
     auto held = BitmapResource::with_dib(dib_of_length(60));
-    const auto refused = held->import_file(u"nowhere.bmp", folder, false);
+    const auto refused = held->import_file(u"nowhere.bmp", folder, false, UiStrings{});
     EXPECT_FALSE(refused);
     EXPECT_TRUE(held->in_memory());
     EXPECT_EQ(held->dib(), dib_of_length(60));
 
-    const auto not_there = held->import_file(u"nowhere.bmp", folder, true);
+    const auto not_there = held->import_file(u"nowhere.bmp", folder, true, UiStrings{});
     ASSERT_FALSE(not_there);
     EXPECT_EQ(not_there.error(), u"File doesn't exist");
 }

@@ -1,6 +1,7 @@
 #include "resources/image/file_resource_line.h"
 #include "resources/image/file_resource_traits.h"
 #include "resources/image/resource_file_path.h"
+#include "services/ui_strings.h"
 
 #include <gtest/gtest.h>
 
@@ -74,18 +75,19 @@ TEST(ResourceFilePath, ExportedFilesTakeTheFirstFreeNumber) {
 
 TEST(ResourceFilePath, TypedPathsAreChecked) {
     TempFolder folder;
+    const UiStrings strings;
     folder.touch("logo.bmp");
-    EXPECT_TRUE(check_resource_path(u"logo.bmp", folder.path()));
-    EXPECT_TRUE(check_resource_path(folder.path().u16string() + u"/logo.bmp", folder.path()));
+    EXPECT_TRUE(check_resource_path(u"logo.bmp", folder.path(), strings));
+    EXPECT_TRUE(check_resource_path(folder.path().u16string() + u"/logo.bmp", folder.path(), strings));
 
-    const auto missing = check_resource_path(u"other.bmp", folder.path());
+    const auto missing = check_resource_path(u"other.bmp", folder.path(), strings);
     ASSERT_FALSE(missing);
     EXPECT_EQ(missing.error(), u"File doesn't exist");
 
-    const auto too_long = check_resource_path(std::u16string(260, u'a'), folder.path());
+    const auto too_long = check_resource_path(std::u16string(260, u'a'), folder.path(), strings);
     ASSERT_FALSE(too_long);
     EXPECT_EQ(too_long.error(), u"File name is too long");
-    EXPECT_EQ(check_resource_path(std::u16string(259, u'a'), folder.path()).error(), u"File doesn't exist");
+    EXPECT_EQ(check_resource_path(std::u16string(259, u'a'), folder.path(), strings).error(), u"File doesn't exist");
 }
 
 TEST(ResourceFilePath, BackslashesSeparateFolders) {

@@ -15,6 +15,7 @@
 #include "model/workspace.h"
 #include "platform/win32/bound_window.h"
 #include "platform/win32/wide_text.h"
+#include "platform/win32/window_class.h"
 #include "resources/image/bitmap_data.h"
 #include "resources/image/bitmap_resource.h"
 #include "resources/image/resource_file_path.h"
@@ -44,15 +45,9 @@ std::uint32_t rgb_of_color_ref(std::uint32_t ref) {
 }
 
 bool register_editor_class(HINSTANCE instance) {
-    WNDCLASSEXW window_class{};
-    window_class.cbSize = sizeof(window_class);
-    window_class.style = CS_DBLCLKS;
-    window_class.lpfnWndProc = ImageResourceEditor::procedure;
-    window_class.hInstance = instance;
-    window_class.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    window_class.hbrBackground = GetSysColorBrush(COLOR_BTNFACE);
-    window_class.lpszClassName = ImageResourceEditor::class_name;
-    return RegisterClassExW(&window_class) != 0 || GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
+    WindowClass description{ImageResourceEditor::class_name, ImageResourceEditor::procedure, CS_DBLCLKS};
+    description.background = GetSysColorBrush(COLOR_BTNFACE);
+    return register_window_class(instance, description);
 }
 
 PropertyRow shown_row(std::u16string name, std::u16string value) {
@@ -524,7 +519,7 @@ bool ImageResourceEditor::set_hotspot(std::int64_t x, std::int64_t y) {
 
 bool ImageResourceEditor::set_file_path(const std::u16string& text) {
     if (bitmap_ == nullptr || text == bitmap_->content_file()) return false;
-    if (const Status checked = check_resource_path(text, services_.content_folder); !checked) {
+    if (const Status checked = check_resource_path(text, services_.content_folder, workspace_.strings()); !checked) {
         if (services_.tell) services_.tell(checked.error(), true);
         return false;
     }

@@ -5,20 +5,16 @@
 #include <algorithm>
 
 #include "platform/win32/bound_window.h"
+#include "platform/win32/window_class.h"
 #include "resources/image/zoomed_image_view.h"
 
 namespace tavorin {
 namespace {
 
 bool register_view_class(HINSTANCE instance) {
-    WNDCLASSEXW window_class{};
-    window_class.cbSize = sizeof(window_class);
-    window_class.style = CS_DBLCLKS;
-    window_class.lpfnWndProc = PixelView::procedure;
-    window_class.hInstance = instance;
-    window_class.hCursor = LoadCursorW(nullptr, IDC_CROSS);
-    window_class.lpszClassName = PixelView::class_name;
-    return RegisterClassExW(&window_class) != 0 || GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
+    WindowClass description{PixelView::class_name, PixelView::procedure, CS_DBLCLKS};
+    description.cursor = IDC_CROSS;
+    return register_window_class(instance, description);
 }
 
 int clamp_scroll(int position, std::int64_t extent, int page) {

@@ -8,6 +8,7 @@
 #include "model/workspace.h"
 #include "platform/win32/bound_window.h"
 #include "platform/win32/wide_text.h"
+#include "platform/win32/window_class.h"
 #include "resources/image/bitmap_resource.h"
 #include "resources/toolbar/new_toolbar.h"
 #include "services/string_ids.h"
@@ -19,14 +20,9 @@ namespace {
 enum class Row : std::size_t { general, prompt, id, size, width, height };
 
 bool register_editor_class(HINSTANCE instance) {
-    WNDCLASSEXW window_class{};
-    window_class.cbSize = sizeof(window_class);
-    window_class.lpfnWndProc = ToolbarEditor::procedure;
-    window_class.hInstance = instance;
-    window_class.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    window_class.hbrBackground = GetSysColorBrush(COLOR_WINDOW);
-    window_class.lpszClassName = ToolbarEditor::class_name;
-    return RegisterClassExW(&window_class) != 0 || GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
+    WindowClass description{ToolbarEditor::class_name, ToolbarEditor::procedure};
+    description.background = GetSysColorBrush(COLOR_WINDOW);
+    return register_window_class(instance, description);
 }
 
 PropertyRow text_row(std::u16string name, std::u16string help, std::u16string value, std::uint32_t flags) {
