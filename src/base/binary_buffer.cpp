@@ -1,6 +1,7 @@
 #include "base/binary_buffer.h"
 
 #include <algorithm>
+#include <cstring>
 #include <stdexcept>
 
 #include "base/file_io.h"
@@ -18,37 +19,44 @@ void BinaryBuffer::grow_for(std::size_t extra) {
     }
 }
 
-void BinaryBuffer::write_u8(std::uint8_t value) {
-    grow_for(1);
-    bytes_.push_back(value);
+std::uint8_t* BinaryBuffer::extend(std::size_t count) {
+    grow_for(count);
+    const std::size_t at = bytes_.size();
+    bytes_.resize(at + count);
+    return bytes_.data() + at;
 }
+
+void BinaryBuffer::reserve(std::size_t total) { bytes_.reserve(std::max(total, bytes_.size())); }
+
+void BinaryBuffer::write_u8(std::uint8_t value) { *extend(1) = value; }
 
 void BinaryBuffer::write_u16(std::uint16_t value) {
     align_to(2);
-    grow_for(2);
-    bytes_.push_back(static_cast<std::uint8_t>(value));
-    bytes_.push_back(static_cast<std::uint8_t>(value >> 8));
+    std::uint8_t* out = extend(2);
+    out[0] = static_cast<std::uint8_t>(value);
+    out[1] = static_cast<std::uint8_t>(value >> 8);
 }
 
 void BinaryBuffer::write_u32(std::uint32_t value) {
     align_to(4);
-    grow_for(4);
-    for (int shift = 0; shift < 32; shift += 8) bytes_.push_back(static_cast<std::uint8_t>(value >> shift));
+    std::uint8_t* out = extend(4);
+    for (int i = 0; i < 4; ++i) out[i] = static_cast<std::uint8_t>(value >> (8 * i));
 }
 
 void BinaryBuffer::write_bytes(std::span<const std::uint8_t> data) {
-    grow_for(data.size());
-    bytes_.insert(bytes_.end(), data.begin(), data.end());
+    if (data.empty()) return;
+    std::memcpy(extend(data.size()), data.data(), data.size());
 }
 
 void BinaryBuffer::write_text(std::u16string_view text, bool terminate) {
     align_to(2);
-    grow_for(2 * (text.size() + 1));
+    const std::size_t units = text.size() + (terminate ? 1 : 0);
+    std::uint8_t* out = extend(2 * units);
     for (char16_t c : text) {
-        bytes_.push_back(static_cast<std::uint8_t>(c));
-        bytes_.push_back(static_cast<std::uint8_t>(c >> 8));
+        *out++ = static_cast<std::uint8_t>(c);
+        *out++ = static_cast<std::uint8_t>(c >> 8);
     }
-    if (terminate) write_u16(0);
+    // A terminating zero unit is already there: extend() fills with zero bytes.
 }
 
 void BinaryBuffer::write_ordinal(std::uint16_t ordinal) {
@@ -66,8 +74,7 @@ void BinaryBuffer::write_name_or_ordinal(std::u16string_view name, std::uint16_t
 
 void BinaryBuffer::align_to(std::size_t multiple) {
     const std::size_t padding = (multiple - bytes_.size() % multiple) % multiple;
-    grow_for(padding);
-    bytes_.insert(bytes_.end(), padding, 0);
+    if (padding != 0) extend(padding);
 }
 
 std::size_t BinaryBuffer::reserve_u32() {

@@ -21,6 +21,8 @@ public:
     std::size_t size() const { return bytes_.size(); }
     std::span<const std::uint8_t> bytes() const { return bytes_; }
     std::vector<std::uint8_t> take() { return std::move(bytes_); }
+    // Room for `total` bytes in all, so that writing up to there copies nothing again.
+    void reserve(std::size_t total);
 
     void write_u8(std::uint8_t value);
     void write_u16(std::uint16_t value);
@@ -46,6 +48,8 @@ public:
 
 private:
     void grow_for(std::size_t extra);
+    // Appends `count` zero bytes and returns where they start.
+    std::uint8_t* extend(std::size_t count);
 
     std::vector<std::uint8_t> bytes_;
 };
