@@ -8,25 +8,25 @@
 
 namespace tavorin {
 
-// Capacity at least doubles, so writing n bytes copies O(n) bytes in all however small the
+// The storage at least doubles, so writing n bytes copies O(n) bytes in all however small the
 // pieces are.
 void BinaryBuffer::grow_for(std::size_t extra) {
-    const std::size_t needed = bytes_.size() + extra;
-    if (needed > bytes_.capacity()) {
-        const std::size_t doubled = 2 * bytes_.capacity();
-        const std::size_t rounded = (needed + chunk_size - 1) / chunk_size * chunk_size;
-        bytes_.reserve(std::max(doubled, rounded));
-    }
+    const std::size_t needed = size_ + extra;
+    if (needed <= bytes_.size()) return;
+    const std::size_t doubled = 2 * bytes_.size();
+    const std::size_t rounded = (needed + chunk_size - 1) / chunk_size * chunk_size;
+    bytes_.resize(std::max(doubled, rounded));
 }
 
-std::uint8_t* BinaryBuffer::extend(std::size_t count) {
-    grow_for(count);
-    const std::size_t at = bytes_.size();
-    bytes_.resize(at + count);
-    return bytes_.data() + at;
+std::vector<std::uint8_t> BinaryBuffer::take() {
+    bytes_.resize(size_);
+    size_ = 0;
+    return std::move(bytes_);
 }
 
-void BinaryBuffer::reserve(std::size_t total) { bytes_.reserve(std::max(total, bytes_.size())); }
+void BinaryBuffer::reserve(std::size_t total) {
+    if (total > bytes_.size()) bytes_.resize(total);
+}
 
 void BinaryBuffer::write_u8(std::uint8_t value) { *extend(1) = value; }
 
@@ -73,30 +73,30 @@ void BinaryBuffer::write_name_or_ordinal(std::u16string_view name, std::uint16_t
 }
 
 void BinaryBuffer::align_to(std::size_t multiple) {
-    const std::size_t padding = (multiple - bytes_.size() % multiple) % multiple;
+    const std::size_t padding = (multiple - size_ % multiple) % multiple;
     if (padding != 0) extend(padding);
 }
 
 std::size_t BinaryBuffer::reserve_u32() {
     align_to(4);
-    const std::size_t offset = bytes_.size();
+    const std::size_t offset = size_;
     write_u32(0);
     return offset;
 }
 
 void BinaryBuffer::patch_u32(std::size_t offset, std::uint32_t value) {
-    if (offset > bytes_.size() || bytes_.size() - offset < 4) throw std::out_of_range("patch_u32 past the end");
+    if (offset > size_ || size_ - offset < 4) throw std::out_of_range("patch_u32 past the end");
     for (int i = 0; i < 4; ++i) bytes_[offset + i] = static_cast<std::uint8_t>(value >> (8 * i));
 }
 
 void BinaryBuffer::patch_u16(std::size_t offset, std::uint16_t value) {
-    if (offset > bytes_.size() || bytes_.size() - offset < 2) throw std::out_of_range("patch_u16 past the end");
+    if (offset > size_ || size_ - offset < 2) throw std::out_of_range("patch_u16 past the end");
     bytes_[offset] = static_cast<std::uint8_t>(value);
     bytes_[offset + 1] = static_cast<std::uint8_t>(value >> 8);
 }
 
 Status BinaryBuffer::write_to_file(const std::filesystem::path& path) const {
-    return write_file_atomically(path, bytes_);
+    return write_file_atomically(path, bytes());
 }
 
 }  // namespace tavorin

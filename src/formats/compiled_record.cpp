@@ -11,7 +11,10 @@ Result<ItemData> item_data(const ResourceItem& item) {
     BinaryBuffer data;
     const Status serialized = item.serialize(data);
     if (!serialized) return Error{serialized.error()};
-    return ItemData(data.take());
+    // Held until the file is written, so without the room the buffer kept for growing.
+    std::vector<std::uint8_t> encoded = data.take();
+    encoded.shrink_to_fit();
+    return ItemData(std::move(encoded));
 }
 
 std::span<const std::uint8_t> empty_res_record() {
