@@ -85,6 +85,17 @@ void SymbolTable::set_system_name_lookup(std::function<bool(std::u16string_view)
     system_name_lookup_ = std::move(lookup);
 }
 
+std::vector<SymbolTable::Entry> SymbolTable::symbols() const {
+    std::vector<const std::pair<const std::u16string, Symbol>*> sorted;
+    sorted.reserve(by_name_.size());
+    for (const auto& entry : by_name_) sorted.push_back(&entry);
+    std::sort(sorted.begin(), sorted.end(), [](const auto* a, const auto* b) { return a->first < b->first; });
+    std::vector<Entry> entries;
+    entries.reserve(sorted.size());
+    for (const auto* entry : sorted) entries.emplace_back(entry->first, entry->second);
+    return entries;
+}
+
 const Symbol* SymbolTable::find(std::u16string_view name) const {
     const auto it = by_name_.find(name);
     return it == by_name_.end() ? nullptr : &it->second;

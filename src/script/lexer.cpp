@@ -120,6 +120,10 @@ Result<Scanned<std::u16string>> Lexer::string(std::size_t pos, char16_t delimite
     if (at(pos) != delimiter) return fail(pos, strings_.text(str::character_string_expected));
     std::size_t literal = pos++;
     std::u16string result;
+    // Most texts are one literal without doubled quotes: room up to the next delimiter.
+    if (const std::size_t close = text_.find(delimiter, pos); close != std::u16string_view::npos) {
+        result.reserve(close - pos);
+    }
     while (true) {
         // A literal must be closed on its line (continuations aside); reported where it opens.
         if (pos >= text_.size()) return fail(literal, strings_.text(str::end_of_file_in_string));
