@@ -16,11 +16,14 @@ namespace tavorin {
 
 class BinaryBuffer {
 public:
-    static constexpr std::size_t chunk_size = 1024;
+    // Storage is taken in multiples of this, and at least doubles when it grows.
+    static constexpr std::size_t chunk_size = 256;
 
-    std::size_t size() const { return bytes_.size(); }
-    std::span<const std::uint8_t> bytes() const { return bytes_; }
-    std::vector<std::uint8_t> take() { return std::move(bytes_); }
+    std::size_t size() const { return size_; }
+    std::span<const std::uint8_t> bytes() const { return {bytes_.data(), size_}; }
+    std::vector<std::uint8_t> take();
+    // Room for `total` bytes in all, so that writing up to there copies nothing again.
+    void reserve(std::size_t total);
 
     void write_u8(std::uint8_t value);
     void write_u16(std::uint16_t value);
@@ -46,8 +49,17 @@ public:
 
 private:
     void grow_for(std::size_t extra);
+    // Appends `count` zero bytes and returns where they start.
+    std::uint8_t* extend(std::size_t count) {
+        if (bytes_.size() - size_ < count) grow_for(count);
+        std::uint8_t* start = bytes_.data() + size_;
+        size_ += count;
+        return start;
+    }
 
+    // The storage: the first size_ bytes are written, the rest are zero.
     std::vector<std::uint8_t> bytes_;
+    std::size_t size_ = 0;
 };
 
 }  // namespace tavorin

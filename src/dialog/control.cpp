@@ -135,14 +135,6 @@ void Control::set_class_name(std::u16string name) {
 void Control::set_style(std::uint32_t style, std::uint32_t extended_style) {
     style_ = style;
     extended_style_ = extended_style;
-    const PropertyMap& map = property_map(kind());
-    property_values_.resize(property_slot_count(kind()));
-    const ControlStyles styles{style_, extended_style_};
-    for (std::size_t number = 0; number < designer_property_count; ++number) {
-        if (map[number] == no_property) continue;
-        const auto id = static_cast<PropertyId>(number);
-        property_values_[map[number]] = decode_property(property_binding(kind(), id), styles);
-    }
 }
 
 void Control::set_rect(const DialogRect& rect) {
@@ -188,8 +180,7 @@ std::optional<std::int64_t> Control::property_value(PropertyId id) const {
             return *text_ordinal_;
         case PropertyEditor::flag:
         case PropertyEditor::choice:
-            if (property_values_.empty()) return std::nullopt;
-            return property_values_[property_map(kind())[property_number(id)]];
+            return decode_property(property_binding(kind(), id), ControlStyles{style_, extended_style_});
         case PropertyEditor::category:
         case PropertyEditor::text: return std::nullopt;
     }

@@ -97,8 +97,7 @@ public:
     ControlStyles preview_styles() const;
 
     // Designer properties: only those of the kind's property map. Values of style properties
-    // are decoded whenever the styles change; setting one writes it into the styles (and
-    // decodes them again, as properties share bits). Position properties read and write the
+    // are decoded from the styles when asked for; setting one writes it into the styles. Position properties read and write the
     // rectangle, the image property the image ordinal; text properties have setters of their
     // own and no value here.
     bool has_property(PropertyId id) const;
@@ -143,8 +142,6 @@ private:
     DialogRect pixel_rect_;
     BaseUnits base_units_;
     std::int32_t unique_key_ = 0;
-    // One slot per property of the kind's map, in map order.
-    std::vector<std::int64_t> property_values_;
     std::u16string named_class_;
 };
 

@@ -106,16 +106,8 @@ constexpr std::array<PropertyMap, control_kind_count> maps = {{
               P::transparent, P::accept_files, P::disabled, P::visible, P::group, P::tab_stop}),
 }};
 
-constexpr std::size_t slot_count(const PropertyMap& map) {
-    std::size_t count = 0;
-    for (std::uint8_t slot : map) count += slot != no_property ? 1 : 0;
-    return count;
-}
-
 }  // namespace
 
 const PropertyMap& property_map(ControlKind kind) { return maps.at(static_cast<std::size_t>(kind_number(kind) - 1)); }
-
-std::size_t property_slot_count(ControlKind kind) { return slot_count(property_map(kind)); }
 
 }  // namespace tavorin

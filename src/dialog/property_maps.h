@@ -1,6 +1,6 @@
 #pragma once
 // Which designer properties each kind of control has. A kind's map has one byte per property
-// number: the index of the control's value slot for that property, or no_property.
+// number: the property's place among the kind's properties, or no_property.
 
 #include <array>
 #include <cstdint>
@@ -16,8 +16,5 @@ using PropertyMap = std::array<std::uint8_t, designer_property_count>;
 
 // Only for catalog kinds (1..24).
 const PropertyMap& property_map(ControlKind kind);
-
-// The number of value slots a control of the kind needs.
-std::size_t property_slot_count(ControlKind kind);
 
 }  // namespace tavorin

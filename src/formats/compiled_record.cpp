@@ -4,12 +4,17 @@
 
 namespace tavorin {
 
-Result<std::vector<std::uint8_t>> item_data(const ResourceItem& item) {
-    if (const CompiledOrigin* origin = item.origin(); origin != nullptr && origin->data) return *origin->data;
+Result<ItemData> item_data(const ResourceItem& item) {
+    if (const CompiledOrigin* origin = item.origin(); origin != nullptr && origin->data) {
+        return ItemData(std::span<const std::uint8_t>(*origin->data));
+    }
     BinaryBuffer data;
     const Status serialized = item.serialize(data);
     if (!serialized) return Error{serialized.error()};
-    return data.take();
+    // Held until the file is written, so without the room the buffer kept for growing.
+    std::vector<std::uint8_t> encoded = data.take();
+    encoded.shrink_to_fit();
+    return ItemData(std::move(encoded));
 }
 
 std::span<const std::uint8_t> empty_res_record() {
@@ -26,6 +31,13 @@ void write_name(BinaryBuffer& out, const NameOrOrdinal& name) {
 }
 
 }  // namespace
+
+std::size_t res_record_size_bound(const ResourceItem& item, std::size_t data_size) {
+    // Alignment before the header, the fixed fields, two names (an ordinal takes four bytes, a
+    // text its units and a terminating one), alignment after them and padding after the data.
+    constexpr std::size_t fixed = 3 + 24 + 2 * 4 + 3 + 3;
+    return fixed + 2 * (item.type().text.size() + item.name().text.size()) + data_size;
+}
 
 void append_res_record(BinaryBuffer& file, const ResourceItem& item, std::span<const std::uint8_t> data) {
     // The header is built on its own so that its 16- and 32-bit fields align from its start.

@@ -12,12 +12,31 @@
 
 namespace tavorin {
 
-// The item's data, unpadded: the bytes it was read with while nobody changed it, else its
-// encoding; the item's error when it cannot produce it.
-Result<std::vector<std::uint8_t>> item_data(const ResourceItem& item);
+// An item's data, unpadded: a view of the bytes the item was read with, or its own encoding.
+// A view lives as long as the item is unchanged.
+class ItemData {
+public:
+    explicit ItemData(std::span<const std::uint8_t> kept) : kept_(kept), borrowed_(true) {}
+    explicit ItemData(std::vector<std::uint8_t> encoded) : encoded_(std::move(encoded)) {}
+
+    std::span<const std::uint8_t> bytes() const { return borrowed_ ? kept_ : std::span<const std::uint8_t>(encoded_); }
+    std::size_t size() const { return bytes().size(); }
+
+private:
+    std::vector<std::uint8_t> encoded_;
+    std::span<const std::uint8_t> kept_;
+    bool borrowed_ = false;
+};
+
+// The item's data: the bytes it was read with while nobody changed it, else its encoding; the
+// item's error when it cannot produce it.
+Result<ItemData> item_data(const ResourceItem& item);
 
 // The 32-byte record every .res file starts with.
 std::span<const std::uint8_t> empty_res_record();
+
+// At least the bytes append_res_record adds for the item with data of `data_size` bytes.
+std::size_t res_record_size_bound(const ResourceItem& item, std::size_t data_size);
 
 // Appends the item's .res record (header, data, padding) to `file`. The header fields of a
 // record read from a .res file are written back as they were.

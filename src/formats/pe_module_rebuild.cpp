@@ -205,7 +205,7 @@ private:
         std::uint64_t position = resource_position_ + block.bytes.size();
         std::uint64_t end = position;
         for (std::size_t i = 0; i < resources_.size(); ++i) {
-            const auto& data = resources_[i].data;
+            const std::span<const std::uint8_t> data = resources_[i].data.bytes();
             const std::size_t entry = block.data_entries[i];
             pe::put_u32(block.bytes, entry, narrow(section_rva + (position - resource_position_)));
             pe::put_u32(block.bytes, entry + 4, narrow(data.size()));

@@ -9,13 +9,14 @@
 #include <vector>
 
 #include "base/result.h"
+#include "formats/compiled_record.h"
 #include "model/resource_item.h"
 
 namespace tavorin {
 
 struct PlacedResource {
     const ResourceItem* item = nullptr;
-    std::vector<std::uint8_t> data;
+    ItemData data;
 };
 
 // The section table holds at most this many sections, the resource section included.

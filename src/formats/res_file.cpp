@@ -115,10 +115,13 @@ Status read_res_data(Workspace& workspace, std::span<const std::uint8_t> bytes, 
 Status write_res_file(Workspace& workspace, const std::filesystem::path& path) {
     workspace.platform().show_status(workspace.text(str::status_exporting));
     BinaryBuffer file;
-    file.write_bytes(empty_res_record());
     {
         ResourceItemList items = build_item_list(workspace.project());
         keep_read_order(items);
+        // Every record's data first, so that the file is sized once and each byte copied once.
+        std::vector<std::pair<const ResourceItem*, ItemData>> records;
+        records.reserve(items.items().size());
+        std::size_t size = empty_res_record().size();
         for (const ResourceItem* item : items.items()) {
             auto data = item_data(*item);
             if (!data) {
@@ -126,8 +129,12 @@ Status write_res_file(Workspace& workspace, const std::filesystem::path& path) {
                 workspace.log().error(record_name_text(item->name()) + u": " + data.error());
                 continue;
             }
-            append_res_record(file, *item, *data);
+            size += res_record_size_bound(*item, data->size());
+            records.emplace_back(item, std::move(*data));
         }
+        file.reserve(size);
+        file.write_bytes(empty_res_record());
+        for (const auto& [item, data] : records) append_res_record(file, *item, data.bytes());
     }
     const auto permission = read_only_permission(workspace.prompts(), path);
     if (!permission) {

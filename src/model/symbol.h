@@ -12,6 +12,52 @@ namespace tavorin {
 
 class Resource;
 
+// Resources with the number of uses each has. Most identifiers have one user, which is kept
+// without a map node of its own; further users go to the map.
+class ResourceUses {
+public:
+    bool empty() const { return first_ == nullptr; }
+    bool contains(const Resource* resource) const {
+        return resource != nullptr && (resource == first_ || others_.contains(resource));
+    }
+    // One more use of the resource.
+    void add(const Resource* resource) {
+        if (first_ == nullptr) {
+            first_ = resource;
+            first_count_ = 1;
+        } else if (resource == first_) {
+            ++first_count_;
+        } else {
+            ++others_[resource];
+        }
+    }
+    // One use fewer (every use with `all`); false when the resource has none.
+    bool remove(const Resource* resource, bool all = false) {
+        if (resource != nullptr && resource == first_) {
+            if (!all && --first_count_ > 0) return true;
+            if (others_.empty()) {
+                first_ = nullptr;
+                first_count_ = 0;
+            } else {
+                const auto next = others_.begin();
+                first_ = next->first;
+                first_count_ = next->second;
+                others_.erase(next);
+            }
+            return true;
+        }
+        const auto it = others_.find(resource);
+        if (it == others_.end()) return false;
+        if (all || --it->second == 0) others_.erase(it);
+        return true;
+    }
+
+private:
+    const Resource* first_ = nullptr;
+    int first_count_ = 0;
+    std::map<const Resource*, int> others_;
+};
+
 struct Symbol {
     std::u16string name;
     std::int32_t value = 0;
@@ -24,11 +70,11 @@ struct Symbol {
     // Resource kind to the languages of the resources of that kind that carry this name. Uses
     // of a name that shares its value with an earlier symbol are kept on that earlier symbol.
     std::map<ResourceKind, std::set<std::uint16_t>> resource_uses;
-    // The dialogs with a control carrying this id.
-    std::set<const Resource*> control_uses;
-    // Owning resource (menu, accelerator table, string table, toolbar) to the number of its
+    // The dialogs with a control carrying this id (one use each).
+    ResourceUses control_uses;
+    // Owning resources (menu, accelerator table, string table, toolbar) with the number of their
     // items carrying this id.
-    std::map<const Resource*, int> item_uses;
+    ResourceUses item_uses;
 
     bool has_resource_use(ResourceKind kind, std::uint16_t language) const {
         const auto it = resource_uses.find(kind);

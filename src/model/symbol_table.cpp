@@ -85,6 +85,17 @@ void SymbolTable::set_system_name_lookup(std::function<bool(std::u16string_view)
     system_name_lookup_ = std::move(lookup);
 }
 
+std::vector<SymbolTable::Entry> SymbolTable::symbols() const {
+    std::vector<const std::pair<const std::u16string, Symbol>*> sorted;
+    sorted.reserve(by_name_.size());
+    for (const auto& entry : by_name_) sorted.push_back(&entry);
+    std::sort(sorted.begin(), sorted.end(), [](const auto* a, const auto* b) { return a->first < b->first; });
+    std::vector<Entry> entries;
+    entries.reserve(sorted.size());
+    for (const auto* entry : sorted) entries.emplace_back(entry->first, entry->second);
+    return entries;
+}
+
 const Symbol* SymbolTable::find(std::u16string_view name) const {
     const auto it = by_name_.find(name);
     return it == by_name_.end() ? nullptr : &it->second;
@@ -143,7 +154,7 @@ std::pair<SymbolTable::ValueIndex::const_iterator, SymbolTable::ValueIndex::cons
 
 void SymbolTable::add_control_use(Symbol& symbol, const Resource& dialog) {
     if (symbol.control_uses.empty()) ++control_values_[symbol.value];
-    symbol.control_uses.insert(&dialog);
+    symbol.control_uses.add(&dialog);
 }
 
 void SymbolTable::note_string_name(std::u16string_view name) {
@@ -282,14 +293,14 @@ Result<std::int32_t> SymbolTable::register_control_id(std::u16string_view name, 
         next_control_value_ = value + 1;
         symbol.value = value;
     }
-    if (symbol.value != static_value) symbol.control_uses.insert(&dialog);
+    if (symbol.value != static_value) symbol.control_uses.add(&dialog);
     return store(std::move(symbol)).value;
 }
 
 void SymbolTable::release_control_id(std::u16string_view name, const Resource& dialog) {
     Symbol* existing = find_mutable(name);
     if (existing == nullptr || existing->value == static_value) return;
-    if (existing->control_uses.erase(&dialog) == 0) return;
+    if (!existing->control_uses.remove(&dialog, true)) return;
     if (existing->control_uses.empty()) {
         const auto count = control_values_.find(existing->value);
         if (count != control_values_.end() && --count->second == 0) control_values_.erase(count);
@@ -307,7 +318,7 @@ void SymbolTable::release_control_id(std::u16string_view name, const Resource& d
 std::int32_t SymbolTable::register_item_id(std::u16string_view name, const Resource& owner,
                                            std::optional<std::int32_t> value) {
     if (Symbol* existing = find_mutable(name)) {
-        ++existing->item_uses[&owner];
+        existing->item_uses.add(&owner);
         raise_largest_command_value(existing->value);
         return existing->value;
     }
@@ -322,7 +333,7 @@ std::int32_t SymbolTable::register_item_id(std::u16string_view name, const Resou
         value = candidate;
     }
     symbol.value = *value;
-    symbol.item_uses[&owner] = 1;
+    symbol.item_uses.add(&owner);
     raise_largest_command_value(symbol.value);
     return store(std::move(symbol)).value;
 }
@@ -330,9 +341,7 @@ std::int32_t SymbolTable::register_item_id(std::u16string_view name, const Resou
 void SymbolTable::release_item_id(std::u16string_view name, const Resource& owner) {
     Symbol* existing = find_mutable(name);
     if (existing == nullptr) return;
-    const auto uses = existing->item_uses.find(&owner);
-    if (uses == existing->item_uses.end()) return;
-    if (--uses->second == 0) existing->item_uses.erase(uses);
+    if (!existing->item_uses.remove(&owner)) return;
     drop_if_unused(existing->name);
 }
 

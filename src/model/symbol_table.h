@@ -12,8 +12,10 @@
 #include <string>
 #include <string_view>
 #include <utility>
+#include <vector>
 
 #include "base/result.h"
+#include "base/text_hash.h"
 #include "model/resource_kind.h"
 #include "model/symbol.h"
 
@@ -52,7 +54,8 @@ public:
     // 0 for a name not in the table.
     std::int32_t value_of(std::u16string_view name) const;
     // Every symbol, in name order (case-sensitive, code unit by code unit).
-    const std::map<std::u16string, Symbol, std::less<>>& symbols() const { return by_name_; }
+    using Entry = std::pair<const std::u16string&, const Symbol&>;
+    std::vector<Entry> symbols() const;
 
     // Registers a resource's name for a resource of `kind` in `language`. Returns the name as
     // stored (a numeric name whose value had to change becomes the decimal text of its new value),
@@ -117,9 +120,9 @@ private:
 
     const UiStrings& strings_;
     std::function<bool(std::u16string_view)> system_name_lookup_;
-    std::map<std::u16string, Symbol, std::less<>> by_name_;
-    // Map nodes do not move, so the pointers (and the views of the names, which are the keys of
-    // by_name_) stay valid until their symbol is erased.
+    TextMap<Symbol> by_name_;
+    // Map nodes do not move (not even when the hash table grows), so the pointers (and the views
+    // of the names, which are the keys of by_name_) stay valid until their symbol is erased.
     std::map<std::int32_t, Symbol*> by_value_;
     ValueIndex by_value_and_name_;
     // How many symbols of each value have control uses: the largest one decides where new

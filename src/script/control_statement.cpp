@@ -103,23 +103,31 @@ private:
 Result<std::size_t> ControlReader::read_body(std::size_t pos) {
     for (;;) {
         const std::size_t start = lexer_.skip_blanks(pos);
-        if (auto after = lexer_.keyword(start, u"CONTROL")) {
-            auto next = read_generic_form(*after);
+        // A keyword is the whole word there, in any letter case: the word is found once and
+        // compared with the keywords of its length.
+        std::size_t word_end = start;
+        while (is_letter_or_digit(lexer_.at(word_end))) ++word_end;
+        const std::u16string_view word = lexer_.text().substr(start, word_end - start);
+        const auto is_keyword = [&](std::u16string_view keyword) {
+            return word.size() == keyword.size() && equals_ignore_case(word, keyword);
+        };
+        if (is_keyword(u"CONTROL")) {
+            auto next = read_generic_form(word_end);
             if (!next) return next;
             pos = *next;
             continue;
         }
         const ShortStatement* matched = nullptr;
-        std::size_t after_keyword = 0;
-        for (const ShortStatement& statement : short_statements()) {
-            if (auto after = lexer_.keyword(start, statement.keyword)) {
-                matched = &statement;
-                after_keyword = *after;
-                break;
+        if (!word.empty()) {
+            for (const ShortStatement& statement : short_statements()) {
+                if (is_keyword(statement.keyword)) {
+                    matched = &statement;
+                    break;
+                }
             }
         }
         if (matched != nullptr) {
-            auto next = read_short_form(*matched, after_keyword);
+            auto next = read_short_form(*matched, word_end);
             if (!next) return next;
             pos = *next;
             continue;

@@ -120,9 +120,24 @@ Result<Scanned<std::u16string>> Lexer::string(std::size_t pos, char16_t delimite
     if (at(pos) != delimiter) return fail(pos, strings_.text(str::character_string_expected));
     std::size_t literal = pos++;
     std::u16string result;
+    // Most texts are one literal without doubled quotes: room up to the next delimiter.
+    if (const std::size_t close = text_.find(delimiter, pos); close != std::u16string_view::npos) {
+        result.reserve(close - pos);
+    }
     while (true) {
         // A literal must be closed on its line (continuations aside); reported where it opens.
         if (pos >= text_.size()) return fail(literal, strings_.text(str::end_of_file_in_string));
+        // Plain characters go over in one piece.
+        std::size_t plain = pos;
+        while (plain < text_.size() && text_[plain] != delimiter && text_[plain] != u'\\' && text_[plain] != u'\n' &&
+               text_[plain] != u'\r') {
+            ++plain;
+        }
+        if (plain != pos) {
+            result.append(text_.substr(pos, plain - pos));
+            pos = plain;
+            continue;
+        }
         const char16_t c = text_[pos];
         if (wide) {
             if (const std::size_t n = wide_hex_escape(text_, pos, result)) {

@@ -401,6 +401,17 @@ bool Preprocessor::copy_ordinary(std::u16string_view text, std::size_t& pos, std
             out.push_back(c);
             ++pos;
             while (pos < n) {
+                // Plain characters go over in one piece.
+                std::size_t plain = pos;
+                while (plain < n && text[plain] != c && text[plain] != u'\\' && text[plain] != u'\n' &&
+                       text[plain] != u'\r') {
+                    ++plain;
+                }
+                if (plain != pos) {
+                    out.append(text.substr(pos, plain - pos));
+                    pos = plain;
+                    continue;
+                }
                 const char16_t d = text[pos];
                 if (d == c) {
                     out.push_back(d);

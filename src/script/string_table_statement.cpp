@@ -36,8 +36,8 @@ Result<std::size_t> read_string_table(StatementLoop& loop, std::size_t pos) {
         const std::size_t text_start = lexer.skip_blanks(id->end);
         auto text = lexer.string(text_start);
         if (!text) return Error{text.error()};
-        // The compiled table keeps each length in one word.
-        if (unescape_stored_text(text->value).size() > 0xFFFF) {
+        // The compiled table keeps each length in one word (escapes only make a text shorter).
+        if (text->value.size() > 0xFFFF && unescape_stored_text(text->value).size() > 0xFFFF) {
             return loop.fail(text_start, u"A string is longer than 65535 characters.");
         }
         pos = text->end;
@@ -49,7 +49,7 @@ Result<std::size_t> read_string_table(StatementLoop& loop, std::size_t pos) {
             workspace.log().warning(workspace.text(str::duplicate_string_id));
             continue;
         }
-        table.insert_entry(table.size(), StringEntry{name, std::move(text->value)}, value);
+        table.insert_entry(table.size(), StringEntry{std::move(id->value.name), std::move(text->value)}, value);
     }
     return lexer.end(pos);
 }

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <stdexcept>
 #include <vector>
 
 #include "base/file_io.h"
@@ -74,6 +75,29 @@ TEST(BinaryBuffer, GrowsInWholeChunks) {
     for (int i = 0; i < 3000; ++i) buffer.write_u8(static_cast<std::uint8_t>(i));
     EXPECT_EQ(buffer.size(), 3000u);
     EXPECT_EQ(buffer.bytes()[2999], static_cast<std::uint8_t>(2999));
+}
+
+TEST(BinaryBuffer, ReservedRoomAndTakenBytesHoldExactlyWhatWasWritten) {
+    BinaryBuffer buffer;
+    buffer.write_u16(0x0102);
+    const std::size_t slot = buffer.reserve_u32();
+    buffer.reserve(5000);
+    EXPECT_EQ(buffer.size(), 8u);
+    for (int i = 0; i < 3000; ++i) buffer.write_u8(static_cast<std::uint8_t>(i));
+    buffer.write_text(u"ab");
+    buffer.patch_u32(slot, 0xA0B0C0D0);
+    ASSERT_EQ(buffer.size(), 3014u);
+    EXPECT_EQ(buffer.bytes()[4], 0xD0);
+    EXPECT_EQ(buffer.bytes()[3007], static_cast<std::uint8_t>(2999));
+
+    const Bytes taken = buffer.take();
+    EXPECT_EQ(taken.size(), 3014u);
+    EXPECT_EQ((Bytes(taken.end() - 6, taken.end())), (Bytes{'a', 0, 'b', 0, 0, 0}));
+    // Emptied by the taking, the buffer starts again from nothing.
+    EXPECT_EQ(buffer.size(), 0u);
+    buffer.write_u32(7);
+    EXPECT_EQ(bytes_of(buffer), (Bytes{7, 0, 0, 0}));
+    EXPECT_THROW(buffer.patch_u32(2, 1), std::out_of_range);
 }
 
 TEST(BinaryBuffer, WritesItselfToAFile) {

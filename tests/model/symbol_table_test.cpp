@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <set>
+#include <string>
+#include <vector>
 
 #include "services/ui_strings.h"
 #include "test_resource.h"
@@ -274,6 +276,53 @@ TEST_F(SymbolTableTest, ControlValuesAreGivenBackOnlyWhenNoDialogUsesThemAnyMore
     ASSERT_EQ(*table.register_control_id(u"IDC_B", dialog_a, 1100), 1100);
     table.release_control_id(u"IDC_A", dialog_a);
     EXPECT_EQ(table.next_free_control_value(), 1100);
+}
+
+TEST_F(SymbolTableTest, UsesOutliveTheirFirstUserAndEndWithTheLast) {
+    TestResource menu_c{kind::menu, u"IDR_C"};
+    TestResource dialog_c{kind::dialog, u"IDD_C"};
+    // Two items of menu A (the first user), one each of menus B and C.
+    for (const TestResource* menu : {&menu_a, &menu_a, &menu_b, &menu_c}) {
+        ASSERT_EQ(table.register_item_id(u"ID_SHARED", *menu), 40000);
+    }
+    // Menu A keeps the value while one of its items has it: its next new id skips it.
+    table.release_item_id(u"ID_SHARED", menu_a);
+    EXPECT_EQ(table.register_item_id(u"ID_NEXT_A", menu_a), 40001);
+    table.release_item_id(u"ID_SHARED", menu_a);
+    table.release_item_id(u"ID_SHARED", menu_a);  // none of menu A's left: changes nothing
+    EXPECT_EQ(table.register_item_id(u"ID_FREED_A", menu_a), 40000);
+    table.release_item_id(u"ID_FREED_A", menu_a);
+    table.release_item_id(u"ID_SHARED", menu_b);
+    EXPECT_TRUE(table.has_symbol(u"ID_SHARED"));
+    table.release_item_id(u"ID_SHARED", menu_c);
+    EXPECT_FALSE(table.has_symbol(u"ID_SHARED"));
+
+    for (const TestResource* dialog : {&dialog_a, &dialog_b, &dialog_c}) {
+        ASSERT_EQ(*table.register_control_id(u"IDC_SHARED", *dialog), 1000);
+    }
+    table.release_control_id(u"IDC_SHARED", dialog_a);
+    EXPECT_TRUE(table.register_control_id(u"IDC_SHARED", dialog_a).ok());
+    EXPECT_FALSE(table.register_control_id(u"IDC_SHARED", dialog_b).ok());
+    EXPECT_FALSE(table.register_control_id(u"IDC_SHARED", dialog_c).ok());
+    for (const TestResource* dialog : {&dialog_b, &dialog_a, &dialog_c}) {
+        EXPECT_TRUE(table.has_symbol(u"IDC_SHARED"));
+        table.release_control_id(u"IDC_SHARED", *dialog);
+    }
+    EXPECT_FALSE(table.has_symbol(u"IDC_SHARED"));
+}
+
+TEST_F(SymbolTableTest, SymbolsAreListedInNameOrderWhateverOrderTheyCameIn) {
+    for (const char16_t* name : {u"b_LOW", u"IDC_B", u"ID_A", u"IDC_A", u"A", u"_X", u"B"}) {
+        ASSERT_GE(table.register_item_id(name, menu_a), 40000);
+    }
+    std::vector<std::u16string> names;
+    for (const auto& [name, symbol] : table.symbols()) {
+        EXPECT_EQ(name, symbol.name);
+        names.push_back(name);
+    }
+    // Code unit by code unit: capitals before "_" before small letters.
+    EXPECT_EQ(names, (std::vector<std::u16string>{u"A", u"B", u"IDC_A", u"IDC_B", u"IDC_STATIC", u"ID_A",
+                                                  u"RC_INVOKED", u"_X", u"b_LOW"}));
 }
 
 TEST(LeadingNumber, ReadsDecimalHexadecimalAndSign) {
