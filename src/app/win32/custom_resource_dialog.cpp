@@ -2,30 +2,13 @@
 
 #include <vector>
 
-#include "base/binary_buffer.h"
 #include "platform/win32/bound_window.h"
+#include "platform/win32/empty_dialog_template.h"
 #include "platform/win32/wide_text.h"
 
 namespace tavorin {
 
 namespace {
-
-std::vector<std::uint8_t> dialog_template(std::u16string_view face) {
-    BinaryBuffer buffer;
-    buffer.write_u32(WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | DS_SETFONT | DS_CENTER);
-    buffer.write_u32(0);
-    buffer.write_u16(0);  // controls are made by the window
-    buffer.write_u16(0);
-    buffer.write_u16(0);
-    buffer.write_u16(200);
-    buffer.write_u16(76);
-    buffer.write_u16(0);
-    buffer.write_u16(0);
-    buffer.write_u16(0);
-    buffer.write_u16(8);
-    buffer.write_text(face);
-    return buffer.take();
-}
 
 class CustomResourceDialog {
 public:
@@ -118,7 +101,8 @@ INT_PTR CustomResourceDialog::on_message(UINT message, WPARAM wparam, LPARAM) {
 std::optional<CustomTypeAnswer> ask_custom_type(App& app, HWND owner) {
     if (app.dialog_answers.custom_type) return app.dialog_answers.custom_type();
     CustomResourceDialog dialog(app);
-    if (run_bound_dialog(app.instance, dialog_template(app.resources.ui_face()), owner, dialog) != IDOK) {
+    const auto layout = empty_dialog_template(200, 76, app.resources.ui_face());
+    if (run_bound_dialog(app.instance, layout, owner, dialog) != IDOK) {
         return std::nullopt;
     }
     return dialog.answer();

@@ -6,9 +6,9 @@
 
 #include "app/include_question.h"
 #include "app/update_check.h"
-#include "base/binary_buffer.h"
 #include "base/text.h"
 #include "platform/win32/bound_window.h"
+#include "platform/win32/empty_dialog_template.h"
 #include "platform/win32/wide_text.h"
 
 namespace tavorin {
@@ -18,23 +18,6 @@ namespace {
 // ShellExecuteW reports success with a value above 32.
 bool shell_open(const std::wstring& target) {
     return reinterpret_cast<INT_PTR>(ShellExecuteW(nullptr, L"open", target.c_str(), nullptr, nullptr, SW_SHOWNORMAL)) > 32;
-}
-
-std::vector<std::uint8_t> about_template(std::u16string_view face) {
-    BinaryBuffer buffer;
-    buffer.write_u32(WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | DS_SETFONT | DS_CENTER);
-    buffer.write_u32(0);
-    buffer.write_u16(0);
-    buffer.write_u16(0);
-    buffer.write_u16(0);
-    buffer.write_u16(230);
-    buffer.write_u16(150);
-    buffer.write_u16(0);
-    buffer.write_u16(0);
-    buffer.write_u16(0);
-    buffer.write_u16(8);
-    buffer.write_text(face);
-    return buffer.take();
 }
 
 class AboutDialog {
@@ -111,7 +94,7 @@ void open_address(App& app, std::u16string_view address) {
 
 void show_about(App& app, HWND owner) {
     AboutDialog dialog(app);
-    run_bound_dialog(app.instance, about_template(app.resources.ui_face()), owner, dialog);
+    run_bound_dialog(app.instance, empty_dialog_template(230, 150, app.resources.ui_face()), owner, dialog);
 }
 
 }  // namespace tavorin

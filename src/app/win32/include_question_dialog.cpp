@@ -2,30 +2,13 @@
 
 #include <vector>
 
-#include "base/binary_buffer.h"
 #include "platform/win32/bound_window.h"
+#include "platform/win32/empty_dialog_template.h"
 #include "platform/win32/wide_text.h"
 
 namespace tavorin {
 
 namespace {
-
-std::vector<std::uint8_t> dialog_template(std::u16string_view face) {
-    BinaryBuffer buffer;
-    buffer.write_u32(WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | DS_SETFONT | DS_CENTER);
-    buffer.write_u32(0);
-    buffer.write_u16(0);  // controls are made by the window
-    buffer.write_u16(0);
-    buffer.write_u16(0);
-    buffer.write_u16(240);
-    buffer.write_u16(74);
-    buffer.write_u16(0);
-    buffer.write_u16(0);
-    buffer.write_u16(0);
-    buffer.write_u16(8);
-    buffer.write_text(face);
-    return buffer.take();
-}
 
 class IncludeQuestionDialog {
 public:
@@ -99,7 +82,7 @@ INT_PTR IncludeQuestionDialog::on_message(UINT message, WPARAM wparam, LPARAM) {
 
 IncludeQuestionResult ask_include_question(App& app, HWND owner) {
     IncludeQuestionDialog dialog(app);
-    if (run_bound_dialog(app.instance, dialog_template(app.resources.ui_face()), owner, dialog) <= 0) {
+    if (run_bound_dialog(app.instance, empty_dialog_template(240, 74, app.resources.ui_face()), owner, dialog) <= 0) {
         return IncludeQuestionResult{};
     }
     return dialog.result();

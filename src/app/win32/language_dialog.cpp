@@ -2,30 +2,13 @@
 
 #include <vector>
 
-#include "base/binary_buffer.h"
 #include "platform/win32/bound_window.h"
+#include "platform/win32/empty_dialog_template.h"
 #include "platform/win32/wide_text.h"
 
 namespace tavorin {
 
 namespace {
-
-std::vector<std::uint8_t> dialog_template(std::u16string_view face) {
-    BinaryBuffer buffer;
-    buffer.write_u32(WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | DS_SETFONT | DS_CENTER);
-    buffer.write_u32(0);
-    buffer.write_u16(0);  // controls are made by the window
-    buffer.write_u16(0);
-    buffer.write_u16(0);
-    buffer.write_u16(200);
-    buffer.write_u16(62);
-    buffer.write_u16(0);
-    buffer.write_u16(0);
-    buffer.write_u16(0);
-    buffer.write_u16(8);
-    buffer.write_text(face);
-    return buffer.take();
-}
 
 class LanguageDialog {
 public:
@@ -99,7 +82,8 @@ INT_PTR LanguageDialog::on_message(UINT message, WPARAM wparam, LPARAM) {
 std::optional<std::uint16_t> ask_language(App& app, HWND owner, std::uint16_t initial) {
     if (app.dialog_answers.language) return app.dialog_answers.language(initial);
     LanguageDialog dialog(app, initial);
-    if (run_bound_dialog(app.instance, dialog_template(app.resources.ui_face()), owner, dialog) != IDOK) {
+    const auto layout = empty_dialog_template(200, 62, app.resources.ui_face());
+    if (run_bound_dialog(app.instance, layout, owner, dialog) != IDOK) {
         return std::nullopt;
     }
     return dialog.chosen();

@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "base/binary_buffer.h"
 #include "platform/win32/bound_window.h"
+#include "platform/win32/empty_dialog_template.h"
 #include "platform/win32/wide_text.h"
 
 namespace tavorin {
@@ -34,26 +34,6 @@ constexpr std::array<LevelButton, 3> level_buttons{{
     {LogLevel::warning, messages_control::show_warnings, str::messages_warnings},
     {LogLevel::information, messages_control::show_informations, str::messages_informations},
 }};
-
-// A dialog template without controls or texts: the window creates its controls and sets every
-// text from the UI strings itself.
-std::vector<std::uint8_t> dialog_template(std::u16string_view face) {
-    BinaryBuffer buffer;
-    buffer.write_u32(WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | WS_CLIPCHILDREN | DS_MODALFRAME |
-                     DS_SETFONT | DS_CENTER);
-    buffer.write_u32(0);  // extended style
-    buffer.write_u16(0);  // no controls
-    buffer.write_u16(0);  // x
-    buffer.write_u16(0);  // y
-    buffer.write_u16(initial_width);
-    buffer.write_u16(initial_height);
-    buffer.write_u16(0);  // no menu
-    buffer.write_u16(0);  // the standard dialog class
-    buffer.write_u16(0);  // no title
-    buffer.write_u16(8);  // point size of the font
-    buffer.write_text(face);
-    return buffer.take();
-}
 
 class ImageList {
 public:
@@ -315,14 +295,16 @@ void MessagesWindow::close() {
 }  // namespace
 
 void show_messages_window(App& app, HWND owner) {
-    const auto layout = dialog_template(app.resources.ui_face());
+    const auto layout =
+        empty_dialog_template(initial_width, initial_height, app.resources.ui_face(), WS_THICKFRAME | WS_CLIPCHILDREN);
     MessagesWindow window(app, true);
     DialogBoxIndirectParamW(app.instance, reinterpret_cast<const DLGTEMPLATE*>(layout.data()), owner,
                             bound_dialog_procedure<MessagesWindow>, reinterpret_cast<LPARAM>(&window));
 }
 
 HWND open_messages_window(App& app, HWND owner) {
-    const auto layout = dialog_template(app.resources.ui_face());
+    const auto layout =
+        empty_dialog_template(initial_width, initial_height, app.resources.ui_face(), WS_THICKFRAME | WS_CLIPCHILDREN);
     auto window = std::make_unique<MessagesWindow>(app, false);
     HWND dialog = CreateDialogIndirectParamW(app.instance, reinterpret_cast<const DLGTEMPLATE*>(layout.data()), owner,
                                              bound_dialog_procedure<MessagesWindow>,

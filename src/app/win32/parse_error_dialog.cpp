@@ -3,8 +3,8 @@
 #include <memory>
 #include <vector>
 
-#include "base/binary_buffer.h"
 #include "platform/win32/bound_window.h"
+#include "platform/win32/empty_dialog_template.h"
 #include "platform/win32/wide_text.h"
 #include "ui/text_lines.h"
 
@@ -15,23 +15,6 @@ namespace {
 // Dialog units.
 constexpr short dialog_width = 400;
 constexpr short dialog_height = 260;
-
-std::vector<std::uint8_t> dialog_template(std::u16string_view face) {
-    BinaryBuffer buffer;
-    buffer.write_u32(WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | DS_MODALFRAME | DS_SETFONT | DS_CENTER);
-    buffer.write_u32(0);  // extended style
-    buffer.write_u16(0);  // controls are made by the window
-    buffer.write_u16(0);
-    buffer.write_u16(0);
-    buffer.write_u16(dialog_width);
-    buffer.write_u16(dialog_height);
-    buffer.write_u16(0);  // no menu
-    buffer.write_u16(0);  // the standard dialog class
-    buffer.write_u16(0);  // the title is set by the window
-    buffer.write_u16(8);
-    buffer.write_text(face);
-    return buffer.take();
-}
 
 class ParseErrorDialog {
 public:
@@ -136,14 +119,14 @@ INT_PTR ParseErrorDialog::on_message(UINT message, WPARAM wparam, LPARAM lparam)
 }  // namespace
 
 void show_parse_error_dialog(App& app, HWND owner, const ParseErrorReport& report) {
-    const auto layout = dialog_template(app.resources.ui_face());
+    const auto layout = empty_dialog_template(dialog_width, dialog_height, app.resources.ui_face(), WS_THICKFRAME);
     ParseErrorDialog dialog(app, report, true);
     DialogBoxIndirectParamW(app.instance, reinterpret_cast<const DLGTEMPLATE*>(layout.data()), owner,
                             bound_dialog_procedure<ParseErrorDialog>, reinterpret_cast<LPARAM>(&dialog));
 }
 
 HWND open_parse_error_dialog(App& app, HWND owner, const ParseErrorReport& report) {
-    const auto layout = dialog_template(app.resources.ui_face());
+    const auto layout = empty_dialog_template(dialog_width, dialog_height, app.resources.ui_face(), WS_THICKFRAME);
     auto dialog = std::make_unique<ParseErrorDialog>(app, report, false);
     HWND window = CreateDialogIndirectParamW(app.instance, reinterpret_cast<const DLGTEMPLATE*>(layout.data()), owner,
                                              bound_dialog_procedure<ParseErrorDialog>,

@@ -10,10 +10,10 @@
 
 #include "app/config_file.h"
 #include "app/win32/code_preview_pane.h"
-#include "base/binary_buffer.h"
 #include "base/text.h"
 #include "base/text_file.h"
 #include "platform/win32/bound_window.h"
+#include "platform/win32/empty_dialog_template.h"
 #include "platform/win32/wide_text.h"
 #include "services/ui_strings.h"
 
@@ -31,23 +31,6 @@ constexpr int page_top = 7;
 constexpr int page_width = 291;
 // Tree items: the pages of PreferencesPage, then one per kind of control.
 constexpr LPARAM control_page_base = 100;
-
-std::vector<std::uint8_t> dialog_template(std::u16string_view face) {
-    BinaryBuffer buffer;
-    buffer.write_u32(WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | DS_SETFONT | DS_CENTER);
-    buffer.write_u32(WS_EX_CONTROLPARENT);
-    buffer.write_u16(0);  // controls are made by the window
-    buffer.write_u16(0);
-    buffer.write_u16(0);
-    buffer.write_u16(dialog_width);
-    buffer.write_u16(dialog_height);
-    buffer.write_u16(0);
-    buffer.write_u16(0);
-    buffer.write_u16(0);
-    buffer.write_u16(8);
-    buffer.write_text(face);
-    return buffer.take();
-}
 
 constexpr std::array<str::Id, 8> page_titles{
     str::prefs_page_general,       str::prefs_page_include_paths,        str::prefs_page_code_generation,
@@ -718,7 +701,9 @@ bool show_preferences(App& app, HWND owner, PreferencesPage page, const Preferen
     const INITCOMMONCONTROLSEX classes{sizeof(INITCOMMONCONTROLSEX), ICC_TREEVIEW_CLASSES | ICC_BAR_CLASSES};
     InitCommonControlsEx(&classes);
     PreferencesDialog dialog(app, page, hooks);
-    return run_bound_dialog(app.instance, dialog_template(app.resources.ui_face()), owner, dialog) == IDOK;
+    const auto layout =
+        empty_dialog_template(dialog_width, dialog_height, app.resources.ui_face(), 0, WS_EX_CONTROLPARENT);
+    return run_bound_dialog(app.instance, layout, owner, dialog) == IDOK;
 }
 
 }  // namespace tavorin

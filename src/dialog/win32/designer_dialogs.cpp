@@ -3,34 +3,17 @@
 #include <string>
 #include <vector>
 
-#include "base/binary_buffer.h"
 #include "base/escapes.h"
 #include "base/text.h"
 #include "dialog/designer_editing.h"
 #include "model/workspace.h"
 #include "platform/win32/bound_window.h"
+#include "platform/win32/empty_dialog_template.h"
 #include "platform/win32/wide_text.h"
 
 namespace tavorin {
 
 namespace {
-
-std::vector<std::uint8_t> empty_template(int width, int height) {
-    BinaryBuffer buffer;
-    buffer.write_u32(WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | DS_SETFONT | DS_CENTER);
-    buffer.write_u32(0);
-    buffer.write_u16(0);  // the window makes its controls
-    buffer.write_u16(0);
-    buffer.write_u16(0);
-    buffer.write_u16(static_cast<std::uint16_t>(width));
-    buffer.write_u16(static_cast<std::uint16_t>(height));
-    buffer.write_u16(0);
-    buffer.write_u16(0);
-    buffer.write_u16(0);
-    buffer.write_u16(8);
-    buffer.write_text(u"MS Shell Dlg");
-    return buffer.take();
-}
 
 // What both dialogs share: children placed in dialog units, in the dialog's font.
 class SmallDialog {
@@ -170,12 +153,13 @@ HINSTANCE instance_of(HWND window) { return reinterpret_cast<HINSTANCE>(GetWindo
 
 bool edit_grid_settings(HWND owner, Workspace& workspace, DesignerSettings& settings) {
     GridDialog dialog(workspace, settings);
-    return run_bound_dialog(instance_of(owner), empty_template(200, 145), owner, dialog) == IDOK;
+    const auto layout = empty_dialog_template(200, 145, u"MS Shell Dlg");
+    return run_bound_dialog(instance_of(owner), layout, owner, dialog) == IDOK;
 }
 
 bool edit_tab_order(HWND owner, Workspace& workspace, DesignerEditing& editing) {
     TabOrderDialog dialog(workspace, editing);
-    run_bound_dialog(instance_of(owner), empty_template(200, 144), owner, dialog);
+    run_bound_dialog(instance_of(owner), empty_dialog_template(200, 144, u"MS Shell Dlg"), owner, dialog);
     return dialog.moved();
 }
 

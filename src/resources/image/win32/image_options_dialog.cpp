@@ -6,9 +6,9 @@
 #include <exception>
 #include <vector>
 
-#include "base/binary_buffer.h"
 #include "model/workspace.h"
 #include "platform/win32/bound_window.h"
+#include "platform/win32/empty_dialog_template.h"
 #include "platform/win32/handles.h"
 #include "platform/win32/wide_text.h"
 #include "resources/image/zoomed_image_view.h"
@@ -21,23 +21,6 @@ namespace id = image_options_control;
 
 constexpr int preview_width = 160;
 constexpr int preview_height = 120;
-
-std::vector<std::uint8_t> dialog_template(std::u16string_view face) {
-    BinaryBuffer buffer;
-    buffer.write_u32(WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | DS_SETFONT | DS_CENTER);
-    buffer.write_u32(0);
-    buffer.write_u16(0);  // controls are made by the window
-    buffer.write_u16(0);
-    buffer.write_u16(0);
-    buffer.write_u16(300);
-    buffer.write_u16(176);
-    buffer.write_u16(0);
-    buffer.write_u16(0);
-    buffer.write_u16(0);
-    buffer.write_u16(8);
-    buffer.write_text(face);
-    return buffer.take();
-}
 
 // A small image with opaque, half-transparent and transparent pixels, for the preview.
 Pixels preview_image() {
@@ -214,7 +197,7 @@ INT_PTR ImageOptionsDialog::on_message(UINT message, WPARAM wparam, LPARAM lpara
 bool edit_image_options(Workspace& workspace, HWND owner, HINSTANCE instance, const std::u16string& face, HFONT font,
                         ImageEditorSettings& settings) {
     ImageOptionsDialog dialog(workspace, instance, font, settings);
-    if (run_bound_dialog(instance, dialog_template(face), owner, dialog) != IDOK) return false;
+    if (run_bound_dialog(instance, empty_dialog_template(300, 176, face), owner, dialog) != IDOK) return false;
     if (dialog.settings() == settings) return false;
     settings = dialog.settings();
     return true;

@@ -4,10 +4,10 @@
 #include <exception>
 #include <vector>
 
-#include "base/binary_buffer.h"
 #include "base/text.h"
 #include "model/workspace.h"
 #include "platform/win32/bound_window.h"
+#include "platform/win32/empty_dialog_template.h"
 #include "platform/win32/wide_text.h"
 
 namespace tavorin {
@@ -38,23 +38,6 @@ constexpr std::array<CodePage, 16> code_pages{{
     {950, L"950 (Traditional Chinese)"},
     {0, L"0 (Neutral)"},
 }};
-
-std::vector<std::uint8_t> dialog_template(std::u16string_view face) {
-    BinaryBuffer buffer;
-    buffer.write_u32(WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | DS_SETFONT | DS_CENTER);
-    buffer.write_u32(0);
-    buffer.write_u16(0);  // controls are made by the window
-    buffer.write_u16(0);
-    buffer.write_u16(0);
-    buffer.write_u16(200);
-    buffer.write_u16(90);
-    buffer.write_u16(0);
-    buffer.write_u16(0);
-    buffer.write_u16(0);
-    buffer.write_u16(8);
-    buffer.write_text(face);
-    return buffer.take();
-}
 
 class VersionLanguageDialog {
 public:
@@ -151,7 +134,7 @@ std::optional<VersionLanguageChoice> choose_version_language(Workspace& workspac
                                                              const std::u16string& face, HFONT font,
                                                              VersionLanguageChoice initial) {
     VersionLanguageDialog dialog(workspace, instance, font, initial);
-    if (run_bound_dialog(instance, dialog_template(face), owner, dialog) != IDOK) return std::nullopt;
+    if (run_bound_dialog(instance, empty_dialog_template(200, 90, face), owner, dialog) != IDOK) return std::nullopt;
     return dialog.chosen();
 }
 
