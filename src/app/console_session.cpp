@@ -148,11 +148,18 @@ void report_conversion_problems(Session& session, const std::optional<ReadFailur
 }
 
 int run_conversion(Session& session, const CommandLine& command_line, std::ostream& out) {
+    ReadingTables tables;
+    const int exit_code = run_conversion(session, tables, command_line, out);
+    session.project().clear();
+    return exit_code;
+}
+
+int run_conversion(Session& session, ReadingTables& tables, const CommandLine& command_line, std::ostream& out) {
     session.set_interactive(false);
     apply_run_settings(session, command_line);
     ReadFailure failure;
     const bool converted =
-        convert_file(session, command_line.convert_input, command_line.convert_output, &failure);
+        convert_file(session, tables, command_line.convert_input, command_line.convert_output, &failure);
     std::optional<ReadFailure> read_failure;
     if (!failure.file.empty()) read_failure = failure;
     report_conversion_problems(session, read_failure, out);
@@ -160,8 +167,13 @@ int run_conversion(Session& session, const CommandLine& command_line, std::ostre
 }
 
 int run_console(const CommandLine& command_line, std::ostream& out) {
-    ConsolePlatform platform;
-    Session session(platform);
+    ConsoleRun run;
+    return run_console(run, command_line, out);
+}
+
+int run_console(ConsoleRun& run, const CommandLine& command_line, std::ostream& out) {
+    ConsolePlatform& platform = run.platform;
+    Session& session = run.session;
     session.log().information(session.text(str::program_started));
     if (command_line.show_help) {
         out << command_line_usage();
@@ -175,7 +187,7 @@ int run_console(const CommandLine& command_line, std::ostream& out) {
         session.config().default_language = platform.default_language_id();
     }
     delete_requested_files(session, command_line);
-    if (command_line.mode == CommandLine::Mode::convert) return run_conversion(session, command_line, out);
+    if (command_line.mode == CommandLine::Mode::convert) return run_conversion(session, run.tables, command_line, out);
     report_problems(session.log(), out);
     if (command_line.mode == CommandLine::Mode::normal && command_line.files_to_delete.empty()) {
         out << command_line_usage();

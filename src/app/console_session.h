@@ -10,7 +10,9 @@
 #include <vector>
 
 #include "app/command_line.h"
+#include "app/project_files.h"
 #include "app/session.h"
+#include "platform/console_platform.h"
 #include "script/read_status.h"
 
 namespace tavorin {
@@ -52,8 +54,25 @@ void report_conversion_problems(Session& session, const std::optional<ReadFailur
 
 // The exit code: 0 when the conversion succeeded, 1 when it failed, 2 for a usage error.
 int run_conversion(Session& session, const CommandLine& command_line, std::ostream& out);
+// The same with reading tables the caller keeps; the converted project stays in the session.
+int run_conversion(Session& session, ReadingTables& tables, const CommandLine& command_line, std::ostream& out);
 
-// The command-line program's whole run. `out` receives the usage text, `errors` the problems.
+// What a console run works with. Emptied piece by piece when it goes; a program that ends with
+// the run may leave it to the end of the process instead.
+struct ConsoleRun {
+    ConsolePlatform platform;
+    Session session{platform};
+    ReadingTables tables;
+
+    ConsoleRun() = default;
+    ConsoleRun(const ConsoleRun&) = delete;
+    ConsoleRun& operator=(const ConsoleRun&) = delete;
+    // The project refers to the tables, so it is emptied before they go.
+    ~ConsoleRun() { session.project().clear(); }
+};
+
+// The command-line program's whole run. `out` receives the usage text and the problems.
 int run_console(const CommandLine& command_line, std::ostream& out);
+int run_console(ConsoleRun& run, const CommandLine& command_line, std::ostream& out);
 
 }  // namespace tavorin

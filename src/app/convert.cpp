@@ -45,6 +45,15 @@ bool write_output(Session& session, const fs::path& input, const fs::path& outpu
 
 bool convert_file(Session& session, std::u16string_view input, std::u16string_view output,
                   ReadFailure* read_failure) {
+    ReadingTables tables;
+    const bool written = convert_file(session, tables, input, output, read_failure);
+    // The project refers to the tables, which go now.
+    session.project().clear();
+    return written;
+}
+
+bool convert_file(Session& session, ReadingTables& tables, std::u16string_view input, std::u16string_view output,
+                  ReadFailure* read_failure) {
     const FileKind input_kind = file_kind_of(input);
     const FileKind output_kind = file_kind_of(output);
     if (input_kind == FileKind::unsupported || input_kind == FileKind::c_source) {
@@ -64,13 +73,9 @@ bool convert_file(Session& session, std::u16string_view input, std::u16string_vi
     const int errors_before = session.log().errors();
     const auto failed = [&] { return session.log().errors() != errors_before; };
 
-    ReadingTables tables;
     tables.script.missing_include_fails = true;
     const bool read = read_input(session, tables, input_path, read_failure);
-    if (!read || failed()) {
-        session.project().clear();
-        return false;
-    }
+    if (!read || failed()) return false;
     session.log().information(fill_placeholders(session.text(str::file_opened), input));
 
     const bool output_existed = fs::exists(output_path, error);
@@ -81,8 +86,6 @@ bool convert_file(Session& session, std::u16string_view input, std::u16string_vi
         if (!output_existed) fs::remove(output_path, error);
     }
     if (written) session.log().information(fill_placeholders(session.text(str::file_saved), output));
-    // The project refers to the tables, which go now.
-    session.project().clear();
     return written;
 }
 

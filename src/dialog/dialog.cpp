@@ -117,16 +117,14 @@ void Dialog::apply_identifier(Control& control, const ControlRecord& record) {
     control.set_text(record.text);
     SymbolTable& symbols = workspace_.symbols();
     const std::u16string& name = *record.identifier;
-    const bool used_here = std::any_of(controls_.begin(), controls_.end(),
-                                       [&](const auto& other) { return other->identifier() == name; });
     // A script's own header may give the static id a number of its own (999, 65535): the
     // controls keep the number they were read with.
     const auto own_value = [&](std::int32_t value) {
         return value == SymbolTable::static_value ? record.identifier_value : value;
     };
-    if (!used_here) {
-        const auto value = symbols.register_control_id(name, *this, record.identifier_value);
-        control.set_identifier(name, value ? own_value(*value) : 0);
+    // Refused only when another control of this dialog has the id.
+    if (const auto value = symbols.register_control_id(name, *this, record.identifier_value)) {
+        control.set_identifier(name, own_value(*value));
         return;
     }
     const std::int32_t shared_value = symbols.value_of(name);

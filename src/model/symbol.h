@@ -5,7 +5,9 @@
 #include <map>
 #include <set>
 #include <string>
+#include <tuple>
 
+#include "base/flat_counts.h"
 #include "model/resource_kind.h"
 
 namespace tavorin {
@@ -13,7 +15,7 @@ namespace tavorin {
 class Resource;
 
 // Resources with the number of uses each has. Most identifiers have one user, which is kept
-// without a map node of its own; further users go to the map.
+// without a table of its own; further users go to the table.
 class ResourceUses {
 public:
     bool empty() const { return first_ == nullptr; }
@@ -28,7 +30,7 @@ public:
         } else if (resource == first_) {
             ++first_count_;
         } else {
-            ++others_[resource];
+            others_.add(resource);
         }
     }
     // One use fewer (every use with `all`); false when the resource has none.
@@ -39,23 +41,18 @@ public:
                 first_ = nullptr;
                 first_count_ = 0;
             } else {
-                const auto next = others_.begin();
-                first_ = next->first;
-                first_count_ = next->second;
-                others_.erase(next);
+                std::tie(first_, first_count_) = others_.any();
+                others_.remove(first_, true);
             }
             return true;
         }
-        const auto it = others_.find(resource);
-        if (it == others_.end()) return false;
-        if (all || --it->second == 0) others_.erase(it);
-        return true;
+        return others_.remove(resource, all);
     }
 
 private:
     const Resource* first_ = nullptr;
     int first_count_ = 0;
-    std::map<const Resource*, int> others_;
+    FlatCounts<const Resource*> others_;
 };
 
 struct Symbol {

@@ -9,6 +9,7 @@
 #include <functional>
 #include <map>
 #include <optional>
+#include <unordered_map>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -123,7 +124,7 @@ private:
     TextMap<Symbol> by_name_;
     // Map nodes do not move (not even when the hash table grows), so the pointers (and the views
     // of the names, which are the keys of by_name_) stay valid until their symbol is erased.
-    std::map<std::int32_t, Symbol*> by_value_;
+    std::unordered_map<std::int32_t, Symbol*> by_value_;
     ValueIndex by_value_and_name_;
     // How many symbols of each value have control uses: the largest one decides where new
     // controls continue.

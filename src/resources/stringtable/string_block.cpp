@@ -23,8 +23,9 @@ std::vector<StringBlock> make_string_blocks(const StringTable& table) {
     std::vector<StringBlock> blocks;
     // Position of each group's block in `blocks`; a later entry with the same value wins its slot.
     std::vector<std::size_t> position(block_count, block_count);
-    for (const StringEntry& entry : entries) {
-        const std::uint16_t value = low_bits(table.value_of(entry));
+    for (std::size_t row = 0; row < entries.size(); ++row) {
+        const StringEntry& entry = entries[row];
+        const std::uint16_t value = low_bits(table.value_at(row));
         const std::uint16_t index = value >> 4;
         if (position[index] == block_count) {
             position[index] = blocks.size();

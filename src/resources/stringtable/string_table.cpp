@@ -47,22 +47,18 @@ const std::u16string* StringTable::text_of(std::u16string_view identifier) const
 
 bool StringTable::uses_value(std::int32_t value) const { return value_counts_.contains(value); }
 
-void StringTable::count_value(std::int32_t value, int change) {
-    const auto it = value_counts_.try_emplace(value, 0).first;
-    it->second += change;
-    if (it->second == 0) value_counts_.erase(it);
-}
-
 void StringTable::index_rows() {
     rows_.clear();
     for (std::size_t row = 0; row < entries_.size(); ++row) rows_.try_emplace(entries_[row].identifier, row);
 }
 
 void StringTable::insert_entry(std::size_t row, StringEntry entry, std::optional<std::int32_t> value) {
-    count_value(symbols_.register_item_id(entry.identifier, *this, value), 1);
+    const std::int32_t registered = symbols_.register_item_id(entry.identifier, *this, value);
+    value_counts_.add(registered);
     row = std::min(row, entries_.size());
     const bool appended = row == entries_.size();
     entries_.insert(entries_.begin() + static_cast<std::ptrdiff_t>(row), std::move(entry));
+    values_.insert(values_.begin() + static_cast<std::ptrdiff_t>(row), registered);
     // Reading appends; only the editor inserts between rows, one row at a time.
     if (appended) {
         rows_.try_emplace(entries_.back().identifier, row);
@@ -74,8 +70,10 @@ void StringTable::insert_entry(std::size_t row, StringEntry entry, std::optional
 StringEntry StringTable::remove_entry(std::size_t row) {
     StringEntry removed = std::move(entries_.at(row));
     entries_.erase(entries_.begin() + static_cast<std::ptrdiff_t>(row));
+    const std::int32_t value = values_[row];
+    values_.erase(values_.begin() + static_cast<std::ptrdiff_t>(row));
     index_rows();
-    count_value(symbols_.value_of(removed.identifier), -1);
+    value_counts_.remove(value);
     symbols_.release_item_id(removed.identifier, *this);
     return removed;
 }
@@ -83,10 +81,12 @@ StringEntry StringTable::remove_entry(std::size_t row) {
 void StringTable::set_identifier(std::size_t row, std::u16string_view identifier, std::optional<std::int32_t> value) {
     StringEntry& entry = entries_.at(row);
     // Registered before the old one is released, so that a value shared by both survives.
-    count_value(symbols_.register_item_id(identifier, *this, value), 1);
-    count_value(symbols_.value_of(entry.identifier), -1);
+    const std::int32_t registered = symbols_.register_item_id(identifier, *this, value);
+    value_counts_.add(registered);
+    value_counts_.remove(values_[row]);
     symbols_.release_item_id(entry.identifier, *this);
     entry.identifier = identifier;
+    values_[row] = registered;
     index_rows();
 }
 

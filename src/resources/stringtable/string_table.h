@@ -9,9 +9,9 @@
 #include <optional>
 #include <string>
 #include <string_view>
-#include <unordered_map>
 #include <vector>
 
+#include "base/flat_counts.h"
 #include "base/text_hash.h"
 #include "model/resource.h"
 #include "model/symbol_table.h"
@@ -49,6 +49,8 @@ public:
     // The stored text of the identifier's entry, or none.
     const std::u16string* text_of(std::u16string_view identifier) const;
     std::int32_t value_of(const StringEntry& entry) const { return symbols_.value_of(entry.identifier); }
+    // The value of the row's identifier, without a search of the symbol table.
+    std::int32_t value_at(std::size_t row) const { return values_.at(row); }
     // Whether an entry's identifier has this value.
     bool uses_value(std::int32_t value) const;
 
@@ -78,14 +80,15 @@ public:
 
 private:
     void index_rows();
-    void count_value(std::int32_t value, int change);
 
     SymbolTable& symbols_;
     std::vector<StringEntry> entries_;
-    // The first row of each identifier, and how many entries have each value. An entry holds a
-    // use of its identifier, so the identifier's value cannot change while the entry exists.
+    // The value of each row's identifier. An entry holds a use of its identifier, so the
+    // identifier's value cannot change while the entry exists.
+    std::vector<std::int32_t> values_;
+    // The first row of each identifier, and how many entries have each value.
     TextMap<std::size_t> rows_;
-    std::unordered_map<std::int32_t, int> value_counts_;
+    FlatCounts<std::int32_t> value_counts_;
     struct ReadBlock {
         StringBlock block;
         CompiledOrigin origin;
