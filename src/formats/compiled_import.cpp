@@ -106,11 +106,7 @@ bool CompiledImport::import_image(const CompiledRecord& record, IconType type) {
     images[record.name.ordinal].origin = CompiledOrigin{std::nullopt, record.fields, record.position, record.language};
 
     // Kept as they came, in case no group lists the image.
-    ReadImage& kept = read_images_[{type, record.name.ordinal}];
-    kept.bytes.assign(record.data.begin(), record.data.end());
-    kept.record = record;
-    kept.record.data = kept.bytes;
-    kept.claimed = false;
+    read_images_[{type, record.name.ordinal}] = ReadImage{record, false};
     return true;
 }
 

@@ -43,7 +43,7 @@ struct CompiledRecord {
 };
 
 // One reading of a compiled file: the icon and cursor images wait here, by number, for the
-// group that lists them.
+// group that lists them. The records' data must stay where it is until finish().
 class CompiledImport {
 public:
     CompiledImport(Workspace& workspace, const CompiledImportTables& tables) : workspace_(workspace), tables_(tables) {}
@@ -57,8 +57,7 @@ public:
 
 private:
     struct ReadImage {
-        CompiledRecord record;  // its data points into `bytes`
-        std::vector<std::uint8_t> bytes;
+        CompiledRecord record;
         bool claimed = false;
     };
 

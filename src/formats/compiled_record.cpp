@@ -8,6 +8,7 @@ Result<ItemData> item_data(const ResourceItem& item) {
     if (const CompiledOrigin* origin = item.origin(); origin != nullptr && origin->data) {
         return ItemData(std::span<const std::uint8_t>(*origin->data));
     }
+    if (const auto held = item.held_bytes()) return ItemData(*held);
     BinaryBuffer data;
     const Status serialized = item.serialize(data);
     if (!serialized) return Error{serialized.error()};

@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <memory>
 #include <optional>
+#include <span>
 #include <vector>
 
 #include "base/binary_buffer.h"
@@ -56,6 +57,9 @@ public:
     // Appends the item's data to `out` (which the writer hands over empty). An error leaves the
     // item out of the file; the writer reports the message.
     virtual Status serialize(BinaryBuffer& out) const = 0;
+    // The data serialize() would write, when the item already holds it as one run of bytes (an
+    // icon image, raw data in memory): writers take it from there without a copy.
+    virtual std::optional<std::span<const std::uint8_t>> held_bytes() const { return std::nullopt; }
     // Whether compiled resource files pad the data to a multiple of four bytes.
     virtual bool pad_after_data() const { return true; }
     // Where the item came from when it was read from a compiled file.

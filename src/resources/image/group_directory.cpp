@@ -49,6 +49,7 @@ Result<std::vector<IconImage>> images_of_group(std::span<const std::uint8_t> dat
     const auto entries = decode_group_directory(data);
     if (!entries) return Error{entries.error()};
     std::vector<IconImage> images;
+    images.reserve(entries->size());
     for (const GroupEntryBytes& entry : *entries) {
         const auto found = read_images.find(group_entry_number(entry));
         if (found == read_images.end()) continue;

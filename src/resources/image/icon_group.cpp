@@ -31,6 +31,11 @@ public:
         out.write_bytes(group_.icon_type() == IconType::icon ? image_.bytes : encode_cursor_resource(image_));
         return success();
     }
+    // A cursor's data starts with its hot spot, so only an icon's is the image itself.
+    std::optional<std::span<const std::uint8_t>> held_bytes() const override {
+        if (group_.icon_type() != IconType::icon) return std::nullopt;
+        return image_.bytes;
+    }
 
 private:
     const IconGroup& group_;

@@ -42,6 +42,11 @@ Status RawDataResource::export_content(const std::filesystem::path& script_folde
     return FileResource::export_content(script_folder);
 }
 
+std::optional<std::span<const std::uint8_t>> RawDataResource::held_bytes() const {
+    if (!in_memory()) return std::nullopt;
+    return bytes_;
+}
+
 Status RawDataResource::serialize(BinaryBuffer& out) const {
     const Status loaded = require_in_memory();
     if (!loaded) return loaded;

@@ -41,6 +41,7 @@ public:
     void write_script_text(TextWriter& out, const Workspace& workspace) const override;
     Status export_content(const std::filesystem::path& script_folder) override;
     Status serialize(BinaryBuffer& out) const override;
+    std::optional<std::span<const std::uint8_t>> held_bytes() const override;
 
 protected:
     Result<std::vector<std::uint8_t>> file_bytes() const override { return bytes_; }
