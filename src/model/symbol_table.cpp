@@ -65,7 +65,7 @@ std::optional<std::int64_t> leading_number(std::u16string_view text) {
 SymbolTable::SymbolTable(const UiStrings& strings) : strings_(strings) { reset(); }
 
 void SymbolTable::reset() {
-    by_value_and_name_.clear();
+    sharers_.clear();
     control_values_.clear();
     by_value_.clear();
     by_name_.clear();
@@ -136,20 +136,21 @@ Symbol& SymbolTable::store(Symbol symbol) {
     std::u16string key = symbol.name;
     const auto it = by_name_.try_emplace(std::move(key), std::move(symbol)).first;
     Symbol& stored = it->second;
-    if (!stored.string_name) {
-        by_value_.try_emplace(stored.value, &stored);
-        by_value_and_name_.emplace(std::pair{stored.value, std::u16string_view(it->first)}, &stored);
+    if (!stored.string_name && !by_value_.try_emplace(stored.value, &stored).second) {
+        sharers_[stored.value].push_back(&stored);
     }
     if (!stored.control_uses.empty()) ++control_values_[stored.value];
     return stored;
 }
 
-std::pair<SymbolTable::ValueIndex::const_iterator, SymbolTable::ValueIndex::const_iterator> SymbolTable::sharing(
-    std::int32_t value) const {
-    const auto first = by_value_and_name_.lower_bound({value, std::u16string_view{}});
-    auto last = first;
-    while (last != by_value_and_name_.end() && last->first.first == value) ++last;
-    return {first, last};
+template <typename Test>
+bool SymbolTable::any_with_value(std::int32_t value, Test test) const {
+    const auto owner = by_value_.find(value);
+    if (owner == by_value_.end()) return false;
+    if (test(*owner->second)) return true;
+    const auto others = sharers_.find(value);
+    return others != sharers_.end() &&
+           std::any_of(others->second.begin(), others->second.end(), [&](const Symbol* symbol) { return test(*symbol); });
 }
 
 void SymbolTable::add_control_use(Symbol& symbol, const Resource& dialog) {
@@ -262,13 +263,11 @@ std::u16string SymbolTable::new_resource_name(std::u16string_view base, Resource
 }
 
 bool SymbolTable::dialog_uses_value(const Resource& dialog, std::int32_t value) const {
-    const auto [first, last] = sharing(value);
-    return std::any_of(first, last, [&](const auto& entry) { return entry.second->control_uses.contains(&dialog); });
+    return any_with_value(value, [&](const Symbol& symbol) { return symbol.control_uses.contains(&dialog); });
 }
 
 bool SymbolTable::owner_uses_value(const Resource& owner, std::int32_t value) const {
-    const auto [first, last] = sharing(value);
-    return std::any_of(first, last, [&](const auto& entry) { return entry.second->item_uses.contains(&owner); });
+    return any_with_value(value, [&](const Symbol& symbol) { return symbol.item_uses.contains(&owner); });
 }
 
 Result<std::int32_t> SymbolTable::register_control_id(std::u16string_view name, const Resource& dialog,
@@ -361,37 +360,51 @@ void SymbolTable::drop_if_unused(std::u16string_view name) {
 }
 
 // Erases a symbol. When it owned its value, the names that only shared that value go with it;
-// names with uses of their own keep the value, and the first of them becomes its owner.
+// names with uses of their own keep the value, and the first of them by name becomes its owner.
 void SymbolTable::drop(std::u16string_view name) {
     const auto it = by_name_.find(name);
     if (it == by_name_.end()) return;
-    const std::int32_t value = it->second.value;
-    const bool valued = !it->second.string_name;
-    const bool owned_value = valued && find_by_value(value) == &it->second;
-    if (!it->second.control_uses.empty()) {
+    Symbol* const dropped = &it->second;
+    const std::int32_t value = dropped->value;
+    const bool valued = !dropped->string_name;
+    const bool owned_value = valued && find_by_value(value) == dropped;
+    if (!dropped->control_uses.empty()) {
         const auto count = control_values_.find(value);
         if (count != control_values_.end() && --count->second == 0) control_values_.erase(count);
     }
-    if (valued) by_value_and_name_.erase({value, std::u16string_view(it->first)});
+    const auto others = sharers_.find(value);
+    if (valued && !owned_value) {
+        if (others != sharers_.end()) {
+            std::erase(others->second, dropped);
+            if (others->second.empty()) sharers_.erase(others);
+        }
+        by_name_.erase(it);
+        return;
+    }
     by_name_.erase(it);
     if (!owned_value) return;
 
     by_value_.erase(value);
+    if (others == sharers_.end()) return;
+    std::vector<Symbol*> staying;
     std::vector<std::u16string_view> followers;
-    const auto [first, last] = sharing(value);
-    for (auto entry = first; entry != last; ++entry) {
-        Symbol& symbol = *entry->second;
-        if (symbol.unused() && !symbol.system) {
-            followers.push_back(entry->first.second);
+    for (Symbol* symbol : others->second) {
+        if (symbol->unused() && !symbol->system) {
+            followers.push_back(symbol->name);
         } else {
-            by_value_.try_emplace(value, &symbol);
+            staying.push_back(symbol);
         }
     }
-    // The views point into the keys of by_name_, so each goes from the index before its symbol.
-    for (const auto name : followers) {
-        by_value_and_name_.erase({value, name});
-        by_name_.erase(by_name_.find(name));
+    sharers_.erase(others);
+    if (!staying.empty()) {
+        const auto first = std::min_element(staying.begin(), staying.end(),
+                                            [](const Symbol* a, const Symbol* b) { return a->name < b->name; });
+        by_value_.emplace(value, *first);
+        staying.erase(first);
+        if (!staying.empty()) sharers_.emplace(value, std::move(staying));
     }
+    // The views point into the names of the symbols they erase.
+    for (const auto follower : followers) by_name_.erase(by_name_.find(follower));
 }
 
 }  // namespace tavorin

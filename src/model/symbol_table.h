@@ -115,17 +115,18 @@ private:
     void drop_if_unused(std::u16string_view name);
     void drop(std::u16string_view name);
 
-    // The symbols with a value (not string names) that share `value`, in name order.
-    using ValueIndex = std::map<std::pair<std::int32_t, std::u16string_view>, Symbol*>;
-    std::pair<ValueIndex::const_iterator, ValueIndex::const_iterator> sharing(std::int32_t value) const;
+    // Whether any symbol with the value (not a string name) passes the test.
+    template <typename Test>
+    bool any_with_value(std::int32_t value, Test test) const;
 
     const UiStrings& strings_;
     std::function<bool(std::u16string_view)> system_name_lookup_;
     TextMap<Symbol> by_name_;
-    // Map nodes do not move (not even when the hash table grows), so the pointers (and the views
-    // of the names, which are the keys of by_name_) stay valid until their symbol is erased.
+    // Map nodes do not move (not even when the hash table grows), so the pointers stay valid
+    // until their symbol is erased. Each value with symbols (not string names) has its owner
+    // here, and the other symbols sharing it, if any, in sharers_.
     std::unordered_map<std::int32_t, Symbol*> by_value_;
-    ValueIndex by_value_and_name_;
+    std::unordered_map<std::int32_t, std::vector<Symbol*>> sharers_;
     // How many symbols of each value have control uses: the largest one decides where new
     // controls continue.
     std::map<std::int32_t, int> control_values_;

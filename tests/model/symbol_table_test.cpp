@@ -229,8 +229,9 @@ TEST_F(SymbolTableTest, DroppingAValuesOwnerHandsItToTheFirstNameWithUsesAndDrop
     ASSERT_EQ(table.register_item_id(u"ID_OWNER", menu_a, 300), 300);
     ASSERT_EQ(table.register_item_id(u"ID_A_FOLLOWER", menu_b, 300), 300);
     ASSERT_EQ(table.register_item_id(u"ID_C_FOLLOWER", menu_b, 300), 300);
-    ASSERT_EQ(*table.register_control_id(u"ID_B_USED", dialog_a, 300), 300);
+    // Registered out of name order: the new owner is the first by name, not the first to come.
     ASSERT_EQ(*table.register_control_id(u"ID_D_USED", dialog_b, 300), 300);
+    ASSERT_EQ(*table.register_control_id(u"ID_B_USED", dialog_a, 300), 300);
     // Names without uses stay while the value's owner is in use.
     table.release_item_id(u"ID_A_FOLLOWER", menu_b);
     table.release_item_id(u"ID_C_FOLLOWER", menu_b);
