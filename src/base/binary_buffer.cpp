@@ -72,11 +72,6 @@ void BinaryBuffer::write_name_or_ordinal(std::u16string_view name, std::uint16_t
     }
 }
 
-void BinaryBuffer::align_to(std::size_t multiple) {
-    const std::size_t padding = (multiple - size_ % multiple) % multiple;
-    if (padding != 0) extend(padding);
-}
-
 std::size_t BinaryBuffer::reserve_u32() {
     align_to(4);
     const std::size_t offset = size_;

@@ -37,7 +37,11 @@ public:
     void write_ordinal(std::uint16_t ordinal);
     void write_name_or_ordinal(std::u16string_view name, std::uint16_t ordinal, bool is_ordinal);
 
-    void align_to(std::size_t multiple);
+    // Inline, so that the usual constant multiples need no division.
+    void align_to(std::size_t multiple) {
+        const std::size_t padding = (multiple - size_ % multiple) % multiple;
+        if (padding != 0) extend(padding);
+    }
     void align_to_4() { align_to(4); }
 
     // Reserves an aligned 32-bit slot (zero) and returns its offset, to be filled later.

@@ -216,6 +216,12 @@ ReadStatus ScriptReader::read_file(const Located& file, bool top_level) {
     if (is_script_file(file.path)) {
         PreprocessedOutput output;
         status = preprocessor.preprocess(loaded->text, context, &output);
+        if (top_level) {
+            // Nothing includes the opened script again (and if something did, it would be read
+            // anew): its text makes room for the resources the statements make.
+            loaded_.erase(file.path.lexically_normal().u16string());
+            loaded.reset();
+        }
         if (status) status = (*statements_)(ScriptFile{file.path, output});
     } else {
         status = preprocessor.preprocess(loaded->text, context, nullptr);
