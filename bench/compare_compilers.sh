@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Times whole conversions to .res with the optimized build against the other resource compilers,
-# side by side with hyperfine in one run, and prints the ratios (of wall time, and of the processor
-# time of the process and its children, which a busy machine disturbs less) and each tool's peak
-# memory:
+# side by side with hyperfine in one run, and prints the ratios (of mean and of median wall time,
+# and of the processor time of the process and its children, which a busy machine disturbs less)
+# and each tool's peak memory:
 #   - generated scripts, numbers only (1x, 10x), against llvm-rc-14 and windres;
 #   - the same shape with `#include <windows.h>` from the mingw-w64 headers and a project header;
 #   - a second shape: many small includes, deep macro chains, long string tables;
@@ -73,11 +73,12 @@ compare() {
 import json, sys
 results = json.load(open(sys.argv[1]))["results"]
 ours = results[0]["mean"]
+ours_median = results[0]["median"]
 ours_cpu = results[0]["user"] + results[0]["system"]
 for r in results:
     cpu = r["user"] + r["system"]
     print(f"    {r['command']:<28} {r['mean'] * 1000:9.1f} ms +- {r['stddev'] * 1000:6.1f}  {r['mean'] / ours:6.2f}x tavorin's time;"
-          f" cpu {cpu * 1000:8.1f} ms {cpu / ours_cpu:6.2f}x")
+          f" median {r['median'] * 1000:9.1f} ms {r['median'] / ours_median:6.2f}x; cpu {cpu * 1000:8.1f} ms {cpu / ours_cpu:6.2f}x")
 PY
 }
 
