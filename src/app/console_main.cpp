@@ -28,7 +28,7 @@ int main(int argc, char** argv) {
         return 0;
     }
     // The run ends the program: the process's end gives back the memory of a large project at once,
-    // where freeing it piece by piece would take a fifth of a conversion's time. (Held by a
+    // where freeing it piece by piece would take a third of a conversion's time. (Held by a
     // static, it stays reachable for leak checkers.)
     static ConsoleRun* const run = new ConsoleRun;
     return run_console(*run, command_line, std::cerr);

@@ -49,14 +49,6 @@ public:
         return true;
     }
 
-    // Some member with its count; the set must not be empty.
-    std::pair<Key, int> any() const {
-        for (const Slot& slot : slots_) {
-            if (slot.count != 0) return {slot.key, slot.count};
-        }
-        return {Key{}, 0};
-    }
-
 private:
     struct Slot {
         Key key{};

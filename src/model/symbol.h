@@ -5,7 +5,6 @@
 #include <map>
 #include <set>
 #include <string>
-#include <tuple>
 
 #include "base/flat_counts.h"
 #include "model/resource_kind.h"
@@ -15,43 +14,39 @@ namespace tavorin {
 class Resource;
 
 // Resources with the number of uses each has. Most identifiers have one user, which is kept
-// without a table of its own; further users go to the table.
+// without a table; any others go to the table.
 class ResourceUses {
 public:
-    bool empty() const { return first_ == nullptr; }
+    bool empty() const { return single_ == nullptr && others_.empty(); }
     bool contains(const Resource* resource) const {
-        return resource != nullptr && (resource == first_ || others_.contains(resource));
+        return resource != nullptr && (resource == single_ || others_.contains(resource));
     }
     // One more use of the resource.
     void add(const Resource* resource) {
-        if (first_ == nullptr) {
-            first_ = resource;
-            first_count_ = 1;
-        } else if (resource == first_) {
-            ++first_count_;
+        if (resource == nullptr) return;
+        if (resource == single_) {
+            ++single_count_;
+        } else if (single_ == nullptr && !others_.contains(resource)) {
+            single_ = resource;
+            single_count_ = 1;
         } else {
             others_.add(resource);
         }
     }
     // One use fewer (every use with `all`); false when the resource has none.
     bool remove(const Resource* resource, bool all = false) {
-        if (resource != nullptr && resource == first_) {
-            if (!all && --first_count_ > 0) return true;
-            if (others_.empty()) {
-                first_ = nullptr;
-                first_count_ = 0;
-            } else {
-                std::tie(first_, first_count_) = others_.any();
-                others_.remove(first_, true);
-            }
-            return true;
+        if (resource == nullptr) return false;
+        if (resource != single_) return others_.remove(resource, all);
+        if (all || --single_count_ == 0) {
+            single_ = nullptr;
+            single_count_ = 0;
         }
-        return others_.remove(resource, all);
+        return true;
     }
 
 private:
-    const Resource* first_ = nullptr;
-    int first_count_ = 0;
+    const Resource* single_ = nullptr;
+    int single_count_ = 0;
     FlatCounts<const Resource*> others_;
 };
 
