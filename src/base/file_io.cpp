@@ -98,6 +98,26 @@ public:
         return success();
     }
 
+    // Small pieces are gathered into writes of about a quarter megabyte; large ones go as they are.
+    Status write_pieces(std::span<const std::span<const std::uint8_t>> pieces) {
+        constexpr std::size_t gathered_size = 256 * 1024;
+        std::vector<std::uint8_t> gathered;
+        for (const auto piece : pieces) {
+            const bool large = piece.size() >= gathered_size / 4;
+            if (!gathered.empty() && (large || gathered.size() + piece.size() > gathered_size)) {
+                if (Status written = write(gathered); !written) return written;
+                gathered.clear();
+            }
+            if (large) {
+                if (Status written = write(piece); !written) return written;
+            } else {
+                if (gathered.capacity() == 0) gathered.reserve(gathered_size);
+                gathered.insert(gathered.end(), piece.begin(), piece.end());
+            }
+        }
+        return write(gathered);
+    }
+
     Status close() {
         const int failed = flush_to_disk(handle_) != 0 ? errno : 0;
         const int closed = close_file(handle_);
@@ -196,6 +216,12 @@ fs::path follow_symlinks(const fs::path& path) {
 }
 
 Status write_file_atomically(const fs::path& path, std::span<const std::uint8_t> bytes, ReadOnlyTarget read_only) {
+    const std::span<const std::uint8_t> whole[] = {bytes};
+    return write_pieces_atomically(path, whole, read_only);
+}
+
+Status write_pieces_atomically(const fs::path& path, std::span<const std::span<const std::uint8_t>> pieces,
+                               ReadOnlyTarget read_only) {
     const fs::path target = follow_symlinks(path);
     if (read_only == ReadOnlyTarget::refuse && is_read_only_file(target)) {
         return file_error(path, u"The file is read-only.");
@@ -206,7 +232,7 @@ Status write_file_atomically(const fs::path& path, std::span<const std::uint8_t>
 
     NewFile temporary;
     if (Status created = temporary.create_temporary(target); !created) return created;
-    if (Status written = temporary.write(bytes); !written) return file_error(path, written.error());
+    if (Status written = temporary.write_pieces(pieces); !written) return file_error(path, written.error());
     if (Status closed = temporary.close(); !closed) return file_error(path, closed.error());
     if (fs::is_regular_file(existing)) {
         fs::permissions(temporary.path(), existing.permissions(), error);

@@ -33,6 +33,10 @@ enum class ReadOnlyTarget : std::uint8_t { refuse, replace };
 // on every path.
 Status write_file_atomically(const std::filesystem::path& path, std::span<const std::uint8_t> bytes,
                              ReadOnlyTarget read_only = ReadOnlyTarget::refuse);
+// The same with the file given in pieces, written one after another: a file made of many small
+// records and a few large ones needs neither a copy of its own nor a write for each piece.
+Status write_pieces_atomically(const std::filesystem::path& path, std::span<const std::span<const std::uint8_t>> pieces,
+                               ReadOnlyTarget read_only = ReadOnlyTarget::refuse);
 
 // Creates `path`, which must not exist yet, with the bytes, flushed to the disk; a failure
 // removes what it created. `name_taken` tells whether it failed because the name was taken.

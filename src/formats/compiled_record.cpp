@@ -33,35 +33,22 @@ void write_name(BinaryBuffer& out, const NameOrOrdinal& name) {
 
 }  // namespace
 
-std::size_t res_record_size_bound(const ResourceItem& item, std::size_t data_size) {
-    // Alignment before the header, the fixed fields, two names (an ordinal takes four bytes, a
-    // text its units and a terminating one), alignment after them and padding after the data.
-    constexpr std::size_t fixed = 3 + 24 + 2 * 4 + 3 + 3;
-    return fixed + 2 * (item.type().text.size() + item.name().text.size()) + data_size;
-}
-
-void append_res_record(BinaryBuffer& file, const ResourceItem& item, std::span<const std::uint8_t> data) {
-    // The header is built on its own so that its 16- and 32-bit fields align from its start.
-    BinaryBuffer header;
-    header.write_u32(static_cast<std::uint32_t>(data.size()));
-    const std::size_t header_size = header.reserve_u32();
-    write_name(header, item.type());
-    write_name(header, item.name());
+void append_res_header(BinaryBuffer& headers, const ResourceItem& item, std::size_t data_size) {
+    const std::size_t start = headers.size();
+    headers.write_u32(static_cast<std::uint32_t>(data_size));
+    const std::size_t header_size = headers.reserve_u32();
+    write_name(headers, item.type());
+    write_name(headers, item.name());
     // A record read from a .res file keeps its fields; others get the kind's memory flags.
     const CompiledOrigin* origin = item.origin();
     RecordFields fields{.memory_flags = item.memory_flags()};
     if (origin != nullptr && origin->fields) fields = *origin->fields;
-    header.write_u32(fields.data_version);
-    header.write_u16(fields.memory_flags);
-    header.write_u16(item.language());
-    header.write_u32(fields.version);
-    header.write_u32(fields.characteristics);
-    header.patch_u32(header_size, static_cast<std::uint32_t>(header.size()));
-
-    file.align_to_4();
-    file.write_bytes(header.bytes());
-    file.write_bytes(data);
-    if (item.pad_after_data()) file.align_to_4();
+    headers.write_u32(fields.data_version);
+    headers.write_u16(fields.memory_flags);
+    headers.write_u16(item.language());
+    headers.write_u32(fields.version);
+    headers.write_u32(fields.characteristics);
+    headers.patch_u32(header_size, static_cast<std::uint32_t>(headers.size() - start));
 }
 
 }  // namespace tavorin

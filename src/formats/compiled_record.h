@@ -35,11 +35,9 @@ Result<ItemData> item_data(const ResourceItem& item);
 // The 32-byte record every .res file starts with.
 std::span<const std::uint8_t> empty_res_record();
 
-// At least the bytes append_res_record adds for the item with data of `data_size` bytes.
-std::size_t res_record_size_bound(const ResourceItem& item, std::size_t data_size);
-
-// Appends the item's .res record (header, data, padding) to `file`. The header fields of a
-// record read from a .res file are written back as they were.
-void append_res_record(BinaryBuffer& file, const ResourceItem& item, std::span<const std::uint8_t> data);
+// Appends the .res record header of the item, whose data has `data_size` bytes, to `headers`,
+// which holds whole headers only (each a multiple of four bytes, so each starts aligned). The
+// header fields of a record read from a .res file are written back as they were.
+void append_res_header(BinaryBuffer& headers, const ResourceItem& item, std::size_t data_size);
 
 }  // namespace tavorin

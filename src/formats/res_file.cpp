@@ -1,6 +1,7 @@
 #include "formats/res_file.h"
 
 #include <algorithm>
+#include <array>
 #include <cstdint>
 #include <cstring>
 
@@ -114,27 +115,47 @@ Status read_res_data(Workspace& workspace, std::span<const std::uint8_t> bytes, 
 
 Status write_res_file(Workspace& workspace, const std::filesystem::path& path) {
     workspace.platform().show_status(workspace.text(str::status_exporting));
-    BinaryBuffer file;
-    {
-        ResourceItemList items = build_item_list(workspace.project());
-        keep_read_order(items);
-        // Every record's data first, so that the file is sized once and each byte copied once.
-        std::vector<std::pair<const ResourceItem*, ItemData>> records;
-        records.reserve(items.items().size());
-        std::size_t size = empty_res_record().size();
-        for (const ResourceItem* item : items.items()) {
-            auto data = item_data(*item);
-            if (!data) {
-                // The item is left out; the log says which and why.
-                workspace.log().error(record_name_text(item->name()) + u": " + data.error());
-                continue;
-            }
-            size += res_record_size_bound(*item, data->size());
-            records.emplace_back(item, std::move(*data));
+    ResourceItemList items = build_item_list(workspace.project());
+    keep_read_order(items);
+    std::vector<std::pair<const ResourceItem*, ItemData>> records;
+    records.reserve(items.items().size());
+    for (const ResourceItem* item : items.items()) {
+        auto data = item_data(*item);
+        if (!data) {
+            // The item is left out; the log says which and why.
+            workspace.log().error(record_name_text(item->name()) + u": " + data.error());
+            continue;
         }
-        file.reserve(size);
-        file.write_bytes(empty_res_record());
-        for (const auto& [item, data] : records) append_res_record(file, *item, data.bytes());
+        records.emplace_back(item, std::move(*data));
+    }
+    BinaryBuffer headers;
+    std::vector<std::size_t> header_ends;
+    header_ends.reserve(records.size());
+    for (const auto& [item, data] : records) {
+        append_res_header(headers, *item, data.size());
+        header_ends.push_back(headers.size());
+    }
+
+    // The file as pieces: the empty record, then each record's header, data and padding, the
+    // data written from where the items hold it.
+    static constexpr std::array<std::uint8_t, 3> zeros{};
+    std::vector<std::span<const std::uint8_t>> pieces;
+    pieces.reserve(1 + 4 * records.size());
+    pieces.push_back(empty_res_record());
+    std::size_t position = empty_res_record().size();
+    const auto add = [&](std::span<const std::uint8_t> piece) {
+        if (!piece.empty()) pieces.push_back(piece);
+        position += piece.size();
+    };
+    const auto align_to_4 = [&] { add(std::span(zeros).first((4 - position % 4) % 4)); };
+    std::size_t header_start = 0;
+    for (std::size_t i = 0; i < records.size(); ++i) {
+        const auto& [item, data] = records[i];
+        align_to_4();
+        add(headers.bytes().subspan(header_start, header_ends[i] - header_start));
+        header_start = header_ends[i];
+        add(data.bytes());
+        if (item->pad_after_data()) align_to_4();
     }
     const auto permission = read_only_permission(workspace.prompts(), path);
     if (!permission) {
@@ -142,7 +163,7 @@ Status write_res_file(Workspace& workspace, const std::filesystem::path& path) {
         return Error{permission.error()};
     }
     for (;;) {
-        const Status written = write_file_atomically(path, file.bytes(), *permission);
+        const Status written = write_pieces_atomically(path, pieces, *permission);
         if (written) break;
         if (workspace.ask(written.error(), AskButtons::retry_cancel, AskIcon::error) != Answer::retry) {
             workspace.log().error(written.error());

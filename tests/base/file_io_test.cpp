@@ -80,6 +80,25 @@ TEST(WriteFileAtomically, ReplacesTheContentAndKeepsTheMode) {
     EXPECT_EQ(names_in(folder.path()), std::vector<fs::path>{"tool.exe"});
 }
 
+// Small pieces are gathered before they are written and large ones are written as they are:
+// the file must still hold every piece in its order, whatever sizes follow each other.
+TEST(WriteFileAtomically, PiecesOfEverySizeComeOutInOrder) {
+    testing::TempFolder folder;
+    std::vector<Bytes> pieces;
+    for (const std::size_t size : {10, 70000, 3, 0, 200000, 60000, 60000, 60000, 65535, 65536, 1, 300000, 7}) {
+        Bytes piece(size);
+        for (std::size_t i = 0; i < size; ++i) piece[i] = static_cast<std::uint8_t>(pieces.size() * 31 + i);
+        pieces.push_back(std::move(piece));
+    }
+    const std::vector<std::span<const std::uint8_t>> spans(pieces.begin(), pieces.end());
+    ASSERT_TRUE(write_pieces_atomically(folder / "out.res", spans));
+    Bytes expected;
+    for (const Bytes& piece : pieces) expected.insert(expected.end(), piece.begin(), piece.end());
+    const auto written = read_file_bytes(folder / "out.res");
+    ASSERT_TRUE(written);
+    EXPECT_TRUE(*written == expected);
+}
+
 TEST(WriteFileAtomically, RefusesAReadOnlyTargetUnlessToldToReplaceIt) {
     testing::TempFolder folder;
     folder.write("locked.rc", "old");
