@@ -144,6 +144,25 @@ std::u16string fill_placeholders(std::u16string_view pattern, std::u16string_vie
 
 std::u16string decimal(std::int64_t value) { return ascii_to_text(std::to_string(value)); }
 
+std::optional<std::uint64_t> parse_typed_number(std::u16string_view text) {
+    int base = 10;
+    if (text.size() > 2 && text[0] == u'0' && (text[1] == u'x' || text[1] == u'X')) {
+        base = 16;
+        text.remove_prefix(2);
+    }
+    if (text.empty() || text.size() > 10) return std::nullopt;
+    std::uint64_t value = 0;
+    for (char16_t c : text) {
+        int digit = -1;
+        if (c >= u'0' && c <= u'9') digit = c - u'0';
+        else if (base == 16 && c >= u'a' && c <= u'f') digit = c - u'a' + 10;
+        else if (base == 16 && c >= u'A' && c <= u'F') digit = c - u'A' + 10;
+        if (digit < 0) return std::nullopt;
+        value = value * static_cast<std::uint64_t>(base) + static_cast<std::uint64_t>(digit);
+    }
+    return value;
+}
+
 std::u16string hexadecimal(std::uint32_t value, int digits) {
     char buffer[16];
     std::snprintf(buffer, sizeof buffer, "%0*X", digits, static_cast<unsigned>(value));

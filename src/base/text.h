@@ -2,6 +2,7 @@
 // UTF-16 text helpers. Text inside the program is UTF-16; conversions happen at the edges.
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -31,5 +32,8 @@ std::u16string fill_placeholders(std::u16string_view pattern, std::u16string_vie
 std::u16string decimal(std::int64_t value);
 // Upper-case hexadecimal with at least `digits` digits, no prefix.
 std::u16string hexadecimal(std::uint32_t value, int digits = 1);
+// A text that is wholly a number as users type one: decimal, or hexadecimal after "0x", of at
+// most ten digits, without sign or blanks. Nothing for any other text.
+std::optional<std::uint64_t> parse_typed_number(std::u16string_view text);
 
 }  // namespace tavorin

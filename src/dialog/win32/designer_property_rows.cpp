@@ -21,38 +21,18 @@ PropertyRow text_row(std::u16string name, std::u16string value, std::uint32_t fl
     return row;
 }
 
-std::u16string hex_text(std::uint32_t value) {
-    static constexpr char16_t digits[] = u"0123456789ABCDEF";
-    std::u16string text = u"0x";
-    for (int shift = 28; shift >= 0; shift -= 4) text.push_back(digits[(value >> shift) & 0xF]);
-    return text;
-}
+std::u16string hex_text(std::uint32_t value) { return u"0x" + hexadecimal(value, 8); }
 
-// A number typed as decimal or as 0x hexadecimal.
+// A number typed as decimal or as 0x hexadecimal, perhaps negative, between blanks.
 std::optional<std::int64_t> parse_number(std::u16string_view text) {
     while (!text.empty() && text.front() == u' ') text.remove_prefix(1);
     while (!text.empty() && text.back() == u' ') text.remove_suffix(1);
-    bool negative = false;
-    if (!text.empty() && text.front() == u'-') {
-        negative = true;
-        text.remove_prefix(1);
-    }
-    int base = 10;
-    if (text.size() > 2 && text[0] == u'0' && (text[1] == u'x' || text[1] == u'X')) {
-        base = 16;
-        text.remove_prefix(2);
-    }
-    if (text.empty() || text.size() > 10) return std::nullopt;
-    std::int64_t value = 0;
-    for (char16_t c : text) {
-        int digit = -1;
-        if (c >= u'0' && c <= u'9') digit = c - u'0';
-        else if (base == 16 && c >= u'a' && c <= u'f') digit = c - u'a' + 10;
-        else if (base == 16 && c >= u'A' && c <= u'F') digit = c - u'A' + 10;
-        if (digit < 0) return std::nullopt;
-        value = value * base + digit;
-    }
-    return negative ? -value : value;
+    const bool negative = !text.empty() && text.front() == u'-';
+    if (negative) text.remove_prefix(1);
+    const auto value = parse_typed_number(text);
+    if (!value) return std::nullopt;
+    const auto magnitude = static_cast<std::int64_t>(*value);
+    return negative ? -magnitude : magnitude;
 }
 
 str::Id category_name(PropertyCategory category) {

@@ -29,23 +29,9 @@ void apply_texture_preset(ImageEditorSettings& settings, TexturePreset preset) {
 std::u16string color_setting_text(std::uint32_t color) { return u"0x" + hexadecimal(color, 8); }
 
 std::optional<std::uint32_t> parse_color_setting(std::u16string_view text) {
-    int base = 10;
-    if (text.size() > 2 && text[0] == u'0' && (text[1] == u'x' || text[1] == u'X')) {
-        text.remove_prefix(2);
-        base = 16;
-    }
-    if (text.empty() || text.size() > (base == 16 ? 8u : 10u)) return std::nullopt;
-    std::uint64_t value = 0;
-    for (char16_t c : text) {
-        int digit = -1;
-        if (c >= u'0' && c <= u'9') digit = c - u'0';
-        else if (base == 16 && c >= u'a' && c <= u'f') digit = c - u'a' + 10;
-        else if (base == 16 && c >= u'A' && c <= u'F') digit = c - u'A' + 10;
-        if (digit < 0) return std::nullopt;
-        value = value * static_cast<std::uint64_t>(base) + static_cast<std::uint64_t>(digit);
-    }
-    if (value > 0xFFFFFFFFu) return std::nullopt;
-    return static_cast<std::uint32_t>(value);
+    const auto value = parse_typed_number(text);
+    if (!value || *value > 0xFFFFFFFFu) return std::nullopt;
+    return static_cast<std::uint32_t>(*value);
 }
 
 void ImageEditorSettingsSection::read(const tinyxml2::XMLElement* element) {

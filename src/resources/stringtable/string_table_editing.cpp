@@ -63,7 +63,7 @@ std::size_t StringTableEditing::add_new_string() {
     const std::size_t row = table_.size();
     StringEntry entry{table_.symbols().free_name(new_string_template), workspace_.text(str::sample_text)};
     table_.insert_entry(row, entry);
-    const std::int32_t value = table_.value_of(table_.entry(row));
+    const std::int32_t value = table_.value_at(row);
     modified();
 
     record(row_change_action(std::u16string(string_undo::insert), RowChange::inserted, table_, workspace_.project(),
@@ -81,7 +81,7 @@ bool StringTableEditing::delete_rows(std::span<const std::size_t> rows) {
 
     history_.open_group(std::u16string(string_undo::delete_rows));
     for (std::size_t row : ordered) {
-        const std::int32_t value = table_.value_of(table_.entry(row));
+        const std::int32_t value = table_.value_at(row);
         StringEntry entry = table_.remove_entry(row);
         record(row_change_action(std::u16string(string_undo::delete_row), RowChange::removed, table_,
                                  workspace_.project(), row, std::move(entry), value),
@@ -103,7 +103,7 @@ Status StringTableEditing::set_identifier(std::size_t row, std::u16string_view t
         return Error{*refusal};
     }
     const SymbolTable& symbols = table_.symbols();
-    const std::int32_t old_value = table_.value_of(table_.entry(row));
+    const std::int32_t old_value = table_.value_at(row);
     const auto new_value = prospective_value(text, symbols);
     if (table_.find(text) || (new_value && *new_value != old_value && table_.uses_value(*new_value))) {
         const std::u16string& message = workspace_.text(str::id_already_used_in_string_table);
@@ -112,7 +112,7 @@ Status StringTableEditing::set_identifier(std::size_t row, std::u16string_view t
     }
 
     table_.set_identifier(row, text);
-    const std::int32_t applied_value = table_.value_of(table_.entry(row));
+    const std::int32_t applied_value = table_.value_at(row);
     modified();
 
     StringTable& table = table_;

@@ -18,6 +18,7 @@
 #include "dialog/dialog.h"
 #include "dialog/dialog_template.h"
 #include "dialog/win32/dialog_designer.h"
+#include "dialog/win32/designer_canvas_input.h"
 
 namespace tavorin::testing {
 namespace {
@@ -44,14 +45,9 @@ protected:
         const DialogRect rect = control.rect();
         return canvas_point(rect.x + rect.width / 2, rect.y + rect.height / 2);
     }
-    void mouse(UINT message, POINT at, WPARAM keys = 0) {
-        SendMessageW(designer->canvas(), message, keys, MAKELPARAM(at.x, at.y));
-    }
-    void click(POINT at, WPARAM keys = 0) {
-        mouse(WM_LBUTTONDOWN, at, MK_LBUTTON | keys);
-        mouse(WM_LBUTTONUP, at, keys);
-    }
-    void key(WPARAM code) { SendMessageW(designer->canvas(), WM_KEYDOWN, code, 0); }
+    void mouse(UINT message, POINT at, WPARAM keys = 0) { canvas_mouse(*designer, message, at, keys); }
+    void click(POINT at, WPARAM keys = 0) { canvas_click(*designer, at, keys); }
+    void key(WPARAM code) { canvas_key(*designer, code); }
     void choose_from_toolbox(ControlKind kind) {
         SendMessageW(designer->toolbox(), LB_SETCURSEL, static_cast<WPARAM>(kind), 0);
         SendMessageW(designer->window(), WM_COMMAND, MAKEWPARAM(1, LBN_SELCHANGE),

@@ -15,6 +15,7 @@
 #include "app/win32/main_window.h"
 #include "dialog/dialog.h"
 #include "dialog/win32/dialog_designer.h"
+#include "dialog/win32/designer_canvas_input.h"
 #include "platform/win32/wide_text.h"
 
 namespace tavorin::testing {
@@ -65,14 +66,9 @@ protected:
         const POINT origin = designer->client_origin();
         return POINT{origin.x + pixels.x + pixels.width / 2, origin.y + pixels.y + pixels.height / 2};
     }
-    void mouse(UINT message, POINT at, WPARAM keys = 0) {
-        SendMessageW(designer->canvas(), message, keys, MAKELPARAM(at.x, at.y));
-    }
-    void click(POINT at, WPARAM keys = 0) {
-        mouse(WM_LBUTTONDOWN, at, MK_LBUTTON | keys);
-        mouse(WM_LBUTTONUP, at, keys);
-    }
-    void key(WPARAM code) { SendMessageW(designer->canvas(), WM_KEYDOWN, code, 0); }
+    void mouse(UINT message, POINT at, WPARAM keys = 0) { canvas_mouse(*designer, message, at, keys); }
+    void click(POINT at, WPARAM keys = 0) { canvas_click(*designer, at, keys); }
+    void key(WPARAM code) { canvas_key(*designer, code); }
     RECT preview_box(const Control& target) const {
         RECT box{};
         HWND preview = designer->preview_of(target.unique_key());
