@@ -22,8 +22,8 @@ inline std::filesystem::path largest_wine_module() {
         if (!path.empty() && path.back() == '\n') path.pop_back();
         if (!(path.ends_with(".dll") || path.ends_with(".exe") || path.ends_with(".drv") || path.ends_with(".ocx"))) continue;
         const auto listing = list_pe_resources(std::filesystem::path(path));
-        if (listing && listing->section.size() > best_size) {
-            best_size = listing->section.size();
+        if (listing && listing->section->size() > best_size) {
+            best_size = listing->section->size();
             best = path;
         }
     }

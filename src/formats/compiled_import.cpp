@@ -99,11 +99,12 @@ bool CompiledImport::import_image(const CompiledRecord& record, IconType type) {
     if (record.name.is_text) return false;
     IconImageMap& images = type == IconType::icon ? icon_images_ : cursor_images_;
     const Status read = type == IconType::icon
-                            ? read_icon_image(images, record.name.ordinal, record.data, tables_.image_numbers)
-                            : read_cursor_image(images, record.name.ordinal, record.data, tables_.image_numbers);
+                            ? read_icon_image(images, record.name.ordinal, record.data, tables_.image_numbers, record.block)
+                            : read_cursor_image(images, record.name.ordinal, record.data, tables_.image_numbers,
+                                                record.block);
     if (!read) return false;
     // An image is its bytes; only the record's place and header fields need keeping.
-    images[record.name.ordinal].origin = CompiledOrigin{std::nullopt, record.fields, record.position, record.language};
+    images[record.name.ordinal].fields.origin = CompiledOrigin{std::nullopt, record.fields, record.position, record.language};
 
     // Kept as they came, in case no group lists the image.
     read_images_[{type, record.name.ordinal}] = ReadImage{record, false};
@@ -150,8 +151,8 @@ void CompiledImport::import_raw(const CompiledRecord& record) {
 }
 
 CompiledOrigin origin_of(const CompiledRecord& record) {
-    return CompiledOrigin{std::vector<std::uint8_t>(record.data.begin(), record.data.end()), record.fields,
-                          record.position, record.language};
+    SharedBytes data = record.block ? SharedBytes(record.block, record.data) : SharedBytes::copy_of(record.data);
+    return CompiledOrigin{std::move(data), record.fields, record.position, record.language};
 }
 
 void CompiledImport::add(std::unique_ptr<Resource> resource, const CompiledRecord& record, bool keep_data) {

@@ -15,6 +15,7 @@
 
 #include "base/name_or_ordinal.h"
 #include "base/result.h"
+#include "base/shared_bytes.h"
 #include "model/resource.h"
 #include "resources/image/group_directory.h"
 #include "resources/image/image_numbers.h"
@@ -40,6 +41,8 @@ struct CompiledRecord {
     std::optional<RecordFields> fields;
     // The record's place in its file, counted from 1.
     std::size_t position = 0;
+    // The block `data` lies in when resources may keep pieces of it instead of copies.
+    ByteBlock block;
 };
 
 // One reading of a compiled file: the icon and cursor images wait here, by number, for the

@@ -6,7 +6,7 @@ namespace tavorin {
 
 Result<ItemData> item_data(const ResourceItem& item) {
     if (const CompiledOrigin* origin = item.origin(); origin != nullptr && origin->data) {
-        return ItemData(std::span<const std::uint8_t>(*origin->data));
+        return ItemData(origin->data->span());
     }
     if (const auto held = item.held_bytes()) return ItemData(*held);
     BinaryBuffer data;

@@ -36,7 +36,8 @@ Status read_pe_file(Workspace& workspace, const std::filesystem::path& path, con
     for (const PeResource& resource : listing->resources) {
         project.set_time_stamp(resource.time_stamp);
         import.import(
-            CompiledRecord{resource.type, resource.name, resource.language, resource.data, std::nullopt, ++position});
+            CompiledRecord{resource.type, resource.name, resource.language, resource.data, std::nullopt, ++position,
+                           listing->section});
     }
     import.finish();
     if (listing->outcome == PeResourceListing::Outcome::invalid) return invalid_module(workspace, path);

@@ -23,10 +23,10 @@ struct InvalidModule {};
 class DirectoryWalk {
 public:
     explicit DirectoryWalk(PeResourceListing& listing)
-        : listing_(listing), section_(listing.section),
+        : listing_(listing), section_(*listing.section),
           // Every entry takes eight bytes of the section; a directory whose tables share entries
           // could otherwise make a few bytes list billions of resources.
-          entry_budget_(listing.section.size() / entry_size) {}
+          entry_budget_(listing.section->size() / entry_size) {}
 
     void run() {
         for_each_entry(0, [&](const NameOrOrdinal& type, std::uint32_t target, std::uint32_t) {
@@ -169,7 +169,8 @@ PeResourceListing list_pe_resources(ModuleSource& module) {
             const auto header = read_bytes(module, table + i * pe::section_header_size, pe::section_header_size);
             const pe::Section section = pe::parse_section(header);
             if (!section.is_resource_section()) continue;
-            listing.section = read_bytes(module, section.pointer_to_raw_data, section.size_of_raw_data);
+            listing.section = std::make_shared<const std::vector<std::uint8_t>>(
+                read_bytes(module, section.pointer_to_raw_data, section.size_of_raw_data));
             listing.section_rva = section.virtual_address;
             walk_resource_directory(listing);
             return listing;

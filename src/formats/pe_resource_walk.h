@@ -9,6 +9,7 @@
 
 #include "base/name_or_ordinal.h"
 #include "base/result.h"
+#include "base/shared_bytes.h"
 
 namespace tavorin {
 
@@ -32,7 +33,8 @@ struct PeResourceListing {
         invalid,
     };
     Outcome outcome = Outcome::complete;
-    std::vector<std::uint8_t> section;
+    // Never null; its resources may keep their pieces of it.
+    ByteBlock section = std::make_shared<const std::vector<std::uint8_t>>();
     std::uint32_t section_rva = 0;
     // Directory order: at every level named entries first, then ordinal entries.
     std::vector<PeResource> resources;

@@ -63,11 +63,12 @@ void keep_read_order(ResourceItemList& items) {
 Status read_res_file(Workspace& workspace, const std::filesystem::path& path, const CompiledImportTables& tables) {
     auto file = read_file_bytes(path);
     if (!file) return reading_failed(workspace, file.error());
-    return read_res_data(workspace, *file, tables, display_path(path));
+    const auto block = std::make_shared<const std::vector<std::uint8_t>>(std::move(*file));
+    return read_res_data(workspace, *block, tables, display_path(path), block);
 }
 
 Status read_res_data(Workspace& workspace, std::span<const std::uint8_t> bytes, const CompiledImportTables& tables,
-                     std::u16string_view source) {
+                     std::u16string_view source, const ByteBlock& block) {
     // "<file>, offset 0x20: <what>": where the record that could not be read begins.
     const auto failed_at = [&](std::size_t offset, str::Id what) {
         return reading_failed(workspace, std::u16string(source) + u", offset 0x" + hexadecimal(static_cast<std::uint32_t>(offset)) + u": " +
@@ -106,7 +107,7 @@ Status read_res_data(Workspace& workspace, std::span<const std::uint8_t> bytes, 
             break;
         }
         import.import(CompiledRecord{header.type, header.name, header.language, bytes.subspan(offset, data_size),
-                                     header.fields, ++position});
+                                     header.fields, ++position, block});
         offset += static_cast<std::size_t>(padded_size);
     }
     import.finish();

@@ -19,9 +19,10 @@ class Workspace;
 // and returned; it names the file and the offset of the record; the records read before it stay in the project. Resources that do not decode
 // are kept as raw data with a warning in the log.
 Status read_res_file(Workspace& workspace, const std::filesystem::path& path, const CompiledImportTables& tables);
-// The same for the bytes of a whole .res file; messages name them as `source`.
+// The same for the bytes of a whole .res file; messages name them as `source`. When the bytes are
+// `block`, resources keep pieces of it instead of copies.
 Status read_res_data(Workspace& workspace, std::span<const std::uint8_t> bytes, const CompiledImportTables& tables,
-                     std::u16string_view source);
+                     std::u16string_view source, const ByteBlock& block = nullptr);
 
 // Writes the project as a compiled resource file, replacing the target only when the whole
 // file is written. The file error box offers Retry while the file cannot be written; an error

@@ -12,6 +12,7 @@
 
 #include "base/binary_buffer.h"
 #include "base/result.h"
+#include "base/shared_bytes.h"
 #include "model/name_or_ordinal.h"
 #include "model/resource_kind.h"
 
@@ -31,7 +32,7 @@ struct RecordFields {
 // was read, whatever its decoder made of it.
 struct CompiledOrigin {
     // The data as read; none for items whose model is their bytes, and none after an edit.
-    std::optional<std::vector<std::uint8_t>> data;
+    std::optional<SharedBytes> data;
     // The header fields of a .res record; none for a module's resources.
     std::optional<RecordFields> fields;
     // The record's place in the file it was read from, and its language.

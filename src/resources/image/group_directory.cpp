@@ -53,8 +53,10 @@ Result<std::vector<IconImage>> images_of_group(std::span<const std::uint8_t> dat
     for (const GroupEntryBytes& entry : *entries) {
         const auto found = read_images.find(group_entry_number(entry));
         if (found == read_images.end()) continue;
-        images.push_back(found->second);
-        images.back().kept_entry = entry;
+        IconImage& image = images.emplace_back(found->second.fields);
+        const ReadIconImage& read = found->second;
+        image.bytes = read.block ? SharedBytes(read.block, read.bytes) : SharedBytes::copy_of(read.bytes);
+        image.kept_entry = entry;
     }
     return images;
 }
@@ -105,20 +107,28 @@ std::vector<std::uint8_t> encode_cursor_resource(const IconImage& image) {
 }
 
 Result<IconImage> decode_cursor_resource(std::span<const std::uint8_t> data) {
+    auto read = read_cursor_resource(data);
+    if (!read) return Error{read.error()};
+    read->fields.bytes = SharedBytes::copy_of(read->bytes);
+    return std::move(read->fields);
+}
+
+Result<ReadIconImage> read_cursor_resource(std::span<const std::uint8_t> data) {
     if (data.size() < 4) return invalid_file_structure();
     BinaryReader reader(data);
     const std::uint16_t x = reader.read_u16();
     const std::uint16_t y = reader.read_u16();
-    auto image = make_icon_image(data.subspan(4));
+    auto image = icon_image_fields(data.subspan(4));
     if (!image) {
         // Some compilers have written cursor images without the hot spot; such data starts
         // with the image itself.
-        auto bare = make_icon_image(data);
-        return bare ? bare : image;
+        auto bare = icon_image_fields(data);
+        if (!bare) return Error{image.error()};
+        return ReadIconImage{std::move(*bare), data, nullptr};
     }
     image->hotspot_x = x;
     image->hotspot_y = y;
-    return image;
+    return ReadIconImage{std::move(*image), data.subspan(4), nullptr};
 }
 
 }  // namespace tavorin

@@ -14,17 +14,27 @@ namespace tavorin {
 
 inline constexpr std::size_t group_header_size = 6;
 
+// An image read from a compiled file before its group: its fields (`bytes` left empty) and where
+// its bytes lie in that file, which must outlive the decoding of the groups. When that is a block
+// the images may share, `block` holds it.
+struct ReadIconImage {
+    IconImage fields;
+    std::span<const std::uint8_t> bytes;
+    ByteBlock block;
+};
+
 // The images read from one compiled file so far, by number; a later image with the same number
 // replaces the earlier.
-using IconImageMap = std::map<std::uint16_t, IconImage>;
+using IconImageMap = std::map<std::uint16_t, ReadIconImage>;
 
 // The entries of a group directory; fewer than 6 + 14 x count bytes is "Invalid file structure".
 Result<std::vector<GroupEntryBytes>> decode_group_directory(std::span<const std::uint8_t> data);
 
 std::uint16_t group_entry_number(const GroupEntryBytes& entry);
 
-// The images a group directory names, in its order, each keeping its entry. An entry whose image
-// was not read is skipped. The map keeps its images: two groups may share one.
+// The images a group directory names, in its order, each keeping its entry and its bytes (a
+// piece of the read image's block, else a copy). An entry whose image was not read is skipped. The map keeps its images: two groups may
+// share one.
 Result<std::vector<IconImage>> images_of_group(std::span<const std::uint8_t> data, const IconImageMap& read_images);
 
 // The entry of an image: its kept entry when it has one (with its current number), else made
@@ -39,6 +49,8 @@ std::vector<std::uint8_t> encode_group_directory(std::span<const IconImage> imag
 // image without hot spot is read as a cursor with the hot spot 0, 0.
 std::vector<std::uint8_t> encode_cursor_resource(const IconImage& image);
 Result<IconImage> decode_cursor_resource(std::span<const std::uint8_t> data);
+// The same without copying the image's bytes.
+Result<ReadIconImage> read_cursor_resource(std::span<const std::uint8_t> data);
 
 // Bytes of the image's RT_ICON or RT_CURSOR resource.
 std::uint32_t image_resource_size(const IconImage& image, IconType type);

@@ -28,7 +28,11 @@ public:
     std::uint32_t time_stamp() const override { return group_.time_stamp(); }
     const CompiledOrigin* origin() const override { return image_.origin ? &*image_.origin : nullptr; }
     Status serialize(BinaryBuffer& out) const override {
-        out.write_bytes(group_.icon_type() == IconType::icon ? image_.bytes : encode_cursor_resource(image_));
+        if (group_.icon_type() == IconType::icon) {
+            out.write_bytes(image_.bytes);
+        } else {
+            out.write_bytes(encode_cursor_resource(image_));
+        }
         return success();
     }
     // A cursor's data starts with its hot spot, so only an icon's is the image itself.
@@ -168,20 +172,21 @@ Status IconGroup::take_file_bytes(std::span<const std::uint8_t> bytes) {
 }
 
 Status read_icon_image(IconImageMap& images, std::uint16_t number, std::span<const std::uint8_t> data,
-                       ImageNumbers& numbers) {
-    auto image = make_icon_image(data);
+                       ImageNumbers& numbers, const ByteBlock& block) {
+    auto image = icon_image_fields(data);
     if (!image) return Error{image.error()};
     image->number = number;
-    images[number] = std::move(*image);
+    images[number] = ReadIconImage{std::move(*image), data, block};
     numbers.note_read(IconType::icon, number);
     return success();
 }
 
 Status read_cursor_image(IconImageMap& images, std::uint16_t number, std::span<const std::uint8_t> data,
-                         ImageNumbers& numbers) {
-    auto image = decode_cursor_resource(data);
+                         ImageNumbers& numbers, const ByteBlock& block) {
+    auto image = read_cursor_resource(data);
     if (!image) return Error{image.error()};
-    image->number = number;
+    image->fields.number = number;
+    image->block = block;
     images[number] = std::move(*image);
     numbers.note_read(IconType::cursor, number);
     return success();

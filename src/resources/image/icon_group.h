@@ -76,12 +76,13 @@ private:
 inline constexpr std::u16string_view hotspot_range_message = u"Hotspot should be located between 0 and 31";
 inline constexpr std::uint16_t max_hotspot = 31;
 
-// An RT_ICON of a compiled file, kept by number until its group comes; its number raises the
-// icon counter.
+// An RT_ICON of a compiled file, kept by number until its group comes; its number raises the icon
+// counter. The image's bytes are not copied here: `data` must outlive the decoding of the groups,
+// which take their pieces of `block` when `data` lies in one, else copies.
 Status read_icon_image(IconImageMap& images, std::uint16_t number, std::span<const std::uint8_t> data,
-                       ImageNumbers& numbers);
+                       ImageNumbers& numbers, const ByteBlock& block = nullptr);
 // An RT_CURSOR likewise, hot spot first.
 Status read_cursor_image(IconImageMap& images, std::uint16_t number, std::span<const std::uint8_t> data,
-                         ImageNumbers& numbers);
+                         ImageNumbers& numbers, const ByteBlock& block = nullptr);
 
 }  // namespace tavorin

@@ -5,10 +5,15 @@
 namespace tavorin {
 
 Result<IconImage> make_icon_image(std::span<const std::uint8_t> bytes) {
+    auto image = icon_image_fields(bytes);
+    if (image) image->bytes = SharedBytes::copy_of(bytes);
+    return image;
+}
+
+Result<IconImage> icon_image_fields(std::span<const std::uint8_t> bytes) {
     const auto info = read_icon_image_info(bytes);
     if (!info) return Error{info.error()};
     IconImage image;
-    image.bytes.assign(bytes.begin(), bytes.end());
     image.width = info->width;
     image.height = info->height;
     image.bit_count = info->bit_count;

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "base/result.h"
+#include "base/shared_bytes.h"
 #include "model/resource_item.h"
 
 namespace tavorin {
@@ -24,7 +25,7 @@ struct IconImage {
     // The resource name of the image: its RT_ICON or RT_CURSOR number.
     std::uint16_t number = 0;
     // A PNG stream or a DIB with its AND mask.
-    std::vector<std::uint8_t> bytes;
+    SharedBytes bytes;
     std::uint32_t width = 0;
     std::uint32_t height = 0;
     std::uint16_t bit_count = 0;
@@ -41,6 +42,8 @@ struct IconImage {
 // An image from its bytes: PNG, or DIB with a 40-byte header; anything else is
 // "Invalid file structure". Size and depth come from the bytes.
 Result<IconImage> make_icon_image(std::span<const std::uint8_t> bytes);
+// The same without copying the bytes: the image's `bytes` stay empty.
+Result<IconImage> icon_image_fields(std::span<const std::uint8_t> bytes);
 
 // The colour count of directory entries: 2 for 1 bit, 4 for 2 bits, 16 for 4 bits, else 0.
 std::uint8_t directory_color_count(std::uint16_t bit_count);

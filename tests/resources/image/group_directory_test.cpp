@@ -61,15 +61,18 @@ TEST(GroupDirectory, DecodingPicksTheImagesReadBeforeAndKeepsTheirEntries) {
         group.insert(group.end(), std::begin(odd_entry), std::end(odd_entry));
         put_u16(group, number);
     }
+    const IconImage five = numbered_image(5, 0);
+    const IconImage seven = numbered_image(7, 1);
     IconImageMap read_images;
-    read_images[5] = numbered_image(5, 0);
-    read_images[7] = numbered_image(7, 1);  // 8 was never read
+    read_images[5] = {five, five.bytes, nullptr};
+    read_images[7] = {seven, seven.bytes, nullptr};  // 8 was never read
 
     const auto images = images_of_group(group, read_images);
     ASSERT_TRUE(images);
     ASSERT_EQ(images->size(), 2u);
     EXPECT_EQ((*images)[0].number, 7);
     EXPECT_EQ((*images)[1].number, 5);
+    EXPECT_EQ((*images)[0].bytes, seven.bytes);
     EXPECT_EQ(read_images.size(), 2u);  // another group may use them too
 
     // Written back, each kept entry comes out unchanged.

@@ -95,6 +95,42 @@ TEST_F(IconGroupTest, CursorHotSpotRoundTripsThroughCompiledData) {
     EXPECT_EQ(read("cursor1.cur"), expected);
 }
 
+TEST_F(IconGroupTest, ImagesReadFromABlockKeepTheirPiecesOfItWhenTheReadingEnds) {
+    // A compiled file's bytes: a cursor (hot spot first), then an icon.
+    const Bytes cursor_image = tiny_icon_dib(0);
+    const Bytes icon_image = tiny_icon_dib(1);
+    Bytes file{5, 0, 7, 0};
+    file.insert(file.end(), cursor_image.begin(), cursor_image.end());
+    file.insert(file.end(), icon_image.begin(), icon_image.end());
+    auto block = std::make_shared<const Bytes>(file);
+    const std::span<const std::uint8_t> bytes(*block);
+    const std::size_t icon_start = 4 + cursor_image.size();
+
+    IconImageMap cursors;
+    IconImageMap icons;
+    ASSERT_TRUE(read_cursor_image(cursors, 1, bytes.first(icon_start), numbers, block));
+    ASSERT_TRUE(read_icon_image(icons, 2, bytes.subspan(icon_start), numbers, block));
+    const auto directory = [](std::uint8_t type, std::uint8_t number) {
+        return Bytes{0, 0, type, 0, 1, 0, 1, 1, 2, 0, 1, 0, 1, 0, 56, 0, 0, 0, number, 0};
+    };
+    auto cursor_group = IconGroup::decode(directory(2, 1), IconType::cursor, cursors, numbers);
+    auto icon_group = IconGroup::decode(directory(1, 2), IconType::icon, icons, numbers);
+    ASSERT_TRUE(cursor_group && icon_group);
+
+    // The groups alone hold the block now.
+    const std::uint8_t* start = block->data();
+    block.reset();
+    cursors.clear();
+    icons.clear();
+    const IconImage& cursor = (*cursor_group)->images().at(0);
+    EXPECT_EQ(cursor.bytes.data(), start + 4);
+    EXPECT_EQ(cursor.bytes, cursor_image);
+    EXPECT_EQ(cursor.hotspot_y, 7);
+    const IconImage& icon = (*icon_group)->images().at(0);
+    EXPECT_EQ(icon.bytes.data(), start + icon_start);
+    EXPECT_EQ(icon.bytes, icon_image);
+}
+
 TEST_F(IconGroupTest, GroupDirectoryClaimingMoreThanItHoldsIsRefused) {
     Bytes group(20, 0);
     group[2] = 1;  // icon
@@ -116,9 +152,11 @@ TEST_F(IconGroupTest, ReadImagesRaiseTheCounterForNewOnes) {
 }
 
 TEST_F(IconGroupTest, RenumberingAfterARestartKeepsNumbersUniqueAndEntriesCurrent) {
+    const Bytes three = tiny_icon_dib(0);
+    const Bytes nine = tiny_icon_dib(1);
     IconImageMap read_images;
-    ASSERT_TRUE(read_icon_image(read_images, 3, tiny_icon_dib(0), numbers));
-    ASSERT_TRUE(read_icon_image(read_images, 9, tiny_icon_dib(1), numbers));
+    ASSERT_TRUE(read_icon_image(read_images, 3, three, numbers));
+    ASSERT_TRUE(read_icon_image(read_images, 9, nine, numbers));
     Bytes directory{0, 0, 1, 0, 2, 0};
     for (std::uint8_t number : {9, 3}) {
         const Bytes entry{1, 1, 2, 0, 1, 0, 1, 0, 56, 0, 0, 0, number, 0};
