@@ -4,10 +4,8 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <functional>
 #include <string>
 #include <string_view>
-#include <unordered_map>
 
 namespace tavorin {
 
@@ -20,8 +18,5 @@ struct TextHash {
         return static_cast<std::size_t>(hash);
     }
 };
-
-template <typename T>
-using TextMap = std::unordered_map<std::u16string, T, TextHash, std::equal_to<>>;
 
 }  // namespace tavorin

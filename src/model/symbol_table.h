@@ -16,7 +16,7 @@
 #include <vector>
 
 #include "base/result.h"
-#include "base/text_hash.h"
+#include "base/flat_text_map.h"
 #include "model/resource_kind.h"
 #include "model/symbol.h"
 
@@ -121,7 +121,7 @@ private:
 
     const UiStrings& strings_;
     std::function<bool(std::u16string_view)> system_name_lookup_;
-    TextMap<Symbol> by_name_;
+    FlatTextMap<Symbol> by_name_;
     // Map nodes do not move (not even when the hash table grows), so the pointers stay valid
     // until their symbol is erased. Each value with symbols (not string names) has its owner
     // here, and the other symbols sharing it, if any, in sharers_.

@@ -9,7 +9,7 @@
 #include <string_view>
 #include <vector>
 
-#include "base/text_hash.h"
+#include "base/flat_text_map.h"
 
 namespace tavorin {
 
@@ -75,12 +75,12 @@ private:
     };
 
     // One map for both kinds: a name in a script is looked up once.
-    TextMap<Slot> slots_;
+    FlatTextMap<Slot> slots_;
     std::size_t object_count_ = 0;
     std::size_t function_count_ = 0;
     std::uint32_t next_serial_ = 1;
     std::vector<std::u16string> file_names_;
-    TextMap<std::uint32_t> file_indexes_;
+    FlatTextMap<std::uint32_t> file_indexes_;
 };
 
 }  // namespace tavorin

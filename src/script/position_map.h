@@ -10,7 +10,7 @@
 #include <string_view>
 #include <vector>
 
-#include "base/text_hash.h"
+#include "base/flat_text_map.h"
 
 namespace tavorin {
 
@@ -49,7 +49,7 @@ private:
     mutable std::size_t hint_ = 0;
     // Each macro name once: a big script mentions the same few hundred names many times.
     std::vector<std::u16string> names_;
-    TextMap<std::uint32_t> name_indexes_;
+    FlatTextMap<std::uint32_t> name_indexes_;
     std::vector<std::uint32_t> index_by_serial_;  // name index + 1, 0 when not yet known
 };
 

@@ -12,7 +12,7 @@
 #include <vector>
 
 #include "base/flat_counts.h"
-#include "base/text_hash.h"
+#include "base/flat_text_map.h"
 #include "model/resource.h"
 #include "model/symbol_table.h"
 #include "resources/stringtable/string_block.h"
@@ -87,7 +87,7 @@ private:
     // identifier's value cannot change while the entry exists.
     std::vector<std::int32_t> values_;
     // The first row of each identifier, and how many entries have each value.
-    TextMap<std::size_t> rows_;
+    FlatTextMap<std::size_t> rows_;
     FlatCounts<std::int32_t> value_counts_;
     struct ReadBlock {
         StringBlock block;
