@@ -14,6 +14,7 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <type_traits>
 #include <utility>
 #include <vector>
 
@@ -45,6 +46,7 @@ private:
         Iterator(const Slot* slot, const Slot* end) : slot_(slot), end_(end) { skip_free(); }
         // An iterator converts to a const_iterator.
         template <typename Other>
+            requires(std::is_const_v<Value> && !std::is_const_v<Other>)
         Iterator(const Iterator<Other>& other) : slot_(other.slot_), end_(other.end_) {}
 
         Value& operator*() const { return *slot_->entry; }

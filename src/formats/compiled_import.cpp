@@ -98,13 +98,12 @@ bool CompiledImport::import_typed(const CompiledRecord& record) {
 bool CompiledImport::import_image(const CompiledRecord& record, IconType type) {
     if (record.name.is_text) return false;
     IconImageMap& images = type == IconType::icon ? icon_images_ : cursor_images_;
-    const Status read = type == IconType::icon
-                            ? read_icon_image(images, record.name.ordinal, record.data, tables_.image_numbers, record.block)
-                            : read_cursor_image(images, record.name.ordinal, record.data, tables_.image_numbers,
-                                                record.block);
+    const auto read_image = type == IconType::icon ? read_icon_image : read_cursor_image;
+    const Status read = read_image(images, record.name.ordinal, record.data, tables_.image_numbers, record.block);
     if (!read) return false;
     // An image is its bytes; only the record's place and header fields need keeping.
-    images[record.name.ordinal].fields.origin = CompiledOrigin{std::nullopt, record.fields, record.position, record.language};
+    images[record.name.ordinal].fields.origin =
+        CompiledOrigin{std::nullopt, record.fields, record.position, record.language};
 
     // Kept as they came, in case no group lists the image.
     read_images_[{type, record.name.ordinal}] = ReadImage{record, false};

@@ -15,8 +15,8 @@
 #include <utility>
 #include <vector>
 
-#include "base/result.h"
 #include "base/flat_text_map.h"
+#include "base/result.h"
 #include "model/resource_kind.h"
 #include "model/symbol.h"
 

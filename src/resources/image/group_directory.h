@@ -33,8 +33,8 @@ Result<std::vector<GroupEntryBytes>> decode_group_directory(std::span<const std:
 std::uint16_t group_entry_number(const GroupEntryBytes& entry);
 
 // The images a group directory names, in its order, each keeping its entry and its bytes (a
-// piece of the read image's block, else a copy). An entry whose image was not read is skipped. The map keeps its images: two groups may
-// share one.
+// piece of the read image's block, else a copy). An entry whose image was not read is skipped.
+// The map keeps its images: two groups may share one.
 Result<std::vector<IconImage>> images_of_group(std::span<const std::uint8_t> data, const IconImageMap& read_images);
 
 // The entry of an image: its kept entry when it has one (with its current number), else made
