@@ -50,7 +50,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             for (auto& image : *images) {
                 (void)tavorin::decode_icon_image(image.bytes);
                 image.number = static_cast<std::uint16_t>(read_images.size() + 1);
-                read_images[image.number] = image;
+                // The copy holds the block its bytes lie in.
+                read_images[image.number] = tavorin::ReadIconImage{image, image.bytes, nullptr};
             }
             (void)tavorin::write_icon_file(*images, type);
         }

@@ -1,7 +1,7 @@
 // Fuzz target for the .res reader: record headers, sizes and padding, and through the import
-// dispatch every resource decoder. Whatever was read is written again as a .res file image and
-// as a resource section, so the item list, the record writer and the directory builder see
-// every shape the readers accept.
+// dispatch every resource decoder. Whatever was read gets .res record headers again and goes into
+// a resource section, so the item list, the record writer and the directory builder see every
+// shape the readers accept.
 
 #include <cstddef>
 #include <cstdint>
@@ -23,10 +23,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                                  tavorin::CompiledImportTables{numbers, keys}, u"fuzz.res");
 
     const tavorin::ResourceItemList items = tavorin::build_item_list(session.project());
-    tavorin::BinaryBuffer file;
+    tavorin::BinaryBuffer headers;
     for (const tavorin::ResourceItem* item : items.items()) {
         const auto bytes = tavorin::item_data(*item);
-        if (bytes) tavorin::append_res_record(file, *item, *bytes);
+        if (bytes) tavorin::append_res_header(headers, *item, bytes->size());
     }
     (void)tavorin::build_resource_directory(items.items());
     return 0;
