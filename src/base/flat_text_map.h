@@ -1,9 +1,9 @@
 #pragma once
 // A map from names to values for the tables a script reader asks once per identifier (macros,
 // symbols, string identifiers): one open-addressing array of slots, each holding its name's hash
-// and a pointer to the entry. A search looks at one or two adjacent slots and at the
-// entry only when the hash matches, where a node-based map follows two or three pointers through
-// memory the cache does not hold. Entries stay where they are while others come and go.
+// and a pointer to the entry. A search looks at one or two adjacent slots, and at the entry only
+// when the hash matches, where a node-based map follows two or three pointers through memory the
+// cache does not hold. Entries stay where they are while others come and go.
 //
 // The subset of std::unordered_map's interface that those tables use; it is searched by
 // std::u16string_view.
