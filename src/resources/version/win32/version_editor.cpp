@@ -27,28 +27,9 @@ std::u16string flags_text(std::uint32_t value) { return u"0x" + hexadecimal(valu
 std::optional<std::uint32_t> parse_flags(std::u16string_view text) {
     while (!text.empty() && text.front() == u' ') text.remove_prefix(1);
     while (!text.empty() && text.back() == u' ') text.remove_suffix(1);
-    unsigned base = 10;
-    if (text.size() > 2 && text[0] == u'0' && (text[1] == u'x' || text[1] == u'X')) {
-        base = 16;
-        text.remove_prefix(2);
-    }
-    if (text.empty() || text.size() > 10) return std::nullopt;
-    std::uint64_t value = 0;
-    for (char16_t c : text) {
-        unsigned digit = 0;
-        if (c >= u'0' && c <= u'9') {
-            digit = static_cast<unsigned>(c - u'0');
-        } else if (base == 16 && c >= u'a' && c <= u'f') {
-            digit = static_cast<unsigned>(c - u'a' + 10);
-        } else if (base == 16 && c >= u'A' && c <= u'F') {
-            digit = static_cast<unsigned>(c - u'A' + 10);
-        } else {
-            return std::nullopt;
-        }
-        value = value * base + digit;
-        if (value > 0xFFFFFFFFu) return std::nullopt;
-    }
-    return static_cast<std::uint32_t>(value);
+    const auto value = parse_typed_number(text);
+    if (!value || *value > 0xFFFFFFFFu) return std::nullopt;
+    return static_cast<std::uint32_t>(*value);
 }
 
 PropertyRow choice_row(std::u16string name, std::u16string help, std::span<const VersionName> names,
