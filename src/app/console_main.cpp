@@ -1,6 +1,7 @@
 // The command-line program: the GUI program's arguments, without a window. Its conversion mode
 // works on every platform; the editor itself needs Windows (on Linux: scripts/run, under Wine).
 
+#include <cstddef>
 #include <filesystem>
 #include <iostream>
 #include <string>
@@ -19,9 +20,12 @@ int main(int argc, char** argv) {
     using namespace tavorin;
 #ifdef TAVORIN_MIMALLOC
     // 2 MB pages where the system gives them: a large project takes a fraction of the page faults.
-    // They apply to memory taken from the system from now on, from a thread's first block too.
+    // They apply to memory taken from the system from now on: to a new thread's blocks, and to a
+    // range reserved up front that also serves the large texts of big scripts (each taken from the
+    // system on its own, those would get small pages). Only the pages used take memory.
     mi_option_enable(mi_option_large_os_pages);
     mi_option_set(mi_option_eager_commit_delay, 0);
+    mi_reserve_os_memory(std::size_t{1} << 30, true, true);
 #endif
     std::vector<std::u16string> arguments;
     for (int i = 1; i < argc; ++i) arguments.push_back(utf8_to_text(argv[i]));
