@@ -1,5 +1,6 @@
 #include "base/escapes.h"
 
+#include <algorithm>
 #include <array>
 
 namespace tavorin {
@@ -95,28 +96,35 @@ std::size_t numeric_escape(std::u16string_view stored, std::size_t i, char16_t& 
 std::u16string unescape_stored_text(std::u16string_view stored) {
     std::u16string out;
     out.reserve(stored.size());
-    for (std::size_t i = 0; i < stored.size(); ++i) {
-        if (stored[i] == u'\\' && i + 1 < stored.size()) {
+    std::size_t i = 0;
+    while (i < stored.size()) {
+        // The text up to the next backslash goes over in one piece.
+        const std::size_t backslash = std::min(stored.find(u'\\', i), stored.size());
+        out.append(stored.substr(i, backslash - i));
+        i = backslash;
+        if (i == stored.size()) break;
+        if (i + 1 < stored.size()) {
             // Resource compilers turn "\a" into 8, the mark that right-aligns the rest of a menu
             // item, and read numeric escapes.
             if (stored[i + 1] == u'a') {
                 out.push_back(u'\b');
-                ++i;
+                i += 2;
                 continue;
             }
             char16_t numeric = 0;
             if (const std::size_t length = numeric_escape(stored, i, numeric)) {
                 out.push_back(numeric);
-                i += length - 1;
+                i += length;
                 continue;
             }
             if (const char16_t character = escape_character(stored[i + 1])) {
                 out.push_back(character);
-                ++i;
+                i += 2;
                 continue;
             }
         }
-        out.push_back(stored[i]);
+        out.push_back(u'\\');
+        ++i;
     }
     return out;
 }

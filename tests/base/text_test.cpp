@@ -77,6 +77,7 @@ TEST(StoredForm, CompilersEscapesAreRead) {
     EXPECT_EQ(unescape_stored_text(u"\\xB0ABC"), u"\u00B0ABC") << "two hexadecimal digits at most";
     EXPECT_EQ(unescape_stored_text(u"\\251 \\0"), std::u16string(u"\u00A9 \0", 3)) << "octal";
     EXPECT_EQ(unescape_stored_text(u"\\xg"), u"\\xg") << "no digit: as it stands";
+    EXPECT_EQ(unescape_stored_text(u"a\\qb\\"), u"a\\qb\\") << "unknown and trailing backslashes stay";
 }
 
 TEST(StoredForm, UnknownEscapesStayAsTheyStand) {
