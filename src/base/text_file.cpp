@@ -1,5 +1,8 @@
 #include "base/text_file.h"
 
+#include <algorithm>
+#include <array>
+
 #include "base/file_io.h"
 #include "base/text.h"
 
@@ -78,6 +81,31 @@ DecodedText decode_text(std::span<const std::uint8_t> bytes, const AnsiDecoder& 
     }
     if (append_line_break) result.text += u"\r\n";
     return result;
+}
+
+Result<std::optional<std::u16string>> read_plain_ascii_file(const std::filesystem::path& path) {
+    auto in = open_regular_file(path);
+    if (!in) return Error{in.error()};
+    std::u16string text;
+    std::error_code error;
+    if (const std::uintmax_t size = std::filesystem::file_size(path, error); !error && size < max_read_size) {
+        text.reserve(static_cast<std::size_t>(size));
+    }
+    std::array<char, 1 << 16> chunk;
+    while (*in) {
+        in->read(chunk.data(), static_cast<std::streamsize>(chunk.size()));
+        const auto count = static_cast<std::size_t>(in->gcount());
+        // Checked a whole chunk at a time, which the compiler turns into wide comparisons.
+        unsigned not_plain = 0;
+        for (std::size_t i = 0; i < count; ++i) not_plain |= static_cast<unsigned char>(chunk[i]) - 1u >= 0x7Fu;
+        if (not_plain != 0) return std::optional<std::u16string>();
+        if (text.size() + count > max_read_size) return file_error(path, u"The file is too large.");
+        const std::size_t used = text.size();
+        text.resize(used + count);
+        std::copy_n(chunk.begin(), count, text.begin() + static_cast<std::ptrdiff_t>(used));
+    }
+    if (in->bad()) return file_error(path, u"The file cannot be read.");
+    return std::optional<std::u16string>(std::move(text));
 }
 
 Result<DecodedText> read_text_file(const std::filesystem::path& path, const AnsiDecoder& ansi,

@@ -156,13 +156,14 @@ ReadStatus ScriptReader::include_file(std::u16string_view name, char16_t open, c
     return read_file(*located, false);
 }
 
-// Most scripts and headers are plain ASCII, which every detected encoding but UTF-16 reads the
-// same way: such a file is widened directly instead of being inspected and decoded.
+// Most scripts and headers are plain ASCII: such a file is widened as it is read instead of being
+// read whole, inspected and decoded.
 Result<std::u16string> ScriptReader::decode(const fs::path& path) {
+    auto plain = read_plain_ascii_file(path);
+    if (!plain) return Error{plain.error()};
+    if (*plain) return std::move(**plain);
     auto bytes = read_file_bytes(path);
     if (!bytes) return Error{bytes.error()};
-    const bool plain_ascii = std::all_of(bytes->begin(), bytes->end(), [](std::uint8_t b) { return b - 1u < 0x7Fu; });
-    if (plain_ascii) return std::u16string(bytes->begin(), bytes->end());
     return decode_text(*bytes, [this](std::string_view ansi) { return workspace_.platform().ansi_to_text(ansi); }).text;
 }
 

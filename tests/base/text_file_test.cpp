@@ -86,5 +86,41 @@ TEST(TextFile, ReadsFromDiskAndReportsAMissingFile) {
     EXPECT_NE(missing.error().find(u"tavorin_text_file_test.rc"), std::u16string::npos);
 }
 
+TEST(TextFile, PlainAsciiFilesAreWidenedAsTheyAreRead) {
+    const auto path = std::filesystem::temp_directory_path() / "tavorin_plain_ascii_test.rc";
+    Bytes plain(200'000);  // several reading steps
+    for (std::size_t i = 0; i < plain.size(); ++i) plain[i] = static_cast<std::uint8_t>(1 + i % 127);
+    const auto with = [&](std::size_t at, std::uint8_t byte) {
+        Bytes bytes = plain;
+        bytes[at] = byte;
+        return bytes;
+    };
+    struct Case {
+        const char* what;
+        Bytes content;
+        bool widened;
+    };
+    const Case cases[] = {
+        {"plain", plain, true},
+        {"empty", {}, true},
+        {"a Latin-1 letter in a later step", with(150'000, 0xE9), false},
+        {"a zero byte, as UTF-16 has", with(1, 0), false},
+        {"a byte-order mark", with(0, 0xEF), false},
+    };
+    for (const Case& c : cases) {
+        ASSERT_TRUE(write_file_atomically(path, c.content).ok());
+        auto text = read_plain_ascii_file(path);
+        ASSERT_TRUE(text.ok()) << c.what;
+        ASSERT_EQ(text->has_value(), c.widened) << c.what;
+        if (c.widened) {
+            EXPECT_EQ(**text, std::u16string(c.content.begin(), c.content.end())) << c.what;
+        }
+    }
+    std::filesystem::remove(path);
+    auto missing = read_plain_ascii_file(path);
+    ASSERT_FALSE(missing.ok());
+    EXPECT_NE(missing.error().find(u"tavorin_plain_ascii_test.rc"), std::u16string::npos);
+}
+
 }  // namespace
 }  // namespace tavorin
