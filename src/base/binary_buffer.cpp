@@ -24,6 +24,12 @@ std::vector<std::uint8_t> BinaryBuffer::take() {
     return std::move(bytes_);
 }
 
+void BinaryBuffer::clear() {
+    // What lies past the contents must be zero: padding is made by extending over it.
+    std::fill_n(bytes_.begin(), size_, std::uint8_t{0});
+    size_ = 0;
+}
+
 void BinaryBuffer::reserve(std::size_t total) {
     if (total > bytes_.size()) bytes_.resize(total);
 }

@@ -22,6 +22,8 @@ public:
     std::size_t size() const { return size_; }
     std::span<const std::uint8_t> bytes() const { return {bytes_.data(), size_}; }
     std::vector<std::uint8_t> take();
+    // Empty again, keeping the storage for the next contents.
+    void clear();
     // Room for `total` bytes in all, so that writing up to there copies nothing again.
     void reserve(std::size_t total);
 

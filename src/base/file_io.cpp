@@ -222,6 +222,11 @@ Status write_file_atomically(const fs::path& path, std::span<const std::uint8_t>
 
 Status write_pieces_atomically(const fs::path& path, std::span<const std::span<const std::uint8_t>> pieces,
                                ReadOnlyTarget read_only) {
+    return write_produced_atomically(path, [&](const PieceSink& sink) { return sink(pieces); }, read_only);
+}
+
+Status write_produced_atomically(const fs::path& path, const std::function<Status(const PieceSink&)>& produce,
+                                 ReadOnlyTarget read_only) {
     const fs::path target = follow_symlinks(path);
     if (read_only == ReadOnlyTarget::refuse && is_read_only_file(target)) {
         return file_error(path, u"The file is read-only.");
@@ -232,7 +237,10 @@ Status write_pieces_atomically(const fs::path& path, std::span<const std::span<c
 
     NewFile temporary;
     if (Status created = temporary.create_temporary(target); !created) return created;
-    if (Status written = temporary.write_pieces(pieces); !written) return file_error(path, written.error());
+    const PieceSink sink = [&](std::span<const std::span<const std::uint8_t>> pieces) {
+        return temporary.write_pieces(pieces);
+    };
+    if (Status written = produce(sink); !written) return file_error(path, written.error());
     if (Status closed = temporary.close(); !closed) return file_error(path, closed.error());
     if (fs::is_regular_file(existing)) {
         fs::permissions(temporary.path(), existing.permissions(), error);

@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <fstream>
 #include <span>
 #include <string>
@@ -37,6 +38,13 @@ Status write_file_atomically(const std::filesystem::path& path, std::span<const 
 // records and a few large ones needs neither a copy of its own nor a write for each piece.
 Status write_pieces_atomically(const std::filesystem::path& path, std::span<const std::span<const std::uint8_t>> pieces,
                                ReadOnlyTarget read_only = ReadOnlyTarget::refuse);
+
+// Takes the bytes of a file being written as a batch of pieces, valid only during the call.
+using PieceSink = std::function<Status(std::span<const std::span<const std::uint8_t>>)>;
+// The same with the bytes made while the file is written and handed to the sink batch by batch:
+// a large file needs no copy of itself in memory. A failure of `produce` is the writing's.
+Status write_produced_atomically(const std::filesystem::path& path, const std::function<Status(const PieceSink&)>& produce,
+                                 ReadOnlyTarget read_only = ReadOnlyTarget::refuse);
 
 // Creates `path`, which must not exist yet, with the bytes, flushed to the disk; a failure
 // removes what it created. `name_taken` tells whether it failed because the name was taken.

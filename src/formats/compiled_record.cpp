@@ -4,11 +4,13 @@
 
 namespace tavorin {
 
+std::optional<std::span<const std::uint8_t>> kept_item_data(const ResourceItem& item) {
+    if (const CompiledOrigin* origin = item.origin(); origin != nullptr && origin->data) return origin->data->span();
+    return item.held_bytes();
+}
+
 Result<ItemData> item_data(const ResourceItem& item) {
-    if (const CompiledOrigin* origin = item.origin(); origin != nullptr && origin->data) {
-        return ItemData(origin->data->span());
-    }
-    if (const auto held = item.held_bytes()) return ItemData(*held);
+    if (const auto kept = kept_item_data(item)) return ItemData(*kept);
     BinaryBuffer data;
     const Status serialized = item.serialize(data);
     if (!serialized) return Error{serialized.error()};

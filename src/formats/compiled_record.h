@@ -3,6 +3,7 @@
 // padding to a multiple of four; in a PE module the data alone (the PE writer pads).
 
 #include <cstdint>
+#include <optional>
 #include <span>
 #include <vector>
 
@@ -28,8 +29,11 @@ private:
     bool borrowed_ = false;
 };
 
-// The item's data: the bytes it was read with while nobody changed it, else its encoding; the
-// item's error when it cannot produce it.
+// The bytes the item was read with while nobody changed it, or the bytes it holds; nothing when
+// its data must be encoded.
+std::optional<std::span<const std::uint8_t>> kept_item_data(const ResourceItem& item);
+
+// The item's data: its kept bytes, else its encoding; the item's error when it cannot produce it.
 Result<ItemData> item_data(const ResourceItem& item);
 
 // The 32-byte record every .res file starts with.

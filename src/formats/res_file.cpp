@@ -58,6 +58,62 @@ void keep_read_order(ResourceItemList& items) {
                      [&](const ResourceItem* a, const ResourceItem* b) { return place(a) < place(b); });
 }
 
+// The file, made record by record into a batch that goes to the sink whenever it holds a quarter
+// megabyte: the empty record, then each record's header, data and padding. Large kept data goes
+// from where it is. An item that cannot give its data is left out, with the reason in `log`
+// unless it is among the first `reported` items, whose failures are there from an earlier try.
+Status write_records(const ResourceItemList& items, const PieceSink& sink, MessageLog& log, std::size_t& reported) {
+    constexpr std::size_t batch_size = 256 * 1024;
+    static constexpr std::array<std::uint8_t, 3> zeros{};
+    BinaryBuffer batch;
+    BinaryBuffer header;
+    BinaryBuffer encoded;
+    std::size_t position = 0;  // in the file, of the batch's end
+    const auto append = [&](std::span<const std::uint8_t> bytes) {
+        batch.write_bytes(bytes);
+        position += bytes.size();
+    };
+    const auto align_to_4 = [&] { append(std::span(zeros).first((4 - position % 4) % 4)); };
+
+    append(empty_res_record());
+    for (std::size_t i = 0; i < items.items().size(); ++i) {
+        const ResourceItem* item = items.items()[i];
+        const bool report = i >= reported;
+        reported = std::max(reported, i + 1);
+        std::span<const std::uint8_t> data;
+        if (const auto kept = kept_item_data(*item)) {
+            data = *kept;
+        } else {
+            encoded.clear();
+            if (const Status serialized = item->serialize(encoded); !serialized) {
+                if (report) log.error(record_name_text(item->name()) + u": " + serialized.error());
+                continue;
+            }
+            data = encoded.bytes();
+        }
+        align_to_4();
+        header.clear();
+        append_res_header(header, *item, data.size());
+        append(header.bytes());
+        if (data.size() >= batch_size / 4) {
+            const std::span<const std::uint8_t> pieces[] = {batch.bytes(), data};
+            if (Status written = sink(pieces); !written) return written;
+            batch.clear();
+            position += data.size();
+        } else {
+            append(data);
+        }
+        if (item->pad_after_data()) align_to_4();
+        if (batch.size() >= batch_size) {
+            const std::span<const std::uint8_t> pieces[] = {batch.bytes()};
+            if (Status written = sink(pieces); !written) return written;
+            batch.clear();
+        }
+    }
+    const std::span<const std::uint8_t> pieces[] = {batch.bytes()};
+    return sink(pieces);
+}
+
 }  // namespace
 
 Status read_res_file(Workspace& workspace, const std::filesystem::path& path, const CompiledImportTables& tables) {
@@ -118,53 +174,16 @@ Status write_res_file(Workspace& workspace, const std::filesystem::path& path) {
     workspace.platform().show_status(workspace.text(str::status_exporting));
     ResourceItemList items = build_item_list(workspace.project());
     keep_read_order(items);
-    std::vector<std::pair<const ResourceItem*, ItemData>> records;
-    records.reserve(items.items().size());
-    for (const ResourceItem* item : items.items()) {
-        auto data = item_data(*item);
-        if (!data) {
-            // The item is left out; the log says which and why.
-            workspace.log().error(record_name_text(item->name()) + u": " + data.error());
-            continue;
-        }
-        records.emplace_back(item, std::move(*data));
-    }
-    BinaryBuffer headers;
-    std::vector<std::size_t> header_ends;
-    header_ends.reserve(records.size());
-    for (const auto& [item, data] : records) {
-        append_res_header(headers, *item, data.size());
-        header_ends.push_back(headers.size());
-    }
-
-    // The file as pieces: the empty record, then each record's header, data and padding, the
-    // data written from where the items hold it.
-    static constexpr std::array<std::uint8_t, 3> zeros{};
-    std::vector<std::span<const std::uint8_t>> pieces;
-    pieces.reserve(1 + 4 * records.size());
-    pieces.push_back(empty_res_record());
-    std::size_t position = empty_res_record().size();
-    const auto add = [&](std::span<const std::uint8_t> piece) {
-        if (!piece.empty()) pieces.push_back(piece);
-        position += piece.size();
-    };
-    const auto align_to_4 = [&] { add(std::span(zeros).first((4 - position % 4) % 4)); };
-    std::size_t header_start = 0;
-    for (std::size_t i = 0; i < records.size(); ++i) {
-        const auto& [item, data] = records[i];
-        align_to_4();
-        add(headers.bytes().subspan(header_start, header_ends[i] - header_start));
-        header_start = header_ends[i];
-        add(data.bytes());
-        if (item->pad_after_data()) align_to_4();
-    }
     const auto permission = read_only_permission(workspace.prompts(), path);
     if (!permission) {
         workspace.log().error(permission.error());
         return Error{permission.error()};
     }
+    // An item left out is said in the log once, however often the writing is tried.
+    std::size_t reported = 0;
+    const auto produce = [&](const PieceSink& sink) { return write_records(items, sink, workspace.log(), reported); };
     for (;;) {
-        const Status written = write_pieces_atomically(path, pieces, *permission);
+        const Status written = write_produced_atomically(path, produce, *permission);
         if (written) break;
         if (workspace.ask(written.error(), AskButtons::retry_cancel, AskIcon::error) != Answer::retry) {
             workspace.log().error(written.error());

@@ -3,7 +3,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "base/file_io.h"
+#include "base/file_size_limit.h"
 #include "base/text.h"
 #include "dialog/dialog.h"
 #include "formats/compiled_items.h"
@@ -248,6 +251,39 @@ TEST_F(ResFileTest, EveryKindWritesReadsAndWritesTheSameFile) {
     ASSERT_TRUE(read(file));
     EXPECT_TRUE(warnings().empty()) << text_to_utf8(warnings().empty() ? u"" : warnings()[0]);
     EXPECT_EQ(write(), file);
+}
+
+// The file is written in batches, with large data passed as it is: records after a large
+// piece of odd size, and across batches, still start aligned with their data intact.
+TEST_F(ResFileTest, RecordsAfterLargeOrOddSizedDataKeepTheirPlaceAndPadding) {
+    std::vector<Bytes> data{Bytes(3, 0xA1), Bytes(100'001, 0xB2), Bytes(5, 0xC3)};
+    for (int i = 0; i < 300; ++i) data.emplace_back(1'001, static_cast<std::uint8_t>(i));
+    for (std::size_t i = 0; i < data.size(); ++i) add(id(10), id(static_cast<std::uint16_t>(i + 1)), english, data[i]);
+
+    const Bytes file = write();
+    const auto records = testing::read_res_records(file);
+    ASSERT_EQ(records.size(), data.size() + 1);  // after the empty record
+    for (std::size_t i = 0; i < data.size(); ++i) {
+        const auto& record = records[i + 1];
+        ASSERT_EQ(record.data_size, data[i].size()) << i;
+        EXPECT_TRUE(std::equal(data[i].begin(), data[i].end(), record.padded_data.begin())) << i;
+        EXPECT_TRUE(std::all_of(record.padded_data.begin() + static_cast<std::ptrdiff_t>(data[i].size()),
+                                record.padded_data.end(), [](std::uint8_t b) { return b == 0; }))
+            << i;
+    }
+}
+
+TEST_F(ResFileTest, AnItemLeftOutIsLoggedOnceThoughTheWriteIsTriedAgain) {
+    string_table_for(session.workspace(), english).add_entry(u"1", std::u16string(70'000, u'x'));
+    const testing::FileSizeLimit limit(16);  // smaller than the empty record
+    if (!limit.available()) GTEST_SKIP() << "no file size limit here";
+    platform.answers = {Answer::retry, Answer::cancel};
+    EXPECT_FALSE(write_res_file(session.workspace(), folder / "out.res"));
+    EXPECT_EQ(platform.questions.size(), 2u);
+    int logged = 0;
+    for (const LogEntry& entry : session.log().entries()) logged += entry.text.find(u"65535") != std::u16string::npos;
+    EXPECT_EQ(logged, 1);
+    EXPECT_FALSE(std::filesystem::exists(folder / "out.res"));
 }
 
 TEST(CompiledItemOrder, StringsFirstWithoutRegardToCaseThenOrdinalsThenLanguages) {
