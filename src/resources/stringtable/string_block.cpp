@@ -18,9 +18,17 @@ std::uint16_t low_bits(std::int32_t value) { return static_cast<std::uint16_t>(v
 
 }  // namespace
 
-std::vector<StringBlock> make_string_blocks(const StringTable& table) {
+StringBlockView view_of(const StringBlock& block) {
+    StringBlockView view{.index = block.index, .slots = {}};
+    for (std::size_t slot = 0; slot < block.slots.size(); ++slot) {
+        if (block.slots[slot]) view.slots[slot] = *block.slots[slot];
+    }
+    return view;
+}
+
+std::vector<StringBlockView> make_string_blocks(const StringTable& table) {
     const auto& entries = table.entries();
-    std::vector<StringBlock> blocks;
+    std::vector<StringBlockView> blocks;
     // Position of each group's block in `blocks`; a later entry with the same value wins its slot.
     std::vector<std::size_t> position(block_count, block_count);
     for (std::size_t row = 0; row < entries.size(); ++row) {
@@ -36,7 +44,7 @@ std::vector<StringBlock> make_string_blocks(const StringTable& table) {
     return blocks;
 }
 
-Status encode_string_block(const StringBlock& block, BinaryBuffer& out) {
+Status encode_string_block(const StringBlockView& block, BinaryBuffer& out) {
     for (const auto& slot : block.slots) {
         if (!slot) {
             out.write_u16(0);

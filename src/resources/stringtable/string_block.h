@@ -8,6 +8,7 @@
 #include <optional>
 #include <span>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "base/binary_buffer.h"
@@ -19,28 +20,35 @@ namespace tavorin {
 class Workspace;
 class StringTable;
 
-struct StringBlock {
+template <typename Text>
+struct BasicStringBlock {
     std::uint16_t index = 0;
     // Stored texts by slot (identifier value modulo 16).
-    std::array<std::optional<std::u16string>, 16> slots;
+    std::array<std::optional<Text>, 16> slots;
 
     std::uint16_t name() const { return static_cast<std::uint16_t>(index + 1); }
 
-    friend bool operator==(const StringBlock&, const StringBlock&) = default;
+    friend bool operator==(const BasicStringBlock&, const BasicStringBlock&) = default;
 };
+// A block read from a file, which keeps its texts.
+using StringBlock = BasicStringBlock<std::u16string>;
+// A block of a table being written, its texts viewed where the table holds them.
+using StringBlockView = BasicStringBlock<std::u16string_view>;
+
+StringBlockView view_of(const StringBlock& block);
 
 // One block per occupied group of sixteen identifiers, in the order the groups are first met in
 // the table. A later entry with the value of an earlier one takes its slot.
-std::vector<StringBlock> make_string_blocks(const StringTable& table);
+std::vector<StringBlockView> make_string_blocks(const StringTable& table);
 
 // The block's data: each slot's length and its text with the escapes resolved, then zero
 // padding to a multiple of four. An empty slot or an empty text writes the length 0.
-Status encode_string_block(const StringBlock& block, BinaryBuffer& out);
+Status encode_string_block(const StringBlockView& block, BinaryBuffer& out);
 
 // A block as an item of a compiled save.
 class StringBlockItem : public ResourceItem {
 public:
-    StringBlockItem(StringBlock block, std::uint16_t language, std::uint32_t time_stamp,
+    StringBlockItem(StringBlockView block, std::uint16_t language, std::uint32_t time_stamp,
                     std::optional<CompiledOrigin> origin = std::nullopt)
         : block_(std::move(block)), language_(language), time_stamp_(time_stamp), origin_(std::move(origin)) {}
 
@@ -51,10 +59,10 @@ public:
     Status serialize(BinaryBuffer& out) const override { return encode_string_block(block_, out); }
     const CompiledOrigin* origin() const override { return origin_ ? &*origin_ : nullptr; }
 
-    const StringBlock& block() const { return block_; }
+    const StringBlockView& block() const { return block_; }
 
 private:
-    StringBlock block_;
+    StringBlockView block_;
     std::uint16_t language_;
     std::uint32_t time_stamp_;
     std::optional<CompiledOrigin> origin_;

@@ -103,11 +103,11 @@ void StringTable::write_script_text(TextWriter& out, const Workspace&) const {
 }
 
 void StringTable::add_items(ResourceItemList& list) const {
-    for (StringBlock& block : make_string_blocks(*this)) {
+    for (StringBlockView& block : make_string_blocks(*this)) {
         std::optional<CompiledOrigin> origin;
         if (const auto read = read_blocks_.find(block.index); read != read_blocks_.end()) {
             origin = read->second.origin;
-            if (read->second.block != block) origin->data.reset();
+            if (view_of(read->second.block) != block) origin->data.reset();
         }
         list.add_owned(std::make_unique<StringBlockItem>(std::move(block), language(), time_stamp(), std::move(origin)));
     }

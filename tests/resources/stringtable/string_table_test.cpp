@@ -26,7 +26,7 @@ protected:
 
     static Bytes encoded(const StringBlock& block) {
         BinaryBuffer out;
-        EXPECT_TRUE(encode_string_block(block, out));
+        EXPECT_TRUE(encode_string_block(view_of(block), out));
         return out.take();
     }
 
