@@ -6,6 +6,7 @@
 #include <benchmark/benchmark.h>
 
 #include <filesystem>
+#include <fstream>
 #include <map>
 #include <memory>
 #include <random>
@@ -148,11 +149,49 @@ void write_as(benchmark::State& state, const char* extension) {
 }
 
 void BM_WriteRes(benchmark::State& state) { write_as(state, ".res"); }
+// Another script read with no edit is kept as written: the save copies its files.
 void BM_WriteScriptAndHeader(benchmark::State& state) { write_as(state, ".rc"); }
 void BM_WriteModule(benchmark::State& state) { write_as(state, ".dll"); }
 BENCHMARK(BM_WriteRes)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_WriteScriptAndHeader)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_WriteModule)->Unit(benchmark::kMillisecond);
+
+// A project of 5,000 data resources held in memory (read from a .res) saved as a script: every
+// resource goes to a numbered file of its own beside the script, in one transaction.
+void BM_SaveScriptWith5000Files(benchmark::State& state) {
+    constexpr int count = 5000;
+    const auto source = folder() / "files5000";
+    std::filesystem::create_directories(source);
+    std::string script;
+    for (int i = 1; i <= count; ++i) script += "R" + std::to_string(i) + " RCDATA { " + std::to_string(i) + " }\n";
+    {
+        std::ofstream(source / "files.rc", std::ios::binary) << script;
+        ScriptedPlatform platform;
+        Session session{platform};
+        session.set_interactive(false);
+        if (!convert_file(session, (source / "files.rc").u16string(), (source / "files.res").u16string())) {
+            state.SkipWithError("the conversion to .res failed");
+            return;
+        }
+    }
+    int round = 0;
+    for (auto _ : state) {
+        const auto target = folder() / ("files5000_" + std::to_string(round++));
+        std::filesystem::create_directories(target);
+        ScriptedPlatform platform;
+        Session session{platform};
+        session.set_interactive(false);
+        if (!convert_file(session, (source / "files.res").u16string(), (target / "files.rc").u16string())) {
+            state.SkipWithError("the save failed");
+            break;
+        }
+        state.PauseTiming();
+        std::error_code ignored;
+        std::filesystem::remove_all(target, ignored);
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_SaveScriptWith5000Files)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace tavorin::bench

@@ -123,15 +123,17 @@ void BM_ScanOnly(benchmark::State& state) {
     Reading reading;
     PreprocessedOutput kept;
     std::filesystem::path kept_path;
+    std::vector<std::filesystem::path> kept_files;
     ReadStatus status = reading.reader.read_script(input.script, [&](const ScriptFile& file) {
         kept = file.output;
         kept_path = file.path;
+        kept_files = file.files;
         return ReadStatus{};
     });
     if (!status) state.SkipWithError("the generated script failed");
     std::size_t tokens = 0;
     for (auto _ : state) {
-        tokens += scan(ScriptFile{kept_path, kept}, reading.tables.macros, reading.session.strings());
+        tokens += scan(ScriptFile{kept_path, kept, kept_files}, reading.tables.macros, reading.session.strings());
         benchmark::DoNotOptimize(tokens);
     }
     report(state, kept.text.size());

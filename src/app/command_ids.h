@@ -53,5 +53,6 @@ inline constexpr Id add_resource_menu = 42022;
 // carries it.
 inline constexpr Id project_only_command = 42025;
 inline constexpr Id messages = 42032;
+inline constexpr Id rewrite_script = 42040;
 
 }  // namespace tavorin::cmd

@@ -92,7 +92,9 @@ CommandLine parse_command_line(std::span<const std::u16string> all_arguments) {
             result.file_to_open = argument;
             break;
         }
-        if (argument == u"-delete") {
+        if (argument == u"--rewrite") {
+            result.rewrite_script = true;
+        } else if (argument == u"-delete") {
             if (i + 1 < arguments.size()) result.files_to_delete.push_back(arguments[++i]);
         } else if (argument == u"-convert") {
             if (i + 2 >= arguments.size()) break;
@@ -117,6 +119,8 @@ std::string command_line_usage() {
            "options:\n"
            "  -I DIR, /I DIR      look for included files in DIR (repeatable, searched first)\n"
            "  -D NAME[=VALUE]     define a macro before the script is read\n"
+           "  --rewrite           write a script output whole; by default a script converted to a\n"
+           "                      script keeps its text, comments and directives as written\n"
            "  --help              print this text\n"
            "\n"
            "Included files are also looked for in the folders of the INCLUDE environment variable\n"

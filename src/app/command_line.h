@@ -35,6 +35,8 @@ struct CommandLine {
     std::vector<Definition> definitions;
     // "--help", "-h", "-?" or "/?": print the usage and exit.
     bool show_help = false;
+    // "--rewrite": a script output is written whole, not kept as the input script was written.
+    bool rewrite_script = false;
 };
 
 // `arguments` excludes the program name. "-associateFiles" counts only as the first argument;

@@ -111,6 +111,7 @@ ReadSettings read_settings(const XMLElement& root, std::uint16_t system_language
     config.generate_dlg_files = read_config_bool(child(generation, "generateDlgFiles"), false);
     config.pascal = read_config_bool(child(generation, "pascal"), false);
     config.asm_define = read_config_bool(child(generation, "asmDefine"), false);
+    config.keep_scripts = read_config_bool(child(generation, "keepScripts"), true);
     config.dialog_ex = read_config_bool(child(generation, "dialogEx"), false);
     config.menu_ex = read_config_bool(child(generation, "menuEx"), false);
     config.ask_includes = read_config_bool(child(generation, "askIncludes"), true);
@@ -213,6 +214,7 @@ std::string config_to_xml(const Config& config, ConfigSections sections) {
     write_config_bool(generation, "generateDlgFiles", config.generate_dlg_files);
     write_config_bool(generation, "pascal", config.pascal);
     write_config_bool(generation, "asmDefine", config.asm_define);
+    write_config_bool(generation, "keepScripts", config.keep_scripts);
     write_config_bool(generation, "dialogEx", config.dialog_ex);
     write_config_bool(generation, "menuEx", config.menu_ex);
     write_config_bool(generation, "askIncludes", config.ask_includes);

@@ -56,6 +56,7 @@ void apply_run_settings(Session& session, const CommandLine& command_line) {
     for (const auto& definition : command_line.definitions) {
         config.run_definitions.emplace_back(definition.name, definition.value);
     }
+    if (command_line.rewrite_script) config.keep_scripts = false;
 }
 
 }  // namespace

@@ -21,6 +21,7 @@ std::vector<MenuBarMenu> build_menu_bar() {
                       command(cmd::open_project, str::menu_open_project),
                       command(cmd::save, str::menu_save),
                       command(cmd::save_as, str::menu_save_as),
+                      command(cmd::rewrite_script, str::rewrite_script_command),
                       separator(),
                       submenu(cmd::code_preview_menu, str::menu_code_preview,
                               {command(cmd::preview_c_source, str::menu_preview_c_source),
@@ -72,7 +73,7 @@ std::vector<MenuBarMenu> build_menu_bar() {
     return {file, edit, view, options, help};
 }
 
-constexpr std::array project_commands{cmd::save,         cmd::save_as,           cmd::project_only_command,
+constexpr std::array project_commands{cmd::save,         cmd::save_as,           cmd::rewrite_script, cmd::project_only_command,
                                       cmd::code_preview_menu, cmd::close_project, cmd::add_resource_menu};
 
 }  // namespace

@@ -316,6 +316,13 @@ bool ProjectDocument::save_as() {
     return false;
 }
 
+bool ProjectDocument::rewrite_script() {
+    if (state_.busy || !state_.project_open || state_.current_path.empty()) return false;
+    if (kind_of(state_.current_path) != FileKind::script) return false;
+    if (!confirm_several_headers()) return false;
+    return save_to_current(SaveMode::rewrite);
+}
+
 bool ProjectDocument::save_to_current(SaveMode mode) {
     state_.header_name = expand_header_name(session_.config().header_name, display_path(state_.current_path));
     if (hooks_.commit_edits) hooks_.commit_edits();
@@ -341,6 +348,7 @@ ProjectWrite ProjectDocument::write_request(const std::filesystem::path& target,
     ProjectWrite write{target,           std::move(header_name), mode == SaveMode::as_new,
                        state_.opened_path, state_.opened_kind,     state_.content_folder};
     if (kind_of(target) == FileKind::c_source && hooks_.code_context) write.code = hooks_.code_context();
+    write.rewrite = mode == SaveMode::rewrite;
     return write;
 }
 

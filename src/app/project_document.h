@@ -118,6 +118,9 @@ public:
     // Save As: asks for the target; a C/C++ target is written without becoming the project's
     // file.
     bool save_as();
+    // Rewrite Script: the project's script written whole, in the writer's own form, instead of
+    // as an edit of the files it was read from. Only for a project whose file is a script.
+    bool rewrite_script();
 
     // The file watch, checked once a second by the window: true when the project's file was
     // changed by another program (reported once per change).
@@ -126,7 +129,7 @@ public:
     bool begin_reload();
 
 private:
-    enum class SaveMode { save, as_new };
+    enum class SaveMode { save, as_new, rewrite };
 
     bool save_to_current(SaveMode mode);
     // The write request for a target; C/C++ code carries the window's measures.

@@ -58,23 +58,21 @@ void load_file_contents(Session& session, const std::filesystem::path& project_f
 WriteOutcome write_project_file(Session& session, const ProjectWrite& write) {
     switch (file_kind_of(display_path(write.target))) {
         case FileKind::script: {
-            const ScriptSave save{write.target, write.header_name, write.as_new, write.content_folder};
+            const ScriptSave save{write.target, write.header_name, write.as_new, write.content_folder, write.rewrite};
             return save_script(session.workspace(), save) == ScriptSaveResult::saved ? WriteOutcome::written
                                                                           : WriteOutcome::cancelled;
         }
         case FileKind::pe_module: {
             // A module saved under a new name keeps everything of the opened module but its
-            // resources.
+            // resources: the new file is made from the opened module's bytes.
             std::error_code error;
+            std::filesystem::path base;
             if (write.as_new && write.opened_kind == FileKind::pe_module && !write.opened_path.empty() &&
                 !std::filesystem::equivalent(write.opened_path, write.target, error)) {
-                // Written like every other file, so a failure leaves the target as it was.
-                const auto module = read_file_bytes(write.opened_path);
-                const Status copied = module ? write_file_atomically(write.target, *module) : Status(Error{module.error()});
-                if (!copied) session.log().warning(copied.error());
+                base = write.opened_path;
             }
             load_file_contents(session, write.content_folder);
-            return write_pe_file(session.workspace(), write.target) ? WriteOutcome::written : WriteOutcome::failed;
+            return write_pe_file(session.workspace(), write.target, base) ? WriteOutcome::written : WriteOutcome::failed;
         }
         case FileKind::compiled_resources:
             load_file_contents(session, write.content_folder);

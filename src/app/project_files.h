@@ -47,6 +47,8 @@ struct ProjectWrite {
     // How C/C++ code turns dialog units into pixels: the program passes its screen's fonts and
     // frames; without one, the portable context of the session's options.
     std::optional<CodeContext> code{};
+    // A script is written whole even where it could be kept as it was read.
+    bool rewrite = false;
 };
 
 enum class WriteOutcome {

@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "base/file_transaction.h"
 #include "base/result.h"
 
 namespace tavorin {
@@ -27,11 +28,9 @@ Result<std::vector<std::uint8_t>> read_file_bytes(const std::filesystem::path& p
 // A target the user may read but not write (no write permission, or the read-only attribute).
 bool is_read_only_file(const std::filesystem::path& path);
 
-enum class ReadOnlyTarget : std::uint8_t { refuse, replace };
-
-// Writes through a symbolic link to the file it names, keeps the target's permissions, and
-// refuses a read-only target unless told to replace it. The temporary file is gone afterwards
-// on every path.
+// One file written as a transaction of its own (file_transaction.h): through a symbolic link to
+// the file it names, onto a regular file only, keeping the target's permissions; a read-only
+// target is refused unless told to replace it.
 Status write_file_atomically(const std::filesystem::path& path, std::span<const std::uint8_t> bytes,
                              ReadOnlyTarget read_only = ReadOnlyTarget::refuse);
 // The same with the file given in pieces, written one after another: a file made of many small
@@ -39,8 +38,6 @@ Status write_file_atomically(const std::filesystem::path& path, std::span<const 
 Status write_pieces_atomically(const std::filesystem::path& path, std::span<const std::span<const std::uint8_t>> pieces,
                                ReadOnlyTarget read_only = ReadOnlyTarget::refuse);
 
-// Takes the bytes of a file being written as a batch of pieces, valid only during the call.
-using PieceSink = std::function<Status(std::span<const std::span<const std::uint8_t>>)>;
 // The same with the bytes made while the file is written and handed to the sink batch by batch:
 // a large file needs no copy of itself in memory. A failure of `produce` is the writing's.
 Status write_produced_atomically(const std::filesystem::path& path, const std::function<Status(const PieceSink&)>& produce,

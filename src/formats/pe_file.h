@@ -20,15 +20,13 @@ class Workspace;
 // fault stay in the project.
 Status read_pe_file(Workspace& workspace, const std::filesystem::path& path, const CompiledImportTables& tables);
 
-// Writes the project's resources into the module `target`, which is rebuilt from a backup
-// copy ("<target>.1", or the first free number) with its resource section replaced or
-// appended. When the target does not exist a new module is made from the built-in template.
-// The backup lives only during the save: it is deleted after success and failure alike (the
-// target is replaced only by a complete module, so a failure leaves the user's module as it
-// was); backups of earlier saves are never touched. A backup that cannot be made (no space, no
-// permission) leaves nothing behind and ends the save with the system's reason. A read-only
-// target is replaced only when the user answers Yes. The returned message says what happened
-// (it is also shown and logged).
-Status write_pe_file(Workspace& workspace, const std::filesystem::path& target);
+// Writes the project's resources into the module `target`: a new module made in one piece from
+// `base_module` (the module a project read from another file is saved as), else from the target
+// itself, else (no such file) from the built-in template, with its resource section replaced or
+// appended, replaces the target only when complete, so a failure leaves the user's module as it
+// was. A read-only target is replaced only when the user answers Yes. The returned message says
+// what happened (it is also shown and logged).
+Status write_pe_file(Workspace& workspace, const std::filesystem::path& target,
+                     const std::filesystem::path& base_module = {});
 
 }  // namespace tavorin

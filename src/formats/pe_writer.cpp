@@ -17,10 +17,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// Backups are numbered from 1 while the names are taken; this many taken names is a folder to
-// clean up, not a reason to search on.
-constexpr int max_backup_number = 9999;
-
 Status failed(Workspace& workspace, std::u16string message) {
     workspace.log().error(message);
     return Error{std::move(message)};
@@ -35,24 +31,6 @@ Status invalid_module(Workspace& workspace, const fs::path& path) {
 // Asks Retry or Cancel about a file error; true for Retry.
 bool retry(Workspace& workspace, const std::u16string& message) {
     return workspace.ask(message, AskButtons::retry_cancel, AskIcon::error) == Answer::retry;
-}
-
-// Writes the module's bytes to "<target>.<n>" for the first n whose name is free. Only a taken
-// name moves on to the next number; a write that fails otherwise (a full disk, no permission)
-// removes what it left and ends with the system's reason, unless the user tries again.
-Result<fs::path> make_backup(Workspace& workspace, const fs::path& target, std::span<const std::uint8_t> module) {
-    for (;;) {
-        Status written = Error{};
-        for (int n = 1; n <= max_backup_number; ++n) {
-            fs::path backup = target;
-            backup += "." + std::to_string(n);
-            bool taken = false;
-            written = write_new_file(backup, module, &taken);
-            if (written) return backup;
-            if (!taken) break;
-        }
-        if (!retry(workspace, written.error())) return Error{written.error()};
-    }
 }
 
 // The resources' bytes in item order; an item that cannot give its bytes is left out, with the
@@ -84,50 +62,25 @@ Status write_module(Workspace& workspace, const fs::path& target, std::span<cons
     }
 }
 
-// The backup lives only during the save: the target is replaced only by a complete new module,
-// so after a failure it still holds the user's module and the backup goes as after a success.
-// Should the target be gone all the same, the backup is copied back, and kept if that fails.
-void remove_backup(const fs::path& target, const fs::path& backup) {
-    std::error_code error;
-    if (!fs::exists(target, error)) {
-        fs::copy_file(backup, target, fs::copy_options::overwrite_existing, error);
-        if (error) return;
-    }
-    fs::remove(backup, error);
-}
-
 }  // namespace
 
-Status write_pe_file(Workspace& workspace, const fs::path& target) {
+Status write_pe_file(Workspace& workspace, const fs::path& target, const fs::path& base_module) {
     workspace.platform().show_status(workspace.text(str::status_exporting));
     const ResourceItemList items = build_item_list(workspace.project());
     const std::vector<PlacedResource> resources = placed_resources(workspace, items);
 
     const auto permission = read_only_permission(workspace.prompts(), target);
     if (!permission) return failed(workspace, permission.error());
+    // The new module is made in one piece from the module it replaces (or the one the project was
+    // read from, or the template) and the resources, and replaces the target only when complete.
     std::error_code error;
-    if (!fs::exists(target, error)) {
-        auto module = pe_template();
-        if (!module) return failed(workspace, module.error());
-        auto rebuilt = rebuild_module(*module, resources);
-        if (!rebuilt) return invalid_module(workspace, target);
-        const Status written = write_module(workspace, target, *rebuilt, *permission);
-        if (!written) return written;
-        workspace.platform().show_status(workspace.text(str::status_exportation_finished));
-        return success();
-    }
-
-    auto module = read_file_bytes(target);
+    const fs::path& base = !base_module.empty() ? base_module : target;
+    const bool from_template = base_module.empty() && !fs::exists(fs::symlink_status(target, error));
+    auto module = from_template ? pe_template() : read_file_bytes(base);
     if (!module) return failed(workspace, module.error());
-    auto backup = make_backup(workspace, target, *module);
-    if (!backup) return failed(workspace, backup.error());
     auto rebuilt = rebuild_module(*module, resources);
-    if (!rebuilt) {
-        remove_backup(target, *backup);
-        return invalid_module(workspace, target);
-    }
+    if (!rebuilt) return invalid_module(workspace, from_template ? target : base);
     const Status written = write_module(workspace, target, *rebuilt, *permission);
-    remove_backup(target, *backup);
     if (!written) return written;
     workspace.platform().show_status(workspace.text(str::status_exportation_finished));
     return success();

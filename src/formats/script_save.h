@@ -18,6 +18,8 @@ struct ScriptSave {
     bool as_new = false;
     // The folder of the file that was opened (the source of those copies).
     std::filesystem::path previous_folder;
+    // Write the whole script anew even where it could be kept as it was read.
+    bool rewrite = false;
 };
 
 enum class ScriptSaveResult {

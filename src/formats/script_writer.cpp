@@ -1,8 +1,10 @@
 #include "formats/script_writer.h"
 
 #include <algorithm>
+#include <optional>
 #include <vector>
 
+#include "base/companion_files.h"
 #include "model/workspace.h"
 #include "formats/text_file_output.h"
 
@@ -21,16 +23,12 @@ std::u16string dialog_file_name(const Resource& dialog) { return dialog.name_tex
 
 TextWriter make_writer(const Workspace& workspace) { return TextWriter(workspace.config().pascal); }
 
-bool export_with_retry(Workspace& workspace, Resource& resource, const std::filesystem::path& folder) {
-    for (;;) {
-        const Status exported = resource.export_content(folder);
-        if (exported) return true;
-        if (!workspace.interactive()) {
-            workspace.log().error(exported.error());
-            return false;
-        }
-        if (workspace.ask(exported.error(), AskButtons::retry_cancel, AskIcon::error) != Answer::retry) return false;
-    }
+bool export_content(Workspace& workspace, Resource& resource, CompanionFiles& companions) {
+    const Status exported = resource.export_content(companions);
+    if (exported) return true;
+    workspace.log().error(exported.error());
+    if (workspace.interactive()) workspace.ask(exported.error(), AskButtons::ok, AskIcon::error);
+    return false;
 }
 
 std::u16string dialog_file_text(const Workspace& workspace, const Resource& dialog) {
@@ -42,11 +40,18 @@ std::u16string dialog_file_text(const Workspace& workspace, const Resource& dial
 // A ".dlg" file of a UTF-8 script carries the pragma too: compilers keep the code page a file
 // sets for the rest of the script that includes it, so each file must say what it is.
 bool write_dialog_file(Workspace& workspace, const Resource& dialog, const ScriptLayout& layout) {
-    const std::filesystem::path path = layout.folder / std::filesystem::path(dialog_file_name(dialog));
     std::u16string text = dialog_file_text(workspace, dialog);
-    if (!layout.utf8_code_page) return write_text_file(workspace, path, text);
-    text.insert(0, std::u16string(utf8_code_page_pragma) + u"\r\n");
-    return write_text_file(workspace, path, text, TextEncoding::utf8);
+    std::vector<std::uint8_t> bytes;
+    if (!layout.utf8_code_page) {
+        bytes = encode_for_output(text, workspace);
+    } else {
+        text.insert(0, std::u16string(utf8_code_page_pragma) + u"\r\n");
+        bytes = encode_for_output(text, workspace, TextEncoding::utf8);
+    }
+    const auto written = layout.companions->write(dialog_file_name(dialog), bytes, u"dialog", u"dlg");
+    if (written) return true;
+    workspace.log().error(written.error());
+    return false;
 }
 
 // The resources block. Between two resources stands one empty line, except that consecutive
@@ -81,7 +86,7 @@ bool write_resources(TextWriter& out, Workspace& workspace, const ScriptLayout& 
             out.write(caption);
             out.write(u" resources\r\n//\r\n");
         }
-        if (!layout.preview && resource.is_file_based() && !export_with_retry(workspace, resource, layout.folder)) {
+        if (!layout.preview && resource.is_file_based() && !export_content(workspace, resource, *layout.companions)) {
             complete = false;
         }
         write_resource_text(out, resource, workspace);
@@ -123,7 +128,16 @@ void write_resource_text(TextWriter& out, const Resource& resource, const Worksp
     resource.write_script_text(out, workspace);
 }
 
-bool write_script(TextWriter& out, Workspace& workspace, const ScriptLayout& layout) {
+bool write_script(TextWriter& out, Workspace& workspace, const ScriptLayout& given_layout) {
+    // Without a save's transaction the files beside the script make one of their own.
+    std::optional<FileTransaction> own_transaction;
+    std::optional<CompanionFiles> own_companions;
+    ScriptLayout layout = given_layout;
+    if (!layout.preview && layout.companions == nullptr) {
+        own_transaction.emplace();
+        own_companions.emplace(*own_transaction, layout.folder);
+        layout.companions = &*own_companions;
+    }
     out.write(script_banner);
     out.line_break();
     if (layout.utf8_code_page) {
@@ -145,6 +159,12 @@ bool write_script(TextWriter& out, Workspace& workspace, const ScriptLayout& lay
             i += resources_key.size();
         } else {
             out.write(script_template[i++]);
+        }
+    }
+    if (own_transaction && complete) {
+        if (Status committed = own_transaction->commit(); !committed) {
+            workspace.log().error(committed.error());
+            complete = false;
         }
     }
     return complete;

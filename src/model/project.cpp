@@ -264,6 +264,7 @@ void Project::clear() {
     ordered_count_ = 0;
     string_tables_.clear();
     include_lines_.clear();
+    script_origins_.clear();
     current_ = nullptr;
     services_.symbols.reset();
     changed();

@@ -44,6 +44,7 @@
 #include "base/result.h"
 #include "model/project_observer.h"
 #include "model/resource.h"
+#include "model/script_origins.h"
 
 namespace tavorin {
 
@@ -89,6 +90,9 @@ public:
     // script writer.
     std::vector<std::u16string>& include_lines() { return include_lines_; }
     const std::vector<std::u16string>& include_lines() const { return include_lines_; }
+    // Where the resources of a script came from; empty when the project was not read from one.
+    ScriptOrigins& script_origins() { return script_origins_; }
+    const ScriptOrigins& script_origins() const { return script_origins_; }
 
     // The language every new resource takes: the configured default when a file is opened,
     // changed by LANGUAGE statements, by the compiled readers and by the user.
@@ -168,6 +172,7 @@ private:
     mutable std::size_t ordered_count_ = 0;
     std::map<std::uint16_t, Resource*> string_tables_;
     std::vector<std::u16string> include_lines_;
+    ScriptOrigins script_origins_;
     std::vector<ProjectObserver*> observers_;
     Resource* current_ = nullptr;
     std::uint16_t current_language_ = 0;

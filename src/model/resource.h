@@ -15,6 +15,7 @@
 
 namespace tavorin {
 
+class CompanionFiles;
 class Project;
 class Workspace;
 
@@ -62,8 +63,11 @@ public:
     // while the content is only in memory.
     virtual std::u16string content_file() const { return {}; }
     // Called by the script writer before the resource's text: content held only in memory is
-    // written to a new file in the script's folder, which the resource names from then on.
-    virtual Status export_content(const std::filesystem::path& /*script_folder*/) { return success(); }
+    // written to a new file in the script's folder (as part of the save's transaction), which the
+    // resource names from then on.
+    virtual Status export_content(CompanionFiles& /*files*/) { return success(); }
+    // The same as a save of its own.
+    Status export_content(const std::filesystem::path& script_folder);
 
     // Asked before the project removes the resource; false keeps it.
     virtual bool can_remove() { return true; }

@@ -24,6 +24,9 @@ struct ResourceIdentity {
     // Set by every edit, cleared by saving.
     bool modified = false;
     std::uint32_t time_stamp = 0;
+    // The statement of the script this resource was read from (an index into the project's
+    // script origins); -1 for a resource that was not read from a script.
+    std::int32_t origin = -1;
 };
 
 // The type as compiled files carry it: the kind's standard number, a numeric custom type's

@@ -1,5 +1,8 @@
 #include "script/open_script.h"
 
+#include <algorithm>
+#include <system_error>
+
 #include "base/file_io.h"
 #include "base/text.h"
 #include "script/fix_ups.h"
@@ -7,6 +10,26 @@
 #include "script/statement_reader.h"
 
 namespace tavorin {
+
+namespace {
+
+// The project keeps where its resources came from, with what a save checks before it edits the
+// files: their size and time, and the symbols as they were.
+void keep_origins(Workspace& workspace, ScriptOrigins& origins) {
+    for (OriginFile& file : origins.files) {
+        std::error_code error;
+        file.size = std::filesystem::file_size(file.path, error);
+        file.modified = std::filesystem::last_write_time(file.path, error);
+        std::sort(file.directives.begin(), file.directives.end());
+        file.directives.erase(std::unique(file.directives.begin(), file.directives.end()), file.directives.end());
+    }
+    for (const auto& [name, symbol] : workspace.symbols().symbols()) {
+        if (!symbol.system && !symbol.string_name) origins.read_symbols.emplace_back(name, symbol.value);
+    }
+    workspace.project().script_origins() = std::move(origins);
+}
+
+}  // namespace
 
 ReadStatus open_script(Workspace& workspace, ScriptTables& tables, ImageNumbers& image_numbers,
                        const std::filesystem::path& path, bool* problems_added) {
@@ -24,6 +47,8 @@ ReadStatus open_script(Workspace& workspace, ScriptTables& tables, ImageNumbers&
     if (status) {
         project.include_lines() = reader.include_lines();
         run_fix_ups(workspace, loop, path);
+        loop.origins().headers = reader.project_headers();
+        keep_origins(workspace, loop.origins());
     } else {
         ReadFailure failure = status.failure();
         if (failure.file.empty()) failure.file = path;

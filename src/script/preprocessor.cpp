@@ -136,6 +136,7 @@ ReadStatus Preprocessor::preprocess(std::u16string_view text, const FileContext&
 
         std::size_t line_end = 0;
         if (text[pos] == u'#') {
+            if (output) output->directives.push_back(DirectiveMark{file.source_file, pos});
             line_end = logical_line_end(text, pos);
             if (ReadStatus status = directive(text, pos, line_end); !status) return status;
         } else if (skipping()) {
@@ -143,7 +144,7 @@ ReadStatus Preprocessor::preprocess(std::u16string_view text, const FileContext&
         } else if (!equ_definition(text, pos, line_end)) {
             if (!out) {
                 pos = std::min(text.find(u'\n', pos), n);
-            } else if (!copy_ordinary(text, pos, *out, false)) {
+            } else if (output->sources.copied(out->size(), file.source_file, pos, line_), !copy_ordinary(text, pos, *out, false)) {
                 return fail(error_);
             }
             continue;
@@ -484,6 +485,25 @@ bool Preprocessor::expand_identifier(std::u16string_view text, std::size_t& pos,
     const std::u16string_view name = text.substr(start, pos - start);
 
     const MacroLookup macros = tables_.macros.lookup(name);
+    if (macros.object == nullptr && macros.function == nullptr) {
+        out.append(name);
+        return true;
+    }
+    // A call in the script's own text: its value maps to the call, and the text after it to the
+    // text after the call.
+    const bool mapped = !in_expansion && output_ && &out == &output_->text;
+    const std::size_t output_before = out.size();
+    const int line_before = line_;
+    const bool expanded = expand_macro(name, macros, text, pos, out, in_expansion);
+    if (expanded && mapped && out.size() != output_before) {
+        output_->sources.expanded(output_before, file_->source_file, start, pos, line_before);
+        output_->sources.copied(out.size(), file_->source_file, pos, line_);
+    }
+    return expanded;
+}
+
+bool Preprocessor::expand_macro(std::u16string_view name, const MacroLookup& macros, std::u16string_view text,
+                                std::size_t& pos, std::u16string& out, bool in_expansion) {
     if (const MacroEntry* macro = macros.object) {
         if (!enter_expansion(name)) return false;
         const std::u16string_view value = macro->value;

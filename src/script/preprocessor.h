@@ -17,6 +17,7 @@
 #include "script/expression.h"
 #include "script/macro_table.h"
 #include "script/position_map.h"
+#include "script/source_map.h"
 #include "script/read_status.h"
 #include "resources/accelerator/virtual_key_names.h"
 
@@ -34,9 +35,17 @@ struct DefinitionTables {
 // Reads an included file (`#include` with its delimiters) and everything it includes.
 using IncludeReader = std::function<ReadStatus(std::u16string_view name, char16_t open, char16_t close)>;
 
+// A directive line of a script file: where its '#' is in the file's decoded text.
+struct DirectiveMark {
+    std::uint32_t file = 0;
+    std::size_t offset = 0;
+};
+
 struct PreprocessedOutput {
     std::u16string text;
     PositionMap positions;
+    SourceMap sources;
+    std::vector<DirectiveMark> directives;
 };
 
 class Preprocessor {
@@ -50,6 +59,7 @@ public:
         std::filesystem::path path;     // for error reports
         bool system = false;            // found through the include search
         std::uint32_t file_index = 0;   // the macro table's name for the file
+        std::uint32_t source_file = 0;  // the source map's name for the file
     };
 
     Preprocessor(DefinitionTables& tables, const UiStrings& strings, IncludeReader include_reader);
@@ -83,6 +93,8 @@ private:
     // (with error_ set) when an expansion fails.
     bool copy_ordinary(std::u16string_view text, std::size_t& pos, std::u16string& out, bool in_expansion);
     bool expand_identifier(std::u16string_view text, std::size_t& pos, std::u16string& out, bool in_expansion);
+    bool expand_macro(std::u16string_view name, const MacroLookup& macros, std::u16string_view text, std::size_t& pos,
+                      std::u16string& out, bool in_expansion);
     bool expand_function(std::u16string_view name, const FunctionMacro& macro, std::u16string_view text,
                          std::size_t& pos, std::u16string& out, bool in_expansion);
     bool enter_expansion(std::u16string_view name);

@@ -1,6 +1,7 @@
 #include "script/script_reader.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "services/string_ids.h"
 #include "base/text.h"
@@ -78,6 +79,9 @@ ReadStatus ScriptReader::read_script(const fs::path& path, const StatementReader
     found_by_search_ = false;
     script_folder_ = current_folder_ = path.parent_path();
     statements_ = &statements;
+    output_ = nullptr;
+    output_files_.clear();
+    project_headers_.clear();
 
     ReadStatus status = read_file(Located{path, false}, true);
     loaded_.clear();
@@ -208,24 +212,44 @@ ReadStatus ScriptReader::read_file(const Located& file, bool top_level) {
     found_by_search_ = file.found_by_search;
     if (!top_level) ++include_depth_;
 
-    const Preprocessor::FileContext context{file.path, file.found_by_search,
-                                            tables_.macros.add_file_name(file.path.u16string())};
+    Preprocessor::FileContext context{file.path, file.found_by_search,
+                                      tables_.macros.add_file_name(file.path.u16string())};
     Preprocessor preprocessor(tables_, workspace_.strings(), [this](std::u16string_view name, char16_t open, char16_t close) {
         return include_file(name, open, close);
     });
     ReadStatus status;
-    if (is_script_file(file.path)) {
-        PreprocessedOutput output;
+    if (is_script_file(file.path) && output_ != nullptr) {
+        // A script included by a script is read where its #include stands: a LANGUAGE in force
+        // there reaches its resources, and an #include inside a statement continues it.
+        context.source_file = static_cast<std::uint32_t>(output_files_.size());
+        output_files_.push_back(file.path);
+        PreprocessedOutput& output = *output_;
         status = preprocessor.preprocess(loaded->text, context, &output);
+        if (!output.text.empty() && output.text.back() != u'\n') output.text.push_back(u'\n');
+    } else if (is_script_file(file.path)) {
+        PreprocessedOutput output;
+        std::vector<fs::path> files{file.path};
+        const auto saved_files = std::exchange(output_files_, std::move(files));
+        output_ = &output;
+        status = preprocessor.preprocess(loaded->text, context, &output);
+        output_ = nullptr;
         if (top_level) {
             // Nothing includes the opened script again (and if something did, it would be read
             // anew): its text makes room for the resources the statements make.
             loaded_.erase(file.path.lexically_normal().u16string());
             loaded.reset();
         }
-        if (status) status = (*statements_)(ScriptFile{file.path, output});
+        if (status) status = (*statements_)(ScriptFile{file.path, output, output_files_});
+        output_files_ = saved_files;
     } else {
+        // A header's definitions only; a script it includes is read as a text of its own.
+        if (!file.found_by_search && !saved_found_by_search &&
+            std::find(project_headers_.begin(), project_headers_.end(), file.path) == project_headers_.end()) {
+            project_headers_.push_back(file.path);
+        }
+        PreprocessedOutput* const script_output = std::exchange(output_, nullptr);
         status = preprocessor.preprocess(loaded->text, context, nullptr);
+        output_ = script_output;
     }
 
     if (!top_level) --include_depth_;

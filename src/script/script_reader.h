@@ -21,9 +21,14 @@
 
 namespace tavorin {
 
+// One reading's preprocessed text, with the script files whose text it holds: the opened
+// script (or a script a header included) first, then every script it includes, read in place
+// of its #include as compilers read them. The output's source map names files by their index
+// here.
 struct ScriptFile {
     const std::filesystem::path& path;
     const PreprocessedOutput& output;
+    const std::vector<std::filesystem::path>& files;
 };
 
 class ScriptReader {
@@ -46,6 +51,8 @@ public:
     // The files the opened script includes itself, with their delimiters ("resource.h" in
     // double quotes, <windows.h> in angle brackets), in reading order.
     const std::vector<std::u16string>& include_lines() const { return include_lines_; }
+    // The headers of the project itself (not found through the include search), in reading order.
+    const std::vector<std::filesystem::path>& project_headers() const { return project_headers_; }
     const std::vector<std::filesystem::path>& include_search_list() const { return search_list_; }
     // The folder of the opened script: file names in statements are relative to it.
     const std::filesystem::path& script_folder() const { return script_folder_; }
@@ -78,6 +85,10 @@ private:
     std::vector<std::filesystem::path> search_list_;
     std::vector<std::u16string> include_lines_;
     std::filesystem::path script_folder_;
+    // The output of the script being preprocessed, which the scripts it includes continue.
+    PreprocessedOutput* output_ = nullptr;
+    std::vector<std::filesystem::path> output_files_;
+    std::vector<std::filesystem::path> project_headers_;
 
     // Reader state, saved and restored around every include.
     std::filesystem::path current_folder_;

@@ -55,7 +55,49 @@ Error StatementLoop::fail(std::size_t pos, std::u16string message) {
 ReadFailure StatementLoop::failure(const std::u16string& message) const {
     const bool own = own_failure_ && own_failure_->message == message;
     const std::size_t pos = own ? own_failure_->position : lexer_->failure_position();
-    return ReadFailure{message, file_, lexer_->line_of(pos), false};
+    if (script_->output.sources.empty()) return ReadFailure{message, file_, lexer_->line_of(pos), false};
+    // The place in the file the text came from: an included script names its own file.
+    const SourceMap::Location location = script_->output.sources.locate(pos, script_->output.text);
+    return ReadFailure{message, script_->files.at(location.file), location.line, false};
+}
+
+SourceRange StatementLoop::source_range(std::size_t begin, std::size_t end) const {
+    const SourceMap& sources = script_->output.sources;
+    const std::u16string& text = script_->output.text;
+    if (sources.empty() || end <= begin) return SourceRange{0, 0, 0, false};
+    const SourceMap::Location first = sources.locate(begin, text);
+    const SourceMap::Location last = sources.locate(end - 1, text);
+    SourceRange range;
+    range.file = origin_files_.at(first.file);
+    range.begin = first.offset;
+    range.end = last.expanded ? last.call_end : last.offset + 1;
+    // A statement made by one macro call cannot be replaced without replacing the call.
+    const bool one_call = first.expanded && last.expanded && first.segment == last.segment;
+    range.replaceable = first.file == last.file && !one_call && range.end > range.begin;
+    if (first.file != last.file) range.end = range.begin;
+    return range;
+}
+
+void StatementLoop::record_origin(Resource* resource, std::size_t begin, std::size_t end, std::uint16_t language_before) {
+    if (resource == nullptr || script_ == nullptr || script_->output.sources.empty()) return;
+    StatementOrigin origin;
+    origin.range = source_range(begin, end);
+    origin.kind = resource->kind();
+    origin.language = language_before;
+    origin.resource_language = resource->language();
+    origin.strings = std::move(strings_read_);
+    strings_read_.clear();
+    if (resource->kind() != kind::string_table) {
+        resource->identity().origin = static_cast<std::int32_t>(origins_.statements.size());
+    }
+    origins_.statements.push_back(std::move(origin));
+}
+
+void StatementLoop::note_string(std::u16string_view identifier, std::u16string_view text, std::int32_t value,
+                                std::size_t begin, std::size_t text_begin, std::size_t end) {
+    if (script_ == nullptr || script_->output.sources.empty()) return;
+    strings_read_.push_back(StringOrigin{std::u16string(identifier), std::u16string(text), value,
+                                         source_range(begin, end), source_range(text_begin, end)});
 }
 
 // Statements follow each other line by line: each starts on a line of its own after the end
@@ -65,6 +107,21 @@ ReadStatus StatementLoop::read_statements(const ScriptFile& script) {
     file_ = script.path;
     lexer_ = &lexer;
     script_positions_ = &script.output.positions;
+    script_ = &script;
+    origin_files_.clear();
+    for (const auto& path : script.files) {
+        std::uint32_t index = 0;
+        while (index < origins_.files.size() && origins_.files[index].path != path) ++index;
+        if (index == origins_.files.size()) {
+            OriginFile file;
+            file.path = path;
+            origins_.files.push_back(std::move(file));
+        }
+        origin_files_.push_back(index);
+    }
+    for (const DirectiveMark& mark : script.output.directives) {
+        origins_.files[origin_files_.at(mark.file)].directives.push_back(mark.offset);
+    }
     ReadStatus status;
     std::size_t pos = 0;
     for (;;) {
@@ -79,8 +136,12 @@ ReadStatus StatementLoop::read_statements(const ScriptFile& script) {
         pos = *next;
     }
     started_.reset();
+    if (!origin_files_.empty() && origin_files_.front() == 0) {
+        origins_.end_language = workspace_.project().current_language();
+    }
     lexer_ = nullptr;
     script_positions_ = nullptr;
+    script_ = nullptr;
     return status;
 }
 
@@ -123,8 +184,11 @@ Result<std::size_t> StatementLoop::read_statement(std::size_t pos) {
     // compilers read it; the script's language goes on after the resource.
     Project& project = workspace_.project();
     const std::uint16_t script_language = project.current_language();
+    const std::size_t statement_start = pos;
     if (const auto after = lexer_->keyword(pos, u"STRINGTABLE")) {
+        strings_read_.clear();
         auto end = read_string_table(*this, *after);
+        if (end) record_origin(project.string_table(project.current_language()), statement_start, *end, script_language);
         project.set_current_language(script_language);
         return end;
     }
@@ -136,7 +200,7 @@ Result<std::size_t> StatementLoop::read_statement(std::size_t pos) {
         started_.reset();
         return end;
     }
-    finish_resource();
+    record_origin(finish_resource(), statement_start, *end, script_language);
     project.set_current_language(script_language);
     return end;
 }
@@ -269,8 +333,8 @@ void StatementLoop::start(std::unique_ptr<Resource> resource) {
     started_ = std::move(resource);
 }
 
-void StatementLoop::finish_resource() {
-    if (!started_) return;
+Resource* StatementLoop::finish_resource() {
+    if (!started_) return nullptr;
     const ResourceKind started_kind = started_->kind();
     const std::u16string name = started_->name_text();
     const std::uint16_t language = started_->language();
@@ -278,9 +342,10 @@ void StatementLoop::finish_resource() {
     if (added == nullptr) {
         // Refused (a second manifest): the name it registered goes with it.
         if (!started_name_taken_) workspace_.symbols().release_resource_name(name, started_kind, language);
-        return;
+        return nullptr;
     }
     if (started_name_taken_) clashes_.push_back(NameClash{added, started_old_value_});
+    return added;
 }
 
 }  // namespace tavorin

@@ -40,6 +40,11 @@ public:
     ReadStatus read_statements(const ScriptFile& script);
 
     const std::vector<NameClash>& clashes() const { return clashes_; }
+    // Where each resource read came from; the project takes them after a successful reading.
+    ScriptOrigins& origins() { return origins_; }
+    // A string table entry read, for the origin of its statement.
+    void note_string(std::u16string_view identifier, std::u16string_view text, std::int32_t value, std::size_t begin,
+                     std::size_t text_begin, std::size_t end);
     const std::vector<MenuLinkRequest>& menu_links() const { return menu_links_; }
 
     // StatementContext.
@@ -69,7 +74,9 @@ private:
     Result<std::size_t> read_typed_statement(std::size_t pos);
     Result<std::size_t> read_dlginit(std::size_t pos);
     // Adds the started resource, if any, to the project.
-    void finish_resource();
+    Resource* finish_resource();
+    SourceRange source_range(std::size_t begin, std::size_t end) const;
+    void record_origin(Resource* resource, std::size_t begin, std::size_t end, std::uint16_t language_before);
     ReadFailure failure(const std::u16string& message) const;
 
     Workspace& workspace_;
@@ -81,6 +88,11 @@ private:
     std::filesystem::path file_;
     Lexer* lexer_ = nullptr;
     const PositionMap* script_positions_ = nullptr;
+    const ScriptFile* script_ = nullptr;
+    // The origin file of each file of the text being read.
+    std::vector<std::uint32_t> origin_files_;
+    ScriptOrigins origins_;
+    std::vector<StringOrigin> strings_read_;
     struct OwnFailure {
         std::size_t position = 0;
         std::u16string message;

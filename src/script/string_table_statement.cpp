@@ -30,6 +30,7 @@ Result<std::size_t> read_string_table(StatementLoop& loop, std::size_t pos) {
 
     while (!at_block_end(lexer, pos)) {
         if (lexer.at_end(lexer.skip_blanks(pos))) return lexer.end(pos);
+        const std::size_t entry_start = lexer.skip_blanks(pos);
         auto id = lexer.word_item_id(pos, 0);
         if (!id) return Error{id.error()};
         const auto value = static_cast<std::uint16_t>(id->value.value);
@@ -49,6 +50,7 @@ Result<std::size_t> read_string_table(StatementLoop& loop, std::size_t pos) {
             workspace.log().warning(workspace.text(str::duplicate_string_id));
             continue;
         }
+        loop.note_string(name, text->value, value, entry_start, text_start, text->end);
         table.insert_entry(table.size(), StringEntry{std::move(id->value.name), std::move(text->value)}, value);
     }
     return lexer.end(pos);

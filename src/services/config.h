@@ -33,6 +33,8 @@ struct Config {
     bool generate_dlg_files = false;
     bool pascal = false;
     bool asm_define = false;
+    // Saving a script that was read from disk edits only what changed instead of rewriting it.
+    bool keep_scripts = true;
     bool dialog_ex = false;
     bool menu_ex = false;
     bool ask_includes = true;

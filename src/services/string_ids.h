@@ -25,6 +25,16 @@ inline constexpr Id file_opened = 960;  // %1: the file's path
 inline constexpr Id do_not_ask_again = 984;
 inline constexpr Id file_modified_reload = 989;
 
+// Saving a script as an edit of the files it was read from.
+inline constexpr Id file_changed_since_read = 1266;
+inline constexpr Id splice_region_shared = 1267;      // %1: the resource, %2: the line
+inline constexpr Id splice_region_rewritten = 1268;   // %1: the resource, %2: file(line)
+inline constexpr Id file_is_system = 1269;
+inline constexpr Id continue_saving = 1270;
+inline constexpr Id rewrite_script_command = 1271;
+inline constexpr Id file_not_this_projects = 1272;    // %1: the file's path
+inline constexpr Id companion_moved = 1273;
+
 // File dialog filters: description, NUL, patterns, NUL, ... ending in two NULs.
 inline constexpr Id open_filter = 919;
 inline constexpr Id save_filter = 920;

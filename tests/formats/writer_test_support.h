@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "app/session.h"
+#include "base/companion_files.h"
 #include "base/file_io.h"
 #include "model/resource.h"
 
@@ -70,14 +71,14 @@ public:
     }
     bool is_file_based() const override { return file_based_; }
     std::u16string content_file() const override { return file; }
-    Status export_content(const std::filesystem::path& folder) override {
+    using Resource::export_content;
+    Status export_content(CompanionFiles& files) override {
         ++exports;
         if (!file.empty()) return success();
-        const std::filesystem::path target = folder / export_name;
         const std::vector<std::uint8_t> content{'d', 'a', 't', 'a'};
-        const Status written = write_file_atomically(target, content);
+        auto written = files.write(export_name, content, u"resource", u"bin");
         if (written) file = export_name;
-        return written;
+        return written ? success() : Status(Error{written.error()});
     }
 
     std::u16string file;  // the file the script names; empty while in memory

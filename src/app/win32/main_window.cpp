@@ -345,6 +345,10 @@ void MainWindow::on_command(cmd::Id id) {
             properties_.grid().commit_edit();
             document_.save_as();
             break;
+        case cmd::rewrite_script:
+            properties_.grid().commit_edit();
+            document_.rewrite_script();
+            break;
         case cmd::close_project:
             document_.close();
             break;

@@ -1,5 +1,7 @@
 #include "resources/image/file_resource.h"
 
+#include "base/companion_files.h"
+
 #include "base/file_io.h"
 #include "resources/image/file_resource_line.h"
 #include "resources/image/resource_file_path.h"
@@ -13,16 +15,24 @@ void FileResource::write_script_text(TextWriter& out, const Workspace&) const {
     write_file_resource_line(out, name_text(), traits_.keyword, content_file());
 }
 
-Status FileResource::export_content(const std::filesystem::path& script_folder) {
+Status FileResource::export_content(CompanionFiles& files) {
     if (!in_memory()) return success();
     auto bytes = file_bytes();
     if (!bytes) return Error{bytes.error()};
-    // Edited content goes back to the file it came from and stays in memory for the editor.
-    if (!edited_file_.empty()) return write_file_atomically(resolve_resource_path(edited_file_, script_folder), *bytes);
-    std::u16string name = numbered_file_name(traits_.type_word, traits_.extension, script_folder);
-    const Status written = write_file_atomically(script_folder / std::filesystem::path(name), *bytes);
-    if (!written) return written;
-    refer_to_file(std::move(name));
+    // Edited content goes back to the file it came from and stays in memory for the editor,
+    // unless that file lies outside the script's folder.
+    if (!edited_file_.empty()) {
+        auto name = files.write(edited_file_, *bytes, traits_.type_word, traits_.extension);
+        if (!name) return Error{name.error()};
+        if (*name != edited_file_) edited_file_ = std::move(*name);
+        return success();
+    }
+    auto name = files.create_numbered(traits_.type_word, traits_.extension, *bytes);
+    if (!name) return Error{name.error()};
+    // The script names the new file at once; the content leaves memory only once the file is
+    // there, so a save that fails loses nothing.
+    edited_file_ = *name;
+    files.after_commit([this, name = std::move(*name)]() mutable { refer_to_file(std::move(name)); });
     return success();
 }
 

@@ -37,7 +37,8 @@ public:
 
     // Content in memory goes to a new file in the folder, which the resource then names. A
     // resource that refers to a file already keeps it.
-    Status export_content(const std::filesystem::path& script_folder) override;
+    using Resource::export_content;
+    Status export_content(CompanionFiles& files) override;
 
     // The named file is read into memory, relative paths starting at the folder. The file keeps
     // its name until the resource is in memory for good (a failure leaves it as it was).

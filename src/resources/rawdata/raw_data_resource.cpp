@@ -37,9 +37,9 @@ void RawDataResource::write_script_text(TextWriter& out, const Workspace& worksp
     write_inline_data(out, name_text(), traits().keyword, bytes_);
 }
 
-Status RawDataResource::export_content(const std::filesystem::path& script_folder) {
+Status RawDataResource::export_content(CompanionFiles& files) {
     if (inline_) return success();
-    return FileResource::export_content(script_folder);
+    return FileResource::export_content(files);
 }
 
 std::optional<std::span<const std::uint8_t>> RawDataResource::held_bytes() const {

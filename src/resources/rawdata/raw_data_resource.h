@@ -39,7 +39,8 @@ public:
     void set_inline(bool written_inline) { inline_ = written_inline; }
 
     void write_script_text(TextWriter& out, const Workspace& workspace) const override;
-    Status export_content(const std::filesystem::path& script_folder) override;
+    using FileResource::export_content;
+    Status export_content(CompanionFiles& files) override;
     Status serialize(BinaryBuffer& out) const override;
     std::optional<std::span<const std::uint8_t>> held_bytes() const override;
 
