@@ -113,6 +113,7 @@ Result<std::size_t> StatementLoop::read_statement(std::size_t pos) {
     header_ = ResourceHeader{};
     extended_ = false;
     started_.reset();
+    started_name_taken_ = false;
 
     auto after_languages = read_language_statements(pos);
     if (!after_languages) return after_languages;
@@ -135,6 +136,11 @@ Result<std::size_t> StatementLoop::read_statement(std::size_t pos) {
     if (!end) {
         started_.reset();
         return end;
+    }
+    if (started_name_taken_) {
+        const std::uint16_t language = started_->language();
+        started_.reset();
+        return fail(header_.position, duplicate_resource(header_.name, language));
     }
     finish_resource();
     project.set_current_language(script_language);
@@ -249,23 +255,15 @@ void StatementLoop::start(std::unique_ptr<Resource> resource) {
     ResourceIdentity& identity = resource->identity();
     identity.language = language;
     identity.string_name = header_.string_name;
-    started_old_value_.reset();
 
     SymbolTable& symbols = workspace_.symbols();
     auto registered = symbols.register_resource_name(header_.name, identity.kind, header_.string_name,
                                                      header_.wanted_value, language);
-    started_name_taken_ = !registered;
-    if (registered) {
-        identity.name = std::move(*registered);
-    } else {
-        // Created anyway under the name it asked for, and renamed after the last statement.
-        identity.name = header_.name;
-        if (header_.wanted_value) {
-            started_old_value_ = header_.wanted_value;
-        } else if (const Symbol* symbol = symbols.find(header_.name); symbol && !symbol->string_name) {
-            started_old_value_ = symbol->value;
-        }
-    }
+    // Another resource of this type and language has the name, or its number: the reading fails
+    // once the statement is read.
+    started_name_taken_ =
+        !registered || (header_.wanted_value && symbols.value_of(*registered) != *header_.wanted_value);
+    identity.name = registered ? std::move(*registered) : header_.name;
     started_ = std::move(resource);
 }
 
@@ -274,13 +272,10 @@ void StatementLoop::finish_resource() {
     const ResourceKind started_kind = started_->kind();
     const std::u16string name = started_->name_text();
     const std::uint16_t language = started_->language();
-    Resource* added = workspace_.project().add_resource(std::move(started_));
-    if (added == nullptr) {
+    if (workspace_.project().add_resource(std::move(started_)) == nullptr) {
         // Refused (a second manifest): the name it registered goes with it.
-        if (!started_name_taken_) workspace_.symbols().release_resource_name(name, started_kind, language);
-        return;
+        workspace_.symbols().release_resource_name(name, started_kind, language);
     }
-    if (started_name_taken_) clashes_.push_back(NameClash{added, started_old_value_});
 }
 
 }  // namespace tavorin
