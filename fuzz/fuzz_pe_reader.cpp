@@ -25,8 +25,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     tavorin::VirtualKeyNames keys;
     tavorin::CompiledImport import(session.workspace(), tavorin::CompiledImportTables{numbers, keys});
     for (const tavorin::PeResource& resource : listing.resources) {
-        import.import(tavorin::CompiledRecord{resource.type, resource.name, resource.language, resource.data,
-                                              std::nullopt, 0, listing.section});
+        // A duplicate ends the reading, as it ends the module reader's.
+        if (!import.import(tavorin::CompiledRecord{resource.type, resource.name, resource.language, resource.data,
+                                                   std::nullopt, 0, listing.section})) {
+            break;
+        }
     }
     import.finish();
 

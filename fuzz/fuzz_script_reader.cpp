@@ -57,10 +57,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     write_header(header, session.symbols(), HeaderNotation::define);
 
     const ResourceItemList items = build_item_list(session.project());
-    BinaryBuffer file;
+    BinaryBuffer headers;
     for (const ResourceItem* item : items.items()) {
-        const auto bytes = item_data(*item);
-        if (bytes) append_res_record(file, *item, *bytes);
+        if (const auto data = item_data(*item)) append_res_header(headers, *item, data->size());
     }
     (void)build_resource_directory(items.items());
     return 0;

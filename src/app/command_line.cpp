@@ -62,7 +62,8 @@ std::vector<std::u16string> take_reader_options(std::span<const std::u16string> 
         std::u16string taken(value);
         if (taken.empty()) {
             if (i + 1 >= arguments.size()) {
-                result.show_help = true;  // the option lacks its value
+                result.show_help = true;
+                result.refusal = arguments[i] + u" needs a value";
                 break;
             }
             taken = arguments[++i];
@@ -95,13 +96,25 @@ CommandLine parse_command_line(std::span<const std::u16string> all_arguments) {
         if (argument == u"--rewrite") {
             result.rewrite_script = true;
         } else if (argument == u"-delete") {
-            if (i + 1 < arguments.size()) result.files_to_delete.push_back(arguments[++i]);
+            if (i + 1 < arguments.size()) {
+                result.files_to_delete.push_back(arguments[++i]);
+            } else if (result.refusal.empty()) {
+                result.refusal = argument + u" needs a value";
+            }
         } else if (argument == u"-convert") {
-            if (i + 2 >= arguments.size()) break;
+            if (i + 2 >= arguments.size()) {
+                if (result.refusal.empty()) result.refusal = argument + u" needs an input and an output";
+                break;
+            }
             result.mode = CommandLine::Mode::convert;
             result.convert_input = arguments[i + 1];
             result.convert_output = arguments[i + 2];
+            if (i + 3 < arguments.size() && result.refusal.empty()) {
+                result.refusal = u"unexpected argument: " + arguments[i + 3];
+            }
             break;
+        } else if (result.refusal.empty()) {
+            result.refusal = u"unknown option: " + argument;
         }
     }
     return result;
@@ -113,12 +126,15 @@ namespace tavorin {
 
 std::string command_line_usage() {
     return "usage: tavorin [options] -convert INPUT OUTPUT\n"
+           "       tavorin -delete FILE [-delete FILE]...\n"
            "Converts between resource scripts (.rc, .dlg), compiled resources (.res), modules\n"
            "(.exe, .dll, .ocx, .mui) and C code (.c, .cpp); the output's extension picks its format.\n"
            "\n"
            "options:\n"
            "  -I DIR, /I DIR      look for included files in DIR (repeatable, searched first)\n"
            "  -D NAME[=VALUE]     define a macro before the script is read\n"
+           "  -delete FILE        delete FILE before anything else (repeatable; a file that\n"
+           "                      cannot be deleted gives a warning)\n"
            "  --rewrite           write a script output whole; by default a script converted to a\n"
            "                      script keeps its text, comments and directives as written\n"
            "  --help              print this text\n"

@@ -37,12 +37,17 @@ struct CommandLine {
     bool show_help = false;
     // "--rewrite": a script output is written whole, not kept as the input script was written.
     bool rewrite_script = false;
+    // Why the arguments are not a command the command-line program can run: an option without
+    // its value, an unknown option, an argument after the conversion's two paths. Empty when
+    // there is no such fault; the editor passes over them.
+    std::u16string refusal;
 };
 
 // `arguments` excludes the program name. "-associateFiles" counts only as the first argument;
 // a name not starting with "-" ends the scan as the file to open; "-delete" takes a path;
 // "-convert" takes two paths (with fewer, the scan stops with nothing to open); other options
 // are skipped, except the include, definition and help options above, wherever they stand.
+// Each of these faults is noted in `refusal`.
 CommandLine parse_command_line(std::span<const std::u16string> arguments);
 
 // Decimal digits with an optional sign; parsing stops at the first other character (0 if none).

@@ -30,6 +30,7 @@ int main(int argc, char** argv) {
     std::vector<std::u16string> arguments;
     for (int i = 1; i < argc; ++i) arguments.push_back(utf8_to_text(argv[i]));
     const CommandLine command_line = parse_command_line(arguments);
+    if (const int refused = refuse_command_line(command_line, std::cerr)) return refused;
     if (command_line.show_help) {
         std::cout << command_line_usage();
         return 0;

@@ -172,10 +172,25 @@ int run_console(const CommandLine& command_line, std::ostream& out) {
     return run_console(run, command_line, out);
 }
 
+std::u16string console_refusal(const CommandLine& command_line) {
+    if (!command_line.refusal.empty()) return command_line.refusal;
+    // Without a window there is nothing to open a file in.
+    if (command_line.file_to_open) return u"unexpected argument: " + *command_line.file_to_open;
+    return {};
+}
+
+int refuse_command_line(const CommandLine& command_line, std::ostream& out) {
+    const std::u16string refusal = console_refusal(command_line);
+    if (refusal.empty()) return 0;
+    out << "tavorin: error: " << text_to_utf8(refusal) << '\n' << command_line_usage();
+    return 2;
+}
+
 int run_console(ConsoleRun& run, const CommandLine& command_line, std::ostream& out) {
     ConsolePlatform& platform = run.platform;
     Session& session = run.session;
     session.log().information(session.text(str::program_started));
+    if (const int refused = refuse_command_line(command_line, out)) return refused;
     if (command_line.show_help) {
         out << command_line_usage();
         return 0;

@@ -17,6 +17,13 @@
 
 namespace tavorin {
 
+// Why the command-line program refuses the arguments (see CommandLine::refusal; also a file to
+// open, which needs the editor); empty when it accepts them.
+std::u16string console_refusal(const CommandLine& command_line);
+// When the program refuses the arguments: the reason and the usage on `out`, and the exit code 2.
+// Otherwise 0, and nothing is written.
+int refuse_command_line(const CommandLine& command_line, std::ostream& out);
+
 // Deletes the files the command line names; failures are logged as warnings.
 void delete_requested_files(Session& session, const CommandLine& command_line);
 

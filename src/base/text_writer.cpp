@@ -2,6 +2,8 @@
 
 #include "base/text.h"
 
+#include <algorithm>
+
 namespace tavorin {
 
 std::vector<std::uint8_t> encode_text(std::u16string_view text, TextEncoding encoding, bool byte_order_mark,
@@ -75,9 +77,25 @@ void TextWriter::write_padded(std::u16string_view text, std::size_t width) {
 
 void TextWriter::write_quoted(std::u16string_view text) {
     write(u'"');
-    for (char16_t c : text) {
-        if (c == u'"') write(u'"');
-        write(c);
+    std::size_t i = 0;
+    while (i < text.size()) {
+        // Plain characters go over in one piece.
+        const std::size_t special = std::min(text.find_first_of(u"\"\\", i), text.size());
+        write(text.substr(i, special - i));
+        i = special;
+        if (i == text.size()) break;
+        if (text[i] == u'"') {
+            write(u"\"\"");
+            ++i;
+        } else if (i + 1 == text.size()) {
+            // A backslash at the very end would escape the closing quote.
+            write(u"\\\\");
+            ++i;
+        } else {
+            // Only a doubled quote is read back as a quote by every compiler; other escapes stay.
+            write(text[i + 1] == u'"' ? u"\"\"" : text.substr(i, 2));
+            i += 2;
+        }
     }
     write(u'"');
 }

@@ -42,7 +42,8 @@ public:
     // The text followed by spaces up to `width` characters, and at least one space.
     void write_padded(std::u16string_view text, std::size_t width);
 
-    // The text in double quotes, every inner double quote doubled.
+    // A stored text (backslash escapes as typed) in double quotes: every quote in it, plain or
+    // escaped, is written doubled, the one form every compiler reads as a quote.
     void write_quoted(std::u16string_view text);
 
     const std::u16string& text() const { return text_; }

@@ -108,6 +108,7 @@ Result<Control*> Dialog::insert_control(std::size_t index, const ControlRecord& 
     apply_size(*control, record);
 
     Control* added = control.get();
+    by_key_.emplace(added->unique_key(), added);
     controls_.insert(controls_.begin() + static_cast<std::ptrdiff_t>(std::min(index, controls_.size())),
                      std::move(control));
     return added;
@@ -192,10 +193,8 @@ std::int32_t Dialog::new_unique_key() {
 }
 
 Control* Dialog::find_control(std::int32_t key) const {
-    for (const auto& control : controls_) {
-        if (control->unique_key() == key) return control.get();
-    }
-    return nullptr;
+    const auto found = by_key_.find(key);
+    return found == by_key_.end() ? nullptr : found->second;
 }
 
 std::optional<std::size_t> Dialog::index_of(std::int32_t key) const {
@@ -218,6 +217,7 @@ std::optional<ControlRecord> Dialog::delete_control(std::int32_t key) {
     if (!index) return std::nullopt;
     ControlRecord record = controls_[*index]->snapshot();
     release_identifier(*controls_[*index]);
+    by_key_.erase(key);
     controls_.erase(controls_.begin() + static_cast<std::ptrdiff_t>(*index));
     return record;
 }

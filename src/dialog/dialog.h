@@ -10,6 +10,7 @@
 #include <random>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 #include "base/result.h"
@@ -133,6 +134,8 @@ private:
     DialogFont font_;
     BaseUnits base_units_;
     std::vector<std::unique_ptr<Control>> controls_;
+    // The controls by unique key: a new key is checked without a walk through all controls.
+    std::unordered_map<std::int32_t, Control*> by_key_;
     std::minstd_rand keys_;
 };
 

@@ -48,8 +48,14 @@ std::u16string record_name_text(const NameOrOrdinal& name) {
     return name.is_text ? name.text : decimal(name.ordinal);
 }
 
-void CompiledImport::import(const CompiledRecord& record) {
+std::u16string CompiledImport::place_of(const CompiledRecord& record) const {
+    if (source_.empty()) return {};
+    return source_ + u", offset 0x" + hexadecimal(static_cast<std::uint32_t>(record.offset)) + u": ";
+}
+
+Status CompiledImport::import(const CompiledRecord& record) {
     workspace_.project().set_current_language(record.language);
+    duplicate_.reset();
     bool imported = false;
     try {
         imported = import_typed(record);
@@ -58,12 +64,14 @@ void CompiledImport::import(const CompiledRecord& record) {
     } catch (const std::out_of_range&) {
         imported = false;
     }
-    if (imported) return;
-
-    const std::u16string type = record.type.is_text ? record.type.text : standard_type_name(record.type.ordinal);
-    workspace_.log().warning(
-        fill_placeholders(workspace_.text(str::invalid_resource_format), type, record_name_text(record.name)));
-    import_raw(record);
+    if (!imported) {
+        const std::u16string type = record.type.is_text ? record.type.text : standard_type_name(record.type.ordinal);
+        workspace_.log().warning(place_of(record) + fill_placeholders(workspace_.text(str::invalid_resource_format),
+                                                                      type, record_name_text(record.name)));
+        import_raw(record);
+    }
+    if (duplicate_) return *duplicate_;
+    return success();
 }
 
 bool CompiledImport::import_typed(const CompiledRecord& record) {
@@ -166,7 +174,8 @@ void CompiledImport::add(std::unique_ptr<Resource> resource, const CompiledRecor
         workspace_.symbols().register_resource_name(name, identity.kind, record.name.is_text, wanted, record.language);
     if (!stored) {
         const std::u16string type = record.type.is_text ? record.type.text : standard_type_name(record.type.ordinal);
-        workspace_.log().warning(fill_placeholders(workspace_.text(str::invalid_resource_format), type, name));
+        duplicate_ = Error{place_of(record) + u"Duplicate resource: type " + type + u", name " + name + u", language " +
+                           decimal(record.language) + u"."};
         return;
     }
     identity.name = *stored;

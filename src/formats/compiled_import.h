@@ -2,7 +2,9 @@
 // The import dispatch shared by the .res reader and the PE reader: one compiled record (type,
 // name, language, bytes) becomes a project resource through the decoder of its kind. A kind
 // without a decoder, or bytes its decoder refuses, give a raw-data resource; a refusal also
-// logs "Invalid resource format. Type: %1, name: %2.".
+// logs "<file>, offset 0x<where>: Invalid resource format. Type: %1, name: %2.". A second record
+// of one type, name and language ends the reading: a project holds one resource per identity,
+// and keeping either record alone would lose the other without a word.
 
 #include <cstdint>
 #include <map>
@@ -43,16 +45,21 @@ struct CompiledRecord {
     std::size_t position = 0;
     // The block `data` lies in when resources may keep pieces of it instead of copies.
     ByteBlock block;
+    // Where the record lies in its file, for messages.
+    std::uint64_t offset = 0;
 };
 
 // One reading of a compiled file: the icon and cursor images wait here, by number, for the
 // group that lists them. The records' data must stay where it is until finish().
 class CompiledImport {
 public:
-    CompiledImport(Workspace& workspace, const CompiledImportTables& tables) : workspace_(workspace), tables_(tables) {}
+    // `source` names the file in messages.
+    CompiledImport(Workspace& workspace, const CompiledImportTables& tables, std::u16string source = {})
+        : workspace_(workspace), tables_(tables), source_(std::move(source)) {}
 
-    // Sets the project's current language to the record's and adds what the record makes.
-    void import(const CompiledRecord& record);
+    // Sets the project's current language to the record's and adds what the record makes; fails
+    // on a duplicate record, with the message naming the file, the offset and the identity.
+    Status import(const CompiledRecord& record);
 
     // Ends the reading: images that no group listed become raw-data resources of their type,
     // so that nothing read is lost.
@@ -70,7 +77,7 @@ private:
     bool import_image(const CompiledRecord& record, IconType type);
     bool import_group(const CompiledRecord& record, IconType type);
     // Registers the record's name for a resource of the kind and adds the resource; a name the
-    // language already uses for the kind drops the resource with a warning. The resource keeps
+    // language already uses for the kind is a duplicate, which the reading fails on. The resource keeps
     // the record's bytes (unless `keep_data` is false: its model is those bytes) to be written
     // back while nobody changes it.
     void add(std::unique_ptr<Resource> resource, const CompiledRecord& record, bool keep_data = true);
@@ -81,8 +88,13 @@ private:
         return true;
     }
 
+    // "<file>, offset 0x<where>: " for the record's messages.
+    std::u16string place_of(const CompiledRecord& record) const;
+
     Workspace& workspace_;
     CompiledImportTables tables_;
+    std::u16string source_;
+    std::optional<Error> duplicate_;
     IconImageMap icon_images_;
     IconImageMap cursor_images_;
     std::map<std::pair<IconType, std::uint16_t>, ReadImage> read_images_;

@@ -16,8 +16,8 @@ class Workspace;
 // caller has closed), in directory order, through the import dispatch. A module without a
 // resource section is not an error: "No resource found in PE file." is shown (captioned
 // "Tavorin") and logged, and the project stays empty. A malformed module fails with
-// "<file>: Invalid PE file." (shown captioned "Error" and logged); resources read before the
-// fault stay in the project.
+// "<file>, offset 0x<where>: Invalid PE file." (shown captioned "Error" and logged); resources
+// read before the fault stay in the project.
 Status read_pe_file(Workspace& workspace, const std::filesystem::path& path, const CompiledImportTables& tables);
 
 // Writes the project's resources into the module `target`: a new module made in one piece from

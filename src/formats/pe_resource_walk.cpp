@@ -18,7 +18,10 @@ constexpr std::size_t table_header_size = 16;
 constexpr std::size_t entry_size = 8;
 constexpr std::size_t data_entry_size = 16;
 
-struct InvalidModule {};
+// A fault in the module, at this offset of the file.
+struct InvalidModule {
+    std::uint64_t offset = 0;
+};
 
 class DirectoryWalk {
 public:
@@ -30,10 +33,10 @@ public:
 
     void run() {
         for_each_entry(0, [&](const NameOrOrdinal& type, std::uint32_t target, std::uint32_t) {
-            if ((target & subdirectory_flag) == 0) throw InvalidModule{};
+            if ((target & subdirectory_flag) == 0) invalid_at(0);
             for_each_entry(target & ~subdirectory_flag, [&](const NameOrOrdinal& name, std::uint32_t names_target,
                                                             std::uint32_t) {
-                if ((names_target & subdirectory_flag) == 0) throw InvalidModule{};
+                if ((names_target & subdirectory_flag) == 0) invalid_at(target & ~subdirectory_flag);
                 read_languages(type, name, names_target & ~subdirectory_flag);
             });
         });
@@ -49,9 +52,9 @@ private:
         const std::size_t count = named + numbered;
         require(table + table_header_size, count * entry_size);
         for (std::size_t i = 0; i < count; ++i) {
-            if (entry_budget_ == 0) throw InvalidModule{};
-            --entry_budget_;
             const std::size_t entry = table + table_header_size + i * entry_size;
+            if (entry_budget_ == 0) invalid_at(entry);
+            --entry_budget_;
             const std::uint32_t name_field = pe::get_u32(section_, entry);
             const std::uint32_t target = pe::get_u32(section_, entry + 4);
             const NameOrOrdinal id = i < named ? string_at(name_field & ~subdirectory_flag)
@@ -62,13 +65,13 @@ private:
 
     void read_languages(const NameOrOrdinal& type, const NameOrOrdinal& name, std::size_t table) {
         require(table, table_header_size);
-        if (pe::get_u16(section_, table + 12) != 0) throw InvalidModule{};
+        if (pe::get_u16(section_, table + 12) != 0) invalid_at(table);
         for_each_entry(table, [&](const NameOrOrdinal& language, std::uint32_t target, std::uint32_t stamp) {
-            if ((target & subdirectory_flag) != 0) throw InvalidModule{};
+            if ((target & subdirectory_flag) != 0) invalid_at(table);
             require(target, data_entry_size);
             const std::uint32_t rva = pe::get_u32(section_, target);
             const std::uint32_t size = pe::get_u32(section_, target + 4);
-            if (rva < listing_.section_rva) throw InvalidModule{};
+            if (rva < listing_.section_rva) invalid_at(target);
             const std::size_t offset = rva - listing_.section_rva;
             require(offset, size);
             listing_.resources.push_back(
@@ -87,8 +90,10 @@ private:
     }
 
     void require(std::size_t offset, std::size_t count) const {
-        if (offset > section_.size() || count > section_.size() - offset) throw InvalidModule{};
+        if (offset > section_.size() || count > section_.size() - offset) invalid_at(offset);
     }
+
+    [[noreturn]] void invalid_at(std::size_t offset) const { throw InvalidModule{listing_.section_position + offset}; }
 
     PeResourceListing& listing_;
     std::span<const std::uint8_t> section_;
@@ -128,9 +133,9 @@ private:
 
 std::vector<std::uint8_t> read_bytes(ModuleSource& module, std::uint64_t offset, std::size_t count) {
     // Checked before anything is allocated: a size field may claim gigabytes.
-    if (offset > module.size() || count > module.size() - offset) throw InvalidModule{};
+    if (offset > module.size() || count > module.size() - offset) throw InvalidModule{offset};
     std::vector<std::uint8_t> bytes(count);
-    if (!module.read(offset, bytes)) throw InvalidModule{};
+    if (!module.read(offset, bytes)) throw InvalidModule{offset};
     return bytes;
 }
 
@@ -139,8 +144,9 @@ std::vector<std::uint8_t> read_bytes(ModuleSource& module, std::uint64_t offset,
 void walk_resource_directory(PeResourceListing& listing) {
     try {
         DirectoryWalk(listing).run();
-    } catch (const InvalidModule&) {
+    } catch (const InvalidModule& invalid) {
         listing.outcome = Outcome::invalid;
+        listing.fault_offset = invalid.offset;
     }
 }
 
@@ -148,23 +154,28 @@ PeResourceListing list_pe_resources(ModuleSource& module) {
     PeResourceListing listing;
     try {
         const auto dos = read_bytes(module, 0, pe::dos_header_size);
-        if (dos[0] != 'M' || dos[1] != 'Z') throw InvalidModule{};
+        if (dos[0] != 'M' || dos[1] != 'Z') throw InvalidModule{0};
         const std::uint32_t nt_position = pe::get_u32(dos, 60);
 
         const auto fixed = read_bytes(module, nt_position, 4 + pe::file_header_size + 2);
-        if (pe::get_u32(fixed, 0) != 0x00004550) throw InvalidModule{};
+        if (pe::get_u32(fixed, 0) != 0x00004550) throw InvalidModule{nt_position};
         const std::uint16_t magic = pe::get_u16(fixed, 24);
         const std::size_t nt_size = pe::nt_headers_size(magic);
-        if (nt_size == 0) throw InvalidModule{};
-        read_bytes(module, nt_position, nt_size);  // the whole optional header must be there
+        if (nt_size == 0) throw InvalidModule{nt_position + 4 + pe::file_header_size};
+        // The whole optional header must be there.
+        const std::uint32_t size_of_headers = pe::get_u32(read_bytes(module, nt_position, nt_size), 24 + 60);
 
+        // The section table follows the optional header as its size field gives it, inside the
+        // headers the module declares (where the loader reads it).
         const std::size_t sections = pe::get_u16(fixed, 6);
+        const std::uint64_t table = std::uint64_t{nt_position} + 4 + pe::file_header_size + pe::get_u16(fixed, 20);
+        if (table + sections * pe::section_header_size > size_of_headers) {
+            throw InvalidModule{std::uint64_t{nt_position} + 4 + 16};
+        }
         if (sections == 0) {
             listing.outcome = Outcome::no_resources;
             return listing;
         }
-        // The section table follows the optional header as its size field gives it.
-        const std::uint64_t table = std::uint64_t{nt_position} + 4 + pe::file_header_size + pe::get_u16(fixed, 20);
         for (std::size_t i = 0; i < sections; ++i) {
             const auto header = read_bytes(module, table + i * pe::section_header_size, pe::section_header_size);
             const pe::Section section = pe::parse_section(header);
@@ -172,12 +183,14 @@ PeResourceListing list_pe_resources(ModuleSource& module) {
             listing.section = std::make_shared<const std::vector<std::uint8_t>>(
                 read_bytes(module, section.pointer_to_raw_data, section.size_of_raw_data));
             listing.section_rva = section.virtual_address;
+            listing.section_position = section.pointer_to_raw_data;
             walk_resource_directory(listing);
             return listing;
         }
         listing.outcome = Outcome::no_resources;
-    } catch (const InvalidModule&) {
+    } catch (const InvalidModule& invalid) {
         listing.outcome = Outcome::invalid;
+        listing.fault_offset = invalid.offset;
     }
     return listing;
 }

@@ -36,6 +36,10 @@ struct PeResourceListing {
     // Never null; its resources may keep their pieces of it.
     ByteBlock section = std::make_shared<const std::vector<std::uint8_t>>();
     std::uint32_t section_rva = 0;
+    // Where the section lies in the file.
+    std::uint64_t section_position = 0;
+    // Where in the file the fault lies when the outcome is `invalid`.
+    std::uint64_t fault_offset = 0;
     // Directory order: at every level named entries first, then ordinal entries.
     std::vector<PeResource> resources;
 };

@@ -135,7 +135,7 @@ Status read_res_data(Workspace& workspace, std::span<const std::uint8_t> bytes, 
         return failed_at(0, str::bad_compiled_resource_header);
     }
 
-    CompiledImport import(workspace, tables);
+    CompiledImport import(workspace, tables, std::u16string(source));
     std::size_t offset = empty.size();
     std::size_t position = 0;
     Status result = success();
@@ -162,8 +162,13 @@ Status read_res_data(Workspace& workspace, std::span<const std::uint8_t> bytes, 
             result = failed_at(record, str::resource_import_failed);
             break;
         }
-        import.import(CompiledRecord{header.type, header.name, header.language, bytes.subspan(offset, data_size),
-                                     header.fields, ++position, block});
+        const Status imported = import.import(CompiledRecord{header.type, header.name, header.language,
+                                                             bytes.subspan(offset, data_size), header.fields, ++position,
+                                                             block, record});
+        if (!imported) {
+            result = reading_failed(workspace, imported.error());
+            break;
+        }
         offset += static_cast<std::size_t>(padded_size);
     }
     import.finish();

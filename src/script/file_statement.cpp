@@ -5,6 +5,8 @@
 #include <optional>
 
 #include "base/file_io.h"
+#include "base/text.h"
+#include "imaging/bitmap_file_header.h"
 #include "resources/image/bitmap_resource.h"
 #include "resources/image/icon_file.h"
 #include "resources/image/icon_group.h"
@@ -12,6 +14,7 @@
 #include "resources/rawdata/raw_data_resource.h"
 #include "script/inline_data.h"
 #include "script/lexer.h"
+#include "script/reader_messages.h"
 #include "script/statement_reader.h"
 
 namespace tavorin {
@@ -47,13 +50,25 @@ std::optional<Scanned<std::u16string>> unquoted_file_name(Lexer& lexer, std::siz
 // The group's images are numbered when its file is loaded, which may be long after, in another
 // order; the numbers are taken now, in script order. A file that cannot be read takes none and
 // fails later, when it is loaded.
-void reserve_image_numbers(IconGroup& group, std::u16string_view file_name, StatementLoop& loop) {
+Status reserve_image_numbers(IconGroup& group, std::u16string_view file_name, StatementLoop& loop) {
     auto file = open_regular_file(resolve_resource_path(file_name, loop.script_folder()));
-    if (!file) return;
+    if (!file) return success();
     std::array<std::uint8_t, 6> header{};
     file->read(reinterpret_cast<char*>(header.data()), header.size());
-    if (file->gcount() != static_cast<std::streamsize>(header.size())) return;
-    if (const auto count = icon_file_image_count(header, group.icon_type())) group.reserve_numbers(*count);
+    if (file->gcount() != static_cast<std::streamsize>(header.size())) return success();
+    if (const auto count = icon_file_image_count(header, group.icon_type())) return group.reserve_numbers(*count);
+    return success();
+}
+
+// Compilers refuse a bitmap file too short to hold its file header; one that is only the header
+// would give a bitmap without data. A file that cannot be opened fails later, when it is loaded.
+bool is_truncated_bitmap_file(std::u16string_view file_name, StatementLoop& loop) {
+    auto file = open_regular_file(resolve_resource_path(file_name, loop.script_folder()));
+    if (!file) return false;
+    std::array<std::uint8_t, bitmap_file_header_size + 1> start{};
+    file->read(reinterpret_cast<char*>(start.data()), start.size());
+    const auto size = static_cast<std::size_t>(file->gcount());
+    return size < bitmap_file_header_size || (size == bitmap_file_header_size && has_bitmap_file_header(start));
 }
 
 bool is_raw_kind(ResourceKind kind) { return kind != kind::bitmap && kind != kind::icon && kind != kind::cursor; }
@@ -84,9 +99,18 @@ Result<std::size_t> read_file_statement(StatementLoop& loop, std::size_t pos, Re
                               : loop.lexer().quoted_text(*after_languages, u'"', u'"', true);
     if (!file_name) return Error{file_name.error()};
 
+    if (kind == kind::bitmap && is_truncated_bitmap_file(file_name->value, loop)) {
+        return loop.fail(*after_languages, truncated_bitmap_file(file_name->value));
+    }
     FileResource& resource = loop.start_resource(make_file_resource(loop, kind, std::move(custom_type_name)));
-    if (auto* group = dynamic_cast<IconGroup*>(&resource)) reserve_image_numbers(*group, file_name->value, loop);
+    if (auto* group = dynamic_cast<IconGroup*>(&resource)) {
+        if (const Status reserved = reserve_image_numbers(*group, file_name->value, loop); !reserved) {
+            return loop.fail(*after_languages, reserved.error());
+        }
+    }
     resource.refer_to_file(std::move(file_name->value));
+    resource.set_script_place(display_path(loop.file()) + u"(" +
+                              decimal(loop.lexer().line_of(*after_languages)) + u")");
     return file_name->end;
 }
 

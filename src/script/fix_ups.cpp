@@ -8,15 +8,6 @@
 
 namespace tavorin {
 
-void rename_clashing_resources(Workspace& workspace, const std::vector<NameClash>& clashes) {
-    for (const NameClash& clash : clashes) {
-        Resource& resource = *clash.resource;
-        std::u16string name = workspace.symbols().new_resource_name(resource.name_text(), resource.kind(),
-                                                                  resource.language(), clash.old_value);
-        workspace.project().set_name(resource, std::move(name), false);
-    }
-}
-
 namespace {
 
 const Resource* find_menu(const Project& project, const MenuLinkRequest& request) {
@@ -38,7 +29,8 @@ void link_dialog_menus(Workspace& workspace, const std::vector<MenuLinkRequest>&
             if (request.set_menu_name) request.set_menu_name(menu->name_text());
             continue;
         }
-        if (request.set_menu_name) request.set_menu_name({});
+        // The dialog keeps the menu as written, as compilers keep it: the program may load the
+        // menu from elsewhere.
         const std::u16string& message = workspace.text(str::dialog_menu_not_found);
         // Logged as well: without a window (the conversion mode) the question is not shown.
         workspace.log().warning(message);
@@ -55,7 +47,6 @@ void remove_header_include(Project& project, std::u16string_view header_name) {
 }
 
 void run_fix_ups(Workspace& workspace, const StatementLoop& loop, const std::filesystem::path& script) {
-    rename_clashing_resources(workspace, loop.clashes());
     link_dialog_menus(workspace, loop.menu_links());
     // Toolbars need no fix-up here: a toolbar finds its bitmap by its own name's value whenever
     // it is asked (Toolbar::linked_bitmap), and the items read from the script stay as they are.

@@ -13,12 +13,8 @@ namespace tavorin {
 class Workspace;
 class Project;
 
-// Every resource created under a name that was taken gets a new name made from the old one,
-// keeping the old value when no resource of its kind and language uses it.
-void rename_clashing_resources(Workspace& workspace, const std::vector<NameClash>& clashes);
-
 // Each dialog's MENU statement names a menu by number (its ordinal) or by name. A dialog whose
-// menu is not in the project loses its menu, with the message saying so.
+// menu is not in the project keeps the menu as written, with the message saying so.
 void link_dialog_menus(Workspace& workspace, const std::vector<MenuLinkRequest>& requests);
 
 // The script writer writes the include of the project's header itself, so the include line

@@ -175,11 +175,14 @@ ReadStatus Preprocessor::directive(std::u16string_view text, std::size_t hash, s
     if (skipping()) return ReadStatus{};
     if (word == u"include") return include(rest);
     if (word == u"define") return define(rest);
+    // Headers found through the include search are read with this reader's predefined macros,
+    // not a compiler's, so their #error lines may be ones no compiler reaches.
+    if (word == u"error" && !file_->system) return fail(error_directive(trim(rest)));
     if (word == u"undef") {
         const std::size_t p = skip_blanks_and_continuations(rest, 0);
         tables_.macros.undefine(rest.substr(p, identifier_end(rest, p) - p));
     }
-    // Any other directive (#pragma, #error, #line ...) is passed over with its line.
+    // Any other directive (#pragma, #line ...) is passed over with its line.
     return ReadStatus{};
 }
 
@@ -363,7 +366,7 @@ ReadStatus Preprocessor::include(std::u16string_view rest) {
     const char16_t close = open == u'"' ? u'"' : open == u'<' ? u'>' : char16_t{0};
     if (close == 0) return ReadStatus{};  // #include MACRO and other forms are passed over
     const std::size_t e = rest.find(close, p + 1);
-    if (e == std::u16string_view::npos) return ReadStatus{};
+    if (e == std::u16string_view::npos) return fail(include_name_unclosed(trim(rest.substr(p)), close));
     ReadStatus status = include_reader_(rest.substr(p + 1, e - p - 1), open, close);
     // A failure the reader could not place in a file happened at this line.
     if (!status && !status.failure().stopped_by_user && status.failure().file.empty()) {

@@ -74,4 +74,21 @@ std::u16string include_not_found(std::u16string_view file_name) {
     return std::u16string(file_name) + u": not found in the include paths";
 }
 
+std::u16string include_name_unclosed(std::u16string_view written, char16_t close) {
+    return fill_placeholders(u"#include %1: missing closing %2", written, std::u16string(1, close));
+}
+
+std::u16string duplicate_resource(std::u16string_view name, std::uint16_t language) {
+    return fill_placeholders(u"Duplicate resource: %1 of this type and language (%2) is defined already.", name,
+                             decimal(language));
+}
+
+std::u16string truncated_bitmap_file(std::u16string_view file_name) {
+    return fill_placeholders(u"%1: the bitmap file is empty or truncated.", file_name);
+}
+
+std::u16string error_directive(std::u16string_view text) {
+    return text.empty() ? u"#error" : u"#error " + std::u16string(text);
+}
+
 }  // namespace tavorin

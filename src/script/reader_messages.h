@@ -33,5 +33,13 @@ std::u16string includes_too_deep(std::u16string_view file_name);
 std::u16string too_many_includes(std::u16string_view file_name);
 // "NAME: not found in the include paths": a missing include where no one can be asked.
 std::u16string include_not_found(std::u16string_view file_name);
+// The file name of an #include (as written, from its opening quote) that is never closed.
+std::u16string include_name_unclosed(std::u16string_view written, char16_t close);
+// A second resource of one type, name and language.
+std::u16string duplicate_resource(std::u16string_view name, std::uint16_t language);
+// A BITMAP file that is empty or shorter than a bitmap file's header.
+std::u16string truncated_bitmap_file(std::u16string_view file_name);
+// What an #error directive says, after the directive itself.
+std::u16string error_directive(std::u16string_view text);
 
 }  // namespace tavorin

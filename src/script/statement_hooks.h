@@ -19,14 +19,16 @@
 //    registers the header's name exactly as the loop does for every statement
 //    (SymbolTable::register_resource_name with the resource's kind, the string-name flag, the
 //    numeric name's value as the wanted value, and the current language), gives the resource
-//    its name and language, and collects a clash for the renaming after the last statement.
+//    its name and language; when another resource of its type and language has that name (or
+//    its number), the loop fails the reading once the statement is read, as a duplicate.
 //    Controls and items then register their ids against the returned resource
 //    (SymbolTable::register_control_id / register_item_id). The context keeps the resource and
 //    the loop adds it to the project (Project::add_resource) once the hook has returned
 //    successfully; a hook starts at most one resource.
 //  - A dialog's MENU statement is not resolved by the hook: it hands a MenuLinkRequest to
 //    context.request_menu_link(...); after the last statement the loop finds the menu and calls
-//    the request's callback with the menu's name, or with an empty text when no menu matches.
+//    the request's callback with the menu's name; when no menu matches, the dialog keeps the
+//    menu as written.
 //  - context.extended() tells DIALOGEX from DIALOG and MENUEX from MENU.
 //  - context.workspace() gives the project, symbols, strings, configuration and message log;
 //    warnings go to workspace().log() at level 1. A hook never touches a window: the reading may
@@ -71,8 +73,7 @@ struct MenuLinkRequest {
     // The number when the statement gave one of 1 or more: the menu whose ordinal equals it is
     // linked. Otherwise the menu whose name equals menu_text (without regard to case).
     std::optional<std::uint16_t> menu_number;
-    // Receives the linked menu's name, or an empty text when no menu matched (the dialog's
-    // menu is then cleared).
+    // Receives the linked menu's name; not called when no menu matched.
     std::function<void(std::u16string_view menu_name)> set_menu_name;
 };
 

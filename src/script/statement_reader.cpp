@@ -174,6 +174,7 @@ Result<std::size_t> StatementLoop::read_statement(std::size_t pos) {
     header_ = ResourceHeader{};
     extended_ = false;
     started_.reset();
+    started_name_taken_ = false;
 
     auto after_languages = read_language_statements(pos);
     if (!after_languages) return after_languages;
@@ -199,6 +200,11 @@ Result<std::size_t> StatementLoop::read_statement(std::size_t pos) {
     if (!end) {
         started_.reset();
         return end;
+    }
+    if (started_name_taken_) {
+        const std::uint16_t language = started_->language();
+        started_.reset();
+        return fail(header_.position, duplicate_resource(header_.name, language));
     }
     record_origin(finish_resource(), statement_start, *end, script_language);
     project.set_current_language(script_language);
@@ -313,23 +319,15 @@ void StatementLoop::start(std::unique_ptr<Resource> resource) {
     ResourceIdentity& identity = resource->identity();
     identity.language = language;
     identity.string_name = header_.string_name;
-    started_old_value_.reset();
 
     SymbolTable& symbols = workspace_.symbols();
     auto registered = symbols.register_resource_name(header_.name, identity.kind, header_.string_name,
                                                      header_.wanted_value, language);
-    started_name_taken_ = !registered;
-    if (registered) {
-        identity.name = std::move(*registered);
-    } else {
-        // Created anyway under the name it asked for, and renamed after the last statement.
-        identity.name = header_.name;
-        if (header_.wanted_value) {
-            started_old_value_ = header_.wanted_value;
-        } else if (const Symbol* symbol = symbols.find(header_.name); symbol && !symbol->string_name) {
-            started_old_value_ = symbol->value;
-        }
-    }
+    // Another resource of this type and language has the name, or its number: the reading fails
+    // once the statement is read.
+    started_name_taken_ =
+        !registered || (header_.wanted_value && symbols.value_of(*registered) != *header_.wanted_value);
+    identity.name = registered ? std::move(*registered) : header_.name;
     started_ = std::move(resource);
 }
 
@@ -341,10 +339,9 @@ Resource* StatementLoop::finish_resource() {
     Resource* added = workspace_.project().add_resource(std::move(started_));
     if (added == nullptr) {
         // Refused (a second manifest): the name it registered goes with it.
-        if (!started_name_taken_) workspace_.symbols().release_resource_name(name, started_kind, language);
+        workspace_.symbols().release_resource_name(name, started_kind, language);
         return nullptr;
     }
-    if (started_name_taken_) clashes_.push_back(NameClash{added, started_old_value_});
     return added;
 }
 

@@ -3,7 +3,7 @@
 // reading. It reads LANGUAGE statements and resource headers, reads string tables, accelerator
 // tables, file-based resources and DLGINIT itself, and hands dialogs, menus, version
 // information and toolbars to their hooks (statement_hooks.h). What the fix-ups need after the
-// last statement (clashing names, menu links) is collected across all files of the reading.
+// last statement (menu links) is collected across all files of the reading.
 
 #include <cstddef>
 #include <cstdint>
@@ -23,12 +23,6 @@
 
 namespace tavorin {
 
-// A resource created under a name that was taken; it is renamed after the last statement.
-struct NameClash {
-    Resource* resource = nullptr;
-    std::optional<std::int32_t> old_value;
-};
-
 class StatementLoop final : public StatementContext {
 public:
     // `script_folder` is the folder of the opened script. The tables and the image numbers must
@@ -39,7 +33,6 @@ public:
     // `read statements` for one script file.
     ReadStatus read_statements(const ScriptFile& script);
 
-    const std::vector<NameClash>& clashes() const { return clashes_; }
     // Where each resource read came from; the project takes them after a successful reading.
     ScriptOrigins& origins() { return origins_; }
     // A string table entry read, for the origin of its statement.
@@ -103,10 +96,9 @@ private:
     ResourceHeader header_;
     bool extended_ = false;
     std::unique_ptr<Resource> started_;
+    // Another resource of the type and language has the name: a duplicate.
     bool started_name_taken_ = false;
-    std::optional<std::int32_t> started_old_value_;
 
-    std::vector<NameClash> clashes_;
     std::vector<MenuLinkRequest> menu_links_;
 };
 

@@ -18,7 +18,8 @@ set(work "${CMAKE_CURRENT_BINARY_DIR}/cli_convert_work")
 file(REMOVE_RECURSE "${work}")
 file(MAKE_DIRECTORY "${work}/in" "${work}/out")
 file(WRITE "${work}/in/resource.h" "#define IDS_HELLO 101\n#define IDB_LOGO 102\n")
-file(WRITE "${work}/in/logo.bmp" "BM")
+# Not a picture, but long enough for a bitmap file: the conversion only copies it.
+file(WRITE "${work}/in/logo.bmp" "BM-------------------------------------------")
 file(WRITE "${work}/in/app.rc"
      "#include \"resource.h\"\nSTRINGTABLE\nBEGIN\n    IDS_HELLO \"Hello\"\nEND\nIDB_LOGO BITMAP \"logo.bmp\"\n")
 execute_process(COMMAND ${TAVORIN} -convert app.rc ../out/app.rc WORKING_DIRECTORY "${work}/in"

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "base/text.h"
+
 namespace tavorin {
 namespace {
 
@@ -57,6 +59,25 @@ TEST(CommandLine, IncludeFoldersDefinitionsAndHelpStandAnywhere) {
     for (const char16_t* help : {u"--help", u"-h", u"/?"}) EXPECT_TRUE(parse({help}).show_help);
     EXPECT_TRUE(parse({u"-convert", u"a.rc", u"b.res", u"-I"}).show_help) << "an option without its value";
     EXPECT_FALSE(command_line_usage().empty());
+}
+
+TEST(CommandLine, FaultsTheCommandLineProgramRefusesAreNamed) {
+    const struct {
+        std::vector<std::u16string> arguments;
+        std::u16string_view refusal;
+    } cases[] = {
+        {{u"-convert", u"a.rc", u"b.res", u"-I"}, u"-I needs a value"},
+        {{u"-convert", u"a.rc", u"b.res", u"c.res"}, u"unexpected argument: c.res"},
+        {{u"-q", u"-convert", u"a.rc", u"b.res"}, u"unknown option: -q"},
+        {{u"-convert", u"a.rc"}, u"-convert needs an input and an output"},
+        {{u"-delete"}, u"-delete needs a value"},
+        {{u"-convert", u"a.rc", u"b.res", u"-I", u"inc", u"-D", u"X"}, u""},
+        {{u"-delete", u"old.tmp", u"project.rc"}, u""},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(parse(c.arguments).refusal, c.refusal) << text_to_utf8(c.arguments.back());
+    }
+    EXPECT_NE(command_line_usage().find("-delete FILE"), std::string::npos);
 }
 
 TEST(CommandLine, DecimalPrefixStopsAtTheFirstOtherCharacter) {

@@ -14,7 +14,7 @@ namespace {
 TEST(ImageUsers, DialogsKeepTheBitmapsAndIconsTheirStaticControlsShow) {
     StatementHarness harness;
     harness.folder.write("a.ico", "");
-    harness.folder.write("b.bmp", "");
+    harness.folder.write("b.bmp", "BM, never loaded here");  // an empty bitmap file is refused
     const ReadStatus status = harness.read(R"(#define IDI_APP 101
 #define IDB_USED 102
 IDI_APP ICON "a.ico"

@@ -59,6 +59,23 @@ TEST(TextWriter, QuotedTextDoublesInnerQuotes) {
     EXPECT_EQ(writer.text(), u"\"say \"\"hi\"\"\"");
 }
 
+TEST(TextWriter, QuotedTextWritesEscapedQuotesDoubledAndKeepsOtherEscapes) {
+    const struct {
+        std::u16string_view stored;
+        std::u16string_view written;
+    } cases[] = {
+        {u"a\\\"b", u"\"a\"\"b\""},            // an escaped quote
+        {u"a\\\\\"b", u"\"a\\\\\"\"b\""},   // an escaped backslash, then a plain quote
+        {u"tab\\t\\n", u"\"tab\\t\\n\""},    // other escapes stay as typed
+        {u"end\\", u"\"end\\\\\""},          // a lone final backslash must not escape the closing quote
+    };
+    for (const auto& c : cases) {
+        TextWriter writer;
+        writer.write_quoted(c.stored);
+        EXPECT_EQ(writer.text(), c.written);
+    }
+}
+
 TEST(TextEncoding, Utf16LittleEndianWithAndWithoutMark) {
     EXPECT_EQ(encode_text(u"A\u20AC", TextEncoding::utf16le, false, text_to_windows1252),
               (Bytes{'A', 0, 0xAC, 0x20}));

@@ -31,7 +31,7 @@ struct CompiledSession {
     // Adds a resource from compiled bytes, as a reader would.
     void add(NameOrOrdinal type, NameOrOrdinal name, std::uint16_t language, std::span<const std::uint8_t> data) {
         CompiledImport import(session.workspace(), tables);
-        import.import(CompiledRecord{std::move(type), std::move(name), language, data, std::nullopt, 0, nullptr});
+        EXPECT_TRUE(import.import(CompiledRecord{std::move(type), std::move(name), language, data, std::nullopt, 0, nullptr}));
         import.finish();
     }
 

@@ -53,6 +53,8 @@ protected:
         strings_en.add_entry(u"1", u"one");
         strings_en.add_entry(u"17", u"line\\nbreak\\ttab\\\\backslash");
         strings_en.add_entry(u"2", u"say \"hi\"");
+        // Quotes as a compiled file's texts hold them: escaped, also after an escaped backslash.
+        strings_en.add_entry(u"3", u"read \\\"back\\\", C:\\\\dir\\\\\\\"x");
         strings_en.add_entry(u"IDS_EMPTY", u"");
         strings_en.add_entry(u"IDS_ACCENT", u"caf\u00E9 cr\\r");
         strings_en.add_entry(u"65535", u"last");

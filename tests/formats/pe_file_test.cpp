@@ -441,19 +441,28 @@ TEST_F(PeFileTest, FaultsInTheDirectoryEndTheReadingAfterEarlierResources) {
     pe::put_u32(looping, section + 16 + 8 + 4, 0x80000000);
     Bytes short_section = module;
     short_section.resize(section + 40);
+    Bytes huge_optional_header = module;  // the section table would lie past the headers
+    pe::put_u16(huge_optional_header, view.nt_position + 4 + 16, 0xFFFF);
 
+    // The message names where the fault lies: the table, the data, the section.
     struct Case {
         const char* what;
         Bytes module;
         std::size_t kept;
+        std::size_t fault;
     };
-    for (const Case& c : {Case{"named language entry", named_language, 1}, Case{"data past the section", huge_size, 1},
-                          Case{"table loop", looping, 1}, Case{"short section", short_section, 0}}) {
+    for (const Case& c :
+         {Case{"named language entry", named_language, 1, second_language_table},
+          Case{"data past the section", huge_size, 1,
+               section + pe::get_u32(module, second_data_entry) - view.sections[1].virtual_address},
+          Case{"table loop", looping, 1, section + 32}, Case{"short section", short_section, 0, section},
+          Case{"optional header size 0xFFFF", huge_optional_header, 0, view.nt_position + 4 + 16}}) {
         SCOPED_TRACE(c.what);
         platform.questions.clear();
         const Status status = open(module_file(c.module, "broken.dll"));
         ASSERT_FALSE(status);
-        EXPECT_EQ(status.error(), display_path(folder / "broken.dll") + u": Invalid PE file.");
+        EXPECT_EQ(status.error(), display_path(folder / "broken.dll") + u", offset 0x" +
+                                      hexadecimal(static_cast<std::uint32_t>(c.fault)) + u": Invalid PE file.");
         ASSERT_EQ(platform.questions.size(), 1u);
         EXPECT_EQ(platform.questions[0].caption, u"Error");
         EXPECT_EQ(session.project().resources().size(), c.kept);

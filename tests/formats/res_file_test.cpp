@@ -119,6 +119,24 @@ TEST_F(ResFileTest, UnpaddedOrTruncatedDataFailsAfterTheEarlierRecords) {
     EXPECT_EQ(static_cast<const RawDataResource&>(only_resource()).bytes(), three);
 }
 
+TEST_F(ResFileTest, ASecondRecordOfOneIdentityFailsTheReadingNamingIt) {
+    const Bytes file = ResBuilder()
+                           .record(id(10), id(1), english, {1, 2, 3, 4})
+                           .record(id(10), id(1), english, {5, 6, 7, 8})
+                           .record(id(10), id(2), english, {9, 9, 9, 9})
+                           .bytes();
+    const Status status = read(file);
+    ASSERT_FALSE(status);
+    const std::u16string expected =
+        display_path(folder / "in.res") + u", offset 0x44: Duplicate resource: type RT_RCDATA, name 1, language 1033.";
+    EXPECT_EQ(status.error(), expected);
+    EXPECT_EQ(asked(), std::vector<std::u16string>{expected});
+    // The same name in another language is another resource.
+    session.project().clear();
+    EXPECT_TRUE(read(ResBuilder().record(id(10), id(1), english, {1, 2, 3, 4}).record(id(10), id(1), 0x040C, {5, 6, 7, 8}).bytes()));
+    EXPECT_EQ(session.project().resources().size(), 2u);
+}
+
 TEST_F(ResFileTest, StringTypeBeforeDialogNamesAsStringsOrOrdinalsAndHeadersPadded) {
     Dialog& dialog = add_new_dialog(session.workspace());  // IDD_DIALOG1, value 100
     ASSERT_EQ(dialog.name_text(), u"IDD_DIALOG1");
@@ -197,7 +215,8 @@ TEST_F(ResFileTest, UndecodableDataWarnsAndStaysAsRawDataOfItsType) {
                          .record(id(u"Custom"), id(u"X"), english, garbage)
                          .record(id(24), id(1), english, garbage)
                          .bytes()));
-    EXPECT_EQ(warnings(), std::vector<std::u16string>{u"Invalid resource format. Type: RT_BITMAP, name: 7."});
+    EXPECT_EQ(warnings(), std::vector<std::u16string>{display_path(folder / "in.res") +
+                                                      u", offset 0x20: Invalid resource format. Type: RT_BITMAP, name: 7."});
     ASSERT_EQ(session.project().resources().size(), 3u);
     const Resource* bitmap_raw = session.project().find(numeric_custom_kind(2), u"7", english);
     ASSERT_NE(bitmap_raw, nullptr);

@@ -7,6 +7,7 @@
 
 #include <optional>
 
+#include "dialog/dialog.h"
 #include "services/config.h"
 #include "model/test_resource.h"
 #include "statement_harness.h"
@@ -28,7 +29,7 @@ protected:
     StatementHarness harness;
 };
 
-TEST_F(FixUpsTest, DialogMenusAreFoundByOrdinalOrByNameAndClearedWhenMissing) {
+TEST_F(FixUpsTest, DialogMenusAreFoundByOrdinalOrByNameAndKeptAsWrittenWhenMissing) {
     harness.session.set_interactive(true);
     add_menu(u"IDR_MAIN", false);
     add_menu(u"popup", true);
@@ -43,12 +44,19 @@ TEST_F(FixUpsTest, DialogMenusAreFoundByOrdinalOrByNameAndClearedWhenMissing) {
                                         request(u"POPUP", std::nullopt), request(u"IDR_MAIN", 0),
                                         request(u"7", 7), request(u"nothing", std::nullopt)});
 
-    EXPECT_EQ(linked, (std::vector<std::u16string>{u"IDR_MAIN", u"popup", u"IDR_MAIN", u"", u""}));
+    EXPECT_EQ(linked, (std::vector<std::u16string>{u"IDR_MAIN", u"popup", u"IDR_MAIN"}));
     const std::u16string message = u"MENU Statement in Dialog resources does not refer to a Menu Resource.";
     ASSERT_EQ(harness.platform.questions.size(), 2u);
     EXPECT_EQ(harness.platform.questions[0].text, message);
     EXPECT_EQ(harness.platform.questions[0].caption, u"Tavorin");
     EXPECT_EQ(harness.session.log().warnings(), 2) << "also logged, for the conversion mode";
+}
+
+TEST_F(FixUpsTest, ADialogKeepsAMenuTheScriptDoesNotHold) {
+    ASSERT_TRUE(harness.read("1 DIALOG 0, 0, 10, 10\nMENU 100\nBEGIN\nEND\n"
+                             "2 DIALOG 0, 0, 10, 10\nMENU Elsewhere\nBEGIN\nEND\n"));
+    EXPECT_EQ(static_cast<const Dialog*>(harness.find(kind::dialog, u"1"))->menu(), u"100");
+    EXPECT_EQ(static_cast<const Dialog*>(harness.find(kind::dialog, u"2"))->menu(), u"Elsewhere");
 }
 
 TEST_F(FixUpsTest, TheProjectHeadersIncludeIsTakenOutWhateverItsLetterCase) {

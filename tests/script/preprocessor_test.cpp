@@ -244,7 +244,7 @@ TEST_F(PreprocessorTest, ConditionalStructureErrors) {
 }
 
 TEST_F(PreprocessorTest, UnknownDirectivesArePassedOverWithTheirLine) {
-    EXPECT_EQ(output("#pragma code_page(65001)\n#error stop \\\n here\n#line 5\n# \nafter\n#defined X\n"),
+    EXPECT_EQ(output("#pragma code_page(65001)\n#ident stop \\\n here\n#line 5\n# \nafter\n#defined X\n"),
               u"\n\n\n\n\nafter\n\n");
     EXPECT_EQ(harness.value(u"X"), u"<undefined>");
 }

@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include "base/text.h"
+
 #include "resources/accelerator/accelerator_table.h"
 #include "resources/image/file_resource.h"
 #include "resources/stringtable/string_table.h"
@@ -34,6 +36,36 @@ TEST_F(StatementReaderTest, WhereNoOneCanBeAskedAMissingIncludeIsAnErrorAtItsLin
     expect_failure("\n#include <windows.h>\n", u"windows.h: not found in the include paths", 2);
     harness.tables.missing_include_fails = false;
     EXPECT_TRUE(harness.read("#include <windows.h>\n")) << "otherwise it is passed over";
+}
+
+TEST_F(StatementReaderTest, WhatCompilersRefuseFailsTheReadingAtItsLine) {
+    using namespace std::string_literals;
+    harness.folder.write("empty.bmp", "");
+    harness.folder.write("short.bmp", "BM\x36\0\0\0"s);
+    harness.folder.write("header.bmp", "BM\x0E\0\0\0\0\0\0\0\x0E\0\0\0"s);
+    // Icon files of 40,000 images each (only the count is read while the script is read).
+    harness.folder.write("many.ico", "\0\0\x01\0\x40\x9C"s);
+    harness.folder.write("many.cur", "\0\0\x02\0\x40\x9C"s);
+    const struct {
+        std::string_view script;
+        std::u16string_view message;
+        int line;
+    } cases[] = {
+        {"1 RCDATA { 1 }\n#error Build the other script\n", u"#error Build the other script", 2},
+        {"#if 0\n#error not taken\n#endif\n#error\n", u"#error", 4},
+        {"\n#include \"abc\n", u"#include \"abc: missing closing \"", 2},
+        {"#include <abc\n", u"#include <abc: missing closing >", 1},
+        {"\n1 BITMAP \"empty.bmp\"\n", u"empty.bmp: the bitmap file is empty or truncated.", 2},
+        {"1 BITMAP \"short.bmp\"\n", u"short.bmp: the bitmap file is empty or truncated.", 1},
+        {"1 BITMAP header.bmp\n", u"header.bmp: the bitmap file is empty or truncated.", 1},
+        {"1 ICON many.ico\n2 CURSOR many.cur\n3 ICON many.ico\n",
+         u"Too many images: a project holds at most 65535 icon images and 65535 cursor images.", 3},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.script);
+        harness.image_numbers.restart();
+        expect_failure(c.script, c.message, c.line);
+    }
 }
 
 TEST_F(StatementReaderTest, ExpressionMacrosGiveTheirValueAsStringIds) {
@@ -70,29 +102,39 @@ TEST_F(StatementReaderTest, NumericNamesTakeBackTheirMacroNamesAndWordsBecomeStr
     EXPECT_EQ(project.include_lines(), std::vector<std::u16string>{u"<other.h>"});
 }
 
-TEST_F(StatementReaderTest, ResourcesWhoseNameIsTakenAreRenamedAfterTheLastStatement) {
+TEST_F(StatementReaderTest, AResourceWhoseNameIsTakenForItsTypeAndLanguageIsADuplicate) {
     harness.folder.write("resource.h", "#define IDB_LOGO 300\n");
     ASSERT_TRUE(harness.read("#include \"resource.h\"\n"
                              "IDB_LOGO BITMAP \"a.bmp\"\n"
-                             "IDB_LOGO BITMAP \"b.bmp\"\n"
                              "LANGUAGE 7, 1\n"
                              "IDB_LOGO BITMAP \"c.bmp\"\n"
                              "IDB_LOGO ICON \"d.ico\"\n"));
     const auto bitmaps = harness.project().resources_of_kind(kind::bitmap);
-    ASSERT_EQ(bitmaps.size(), 3u);
-    const auto by_file = [&](std::u16string_view file) -> Resource* {
-        for (Resource* bitmap : bitmaps) {
-            if (bitmap->content_file() == file) return bitmap;
-        }
-        return nullptr;
-    };
-    EXPECT_EQ(by_file(u"a.bmp")->name_text(), u"IDB_LOGO");
-    EXPECT_EQ(by_file(u"b.bmp")->name_text(), u"IDB_LOGO1");
-    EXPECT_NE(harness.session.symbols().value_of(u"IDB_LOGO1"), 300);
-    EXPECT_EQ(by_file(u"c.bmp")->name_text(), u"IDB_LOGO") << "another language shares the name";
-    EXPECT_EQ(by_file(u"c.bmp")->language(), 0x0407);
+    ASSERT_EQ(bitmaps.size(), 2u) << "another language shares the name";
+    EXPECT_EQ(bitmaps[1]->name_text(), u"IDB_LOGO");
+    EXPECT_EQ(bitmaps[1]->language(), 0x0407);
     EXPECT_NE(harness.find(kind::icon, u"IDB_LOGO"), nullptr) << "another kind shares the name";
     EXPECT_FALSE(harness.problems_added);
+
+    // The same name, its number written another way, a string name, a custom type: each a
+    // second resource of one type, name and language, as compilers report it.
+    const struct {
+        std::string_view script;
+        std::u16string_view name;
+    } duplicates[] = {
+        {"#include \"resource.h\"\nIDB_LOGO BITMAP \"a.bmp\"\n\nIDB_LOGO BITMAP \"b.bmp\"\n", u"IDB_LOGO"},
+        {"#include \"resource.h\"\nIDB_LOGO BITMAP \"a.bmp\"\n\n0x12C BITMAP \"b.bmp\"\n", u"0x12C"},
+        {"1 RCDATA { 1 }\n2 RCDATA { 2 }\n\n1 RCDATA { 3 }\n", u"1"},
+        {"LOGO DATA { 1 }\nLOGO RCDATA { 2 }\n\nLOGO DATA { 3 }\n", u"LOGO"},
+    };
+    for (const auto& d : duplicates) {
+        SCOPED_TRACE(d.script);
+        harness.project().clear();
+        expect_failure(d.script,
+                       u"Duplicate resource: " + std::u16string(d.name) + u" of this type and language (" +
+                           decimal(harness.session.config().default_language) + u") is defined already.",
+                       4);
+    }
 }
 
 TEST_F(StatementReaderTest, LanguageStatementsSetTheLanguageOfLaterResources) {

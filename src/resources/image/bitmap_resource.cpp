@@ -2,6 +2,7 @@
 
 #include "imaging/bitmap_file_header.h"
 #include "imaging/dib_encoder.h"
+#include "imaging/invalid_image.h"
 
 namespace tavorin {
 
@@ -31,6 +32,7 @@ Result<std::vector<std::uint8_t>> BitmapResource::file_bytes() const { return ex
 Status BitmapResource::take_file_bytes(std::span<const std::uint8_t> bytes) {
     // Only a real file header is dropped: a file that holds a bare DIB keeps all of it.
     const auto dib = without_bitmap_file_header(bytes);
+    if (dib.empty()) return invalid_file_structure();
     dib_.assign(dib.begin(), dib.end());
     return success();
 }

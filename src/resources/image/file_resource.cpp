@@ -38,10 +38,11 @@ Status FileResource::export_content(CompanionFiles& files) {
 
 Status FileResource::load_content(const std::filesystem::path& script_folder) {
     if (in_memory()) return success();
+    const std::u16string place = script_place_.empty() ? std::u16string() : script_place_ + u": ";
     const auto bytes = read_file_bytes(resolve_resource_path(file_, script_folder));
-    if (!bytes) return Error{bytes.error()};
+    if (!bytes) return Error{place + bytes.error()};
     const Status taken = take_file_bytes(*bytes);
-    if (!taken) return Error{file_ + u"\r\n" + taken.error()};
+    if (!taken) return Error{place + file_ + u"\r\n" + taken.error()};
     file_.clear();
     return success();
 }
@@ -61,6 +62,7 @@ void FileResource::rename_content_file(std::u16string path) {
 
 void FileResource::refer_to_file(std::u16string path) {
     edited_file_.clear();
+    script_place_.clear();
     file_ = std::move(path);
     drop_memory_content();
     // The file is the content from now on, whatever other programs do to it.

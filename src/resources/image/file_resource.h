@@ -63,6 +63,9 @@ public:
     // The compiled writers need the content in memory; a resource still naming its file says so.
     Status require_in_memory() const;
 
+    // Where a script names the file ("app.rc(12)"): a failed load names that place first.
+    void set_script_place(std::u16string place) { script_place_ = std::move(place); }
+
 protected:
     // The content as a stand-alone file of the kind's format.
     virtual Result<std::vector<std::uint8_t>> file_bytes() const = 0;
@@ -76,6 +79,7 @@ private:
     std::u16string file_;
     // The file that edited content goes back to; empty when the content has no file yet.
     std::u16string edited_file_;
+    std::u16string script_place_;
 };
 
 }  // namespace tavorin

@@ -113,7 +113,10 @@ Result<std::size_t> GroupEditing::add_images(std::vector<IconImage> images) {
     for (IconImage& image : images) {
         // A cursor's hot spot comes along from its file when it lies where the editor allows it.
         if (image.hotspot_x > max_hotspot || image.hotspot_y > max_hotspot) image.hotspot_x = image.hotspot_y = 0;
-        group_.add_image(std::move(image));
+        if (const auto added = group_.add_image(std::move(image)); !added) {
+            group_.set_images(std::move(before));
+            return Error{added.error()};
+        }
     }
     record(group_undo::add, std::move(before));
     return first;

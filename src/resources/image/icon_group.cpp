@@ -66,14 +66,13 @@ Result<std::unique_ptr<IconGroup>> IconGroup::decode(std::span<const std::uint8_
 Result<std::size_t> IconGroup::add_image(std::span<const std::uint8_t> bytes) {
     auto image = make_icon_image(bytes);
     if (!image) return Error{image.error()};
-    image->number = numbers_.take(type_);
-    images_.push_back(std::move(*image));
-    drop_original_data();
-    return images_.size() - 1;
+    return add_image(std::move(*image));
 }
 
-std::size_t IconGroup::add_image(IconImage image) {
-    image.number = numbers_.take(type_);
+Result<std::size_t> IconGroup::add_image(IconImage image) {
+    const auto number = numbers_.take(type_);
+    if (!number) return Error{too_many_images_text};
+    image.number = *number;
     image.kept_entry.reset();
     image.origin.reset();
     images_.push_back(std::move(image));
@@ -132,17 +131,25 @@ Status IconGroup::set_hotspot(std::size_t index, std::uint16_t x, std::uint16_t 
     return success();
 }
 
-void IconGroup::renumber_images() {
+Status IconGroup::renumber_images() {
+    drop_original_data();
     for (IconImage& image : images_) {
-        image.number = numbers_.take(type_);
+        const auto number = numbers_.take(type_);
+        if (!number) return Error{too_many_images_text};
+        image.number = *number;
         image.origin.reset();
     }
-    drop_original_data();
+    return success();
 }
 
-void IconGroup::reserve_numbers(std::size_t count) {
+Status IconGroup::reserve_numbers(std::size_t count) {
     reserved_numbers_.clear();
-    for (std::size_t i = 0; i < count; ++i) reserved_numbers_.push_back(numbers_.take(type_));
+    for (std::size_t i = 0; i < count; ++i) {
+        const auto number = numbers_.take(type_);
+        if (!number) return Error{too_many_images_text};
+        reserved_numbers_.push_back(*number);
+    }
+    return success();
 }
 
 void IconGroup::add_items(ResourceItemList& list) const {
@@ -165,7 +172,9 @@ Status IconGroup::take_file_bytes(std::span<const std::uint8_t> bytes) {
     // The numbers reserved for the file fit it unless it changed since.
     const bool reserved = reserved_numbers_.size() == images->size();
     for (std::size_t i = 0; i < images->size(); ++i) {
-        (*images)[i].number = reserved ? reserved_numbers_[i] : numbers_.take(type_);
+        const auto number = reserved ? std::optional<std::uint16_t>(reserved_numbers_[i]) : numbers_.take(type_);
+        if (!number) return Error{too_many_images_text};
+        (*images)[i].number = *number;
     }
     images_ = std::move(*images);
     return success();

@@ -31,10 +31,10 @@ public:
     // The images in directory order; empty while the group refers to its file.
     const std::vector<IconImage>& images() const { return images_; }
     // A new image takes the next number. "Invalid file structure" for bytes that are neither PNG
-    // nor DIB.
+    // nor DIB; an error when no number is left.
     Result<std::size_t> add_image(std::span<const std::uint8_t> bytes);
-    // An image read from a file, hot spot included; it takes the next number.
-    std::size_t add_image(IconImage image);
+    // An image read from a file, hot spot included; it takes the next number, if one is left.
+    Result<std::size_t> add_image(IconImage image);
     void remove_image(std::size_t index);
     // Moves the image at `from` so that it ends up at `to`.
     void move_image(std::size_t from, std::size_t to);
@@ -49,11 +49,12 @@ public:
     Status set_hotspot(std::size_t index, std::uint16_t x, std::uint16_t y);
 
     // New numbers for every image, after the counters have been restarted.
-    void renumber_images();
+    Status renumber_images();
     // Takes the numbers of the `count` images the group's file holds while the script is read,
     // so that images are numbered in the order the script names their groups, as resource
-    // compilers number them; the file's images get them when it is loaded.
-    void reserve_numbers(std::size_t count);
+    // compilers number them; the file's images get them when it is loaded. Fails when not
+    // enough numbers are left.
+    Status reserve_numbers(std::size_t count);
 
     // The directory, then one item per image (RT_ICON or RT_CURSOR, named by its number, in the
     // group's language).

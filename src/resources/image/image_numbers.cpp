@@ -2,17 +2,16 @@
 
 namespace tavorin {
 
-std::uint16_t ImageNumbers::take(IconType type) {
-    std::uint16_t& next = counter(type);
-    const std::uint16_t number = next;
-    // Names are 16 bits: after the last one numbering wraps round, skipping 0.
-    next = number == 0xFFFF ? first : static_cast<std::uint16_t>(number + 1);
-    return number;
+std::optional<std::uint16_t> ImageNumbers::take(IconType type) {
+    std::uint32_t& next = counter(type);
+    if (next > 0xFFFF) return std::nullopt;
+    return static_cast<std::uint16_t>(next++);
 }
 
 void ImageNumbers::note_read(IconType type, std::uint16_t number) {
-    std::uint16_t& next = counter(type);
-    if (number != 0xFFFF && next <= number) next = static_cast<std::uint16_t>(number + 1);
+    // An image read as 0xFFFF leaves the counter: new images still get the numbers below it.
+    std::uint32_t& next = counter(type);
+    if (number != 0xFFFF && next <= number) next = number + 1u;
 }
 
 void ImageNumbers::restart() {

@@ -7,17 +7,23 @@
 // would never load.
 
 #include <cstdint>
+#include <optional>
 
 #include "resources/image/icon_image.h"
 
 namespace tavorin {
 
+// Refusal of an image when every number of its kind is taken.
+inline constexpr char16_t too_many_images_text[] =
+    u"Too many images: a project holds at most 65535 icon images and 65535 cursor images.";
+
 class ImageNumbers {
 public:
     static constexpr std::uint16_t first = 1;
 
-    // A number for a new image; the counter moves on.
-    std::uint16_t take(IconType type);
+    // A number for a new image; the counter moves on. None once 0xFFFF has been handed out:
+    // names are 16 bits, and starting again would give two images one number.
+    std::optional<std::uint16_t> take(IconType type);
     // An image read from binary data keeps its number; later new images come after it.
     void note_read(IconType type, std::uint16_t number);
     // Numbering starts again, as before a compiled resource file is written. Numbers taken
@@ -25,14 +31,15 @@ public:
     // image a new number (IconGroup::renumber_images).
     void restart();
 
-    std::uint16_t next(IconType type) const { return counter(type); }
+    // Past 0xFFFF when every number is taken.
+    std::uint32_t next(IconType type) const { return counter(type); }
 
 private:
-    std::uint16_t& counter(IconType type) { return type == IconType::icon ? next_icon_ : next_cursor_; }
-    std::uint16_t counter(IconType type) const { return type == IconType::icon ? next_icon_ : next_cursor_; }
+    std::uint32_t& counter(IconType type) { return type == IconType::icon ? next_icon_ : next_cursor_; }
+    std::uint32_t counter(IconType type) const { return type == IconType::icon ? next_icon_ : next_cursor_; }
 
-    std::uint16_t next_icon_ = first;
-    std::uint16_t next_cursor_ = first;
+    std::uint32_t next_icon_ = first;
+    std::uint32_t next_cursor_ = first;
 };
 
 }  // namespace tavorin

@@ -148,7 +148,7 @@ TEST_F(IconGroupTest, ReadImagesRaiseTheCounterForNewOnes) {
     const auto added = group.add_image(tiny_icon_dib());
     ASSERT_TRUE(added);
     EXPECT_EQ(group.images()[*added].number, 41);
-    EXPECT_EQ(numbers.next(IconType::cursor), 1);
+    EXPECT_EQ(numbers.next(IconType::cursor), 1u);
 }
 
 TEST_F(IconGroupTest, RenumberingAfterARestartKeepsNumbersUniqueAndEntriesCurrent) {
@@ -167,8 +167,8 @@ TEST_F(IconGroupTest, RenumberingAfterARestartKeepsNumbersUniqueAndEntriesCurren
     ASSERT_TRUE(first && second);
 
     numbers.restart();
-    (*first)->renumber_images();
-    (*second)->renumber_images();
+    EXPECT_TRUE((*first)->renumber_images());
+    EXPECT_TRUE((*second)->renumber_images());
     EXPECT_EQ((*first)->images()[0].number, 1);
     EXPECT_EQ((*first)->images()[1].number, 2);
     EXPECT_EQ((*second)->images()[0].number, 3);
@@ -211,6 +211,9 @@ TEST_F(IconGroupTest, WrongFileKindIsRefusedAndKeepsTheReference) {
     ASSERT_FALSE(refused);
     EXPECT_EQ(refused.error(), u"app.ico\r\nInvalid file structure");
     EXPECT_EQ(cursor.content_file(), u"app.ico");
+    // Named by a script, the message starts with the script's line.
+    cursor.set_script_place(u"app.rc(4)");
+    EXPECT_EQ(cursor.load_content(folder).error(), u"app.rc(4): app.ico\r\nInvalid file structure");
 }
 
 }  // namespace

@@ -22,13 +22,17 @@ TEST(ImageNumbers, NewImagesCountFromOneAndReadImagesPushTheCounter) {
     EXPECT_EQ(numbers.take(IconType::cursor), 1);
 }
 
-TEST(ImageNumbers, NumberZeroIsNeverHandedOut) {
+TEST(ImageNumbers, NumberZeroIsNeverHandedOutAndNoNumberTwice) {
     ImageNumbers numbers;
     numbers.note_read(IconType::icon, 0xFFFE);
     EXPECT_EQ(numbers.take(IconType::icon), 0xFFFF);
-    EXPECT_EQ(numbers.take(IconType::icon), 1);
+    // Starting again at 1 would give a second image a number in use: there is none left.
+    EXPECT_EQ(numbers.take(IconType::icon), std::nullopt);
+    EXPECT_EQ(numbers.take(IconType::icon), std::nullopt);
     numbers.note_read(IconType::cursor, 0xFFFF);
-    EXPECT_NE(numbers.take(IconType::cursor), 0);
+    EXPECT_EQ(numbers.take(IconType::cursor), 1);
+    numbers.restart();
+    EXPECT_EQ(numbers.take(IconType::icon), 1);
 }
 
 }  // namespace
