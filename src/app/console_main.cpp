@@ -13,6 +13,7 @@
 #endif
 
 #include "app/command_line.h"
+#include "app/compiler_personality.h"
 #include "app/console_session.h"
 #include "base/text.h"
 
@@ -29,6 +30,13 @@ int main(int argc, char** argv) {
 #endif
     std::vector<std::u16string> arguments;
     for (int i = 1; i < argc; ++i) arguments.push_back(utf8_to_text(argv[i]));
+    const std::u16string program_path = argc > 0 ? utf8_to_text(argv[0]) : std::u16string();
+    if (const auto personality = choose_personality(program_path, arguments)) {
+        static ConsoleRun* const run = new ConsoleRun;
+        int status = 0;
+        std::thread([&] { status = run_personality(*personality, *run, std::cout, std::cerr); }).join();
+        return status;
+    }
     const CommandLine command_line = parse_command_line(arguments);
     if (const int refused = refuse_command_line(command_line, std::cerr)) return refused;
     if (command_line.show_help) {

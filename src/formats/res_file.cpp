@@ -199,4 +199,17 @@ Status write_res_file(Workspace& workspace, const std::filesystem::path& path) {
     return success();
 }
 
+std::vector<std::uint8_t> res_file_bytes(Workspace& workspace) {
+    ResourceItemList items = build_item_list(workspace.project());
+    keep_read_order(items);
+    std::vector<std::uint8_t> bytes;
+    std::size_t reported = 0;
+    const auto append = [&](std::span<const std::span<const std::uint8_t>> pieces) -> Status {
+        for (const auto piece : pieces) bytes.insert(bytes.end(), piece.begin(), piece.end());
+        return success();
+    };
+    (void)write_records(items, append, workspace.log(), reported);
+    return bytes;
+}
+
 }  // namespace tavorin

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <filesystem>
 #include <span>
+#include <vector>
 
 #include "base/result.h"
 #include "formats/compiled_import.h"
@@ -28,5 +29,9 @@ Status read_res_data(Workspace& workspace, std::span<const std::uint8_t> bytes, 
 // file is written. The file error box offers Retry while the file cannot be written; an error
 // result means nothing was written (the message is shown and logged).
 Status write_res_file(Workspace& workspace, const std::filesystem::path& path);
+
+// The same file as bytes in memory, for writers that wrap it (an object file). An item that
+// cannot give its data is left out with the reason logged as an error.
+std::vector<std::uint8_t> res_file_bytes(Workspace& workspace);
 
 }  // namespace tavorin

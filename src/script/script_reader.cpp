@@ -54,7 +54,8 @@ ScriptReader::ScriptReader(Workspace& workspace, ScriptTables& tables)
       tables_{tables.macros, tables.virtual_keys, [&workspace](std::u16string_view name, std::uint32_t value) {
                   workspace.language_macros().note_definition(name, value);
               }},
-      missing_include_fails_(tables.missing_include_fails) {}
+      missing_include_fails_(tables.missing_include_fails),
+      script_tables_(&tables) {}
 
 ReadStatus ScriptReader::read_script(const fs::path& path, const StatementReader& statements) {
     const Config& config = workspace_.config();
@@ -64,6 +65,7 @@ ReadStatus ScriptReader::read_script(const fs::path& path, const StatementReader
         search_list_.push_back(std::move(folder));
     }
     tables_.macros.clear();
+    if (script_tables_ != nullptr) script_tables_->files_read.clear();
     predefine();
     // Symbols named after macros of system headers are never written to the project's header.
     SymbolTable& symbols = workspace_.symbols();
@@ -108,6 +110,9 @@ void ScriptReader::predefine() {
         } else {
             macros.define(name, value, true, no_file);
         }
+    }
+    if (script_tables_ != nullptr) {
+        for (const auto& name : script_tables_->undefinitions) macros.undefine(name);
     }
 }
 
@@ -186,6 +191,7 @@ ReadStatus ScriptReader::load(const fs::path& path, bool top_level, std::shared_
             text->last_line = 1 + static_cast<int>(std::count(text->text.begin(), text->text.end(), u'\n'));
             loaded = text;
             loaded_.emplace(key, std::move(text));
+            if (script_tables_ != nullptr) script_tables_->files_read.push_back(path);
             return ReadStatus{};
         }
         // The opened script can be retried or given up; an included file can also be skipped.

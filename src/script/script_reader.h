@@ -81,6 +81,8 @@ private:
     Workspace& workspace_;
     DefinitionTables tables_;
     bool missing_include_fails_ = false;
+    // The tables of the reading, when it was given them: they receive the files opened.
+    ScriptTables* script_tables_ = nullptr;
     const StatementReader* statements_ = nullptr;
     std::vector<std::filesystem::path> search_list_;
     std::vector<std::u16string> include_lines_;
