@@ -14,6 +14,7 @@
 #include "formats/script_writer.h"
 #include "formats/text_file_output.h"
 #include "model/workspace.h"
+#include "resources/image/file_resource.h"
 
 namespace tavorin {
 
@@ -55,19 +56,31 @@ Status add_project_file(Workspace& workspace, FileTransaction& transaction, cons
 }
 
 // Saving under a new name: the files the resources name relative to the old folder go along.
-Status copy_content_files(Workspace& workspace, FileTransaction& transaction, const fs::path& from_folder,
-                          const fs::path& to_folder) {
+// One that would land outside the new folder (named with ".." steps) is copied into it under a
+// free name instead, and the resource names that copy from then on.
+Status copy_content_files(Workspace& workspace, FileTransaction& transaction, CompanionFiles& companions,
+                          const fs::path& from_folder, const fs::path& to_folder) {
     if (from_folder.empty() || same_file(from_folder, to_folder)) return success();
     for (const auto& resource : workspace.project().resources()) {
         if (!resource->is_file_based()) continue;
         const std::u16string name = resource->content_file();
-        if (!CompanionFiles::stays_inside(name)) continue;
         const fs::path relative = path_from_script_text(name);
+        if (name.empty() || relative.is_absolute() || relative.has_root_name()) continue;
         const fs::path source = from_folder / relative;
         std::error_code error;
         if (!fs::exists(source, error)) continue;
         const auto bytes = read_file_bytes(source);
         if (!bytes) return Error{bytes.error()};
+        if (!CompanionFiles::stays_inside(name)) {
+            auto* file_based = dynamic_cast<FileResource*>(resource.get());
+            if (file_based == nullptr) continue;
+            const FileResourceTraits& traits = file_based->traits();
+            auto copied = companions.write(name, *bytes, traits.type_word, traits.extension);
+            if (!copied) return Error{copied.error()};
+            file_based->rename_content_file(*copied);
+            resource->identity().modified = true;
+            continue;
+        }
         const fs::path target = to_folder / relative;
         fs::create_directories(target.parent_path(), error);
         if (Status added = add_project_file(workspace, transaction, target, *bytes, false); !added) return added;
@@ -105,6 +118,11 @@ Attempt save_kept_script(Workspace& workspace, const ScriptSave& save) {
     FileTransaction transaction;
     CompanionFiles companions(transaction, new_folder);
     if (Status exported = export_contents(workspace, companions); !exported) return failed(workspace, exported.error());
+    if (!same_place) {
+        if (Status copied = copy_content_files(workspace, transaction, companions, old_folder, new_folder); !copied) {
+            return failed(workspace, copied.error());
+        }
+    }
     auto splice = splice_script(workspace, save.header_name);
     if (!splice) return failed(workspace, splice.error());
     if (!splice->rewritten_regions.empty()) {
@@ -155,11 +173,6 @@ Attempt save_kept_script(Workspace& workspace, const ScriptSave& save) {
         }
         if (Status added = add_project_file(workspace, transaction, targets[i], file.bytes, may_replace_other); !added) {
             return failed(workspace, added.error());
-        }
-    }
-    if (!same_place) {
-        if (Status copied = copy_content_files(workspace, transaction, old_folder, new_folder); !copied) {
-            return failed(workspace, copied.error());
         }
     }
     if (Status committed = commit(workspace, transaction, companions); !committed) return failed(workspace, committed.error());
@@ -219,7 +232,7 @@ Attempt save_rewritten_script(Workspace& workspace, const ScriptSave& save) {
     FileTransaction transaction;
     CompanionFiles companions(transaction, folder);
     if (save.as_new) {
-        if (Status copied = copy_content_files(workspace, transaction, save.previous_folder, folder); !copied) {
+        if (Status copied = copy_content_files(workspace, transaction, companions, save.previous_folder, folder); !copied) {
             return failed(workspace, copied.error());
         }
     }
