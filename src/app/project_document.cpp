@@ -252,6 +252,8 @@ LoadEnd ProjectDocument::new_project(std::optional<std::filesystem::path> path) 
 
 bool ProjectDocument::close(bool ask) {
     if (!state_.project_open) return true;
+    // Text still in an edit box counts as a change the question must know of.
+    if (ask && hooks_.commit_edits) hooks_.commit_edits();
     if (ask && has_unsaved_changes()) {
         const Answer answer = session_.ask(session_.text(str::save_project_modifications), AskButtons::yes_no_cancel,
                                            AskIcon::warning);
@@ -296,6 +298,7 @@ bool ProjectDocument::save_as() {
 
     // C/C++ code is an export: the project stays the file it was, with its unsaved changes.
     if (kind_of(target) == FileKind::c_source) {
+        if (hooks_.commit_edits) hooks_.commit_edits();
         session_.log().information(fill_placeholders(session_.text(str::file_saved), shown_path(target)));
         const WriteOutcome outcome = write_project_file(session_, write_request(target, {}, SaveMode::as_new));
         if (outcome == WriteOutcome::code_written) session_.platform().show_status(session_.text(str::save_finished));

@@ -2,10 +2,12 @@
 
 #include <system_error>
 
+#include "app/header_values.h"
 #include "app/session.h"
 #include "base/file_io.h"
 #include "base/text.h"
 #include "formats/code_generation.h"
+#include "formats/header_name.h"
 #include "formats/pe_file.h"
 #include "formats/res_file.h"
 #include "formats/script_save.h"
@@ -37,7 +39,16 @@ ReadStatus from_status(const Status& status, const std::filesystem::path& path) 
 ReadStatus read_project_file(Session& session, ReadingTables& tables, const std::filesystem::path& path) {
     const CompiledImportTables compiled{tables.image_numbers, tables.script.virtual_keys};
     switch (file_kind_of(display_path(path))) {
-        case FileKind::script: return open_script(session.workspace(), tables.script, tables.image_numbers, path);
+        case FileKind::script: {
+            ReadStatus read = open_script(session.workspace(), tables.script, tables.image_numbers, path);
+            // The headers' values the script does not use are still taken.
+            if (read) {
+                const std::u16string header = expand_header_name(session.config().header_name, path.u16string());
+                note_project_headers(session.symbols(), session.project(), path.parent_path(), header,
+                                     session.platform());
+            }
+            return read;
+        }
         case FileKind::pe_module: return from_status(read_pe_file(session.workspace(), path, compiled), path);
         case FileKind::compiled_resources: return from_status(read_res_file(session.workspace(), path, compiled), path);
         case FileKind::c_source:

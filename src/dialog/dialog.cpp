@@ -75,6 +75,23 @@ void Dialog::set_menu_from_project(std::u16string_view name) {
     menu_.clear();
 }
 
+Result<std::u16string> Dialog::project_menu_named(std::u16string_view typed) const {
+    // Blanks around a typed name are no part of it.
+    while (!typed.empty() && typed.front() == u' ') typed.remove_prefix(1);
+    while (!typed.empty() && typed.back() == u' ') typed.remove_suffix(1);
+    if (typed.empty()) return std::u16string();
+    for (const std::u16string& name : project_menu_names()) {
+        if (equals_ignore_case(name, typed)) return name;
+    }
+    return Error{workspace_.text(str::dialog_menu_not_found)};
+}
+
+std::vector<std::u16string> Dialog::project_menu_names() const {
+    std::vector<std::u16string> names;
+    for (Resource* menu : workspace_.project().resources_of_kind(kind::menu)) names.push_back(menu->name_text());
+    return names;
+}
+
 Result<Control*> Dialog::add_control(const ControlRecord& record) { return insert_control(controls_.size(), record); }
 
 Result<Control*> Dialog::insert_control(std::size_t index, const ControlRecord& record) {
@@ -176,9 +193,14 @@ void Dialog::apply_size(Control& control, const ControlRecord& record) {
             }
             rect.width = natural ? natural->width : entry.default_width;
             rect.height = natural ? natural->height : entry.default_height;
-            rect.x -= rect.width / 2;
-            rect.y -= rect.height / 2;
+            // Centred on the click, but never out past the dialog's left or top edge: a click
+            // near the edge gives a control that starts at it.
+            rect.x = std::max(0, rect.x - rect.width / 2);
+            rect.y = std::max(0, rect.y - rect.height / 2);
         }
+        // A drag that began outside the client area starts at its edge too.
+        rect.x = std::max(0, rect.x);
+        rect.y = std::max(0, rect.y);
         rect.width = std::max(rect.width, control.minimum_width());
         rect.height = std::max(rect.height, control.minimum_height());
     }

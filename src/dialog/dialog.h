@@ -71,6 +71,12 @@ public:
     // Sets the menu to the project's menu resource of that name (compared without regard to
     // case), or to none when there is no such resource.
     void set_menu_from_project(std::u16string_view name);
+    // The menu a typed Menu property names: empty for none, else the project's menu resource of
+    // that name (compared without regard to case) as the project spells it; any other text is
+    // refused with "MENU Statement in Dialog resources does not refer to a Menu Resource.".
+    Result<std::u16string> project_menu_named(std::u16string_view typed) const;
+    // The names of the project's menus, in project order: what the Menu property offers.
+    std::vector<std::u16string> project_menu_names() const;
     // The window class; empty for none.
     const std::u16string& class_name() const { return class_name_; }
     void set_class_name(std::u16string name) { class_name_ = std::move(name); }

@@ -15,6 +15,7 @@
 #include "resources/menu/menu_template.h"
 #include "resources/rawdata/raw_data_resource.h"
 #include "resources/stringtable/string_block.h"
+#include "resources/toolbar/toolbar_binary.h"
 #include "resources/version/version_block.h"
 #include "resources/version/version_info.h"
 
@@ -88,6 +89,7 @@ bool CompiledImport::import_typed(const CompiledRecord& record) {
         case resource_type::menu: return add_decoded(decode_menu_template(record.data, workspace_.symbols()), record);
         case resource_type::dialog: return add_decoded(decode_dialog_template(record.data, workspace_), record);
         case resource_type::version: return add_decoded(decode_version_info(record.data), record);
+        case resource_type::toolbar: return add_decoded(decode_toolbar(record.data, workspace_.symbols()), record);
         case resource_type::string: {
             if (record.name.is_text) return false;
             return read_string_block(workspace_, record.data, record.name.ordinal, record.language, origin_of(record))

@@ -1,6 +1,7 @@
 #include "model/symbol_table.h"
 
 #include <algorithm>
+#include <limits>
 #include <vector>
 
 #include "services/string_ids.h"
@@ -39,6 +40,16 @@ std::optional<std::int32_t> signed_name_value(std::u16string_view name) {
     return static_cast<std::int32_t>(*number);
 }
 
+// The header's counter of a kind moves past a value that kind took.
+void advance(std::optional<std::int32_t>& counter, std::int32_t taken) {
+    if (counter && taken >= *counter && taken < std::numeric_limits<std::int32_t>::max()) *counter = taken + 1;
+}
+
+// The header's counter where it has one (MFC's headers count commands from 32771), else the seed.
+std::int32_t start_from(std::int32_t seed, const std::optional<std::int32_t>& counter) {
+    return counter ? *counter : seed;
+}
+
 }  // namespace
 
 std::optional<std::int64_t> leading_number(std::u16string_view text) {
@@ -72,6 +83,8 @@ void SymbolTable::reset() {
     next_resource_value_ = first_resource_value;
     next_control_value_ = first_control_value;
     largest_command_value_ = first_command_value - 1;
+    header_values_.clear();
+    next_values_ = {};
     for (const char16_t* seed : {u"RC_INVOKED", u"IDC_STATIC"}) {
         Symbol symbol;
         symbol.name = seed;
@@ -213,16 +226,18 @@ std::optional<std::u16string> SymbolTable::register_resource_name(std::u16string
     } else {
         const bool numeric = starts_numerically(name);
         const auto own = signed_name_value(name);
+        next_resource_value_ = start_from(next_resource_value_, next_values_.resource);
         std::int32_t candidate = own ? *own : next_resource_value_;
         for (;;) {
             ++next_resource_value_;
             // A numeric name is renamed to its value, so that text must be free as well.
-            const bool taken = by_value_.contains(candidate) || (numeric && by_name_.contains(decimal(candidate)));
+            const bool taken = value_taken(candidate) || (numeric && by_name_.contains(decimal(candidate)));
             if (!taken) break;
             candidate = next_resource_value_;
         }
         value = candidate;
         if (numeric) symbol.name = decimal(value);
+        advance(next_values_.resource, value);
     }
 
     symbol.value = value;
@@ -287,9 +302,11 @@ Result<std::int32_t> SymbolTable::register_control_id(std::u16string_view name, 
     if (wanted_value) {
         symbol.value = *wanted_value;
     } else {
-        std::int32_t value = next_control_value_;
-        while (dialog_uses_value(dialog, value)) ++value;
+        // A value of no other symbol either: the id must name this control alone.
+        std::int32_t value = start_from(next_control_value_, next_values_.control);
+        while (value_taken(value) || dialog_uses_value(dialog, value)) ++value;
         next_control_value_ = value + 1;
+        advance(next_values_.control, value);
         symbol.value = value;
     }
     if (symbol.value != static_value) symbol.control_uses.add(&dialog);
@@ -327,9 +344,12 @@ std::int32_t SymbolTable::register_item_id(std::u16string_view name, const Resou
     symbol.system = is_system_name(name);
     if (const auto own = signed_name_value(name)) value = own;
     if (!value) {
-        std::int32_t candidate = first_command_value;
-        while (owner_uses_value(owner, candidate)) ++candidate;
+        // A value no symbol or header holds: a command or string must not answer to another
+        // identifier's number.
+        std::int32_t candidate = start_from(first_command_value, next_values_.command);
+        while (value_taken(candidate) || owner_uses_value(owner, candidate)) ++candidate;
         value = candidate;
+        advance(next_values_.command, candidate);
     }
     symbol.value = *value;
     symbol.item_uses.add(&owner);

@@ -10,6 +10,7 @@
 #include <map>
 #include <optional>
 #include <unordered_map>
+#include <unordered_set>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -24,6 +25,16 @@ namespace tavorin {
 
 class Resource;
 class UiStrings;
+
+// The counters a project header may keep for the next new identifiers
+// (_APS_NEXT_RESOURCE_VALUE, _APS_NEXT_COMMAND_VALUE, _APS_NEXT_CONTROL_VALUE,
+// _APS_NEXT_SYMED_VALUE): known only when the header defines them.
+struct NextValues {
+    std::optional<std::int32_t> resource;
+    std::optional<std::int32_t> command;
+    std::optional<std::int32_t> control;
+    std::optional<std::int32_t> symbol;
+};
 
 class SymbolTable {
 public:
@@ -86,17 +97,27 @@ public:
     // (IDC_STATIC) is shared freely; a symbol already used by another control of the same dialog is
     // refused with "This ID is already used by another control of this dialog resource.". A new
     // name takes the wanted value, its own number, or the first value from the next free control
-    // value upward that no control of the dialog uses.
+    // value (or the header's counter) upward that no symbol or header holds.
     Result<std::int32_t> register_control_id(std::u16string_view name, const Resource& dialog,
                                              std::optional<std::int32_t> wanted_value = std::nullopt);
     void release_control_id(std::u16string_view name, const Resource& dialog);
 
     // Registers an item id for an item of `owner` and returns its value. A name in the table keeps
     // its value; a new name takes its own number, the given value, or the first value from 40000
-    // upward that no item of the same owner uses (items of other owners may share it).
+    // (or the header's counter) upward that no symbol or header holds.
     std::int32_t register_item_id(std::u16string_view name, const Resource& owner,
                                   std::optional<std::int32_t> value = std::nullopt);
     void release_item_id(std::u16string_view name, const Resource& owner);
+
+    // A value the project's headers give a name the project does not use: no new identifier
+    // takes it. Forgotten at the next reset.
+    void reserve_header_value(std::int32_t value) { header_values_.insert(value); }
+    // Whether a symbol or a header holds the value; new identifiers take only free values.
+    bool value_taken(std::int32_t value) const { return by_value_.contains(value) || header_values_.contains(value); }
+    // The header's counters: new identifiers continue from them, and taking a value advances
+    // the counter of its kind past it.
+    const NextValues& next_values() const { return next_values_; }
+    void set_next_values(const NextValues& values) { next_values_ = values; }
 
     std::int32_t next_free_resource_value() const { return next_resource_value_; }
     std::int32_t next_free_control_value() const { return next_control_value_; }
@@ -133,6 +154,8 @@ private:
     std::int32_t next_resource_value_ = first_resource_value;
     std::int32_t next_control_value_ = first_control_value;
     std::int32_t largest_command_value_ = first_command_value - 1;
+    std::unordered_set<std::int32_t> header_values_;
+    NextValues next_values_;
 };
 
 // The number at the start of an identifier: decimal, or hexadecimal after "0x", with an optional

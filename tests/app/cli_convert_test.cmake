@@ -118,4 +118,30 @@ string(FIND "${compiled}" "${payload}" position)
 if(position EQUAL -1)
   message(FATAL_ERROR "the custom resource's bytes did not survive .res -> .dll -> .res")
 endif()
+
+# The sample's toolbar through a compiled resource file and through a new module, and back to
+# scripts: its size, buttons and separator survive as resource type 241.
+get_filename_component(sample "${CMAKE_CURRENT_LIST_DIR}/../../examples/sample" ABSOLUTE)
+file(COPY "${sample}/" DESTINATION "${work}/sample")
+# The scripts written from compiled files go elsewhere: their header would replace the sample's.
+file(MAKE_DIRECTORY "${work}/sample_out")
+foreach(step "sample.rc;../sample_out/sample.res" "../sample_out/sample.res;../sample_out/from_res.rc"
+             "sample.rc;../sample_out/sample.dll" "../sample_out/sample.dll;../sample_out/from_dll.rc")
+  list(GET step 0 from)
+  list(GET step 1 to)
+  execute_process(COMMAND ${TAVORIN} -convert ${from} ${to} WORKING_DIRECTORY "${work}/sample"
+                  RESULT_VARIABLE exit_code ERROR_VARIABLE errors OUTPUT_VARIABLE output)
+  if(NOT exit_code EQUAL 0)
+    message(FATAL_ERROR "tavorin -convert ${from} ${to} exited with ${exit_code}: ${errors}")
+  endif()
+endforeach()
+foreach(script from_res.rc from_dll.rc)
+  file(READ "${work}/sample_out/${script}" text)
+  # Without the header the names come back as the values of the sample's resource.h.
+  string(REGEX MATCH "105 TOOLBAR 16, 15\r?\n[{]\r?\n +BUTTON +40001\r?\n +BUTTON +40002\r?\n +SEPARATOR\r?\n +BUTTON +40003\r?\n[}]"
+         toolbar "${text}")
+  if(toolbar STREQUAL "")
+    message(FATAL_ERROR "${script} lacks the sample's toolbar:\n${text}")
+  endif()
+endforeach()
 file(REMOVE_RECURSE "${work}")

@@ -241,6 +241,24 @@ TEST_F(DesignerEditingTest, PlacingAControlByClickCentresItsDefaultSize) {
     EXPECT_EQ(dialog->controls().front()->identifier(), u"IDC_EDIT1");
 }
 
+TEST_F(DesignerEditingTest, APlacedControlNeverStartsLeftOfOrAboveTheDialog) {
+    struct Case {
+        DialogRect asked;
+        DialogRect placed;
+    };
+    const Case cases[]{
+        {{3, 50, -1, -1}, {0, 43, 40, 14}},    // a click near the left edge
+        {{100, 2, -1, -1}, {80, 0, 40, 14}},   // near the top edge
+        {{-4, -3, -1, -1}, {0, 0, 40, 14}},    // on the frame, outside the client area
+        {{-6, 10, 30, 20}, {0, 10, 30, 20}},   // a drag that began outside
+    };
+    for (const Case& each : cases) {
+        auto placed = editing.place_control(ControlKind::edit, each.asked);
+        ASSERT_TRUE(placed);
+        EXPECT_EQ((*placed)->rect(), each.placed) << each.asked.x << ", " << each.asked.y;
+    }
+}
+
 TEST_F(DesignerEditingTest, PropertyChangesApplyToTheSelectionAndUndo) {
     Control& a = at({0, 0, 10, 10});
     Control& b = at({0, 20, 10, 10});

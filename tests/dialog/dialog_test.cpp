@@ -5,7 +5,9 @@
 
 #include <gtest/gtest.h>
 
+#include "base/text.h"
 #include "dialog_test_support.h"
+#include "resources/menu/menu.h"
 
 namespace tavorin {
 namespace {
@@ -163,6 +165,20 @@ TEST_F(DialogTest, MenuIsSetOnlyToAMenuOfTheProject) {
     dialog->set_menu(u"IDR_OLD");
     dialog->set_menu_from_project(u"IDR_MAIN");
     EXPECT_EQ(dialog->menu(), u"");
+}
+
+TEST_F(DialogTest, ATypedMenuMustNameAMenuOfTheProject) {
+    Menu& main = add_new_menu(session.workspace());
+    Menu& other = add_new_menu(session.workspace());
+    EXPECT_EQ(dialog->project_menu_names(), (std::vector<std::u16string>{main.name_text(), other.name_text()}));
+    const std::u16string lower = to_ascii_lower(other.name_text());
+    EXPECT_EQ(*dialog->project_menu_named(u" " + lower + u" "), other.name_text());
+    EXPECT_EQ(*dialog->project_menu_named(u""), u"");
+    for (const std::u16string typed : {u"IDD_DIALOG1", u"MY MENU", u"IDR_NOWHERE"}) {
+        const auto refused = dialog->project_menu_named(typed);
+        ASSERT_FALSE(refused);
+        EXPECT_EQ(refused.error(), u"MENU Statement in Dialog resources does not refer to a Menu Resource.");
+    }
 }
 
 TEST_F(DialogTest, NewDialogHasTheDefaults) {

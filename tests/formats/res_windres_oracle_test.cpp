@@ -5,7 +5,8 @@
 //    gives icon and cursor images 0x1010 and version information 0;
 //  - string blocks are padded to a multiple of four bytes, so their DataSize may exceed
 //    windres's by up to three zero bytes (the padded data must still be equal).
-// Names and types are compared without regard to case, as windres upper-cases them.
+// Names and types are compared without regard to case, as windres upper-cases them. Toolbars
+// (type 241) are among the records, in windres's layout.
 #ifndef _WIN32
 
 #include <gtest/gtest.h>
@@ -26,6 +27,7 @@
 #include "resources/menu/menu.h"
 #include "resources/rawdata/raw_data_resource.h"
 #include "resources/stringtable/string_table.h"
+#include "resources/toolbar/toolbar.h"
 #include "resources/version/version_info.h"
 
 namespace tavorin {
@@ -93,6 +95,13 @@ protected:
         add_named(RawDataResource::decode(Bytes{1, 2, 3}, session.custom_types().kind_for(u"MYTYPE"), u"MYTYPE"),
                   u"LOGO", true);
         add_named(RawDataResource::decode(Bytes{9, 8, 7, 6, 5}, numeric_custom_kind(10)), u"300", false);
+        auto toolbar = std::make_unique<Toolbar>(session.symbols());
+        toolbar->set_button_size(24, 22);
+        toolbar->add_button(u"ID_OPEN");
+        toolbar->add_separator();
+        toolbar->add_button(u"ID_EXIT");
+        toolbar->add_button(u"7");
+        add_named(std::move(toolbar), u"IDR_TOOLS", false);
     }
 
     std::map<std::string, testing::ResRecord> records(const std::filesystem::path& path) {
@@ -148,7 +157,7 @@ TEST_F(WindresOracleTest, OurResFileHoldsWhatWindresMakesOfOurScript) {
             EXPECT_EQ(record.memory_flags, other.memory_flags);
         }
     }
-    EXPECT_EQ(ours.size(), 16u);
+    EXPECT_EQ(ours.size(), 17u);
 }
 
 }  // namespace

@@ -199,7 +199,8 @@ TEST_F(SymbolTableTest, DeletingTheLastControlUseDropsTheIdAndGivesValuesBack) {
     EXPECT_FALSE(table.has_symbol(u"IDC_EDIT3"));
     // The largest control value left, not the command value 40000.
     EXPECT_EQ(table.next_free_control_value(), 1001);
-    EXPECT_EQ(*table.register_control_id(u"IDC_EDIT4", dialog_a), 1001);
+    // 1001 is IDC_EDIT2's, which dialog B still has: a new id takes a value of its own.
+    EXPECT_EQ(*table.register_control_id(u"IDC_EDIT4", dialog_a), 1002);
 
     table.release_control_id(u"IDC_STATIC", dialog_a);
     EXPECT_TRUE(table.has_symbol(u"IDC_STATIC"));
@@ -208,8 +209,8 @@ TEST_F(SymbolTableTest, DeletingTheLastControlUseDropsTheIdAndGivesValuesBack) {
 TEST_F(SymbolTableTest, ItemIdsAreNumberedPerOwnerAndCounted) {
     EXPECT_EQ(table.register_item_id(u"ID_FILE_NEW", menu_a), 40000);
     EXPECT_EQ(table.register_item_id(u"ID_FILE_OPEN", menu_a), 40001);
-    // The value only has to be free within the owning resource.
-    EXPECT_EQ(table.register_item_id(u"ID_OTHER", menu_b), 40000);
+    // A new item id takes a value no symbol has, whichever resource owns it.
+    EXPECT_EQ(table.register_item_id(u"ID_OTHER", menu_b), 40002);
     // A name in the table keeps its value, wherever it is used.
     EXPECT_EQ(table.register_item_id(u"ID_FILE_OPEN", menu_b), 40001);
     EXPECT_EQ(table.register_item_id(u"ID_FILE_OPEN", menu_b), 40001);
@@ -222,6 +223,60 @@ TEST_F(SymbolTableTest, ItemIdsAreNumberedPerOwnerAndCounted) {
     EXPECT_TRUE(table.has_symbol(u"ID_FILE_OPEN"));  // one item of menu B is left
     table.release_item_id(u"ID_FILE_OPEN", menu_b);
     EXPECT_FALSE(table.has_symbol(u"ID_FILE_OPEN"));
+}
+
+TEST_F(SymbolTableTest, NewIdentifiersTakeNoValueOfAnySymbolOrHeader) {
+    ASSERT_TRUE(table.register_control_id(u"IDC_EDIT", dialog_a, 1000).ok());
+    ASSERT_EQ(table.register_item_id(u"IDM_FILE_NEW", menu_a, 40000), 40000);
+    ASSERT_EQ(table.register_item_id(u"IDM_FILE_OPEN", menu_a, 40001), 40001);
+    table.reserve_header_value(40002);  // a header name the script does not use
+    table.reserve_header_value(1001);
+    EXPECT_TRUE(table.value_taken(40001));
+    EXPECT_TRUE(table.value_taken(40002));
+    EXPECT_FALSE(table.value_taken(40003));
+
+    // Strings, accelerators and menu items of other resources, and controls of other dialogs.
+    EXPECT_EQ(table.register_item_id(u"IDS_STRING1", menu_b), 40003);
+    EXPECT_EQ(table.register_item_id(u"ID_ACCELERATOR1", menu_b), 40004);
+    EXPECT_EQ(*table.register_control_id(u"IDC_BUTTON1", dialog_b), 1002);
+    // A reset forgets the header's values with the symbols.
+    table.reset();
+    EXPECT_FALSE(table.value_taken(40002));
+}
+
+TEST_F(SymbolTableTest, ARenamedNewItemIdLeavesNoNameBehind) {
+    ASSERT_EQ(table.register_item_id(u"IDM_FILE_NEW", menu_a, 40000), 40000);
+    // A new accelerator's id has a value of its own, so nothing holds it once it is renamed.
+    EXPECT_EQ(table.register_item_id(u"ID_ACCELERATOR1", menu_b), 40001);
+    EXPECT_EQ(table.register_item_id(u"ID_RENAMED", menu_b), 40002);
+    table.release_item_id(u"ID_ACCELERATOR1", menu_b);
+    EXPECT_FALSE(table.has_symbol(u"ID_ACCELERATOR1"));
+    EXPECT_TRUE(table.has_symbol(u"IDM_FILE_NEW"));
+}
+
+TEST_F(SymbolTableTest, NewIdentifiersContinueFromTheHeadersCountersAndAdvanceThem) {
+    table.set_next_values(NextValues{130, 32775, 1010, 101});
+    EXPECT_EQ(table.new_resource_name(u"IDD_DIALOG", kind::dialog, 0), u"IDD_DIALOG1");
+    EXPECT_EQ(table.value_of(u"IDD_DIALOG1"), 130);
+    EXPECT_EQ(table.register_item_id(u"ID_NEW_COMMAND", menu_a), 32775);
+    EXPECT_EQ(*table.register_control_id(u"IDC_NEW", dialog_a), 1010);
+    EXPECT_EQ(table.next_values().resource, 131);
+    EXPECT_EQ(table.next_values().command, 32776);
+    EXPECT_EQ(table.next_values().control, 1011);
+    EXPECT_EQ(table.next_values().symbol, 101);  // nothing new of its kind
+
+    // A taken value is passed over, and the counter goes past the value given out.
+    ASSERT_EQ(table.register_item_id(u"ID_TAKEN", menu_b, 32776), 32776);
+    EXPECT_EQ(table.register_item_id(u"ID_NEXT", menu_a), 32777);
+    EXPECT_EQ(table.next_values().command, 32778);
+    // Values below the counter given by a script do not move it back.
+    ASSERT_EQ(table.register_item_id(u"ID_LOW", menu_a, 40), 40);
+    EXPECT_EQ(table.next_values().command, 32778);
+    // Without counters a header's values are still passed over, from the seeds up.
+    table.reset();
+    EXPECT_FALSE(table.next_values().command);
+    table.reserve_header_value(40000);
+    EXPECT_EQ(table.register_item_id(u"ID_FIRST", menu_a), 40001);
 }
 
 TEST_F(SymbolTableTest, DroppingAValuesOwnerHandsItToTheFirstNameWithUsesAndDropsTheRest) {
@@ -291,7 +346,8 @@ TEST_F(SymbolTableTest, UsesOutliveTheirFirstUserAndEndWithTheLast) {
     EXPECT_EQ(table.register_item_id(u"ID_NEXT_A", menu_a), 40001);
     table.release_item_id(u"ID_SHARED", menu_a);
     table.release_item_id(u"ID_SHARED", menu_a);  // none of menu A's left: changes nothing
-    EXPECT_EQ(table.register_item_id(u"ID_FREED_A", menu_a), 40000);
+    // Menus B and C still use it: a new id of any owner passes it by.
+    EXPECT_EQ(table.register_item_id(u"ID_FREED_A", menu_a), 40002);
     table.release_item_id(u"ID_FREED_A", menu_a);
     table.release_item_id(u"ID_SHARED", menu_b);
     EXPECT_TRUE(table.has_symbol(u"ID_SHARED"));

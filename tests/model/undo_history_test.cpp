@@ -144,6 +144,53 @@ TEST_F(UndoHistoryTest, UnnamedRecordAndClear) {
     EXPECT_EQ(history.size(), 0u);
 }
 
+// Two editors record into the project's list through their own histories: Undo steps back
+// through both in the order of the edits, and removing one resource drops only its steps, done
+// or undone, keeping the cursor on the same remaining step.
+TEST_F(UndoHistoryTest, EditorsShareOneListAndARemovedOwnerTakesOnlyItsSteps) {
+    Document menu;
+    Document dialog;
+    UndoHistory menu_history(history, &menu);
+    UndoHistory dialog_history(history, &dialog);
+    const auto add = [](UndoHistory& owner, Document& target, char16_t letter) {
+        target.text += letter;
+        owner.record(std::make_unique<CallbackAction>(
+            std::u16string(u"Add ") + letter, [&target, letter] { target.text += letter; },
+            [&target] { target.text.pop_back(); }));
+    };
+    add(menu_history, menu, u'a');
+    add(dialog_history, dialog, u'B');
+    dialog_history.open_group(u"Group");
+    add(dialog_history, dialog, u'C');
+    add(dialog_history, dialog, u'D');
+    dialog_history.close_group();
+    add(menu_history, menu, u'e');
+    add(dialog_history, dialog, u'F');
+    EXPECT_EQ(menu_history.undo_names(), (std::vector<std::u16string>{u"Add F", u"Add e", u"Group", u"Add B", u"Add a"}));
+    EXPECT_EQ(dialog_history.size(), 5u);
+
+    history.undo();  // F, the dialog's
+    EXPECT_EQ(dialog.text, u"BCD");
+    history.remove_steps_of(&menu);
+    EXPECT_EQ(history.undo_names(), (std::vector<std::u16string>{u"Group", u"Add B"}));
+    EXPECT_EQ(history.redo_names(), (std::vector<std::u16string>{u"Add F"}));
+    // The dialog's steps still undo and redo as before; the menu is not touched.
+    history.undo(2);
+    EXPECT_EQ(dialog.text, u"");
+    history.redo(3);
+    EXPECT_EQ(dialog.text, u"BCDF");
+    EXPECT_EQ(menu.text, u"ae");
+    EXPECT_FALSE(history.can_redo());
+
+    // An owner with no steps left changes nothing.
+    const int changes = state_changes;
+    history.remove_steps_of(&menu);
+    EXPECT_EQ(state_changes, changes);
+    dialog_history.remove_steps_of(&dialog);
+    EXPECT_FALSE(history.can_undo());
+    EXPECT_EQ(history.size(), 0u);
+}
+
 TEST(UndoActions, FieldTextActionSetsNewAndOldText) {
     std::vector<std::u16string> calls;
     FieldTextAction action(u"Item text",

@@ -15,6 +15,9 @@ inline constexpr UINT load_finished = WM_APP + 30;  // the worker has read the p
 // Sent to the active editor's window when the clipboard's content changed, so that it can enable
 // or disable its Paste; a window without a Paste of its own ignores it.
 inline constexpr UINT clipboard_changed = WM_APP + 31;
+// Posted to the main window when it becomes active: gives the focus to its editor or tree when
+// no window of it has the focus.
+inline constexpr UINT restore_focus = WM_APP + 32;
 
 // What a window answers to wants_wheel (yes) and to wheel (deliver the wheel message as it is).
 inline constexpr LRESULT wheel_yes = 0x12345678;

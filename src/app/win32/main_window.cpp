@@ -151,6 +151,7 @@ DocumentHooks MainWindow::document_hooks() {
         tabs_.close_all();
         return true;
     };
+    hooks.commit_edits = [this] { commit_edits(); };
     hooks.add_recent_document = [](const std::filesystem::path& path) {
         SHAddToRecentDocs(SHARD_PATHW, path.wstring().c_str());
     };
@@ -197,6 +198,7 @@ bool MainWindow::create() {
     tree_.on_select = [this](Resource* resource) { show_properties_of(resource); };
     tabs_.on_activated = [this] {
         if (Resource* active = tabs_.active()) show_properties_of(active);
+        else if (grid_resource_ != nullptr && tabs_.editor_of(*grid_resource_) != nullptr) show_properties_of(nullptr);
         refresh_edit_commands();
     };
     PropertyGrid& grid = properties_.grid();
@@ -278,6 +280,16 @@ LRESULT MainWindow::on_message(UINT message, WPARAM wparam, LPARAM lparam) {
             if (HWND editor = tabs_.active_view()) SendMessageW(editor, app_message::clipboard_changed, 0, 0);
             refresh_edit_commands();  // Paste follows the clipboard
             return 0;
+        case WM_ACTIVATE:
+            // A message box or dialog that closed may leave no window with the focus, and
+            // the shortcuts would wait for a click.
+            if (LOWORD(wparam) != WA_INACTIVE && HIWORD(wparam) == 0) {
+                PostMessageW(handle(), app_message::restore_focus, 0, 0);
+            }
+            return DefWindowProcW(handle(), message, wparam, lparam);
+        case app_message::restore_focus:
+            restore_focus();
+            return 0;
         case WM_CLOSE:
             quit();
             return 0;
@@ -338,11 +350,11 @@ void MainWindow::on_command(cmd::Id id) {
             if (document_.begin_open()) start_load();
             break;
         case cmd::save:
-            properties_.grid().commit_edit();
+            commit_edits();
             document_.save();
             break;
         case cmd::save_as:
-            properties_.grid().commit_edit();
+            commit_edits();
             document_.save_as();
             break;
         case cmd::rewrite_script:
@@ -375,7 +387,7 @@ void MainWindow::on_command(cmd::Id id) {
         case cmd::undo:
         case cmd::redo:
             if (!project_open()) break;
-            properties_.grid().commit_edit();
+            commit_edits();
             if (id == cmd::undo) {
                 history_.undo();
             } else {
@@ -429,7 +441,10 @@ void MainWindow::forward_to_editor(cmd::Id id) {
     if (ResourceEditor* editor = tabs_.active_editor(); editor != nullptr && project_open()) {
         HWND focus = GetFocus();
         const auto command = editor_command_of(id);
-        if (command && (focus == editor->window() || IsChild(editor->window(), focus))) editor->execute(*command);
+        if (command && (focus == editor->window() || IsChild(editor->window(), focus))) {
+            editor->execute(*command);
+            rebind_properties();
+        }
         return;
     }
     HWND view = tabs_.active_view();
@@ -598,6 +613,23 @@ void MainWindow::on_character(WPARAM wparam, LPARAM lparam) {
     if (target != nullptr && target != handle()) PostMessageW(target, app_message::character, wparam, lparam);
 }
 
+// The active editor's window takes the focus, else the tree; only when nothing of this window
+// has it.
+void MainWindow::restore_focus() {
+    if (GetActiveWindow() != handle()) return;
+    HWND focus = GetFocus();
+    if (focus != nullptr && focus != handle() && IsChild(handle(), focus)) return;
+    if (const ResourceEditor* editor = tabs_.active_editor()) {
+        SetFocus(editor->focus_window());
+    } else if (HWND view = tabs_.active_view()) {
+        SetFocus(view);
+    } else if (tree_.handle() != nullptr && IsWindowVisible(tree_.handle())) {
+        SetFocus(tree_.handle());
+    } else {
+        SetFocus(handle());
+    }
+}
+
 void MainWindow::on_hover_timer() {
     HWND hovered = app_.input.hover_window;
     if (hovered == nullptr) return;
@@ -761,10 +793,13 @@ void MainWindow::apply_dpi(int dpi) {
     tabs_.set_fonts(font, app_.resources.code_font());
     ResourceEditor* active = tabs_.active_editor();
     Resource* active_resource = active != nullptr ? &active->resource() : nullptr;
-    for (ResourceEditor* editor : tabs_.editors()) {
-        Resource& resource = editor->resource();
-        tabs_.close(resource);
-        open_editor(resource);
+    // Closing an editor, or opening one in single-tab mode, destroys editors: only the resources,
+    // which outlive them, are held over the loop.
+    std::vector<Resource*> edited;
+    for (ResourceEditor* editor : tabs_.editors()) edited.push_back(&editor->resource());
+    for (Resource* resource : edited) {
+        tabs_.close(*resource);
+        if (resource != active_resource) open_editor(*resource);
     }
     if (active_resource != nullptr) open_editor(*active_resource);
 }
@@ -934,6 +969,8 @@ void MainWindow::remove_resource(Resource& resource) {
 }
 
 void MainWindow::show_properties_of(const Resource* resource) {
+    // A value typed for the resource shown so far is its own, not the next one's.
+    if (resource != grid_resource_) properties_.grid().commit_edit();
     grid_resource_ = nullptr;
     grid_languages_.clear();
     if (resource == nullptr) {
@@ -980,7 +1017,7 @@ void MainWindow::on_property_text(std::size_t row, const std::u16string& text) {
     Resource* resource = grid_resource_;
     if (resource == nullptr) return;
     if (row == name_row) {
-        (void)rename_resource(app_.session.project(), history_, *resource, text, app_.session.text(str::action_rename));
+        (void)rename_resource(app_.session.project(), history(*resource), *resource, text, app_.session.text(str::action_rename));
         show_properties_of(resource);
         return;
     }
@@ -994,7 +1031,7 @@ void MainWindow::on_property_choice(std::size_t row, int choice) {
     if (resource == nullptr) return;
     if (row == language_row) {
         if (choice >= 0 && static_cast<std::size_t>(choice) < grid_languages_.size()) {
-            (void)change_resource_language(app_.session.project(), history_, *resource,
+            (void)change_resource_language(app_.session.project(), history(*resource), *resource,
                                            grid_languages_[static_cast<std::size_t>(choice)],
                                            app_.session.text(str::action_change_language));
         }
@@ -1025,10 +1062,30 @@ void MainWindow::content_changed(Resource& resource, std::size_t where) {
     }
 }
 
+UndoHistory& MainWindow::history(const Resource& resource) {
+    std::unique_ptr<UndoHistory>& own = editor_histories_[&resource];
+    if (!own) own = std::make_unique<UndoHistory>(history_, &resource);
+    return *own;
+}
+
 void MainWindow::editor_state_changed() { refresh_edit_commands(); }
 
-void MainWindow::properties_changed() {
-    if (grid_resource_ != nullptr && tabs_.editor_of(*grid_resource_) != nullptr) show_properties_of(grid_resource_);
+// The grid's edit box first: its value may belong to an editor's row.
+void MainWindow::commit_edits() {
+    properties_.grid().commit_edit();
+    for (ResourceEditor* editor : tabs_.editors()) editor->commit_edits();
+}
+
+void MainWindow::properties_changed() { rebind_properties(); }
+
+// The grid shows the active editor's selection; a resource chosen in the tree keeps its rows
+// until its editor (or another one) reports a change.
+void MainWindow::rebind_properties() {
+    if (ResourceEditor* active = tabs_.active_editor()) {
+        show_properties_of(&active->resource());
+    } else if (grid_resource_ != nullptr && tabs_.editor_of(*grid_resource_) != nullptr) {
+        show_properties_of(grid_resource_);
+    }
 }
 
 void MainWindow::show_editor_status(std::u16string_view text) {
@@ -1041,7 +1098,11 @@ void MainWindow::undo_state_changed() { refresh_undo_commands(); }
 // A rename or language change undone moves the resource in the tree; the grid shows it anew.
 void MainWindow::after_undo() {
     for (ResourceEditor* editor : tabs_.editors()) editor->after_undo();
-    if (grid_resource_ != nullptr) show_properties_of(grid_resource_);
+    if (tabs_.active_editor() != nullptr) {
+        rebind_properties();
+    } else if (grid_resource_ != nullptr) {
+        show_properties_of(grid_resource_);
+    }
     refresh_edit_commands();
 }
 
@@ -1093,7 +1154,7 @@ void MainWindow::open_undo_list(bool redo) {
     POINT corner{button.left, button.bottom};
     ClientToScreen(toolbar_, &corner);
     undo_list_.open(handle(), app_.instance, app_.resources.regular_font(), corner, names, [this, redo](int steps) {
-        properties_.grid().commit_edit();
+        commit_edits();
         if (redo) {
             history_.redo(steps);
         } else {
@@ -1110,18 +1171,21 @@ void MainWindow::resource_changed(Resource& resource) {
     refresh_state();
 }
 
-// The history's actions refer to resources; with one gone, its steps could not be taken.
+// The history's actions refer to resources; with one gone, its steps could not be taken. The
+// steps of the others stay. The editor goes first: it may still record what was typed into it.
 void MainWindow::resource_removing(Resource& resource) {
     if (loading()) return;
-    history_.clear();
     tabs_.close(resource);
+    history_.remove_steps_of(&resource);
+    editor_histories_.erase(&resource);
     if (tree_.selected() == &resource || grid_resource_ == &resource) show_properties_of(nullptr);
 }
 
 void MainWindow::project_clearing() {
     if (loading()) return;
-    history_.clear();
     tabs_.close_all();
+    history_.clear();
+    editor_histories_.clear();
     show_properties_of(nullptr);
 }
 

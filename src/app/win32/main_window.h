@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <exception>
 #include <filesystem>
+#include <map>
 #include <memory>
 #include <optional>
 #include <vector>
@@ -69,8 +70,9 @@ public:
     const EditorTabs& editors() const { return tabs_; }
     const PropertyPanel& properties() const { return properties_; }
     PropertyPanel& properties() { return properties_; }
-    // The project's undo history: every editor and the property grid record their edits here,
-    // so that Undo steps back through the changes of every resource in the order they were made.
+    // The project's undo history: every editor and the property grid record their edits here
+    // (each resource through its own part), so that Undo steps back through the changes of every
+    // resource in the order they were made, and a removed resource takes only its own steps.
     UndoHistory& undo_history() { return history_; }
     const UndoList& undo_list() const { return undo_list_; }
     // The resource whose properties the grid shows.
@@ -101,7 +103,7 @@ private:
     void project_clearing() override;
 
     // EditorSite
-    UndoHistory& history() override { return history_; }
+    UndoHistory& history(const Resource& resource) override;
     void content_changed(Resource& resource, std::size_t where) override;
     void editor_state_changed() override;
     void properties_changed() override;
@@ -111,6 +113,8 @@ private:
     void after_undo() override;
 
     DocumentHooks document_hooks();
+    // Every in-place edit (the property grid's, the editors') goes into its resource.
+    void commit_edits();
     void on_create();
     void on_command(cmd::Id id);
     void forward_to_editor(cmd::Id id);
@@ -119,6 +123,7 @@ private:
     void on_tree_context_menu(LPARAM position);
     void on_key_down(WPARAM wparam, LPARAM lparam);
     void on_character(WPARAM wparam, LPARAM lparam);
+    void restore_focus();
     void on_hover_timer();
     void on_watch_timer();
     void on_drop_files(HDROP drop);
@@ -137,6 +142,7 @@ private:
     void apply_dpi(int dpi);
     void remove_resource(Resource& resource);
     void show_properties_of(const Resource* resource);
+    void rebind_properties();
     std::unique_ptr<ResourceEditor> create_image_editor(FileResource& resource);
     std::unique_ptr<ResourceEditor> create_editor(Resource& resource);
     void on_property_text(std::size_t row, const std::u16string& text);
@@ -164,6 +170,8 @@ private:
     CodePreviews previews_;
     PanelLayout panels_;
     UndoHistory history_;
+    // Each resource's part of history_, made when its editor (or a rename) first records.
+    std::map<const Resource*, std::unique_ptr<UndoHistory>> editor_histories_;
     // The dialog designer's clipboard of controls, shared by every dialog of the run.
     ControlClipboard control_clipboard_;
     UndoList undo_list_;

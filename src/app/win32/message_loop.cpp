@@ -85,7 +85,12 @@ void process_message(App& app, HWND main_window, MSG& message) {
     HWND popup = main_exists ? GetLastActivePopup(main_window) : nullptr;
     if (popup != nullptr && popup != main_window && IsDialogMessageW(popup, &message)) return;
     TranslateMessage(&message);
-    if (main_exists && message.message == WM_KEYDOWN) {
+    // With no window holding the focus (after a message box or dialog has closed, or before
+    // anything was clicked) the system sends every key to the active window as a system key;
+    // only one with Alt held really is one.
+    const bool alt_held = (message.lParam & (LPARAM{1} << 29)) != 0;
+    const bool plain_key = message.message == WM_KEYDOWN || (message.message == WM_SYSKEYDOWN && !alt_held);
+    if (main_exists && plain_key) {
         SendMessageW(main_window, app_message::key_down, message.wParam, message.lParam);
     } else if (main_exists && message.message == WM_CHAR) {
         SendMessageW(main_window, app_message::character, message.wParam, message.lParam);

@@ -27,6 +27,21 @@ LRESULT DialogDesigner::on_canvas(UINT message, WPARAM wparam, LPARAM lparam) {
             paint(dc);
             EndPaint(canvas_, &paint_info);
             frame_drawn_ = false;
+            // Transparent previews (group boxes, pictures, animations) are not clipped out of
+            // the canvas, so its painting covered them: they draw themselves again on top.
+            for (const auto& [key, preview] : previews_) {
+                if (!preview.window || (GetWindowLongPtrW(preview.window.get(), GWL_EXSTYLE) & WS_EX_TRANSPARENT) == 0) {
+                    continue;
+                }
+                RECT box{};
+                GetWindowRect(preview.window.get(), &box);
+                MapWindowPoints(nullptr, canvas_, reinterpret_cast<POINT*>(&box), 2);
+                RECT common{};
+                if (IntersectRect(&common, &box, &paint_info.rcPaint)) {
+                    RedrawWindow(preview.window.get(), nullptr, nullptr,
+                                 RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+                }
+            }
             return 0;
         }
         case WM_ERASEBKGND: return 1;

@@ -81,7 +81,16 @@ std::vector<PropertyRow> DialogDesigner::properties() const {
         rows[dialog_extended_style] =
             text_row(workspace_.text(str::dialog_extended_style_property), hex_text(dialog_.extended_style()));
         rows[dialog_misc] = expanded_category(workspace_.text(str::category_misc));
+        // The project's menus to choose from, or one typed by name; the first choice is none.
         rows[dialog_menu] = text_row(workspace_.text(str::dialog_menu_property), dialog_.menu());
+        PropertyRow& menu = rows[dialog_menu];
+        menu.flags |= property_flag::fixed_choices;
+        menu.choices.emplace_back();
+        for (std::u16string& name : dialog_.project_menu_names()) {
+            if (equals_ignore_case(name, dialog_.menu())) menu.choice = static_cast<int>(menu.choices.size());
+            menu.choices.push_back(std::move(name));
+        }
+        if (dialog_.menu().empty()) menu.choice = 0;
         rows[dialog_class] = text_row(workspace_.text(str::dialog_class_property), dialog_.class_name());
         rows[dialog_position] = expanded_category(workspace_.text(str::category_position));
         rows[dialog_x] = text_row(workspace_.text(str::dialog_x_property), decimal(rect.x), property_flag::free_text);
@@ -173,7 +182,24 @@ void DialogDesigner::set_property(std::size_t index, const std::u16string& text,
                 if (!number || *number < 0 || *number > 0xFFFFFFFF) return invalid_style();
                 properties.extended_style = static_cast<std::uint32_t>(*number);
                 break;
-            case dialog_menu: properties.menu = text; break;
+            case dialog_menu: {
+                const std::vector<std::u16string> menus = dialog_.project_menu_names();
+                if (choice > 0 && static_cast<std::size_t>(choice) <= menus.size()) {
+                    properties.menu = menus[static_cast<std::size_t>(choice) - 1];
+                } else if (choice == 0) {
+                    properties.menu.clear();
+                } else {
+                    const auto menu = dialog_.project_menu_named(text);
+                    if (!menu) {
+                        workspace_.ask(menu.error(), workspace_.text(str::error_caption), AskButtons::ok,
+                                       AskIcon::error);
+                        site_.properties_changed();
+                        return;
+                    }
+                    properties.menu = *menu;
+                }
+                break;
+            }
             case dialog_class: properties.class_name = text; break;
             case dialog_x:
             case dialog_y:

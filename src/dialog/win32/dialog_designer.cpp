@@ -7,6 +7,7 @@
 #include "base/escapes.h"
 #include "base/text.h"
 #include "dialog/window_styles.h"
+#include "dialog/win32/control_icon.h"
 #include "model/workspace.h"
 #include "platform/win32/bound_window.h"
 #include "platform/win32/wide_text.h"
@@ -51,7 +52,7 @@ BOOL CALLBACK make_transparent(HWND window, LPARAM) {
 DialogDesigner::DialogDesigner(Dialog& dialog, Workspace& workspace, DesignerSettings& settings,
                                ControlClipboard& clipboard, EditorSite& site)
     : dialog_(dialog), workspace_(workspace), settings_(settings), clipboard_(clipboard), site_(site),
-      editing_(dialog, site.history(), settings, selection_) {}
+      editing_(dialog, site.history(dialog), settings, selection_) {}
 
 DialogDesigner::~DialogDesigner() {
     // The previews go with the canvas; the font they use goes after them.
@@ -301,6 +302,9 @@ void DialogDesigner::sync_previews() {
         if (!preview.window || !(preview.styles == styles) || preview.text != control->text() ||
             preview.window_class != window_class) {
             preview.window.reset(create_preview(*control));
+            preview.icon = control_icon(*control, workspace_.project());
+            show_control_icon(preview.window.get(), preview.icon.get(),
+                              RECT{pixels.x, pixels.y, pixels.x + pixels.width, pixels.y + pixels.height});
             preview.styles = styles;
             preview.text = control->text();
             preview.window_class = window_class;

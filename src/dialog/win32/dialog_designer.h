@@ -89,6 +89,7 @@ private:
     enum class ToolboxDrag { none, pressed, dragging };
     enum class Drag { none, moving, resizing, rubber_band, placing };
     struct Preview {
+        UniqueIcon icon;  // an ICON control's image; goes after its window
         UniqueWindow window;
         ControlStyles styles;
         std::u16string text;

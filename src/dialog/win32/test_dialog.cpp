@@ -8,6 +8,7 @@
 #include "base/text.h"
 #include "dialog/dialog.h"
 #include "dialog/dialog_template.h"
+#include "dialog/win32/control_icon.h"
 #include "model/workspace.h"
 #include "model/resource_kind.h"
 #include "platform/win32/bound_window.h"
@@ -43,6 +44,7 @@ private:
     Workspace& workspace_;
     const std::function<void(HWND)>& started_;
     HWND window_ = nullptr;
+    std::vector<UniqueIcon> icons_;  // the ICON controls' images, kept until the test ends
 };
 
 void TestDialog::on_init() {
@@ -78,6 +80,10 @@ void TestDialog::on_init() {
                                      reinterpret_cast<HMENU>(static_cast<INT_PTR>(control->identifier_value() & 0xFFFF)),
                                      instance, nullptr);
         if (child != nullptr) SendMessageW(child, WM_SETFONT, static_cast<WPARAM>(font), FALSE);
+        if (UniqueIcon icon = control_icon(*control, workspace_.project())) {
+            show_control_icon(child, icon.get(), box);
+            icons_.push_back(std::move(icon));
+        }
     }
     if (started_) started_(window_);
 }

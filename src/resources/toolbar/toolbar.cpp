@@ -11,6 +11,7 @@
 #include "model/symbol_table.h"
 #include "resources/image/bitmap_resource.h"
 #include "resources/image/resource_file_path.h"
+#include "resources/toolbar/toolbar_binary.h"
 
 namespace tavorin {
 namespace {
@@ -166,7 +167,14 @@ void Toolbar::write_script_text(TextWriter& out, const Workspace&) const {
     out.close_block();
 }
 
-Status Toolbar::serialize(BinaryBuffer&) const { return Error{u"Toolbars have no compiled form"}; }
+Status Toolbar::serialize(BinaryBuffer& out) const {
+    encode_toolbar(*this, out);
+    return success();
+}
+
+std::int32_t Toolbar::value_of(const ToolbarItem& item) const {
+    return item.separator() ? 0 : symbols_.value_of(item.id);
+}
 
 void Toolbar::removing_from(Project&) { clear_items(); }
 

@@ -1,7 +1,7 @@
 #pragma once
 // A toolbar resource: a row of buttons and separators whose images are cut, left to right, from
-// the bitmap with the same name. Toolbars exist only in scripts; they have no compiled form and
-// are left out of compiled files.
+// the bitmap with the same name. Compiled files hold it as resource type 241 (toolbar_binary.h),
+// which MFC programs load.
 //
 // Each button's prompt (its tooltip) belongs in the string table of the toolbar's language under
 // the button's identifier. Until string tables are part of the model the toolbar keeps the
@@ -63,6 +63,9 @@ public:
     // not an identifier; the prompt goes along to the new identifier.
     Status set_button_id(std::size_t index, std::u16string_view text, const UiStrings& strings);
 
+    // A button's identifier value; 0 for a separator.
+    std::int32_t value_of(const ToolbarItem& item) const;
+
     std::u16string prompt(std::size_t index) const;
     void set_prompt(std::size_t index, std::u16string_view text);
 
@@ -81,7 +84,6 @@ public:
     //     END
     void write_script_text(TextWriter& out, const Workspace& workspace) const override;
 
-    bool has_binary_form() const override { return false; }
     Status serialize(BinaryBuffer& out) const override;
 
     void removing_from(Project& project) override;

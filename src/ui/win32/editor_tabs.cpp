@@ -2,6 +2,8 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
+
 #include "platform/win32/wide_text.h"
 
 namespace tavorin {
@@ -139,6 +141,8 @@ void EditorTabs::show_page(std::size_t index) {
 
 void EditorTabs::activate(std::size_t index) {
     if (index >= pages_.size()) return;
+    // What was typed on the page being left belongs to its resource, not to the next page.
+    if (index != active_ && active_ < pages_.size() && pages_[active_].editor) pages_[active_].editor->commit_edits();
     active_ = index;
     SendMessageW(tabs_, TCM_SETCURSEL, index, 0);
     for (std::size_t i = 0; i < pages_.size(); ++i) ShowWindow(pages_[i].view, i == index ? SW_SHOW : SW_HIDE);
@@ -147,11 +151,18 @@ void EditorTabs::activate(std::size_t index) {
 }
 
 void EditorTabs::close(const Resource& resource) {
-    const std::size_t index = index_of(&resource);
+    std::size_t index = index_of(&resource);
     if (index == pages_.size()) return;
+    // Committing reaches the main window, which may look at the pages: the page is still one.
+    if (pages_[index].editor) pages_[index].editor->commit_edits();
+    index = index_of(&resource);
+    if (index == pages_.size()) return;
+    const bool was_active = active_ == index;
     Page closing = std::move(pages_[index]);
     pages_.erase(pages_.begin() + static_cast<std::ptrdiff_t>(index));
     SendMessageW(tabs_, TCM_DELETEITEM, index, 0);
+    // The active index stays on its page (or a valid one) while the closed editor goes.
+    if (active_ > index || active_ >= pages_.size()) active_ = active_ > 0 ? active_ - 1 : 0;
     remove_page(closing);
     if (pages_.empty()) {
         ShowWindow(tabs_, SW_HIDE);
@@ -159,10 +170,17 @@ void EditorTabs::close(const Resource& resource) {
         if (on_activated) on_activated();
         return;
     }
-    activate(index < pages_.size() ? index : pages_.size() - 1);
+    if (was_active) {
+        // Its neighbour takes the place, which is not a page being left.
+        active_ = std::min(index, pages_.size() - 1);
+        activate(active_);
+    } else {
+        activate(active_);
+    }
 }
 
 void EditorTabs::close_all() {
+    for (ResourceEditor* editor : editors()) editor->commit_edits();
     std::vector<Page> closing = std::move(pages_);
     pages_.clear();
     for (Page& page : closing) remove_page(page);
@@ -176,9 +194,11 @@ void EditorTabs::set_title(const Resource& resource, const std::u16string& title
     if (index < pages_.size()) set_tab_text(tabs_, index, title);
 }
 
-Resource* EditorTabs::active() const { return pages_.empty() ? nullptr : pages_[active_].resource; }
+Resource* EditorTabs::active() const { return active_ < pages_.size() ? pages_[active_].resource : nullptr; }
 
-ResourceEditor* EditorTabs::active_editor() const { return pages_.empty() ? nullptr : pages_[active_].editor.get(); }
+ResourceEditor* EditorTabs::active_editor() const {
+    return active_ < pages_.size() ? pages_[active_].editor.get() : nullptr;
+}
 
 std::vector<ResourceEditor*> EditorTabs::editors() const {
     std::vector<ResourceEditor*> open;
@@ -193,7 +213,7 @@ ResourceEditor* EditorTabs::editor_of(const Resource& resource) const {
     return index < pages_.size() ? pages_[index].editor.get() : nullptr;
 }
 
-HWND EditorTabs::active_view() const { return pages_.empty() ? nullptr : pages_[active_].content; }
+HWND EditorTabs::active_view() const { return active_ < pages_.size() ? pages_[active_].content : nullptr; }
 
 void EditorTabs::resize(int width, int height) {
     if (tabs_ == nullptr) return;

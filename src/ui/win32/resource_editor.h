@@ -32,7 +32,9 @@ struct EditorCommands {
 class EditorSite {
 public:
     virtual ~EditorSite() = default;
-    virtual UndoHistory& history() = 0;
+    // The history the editor of `resource` records its steps in (the resource's own part of the
+    // project's history).
+    virtual UndoHistory& history(const Resource& resource) = 0;
     // The content of the resource changed (an edit, or an undo or redo of one); `where` is the place,
     // for the editor to show it when the change was an undo or redo.
     virtual void content_changed(Resource& resource, std::size_t where) = 0;
@@ -66,6 +68,10 @@ public:
     // The resource's content changed outside the editor's own typing (an undo or redo): show it
     // again. `where` is where the change was, to put the caret and scroll there.
     virtual void reload(std::size_t where) = 0;
+    // Text still being typed in an in-place box (a cell, a caption, a value) goes into the
+    // resource, as if the user had pressed Enter. Called before anything reads or replaces the
+    // resource: saving, closing, switching to another page, undoing.
+    virtual void commit_edits() {}
     // The editor's page became the visible one.
     virtual void activated() {}
     // An undo or redo ran somewhere in the project's history: an editor whose steps do not report

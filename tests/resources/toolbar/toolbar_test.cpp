@@ -1,5 +1,6 @@
 #include "resources/toolbar/toolbar.h"
 #include "resources/toolbar/new_toolbar.h"
+#include "resources/toolbar/toolbar_binary.h"
 
 #include "base/text.h"
 #include "imaging/dib_encoder.h"
@@ -41,12 +42,59 @@ TEST_F(ToolbarTest, ScriptTextListsButtonsAndSeparators) {
     EXPECT_EQ(session.symbols().value_of(u"ID_FILE_NEW"), 40000);
 }
 
-TEST_F(ToolbarTest, HasNoCompiledForm) {
+TEST_F(ToolbarTest, CompiledFormIsWidthHeightCountAndItemsOf32Bits) {
     Toolbar& toolbar = add_toolbar(u"IDR_TOOLBAR1");
-    EXPECT_FALSE(toolbar.has_binary_form());
+    toolbar.set_button_size(24, 22);
+    toolbar.add_button(u"ID_FILE_NEW", 40001);
+    toolbar.add_separator();
+    toolbar.add_button(u"300");
+    EXPECT_TRUE(toolbar.has_binary_form());
     BinaryBuffer out;
-    EXPECT_FALSE(toolbar.serialize(out));
-    EXPECT_EQ(out.size(), 0u);
+    ASSERT_TRUE(toolbar.serialize(out));
+    const std::vector<std::uint8_t> expected{
+        24, 0, 0, 0,           // button width
+        22, 0, 0, 0,           // button height
+        3, 0, 0, 0,            // items
+        0x41, 0x9C, 0, 0,      // ID_FILE_NEW = 40001
+        0, 0, 0, 0,            // separator
+        0x2C, 0x01, 0, 0};     // 300
+    EXPECT_EQ(out.take(), expected);
+}
+
+TEST_F(ToolbarTest, CompiledFormsOfBothLayoutsDecode) {
+    session.symbols().register_item_id(u"ID_KNOWN", add_toolbar(u"IDR_OWNER"), 40010);
+    struct Case {
+        const char* layout;
+        std::vector<std::uint8_t> data;
+    };
+    const std::vector<Case> cases{
+        {"32-bit fields", {16, 0, 0, 0, 15, 0, 0, 0, 3, 0, 0, 0, 0x4A, 0x9C, 0, 0, 0, 0, 0, 0, 9, 0, 0, 0}},
+        {"16-bit fields after version 1", {1, 0, 16, 0, 15, 0, 3, 0, 0x4A, 0x9C, 0, 0, 9, 0}},
+        {"16-bit fields padded to four", {1, 0, 16, 0, 15, 0, 3, 0, 0x4A, 0x9C, 0, 0, 9, 0, 0, 0}},
+    };
+    for (const Case& each : cases) {
+        SCOPED_TRACE(each.layout);
+        auto decoded = decode_toolbar(each.data, session.symbols());
+        ASSERT_TRUE(decoded);
+        const Toolbar& toolbar = **decoded;
+        EXPECT_EQ(toolbar.button_width(), 16u);
+        EXPECT_EQ(toolbar.button_height(), 15u);
+        ASSERT_EQ(toolbar.items().size(), 3u);
+        EXPECT_EQ(toolbar.items()[0].id, u"ID_KNOWN");  // the symbol with the value names it
+        EXPECT_TRUE(toolbar.items()[1].separator());
+        EXPECT_EQ(toolbar.items()[2].id, u"9");
+    }
+}
+
+TEST_F(ToolbarTest, CompiledDataOfNeitherLayoutIsRefused) {
+    const std::vector<std::vector<std::uint8_t>> refused{
+        {},
+        {16, 0, 0, 0, 15, 0, 0, 0},                            // no count
+        {16, 0, 0, 0, 15, 0, 0, 0, 2, 0, 0, 0, 1, 0, 0, 0},    // two items announced, one present
+        {2, 0, 16, 0, 15, 0, 1, 0, 5, 0},                      // 16-bit layout of an unknown version
+        {1, 0, 16, 0, 15, 0, 9, 0, 5, 0},                      // 16-bit layout, items missing
+    };
+    for (const auto& data : refused) EXPECT_FALSE(decode_toolbar(data, session.symbols()));
 }
 
 TEST_F(ToolbarTest, LinkingToA48PixelBitmapMakesThreeButtons) {

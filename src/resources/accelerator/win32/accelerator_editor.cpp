@@ -65,9 +65,15 @@ bool key_down(int key) { return (GetKeyState(key) & 0x8000) != 0; }
 AcceleratorResourceEditor::AcceleratorResourceEditor(AcceleratorTable& table, Workspace& workspace,
                                                      const VirtualKeyNames& names, EditorSite& site)
     : table_(table), workspace_(workspace), names_(names), site_(site),
-      editing_(table, workspace, site.history(), names) {}
+      editing_(table, workspace, site.history(table), names) {}
 
 AcceleratorResourceEditor::~AcceleratorResourceEditor() {
+    // A cell still open when the page goes keeps what was typed into it.
+    try {
+        commit_edit();
+    } catch (...) {
+        // Nothing may leave a destructor; the model keeps its old value.
+    }
     if (cell_edit_box_ != nullptr) RemoveWindowSubclass(cell_edit_box_, cell_procedure, cell_subclass);
 }
 

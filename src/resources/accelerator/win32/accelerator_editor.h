@@ -51,6 +51,7 @@ public:
     void reload(std::size_t where) override;
     void after_undo() override;
     bool takes_every_key() const override { return capturing_; }
+    void commit_edits() override { commit_edit(); }
 
     HWND list() const { return list_; }
     std::vector<std::size_t> selected_rows() const;

@@ -92,9 +92,9 @@ ImageResourceEditor::ImageResourceEditor(Resource& resource, BitmapResource* bit
       services_(std::move(services)) {
     auto changed = [&site](Resource& changed_resource) { site.content_changed(changed_resource, 0); };
     editing_ = std::make_unique<PixelEditing>(bitmap_ != nullptr ? bitmap_slot(*bitmap_) : nullptr,
-                                              workspace.project(), site.history(), changed);
+                                              workspace.project(), site.history(resource), changed);
     if (group_ != nullptr) {
-        group_editing_ = std::make_unique<GroupEditing>(*group_, workspace.project(), site.history(),
+        group_editing_ = std::make_unique<GroupEditing>(*group_, workspace.project(), site.history(resource),
                                                         [&site](IconGroup& g) { site.content_changed(g, 0); });
     }
 }
@@ -541,7 +541,7 @@ void ImageResourceEditor::set_path_kind(bool absolute) {
         site.properties_changed();
     };
     put(after);
-    site_.history().record(std::make_unique<CallbackAction>(workspace_.text(str::property_path_kind),
+    site_.history(resource_).record(std::make_unique<CallbackAction>(workspace_.text(str::property_path_kind),
                                                             [put, after] { put(after); }, [put, before] { put(before); }));
 }
 
@@ -569,7 +569,7 @@ bool ImageResourceEditor::replace_from(const std::filesystem::path& path, std::o
     const std::u16string file_before = bitmap_->content_file();
     const std::u16string file_after = name.value_or(file_before);
     put(after, file_after);
-    site_.history().record(std::make_unique<CallbackAction>(
+    site_.history(resource_).record(std::make_unique<CallbackAction>(
         workspace_.text(name ? str::property_file_path : str::replace_image_command),
         [put, after, file_after] { put(after, file_after); }, [put, before, file_before] { put(before, file_before); }));
     open_image();

@@ -89,9 +89,16 @@ bool key_down(int key) { return (GetKeyState(key) & 0x8000) != 0; }
 }  // namespace
 
 MenuResourceEditor::MenuResourceEditor(Menu& menu, Workspace& workspace, EditorSite& site, HFONT font)
-    : menu_(menu), workspace_(workspace), site_(site), editing_(menu, workspace, site.history()), font_(font) {}
+    : menu_(menu), workspace_(workspace), site_(site), editing_(menu, workspace, site.history(menu)), font_(font) {}
 
 MenuResourceEditor::~MenuResourceEditor() {
+    // The box's own commit is posted on losing the focus, which comes too late for a window that
+    // is being destroyed: what was typed is taken here, while the window still stands.
+    try {
+        commit_edit();
+    } catch (...) {
+        cancel_edit();
+    }
     if (caption_editor_ != nullptr) RemoveWindowSubclass(caption_editor_, edit_procedure, edit_subclass);
     if (preview_window() != nullptr) {
         SetMenu(preview_.get(), nullptr);
@@ -272,7 +279,10 @@ LRESULT CALLBACK MenuResourceEditor::edit_procedure(HWND window, UINT message, W
                 if (wparam == L'\r' || wparam == 0x1B) return 0;
                 break;
             case WM_KILLFOCUS:
-                PostMessageW(GetParent(window), commit_message, 0, 0);
+                // Committing here would destroy the box inside its own focus change.
+                if (HWND parent = GetParent(window); parent != nullptr && IsWindow(parent)) {
+                    PostMessageW(parent, commit_message, 0, 0);
+                }
                 break;
             default: break;
         }

@@ -44,6 +44,7 @@ public:
     void property_button(std::size_t index) override;
     void reload(std::size_t where) override;
     void after_undo() override;
+    void commit_edits() override { commit_edit(); }
 
     const MenuPath& selection() const { return selected_; }
     void select(MenuPath path);

@@ -168,7 +168,7 @@ void HexResourceEditor::type_digit(std::uint8_t digit) {
     const std::uint8_t old_value = resource_.bytes()[offset];
     const std::uint8_t new_value = with_digit(old_value, caret_.low_digit, digit);
     resource_.set_byte(offset, new_value);
-    UndoHistory& history = site_.history();
+    UndoHistory& history = site_.history(resource_);
     auto* last = dynamic_cast<ByteEditAction*>(history.newest());
     if (!(caret_.low_digit && last != nullptr && last->offset() == offset && last->extend(offset, new_value))) {
         RawDataResource& resource = resource_;
@@ -406,7 +406,7 @@ bool HexResourceEditor::import_from(const std::filesystem::path& path) {
     };
     std::vector<std::uint8_t> before = resource_.bytes();
     resource_.set_bytes(*bytes);
-    site_.history().record(std::make_unique<ReplaceBytesAction>(services_.text(str::action_import), std::move(set),
+    site_.history(resource_).record(std::make_unique<ReplaceBytesAction>(services_.text(str::action_import), std::move(set),
                                                                 std::move(before), std::move(*bytes)));
     site_.content_changed(resource_, 0);
     first_row_ = 0;

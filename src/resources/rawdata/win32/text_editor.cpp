@@ -113,7 +113,7 @@ void TextResourceEditor::record_change(std::u16string name, bool typing) {
     text_ = std::move(now);
     if (edit.removed.empty() && edit.inserted.empty()) return;
     resource_.set_bytes(store_text_view(text_, charset_, services_.ansi_encode));
-    UndoHistory& history = site_.history();
+    UndoHistory& history = site_.history(resource_);
     auto* last = dynamic_cast<TextEditAction*>(history.newest());
     if (!typing || last == nullptr || last->owner() != &resource_ || !last->extend(edit)) {
         auto action = std::make_unique<TextEditAction>(std::move(name), &resource_,
@@ -196,7 +196,7 @@ void TextResourceEditor::carry_out(const FindRequest& request) {
 
 // A caret moved by the user ends the typing entry: typing elsewhere is a new step.
 void TextResourceEditor::close_typing() {
-    if (auto* last = dynamic_cast<TextEditAction*>(site_.history().newest()); last && last->owner() == &resource_) {
+    if (auto* last = dynamic_cast<TextEditAction*>(site_.history(resource_).newest()); last && last->owner() == &resource_) {
         last->close();
     }
 }
@@ -348,7 +348,7 @@ void TextResourceEditor::set_charset(TextCharset charset) {
     };
     resource_.set_bytes(after);
     charset_ = charset;
-    site_.history().record(std::make_unique<ReplaceBytesAction>(services_.text(str::action_change_charset), set,
+    site_.history(resource_).record(std::make_unique<ReplaceBytesAction>(services_.text(str::action_change_charset), set,
                                                                 std::move(before), std::move(after)));
     site_.content_changed(resource_, caret());
     site_.properties_changed();

@@ -94,12 +94,18 @@ StringTableEditor::StringTableEditor(StringTable& table, Workspace& workspace, E
       workspace_(workspace),
       site_(site),
       // The undo of a row change reaches the list through the site, which outlives the editor.
-      editing_(table, workspace, site.history(),
+      editing_(table, workspace, site.history(table),
                [&site, &table](std::size_t row) { site.content_changed(table, row); }),
       font_(font),
       clipboard_format_(clipboard_format) {}
 
 StringTableEditor::~StringTableEditor() {
+    // A cell still open when the page goes keeps what was typed into it.
+    try {
+        commit_cell();
+    } catch (...) {
+        // Nothing may leave a destructor; the model keeps its old text.
+    }
     if (list_ != nullptr) RemoveWindowSubclass(list_, list_procedure, list_subclass);
     if (cell_edit_ != nullptr) RemoveWindowSubclass(cell_edit_, cell_procedure, cell_subclass);
 }

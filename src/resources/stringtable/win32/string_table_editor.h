@@ -48,6 +48,7 @@ public:
     void set_property(std::size_t index, const std::u16string& text, int choice) override;
     void reload(std::size_t where) override;
     void activated() override { show_selection_count(); }
+    void commit_edits() override { commit_cell(); }
 
     HWND list() const { return list_; }
     // The cell editor while one is open, else null.

@@ -71,7 +71,7 @@ VersionEditor::VersionEditor(VersionInfo& version, Workspace& workspace, EditorS
       workspace_(workspace),
       site_(site),
       // The undo of a change reaches the list through the site, which outlives the editor.
-      editing_(version, workspace, &site.history(), [&site, &version] { site.content_changed(version, 0); }),
+      editing_(version, workspace, &site.history(version), [&site, &version] { site.content_changed(version, 0); }),
       chooser_(std::move(chooser)) {}
 
 std::unique_ptr<VersionEditor> VersionEditor::create(VersionInfo& version, Workspace& workspace, EditorSite& site,

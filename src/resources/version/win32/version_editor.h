@@ -51,6 +51,7 @@ public:
     void reload(std::size_t where) override;
     // The list has no status of its own: what another editor left there goes.
     void activated() override { site_.show_editor_status({}); }
+    void commit_edits() override { grid_.commit_edit(); }
 
     PropertyGrid& grid() { return grid_; }
     const std::vector<RowTarget>& targets() const { return targets_; }

@@ -27,7 +27,7 @@ namespace {
 
 struct RecordingSite : EditorSite {
     explicit RecordingSite(Platform& platform) : undo(platform) {}
-    UndoHistory& history() override { return undo; }
+    UndoHistory& history(const Resource&) override { return undo; }
     void content_changed(Resource&, std::size_t) override { ++changes; }
     void editor_state_changed() override {}
     void properties_changed() override {}

@@ -19,7 +19,7 @@ using Bytes = std::vector<std::uint8_t>;
 // A site that keeps the history and counts what the editor reports.
 struct RecordingSite : EditorSite {
     explicit RecordingSite(Platform& platform) : undo(platform) {}
-    UndoHistory& history() override { return undo; }
+    UndoHistory& history(const Resource&) override { return undo; }
     void content_changed(Resource&, std::size_t where) override {
         ++changes;
         last_change = where;
