@@ -61,6 +61,12 @@ std::optional<std::vector<std::size_t>> byte_offsets(const StoredText& stored, c
 
 }  // namespace
 
+bool edit_order(const TextEdit& a, const TextEdit& b) {
+    // At one offset an insertion goes before the text that is replaced there.
+    if (a.begin != b.begin) return a.begin < b.begin;
+    return a.end == a.begin && b.end > b.begin;
+}
+
 StoredText decode_stored_text(std::vector<std::uint8_t> bytes, const AnsiDecoder& ansi) {
     StoredText stored;
     DecodedText decoded = decode_text(bytes, ansi);
@@ -75,8 +81,9 @@ Result<std::vector<std::uint8_t>> splice_stored_text(const StoredText& stored, s
                                                      const AnsiDecoder& ansi_decoder, const AnsiEncoder& ansi_encoder) {
     const auto offsets = byte_offsets(stored, ansi_encoder);
     if (!offsets) return Error{u"The file's bytes are not valid in its encoding, so it cannot be edited in place."};
-    std::stable_sort(edits.begin(), edits.end(), [](const TextEdit& a, const TextEdit& b) { return a.begin < b.begin; });
-    std::vector<std::uint8_t> out;
+    std::stable_sort(edits.begin(), edits.end(), edit_order);
+    // The byte-order mark, then the text with its edits.
+    std::vector<std::uint8_t> out(stored.bytes.begin(), stored.bytes.begin() + static_cast<std::ptrdiff_t>((*offsets)[0]));
     out.reserve(stored.bytes.size() + 1024);
     std::size_t copied = 0;  // text offset up to which the bytes are in `out`
     const TextEncoding encoding = encoding_of(stored.encoding);

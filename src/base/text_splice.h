@@ -29,6 +29,9 @@ struct StoredText {
     bool crlf = false;
 };
 
+// The order edits are made in: by offset, an insertion before a replacement at the same offset.
+bool edit_order(const TextEdit& a, const TextEdit& b);
+
 StoredText decode_stored_text(std::vector<std::uint8_t> bytes, const AnsiDecoder& ansi);
 
 // The new bytes. Edits must not overlap; those at one offset are made in their order. Fails

@@ -213,6 +213,8 @@ Status add_rewritten_header(Workspace& workspace, FileTransaction& transaction, 
     bool own = false;
     for (const auto& path : origins.headers) own = own || same_file(path, header);
     if (!own) return add_project_file(workspace, transaction, header, bytes, false);
+    // A header this project wrote itself before is written again.
+    if (origins.files.empty()) return add_project_file(workspace, transaction, header, bytes, true);
     SpliceFiles files(workspace);
     files.add(origins.files.front().path);
     if (Status done = splice_symbol_definitions(workspace, files, header.filename().u16string()); !done) return done;
@@ -265,8 +267,9 @@ Attempt save_rewritten_script(Workspace& workspace, const ScriptSave& save) {
     if (Status committed = commit(workspace, transaction, companions); !committed) return failed(workspace, committed.error());
     if (utf8) workspace.log().warning(fill_placeholders(workspace.text(str::saved_as_utf8), display_path(save.script)));
     // The rewritten script is the project's file now; its statements are no longer where the
-    // reading found them.
+    // reading found them. The header is the project's own from now on.
     workspace.project().script_origins().clear();
+    workspace.project().script_origins().headers.push_back(header);
     for (const auto& resource : workspace.project().resources()) resource->identity().origin = -1;
     return Attempt::saved;
 }

@@ -382,6 +382,7 @@ Status Splicer::splice_strings(std::uint16_t language) {
                     !read_identifiers.contains(renamed->second->identifier)) {
                     const StringEntry& entry = *renamed->second;
                     seen.insert(entry.identifier);
+                    if (!anchor || string.range.file == 0 || strings[0].range.file != 0) anchor = std::pair{block, j};
                     const std::size_t width = string.text_range.begin > string.range.begin ? string.text_range.begin - string.range.begin : 0;
                     TextWriter out;
                     out.write_padded(entry.identifier, width > entry.identifier.size() ? width : entry.identifier.size() + 1);

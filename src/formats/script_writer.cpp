@@ -24,11 +24,15 @@ std::u16string dialog_file_name(const Resource& dialog) { return dialog.name_tex
 TextWriter make_writer(const Workspace& workspace) { return TextWriter(workspace.config().pascal); }
 
 bool export_content(Workspace& workspace, Resource& resource, CompanionFiles& companions) {
-    const Status exported = resource.export_content(companions);
-    if (exported) return true;
-    workspace.log().error(exported.error());
-    if (workspace.interactive()) workspace.ask(exported.error(), AskButtons::ok, AskIcon::error);
-    return false;
+    for (;;) {
+        const Status exported = resource.export_content(companions);
+        if (exported) return true;
+        if (!workspace.interactive()) {
+            workspace.log().error(exported.error());
+            return false;
+        }
+        if (workspace.ask(exported.error(), AskButtons::retry_cancel, AskIcon::error) != Answer::retry) return false;
+    }
 }
 
 std::u16string dialog_file_text(const Workspace& workspace, const Resource& dialog) {

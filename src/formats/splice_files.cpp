@@ -99,7 +99,7 @@ Result<std::vector<SplicedFile>> SpliceFiles::finish() {
         std::vector<std::size_t> order(file.edits.size());
         for (std::size_t i = 0; i < order.size(); ++i) order[i] = i;
         std::stable_sort(order.begin(), order.end(),
-                         [&](std::size_t a, std::size_t b) { return file.edits[a].begin < file.edits[b].begin; });
+                         [&](std::size_t a, std::size_t b) { return edit_order(file.edits[a], file.edits[b]); });
         file.new_begins.assign(file.edits.size(), 0);
         std::ptrdiff_t shift = 0;
         for (const std::size_t i : order) {

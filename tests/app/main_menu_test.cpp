@@ -43,6 +43,7 @@ TEST(MainMenu, FileMenuHoldsTheProjectCommandsAndTwoSubmenus) {
               "40008 &Open project...\tCtrl+O\n"
               "40125 &Save\tCtrl+S\n"
               "42000 Save As...\n"
+              "42040 Rewrite Script...\n"
               "---\n"
               "42021 Code preview\n"
               "  40121 C/C++ source\n"

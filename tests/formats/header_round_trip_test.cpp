@@ -25,10 +25,13 @@ protected:
         Session session(platform);
         // The written script includes the platform's headers.
         session.config().include_paths = {std::filesystem::absolute(mingw_include).u16string()};
+        // The whole-script writer: its header must hold every identifier the script uses.
+        session.config().keep_scripts = keep_scripts;
         failure = {};
         return convert_file(session, (folder / input).u16string(), (folder / output).u16string(), &failure);
     }
 
+    bool keep_scripts = false;
     testing::TempFolder folder;
     ReadFailure failure;
 };

@@ -240,7 +240,7 @@ TEST_F(PeFileTest, EmptyProjectGivesTheSixteenByteRootTable) {
     EXPECT_TRUE(session.project().empty());
 }
 
-TEST_F(PeFileTest, BackupTakesTheFirstFreeNumberAndGoesAfterAnAbandonedWrite) {
+TEST_F(PeFileTest, AbandonedWriteLeavesTheModuleAndOtherFilesAsTheyWere) {
     const Bytes original = build_module(module_with_relocations());
     const auto target = module_file(original);
     folder.write("module.dll.1", "older backup");
@@ -265,7 +265,9 @@ TEST_F(PeFileTest, BackupTakesTheFirstFreeNumberAndGoesAfterAnAbandonedWrite) {
     EXPECT_EQ(files(), (std::vector<std::filesystem::path>{"module.dll", "module.dll.1"}));
 }
 
-TEST_F(PeFileTest, BackupThatCannotBeWrittenLeavesNothingAndEndsTheSaveWithTheReason) {
+// The new module is made in one piece beside the old one; a write that fails leaves the old one
+// and nothing else.
+TEST_F(PeFileTest, ModuleThatCannotBeWrittenLeavesNothingAndEndsTheSaveWithTheReason) {
     const Bytes original = build_module(module_with_relocations());
     const auto target = module_file(original);
     const testing::FileSizeLimit limit(original.size() / 2);
@@ -274,9 +276,8 @@ TEST_F(PeFileTest, BackupThatCannotBeWrittenLeavesNothingAndEndsTheSaveWithTheRe
 
     const Status status = save(target);
     ASSERT_FALSE(status);
-    // One question about the first backup name, not one per number.
     ASSERT_EQ(platform.questions.size(), 1u);
-    EXPECT_EQ(platform.questions[0].text, display_path(folder / "module.dll.1") + u"\r\nFile too large");
+    EXPECT_EQ(platform.questions[0].text, display_path(folder / "module.dll") + u"\r\nFile too large");
     EXPECT_EQ(status.error(), platform.questions[0].text);
     EXPECT_EQ(folder.bytes("module.dll"), original);
     EXPECT_EQ(files(), std::vector<std::filesystem::path>{"module.dll"});

@@ -109,31 +109,28 @@ TEST_F(ScriptSaveTest, UnicodeEncodingsKeepTheirOwnFormForTextsAnsiCannotHold) {
     EXPECT_EQ(session.log().warnings(), 1);
 }
 
-TEST_F(ScriptSaveTest, SavingUnderANewNameAsksBeforeOverwritingTheHeader) {
+// A header another project wrote is never replaced by one that would drop its identifiers: the
+// save stops before anything is written and says why.
+TEST_F(ScriptSaveTest, SavingUnderANewNameKeepsAHeaderThatIsNotTheProjects) {
     folder.write("resource.h", "// the user's header\r\n");
-    platform.answers = {Answer::no};
+    platform.answers = {Answer::cancel};
     EXPECT_EQ(save(true), ScriptSaveResult::cancelled);
     ASSERT_EQ(platform.questions.size(), 1u);
-    const Question& question = platform.questions[0];
-    EXPECT_EQ(question.text, u"The " + display_path(folder / "resource.h") +
-                                 u" file already exists.\r\nDo you want to overwrite it?");
-    EXPECT_EQ(question.caption, u"Tavorin");
-    EXPECT_EQ(question.buttons, AskButtons::yes_no);
-    EXPECT_EQ(question.icon, AskIcon::warning);
+    EXPECT_EQ(platform.questions[0].text, display_path(folder / "resource.h") +
+                                              u" exists and was not written by this project; it is kept. Choose another folder.");
     EXPECT_FALSE(std::filesystem::exists(folder / "app.rc"));
     EXPECT_EQ(folder.text("resource.h"), "// the user's header\r\n");
 
-    platform.answers = {Answer::yes};
+    // The header this project wrote is its own: later saves write it again without asking.
+    std::filesystem::remove(folder / "resource.h");
     EXPECT_EQ(save(true), ScriptSaveResult::saved);
-    EXPECT_NE(folder.text("resource.h").find("IDD_MAIN"), std::string::npos);
-
-    // A plain save overwrites its own header without asking.
     EXPECT_EQ(save(false), ScriptSaveResult::saved);
-    EXPECT_EQ(platform.questions.size(), 2u);
+    EXPECT_NE(folder.text("resource.h").find("IDD_MAIN"), std::string::npos);
+    EXPECT_EQ(platform.questions.size(), 1u);
 }
 
-// The writer goes through a temporary file beside the target; a folder in its way makes every
-// attempt fail before the target is touched.
+// Every file of the save is made complete before any target is replaced: the header, made first,
+// fails, and neither the script nor the header is touched.
 TEST_F(ScriptSaveTest, FailedWriteAsksRetryOrCancelAndKeepsThePreviousFile) {
     folder.write("app.rc", "previous script");
     // No file may grow beyond the previous script's size, so writing the new one fails.
@@ -143,8 +140,8 @@ TEST_F(ScriptSaveTest, FailedWriteAsksRetryOrCancelAndKeepsThePreviousFile) {
     EXPECT_EQ(save(), ScriptSaveResult::cancelled);
     ASSERT_EQ(platform.questions.size(), 2u);
     for (const Question& question : platform.questions) {
-        EXPECT_TRUE(starts_with(question.text, display_path(folder / "app.rc") + u"\r\n")) << testing::narrow(question.text);
-        EXPECT_GT(question.text.size(), display_path(folder / "app.rc").size() + 2);
+        EXPECT_TRUE(starts_with(question.text, display_path(folder / "resource.h") + u"\r\n")) << testing::narrow(question.text);
+        EXPECT_GT(question.text.size(), display_path(folder / "resource.h").size() + 2);
         EXPECT_EQ(question.buttons, AskButtons::retry_cancel);
         EXPECT_EQ(question.icon, AskIcon::error);
         EXPECT_EQ(question.caption, u"Tavorin");

@@ -116,7 +116,9 @@ TEST_F(ScriptWriterTest, InMemoryContentIsExportedOnlyWhenSaving) {
 TEST_F(ScriptWriterTest, ExportThatFailsAsksRetryOrCancel) {
     TempFolder folder;
     TextResource& data = add(numeric_custom_kind(10), u"IDR_DATA", u"IDR_DATA RCDATA", true);
-    data.export_name = u"missing/folder/resource1.bin";
+    // A folder where the file would go.
+    std::filesystem::create_directories(folder / "blocked.bin");
+    data.export_name = u"blocked.bin";
     session.set_interactive(true);
     platform.answers = {Answer::retry, Answer::cancel};
     bool complete = true;

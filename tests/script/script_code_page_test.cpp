@@ -75,6 +75,8 @@ protected:
 
     void prepare(StatementHarness& harness) {
         harness.session.config().include_paths = {std::filesystem::absolute(mingw_include).u16string()};
+        // The whole-script writer chooses the encoding; a kept script keeps its own.
+        harness.session.config().keep_scripts = false;
         harness.session.config().generate_dlg_files = GetParam().dialog_files;
         ASSERT_EQ(harness.session.config().encoding, TextEncoding::ansi);
     }
@@ -159,6 +161,7 @@ TEST(ScriptCodePageOracleTest, WindresCompilesTheUtf8ScriptWithTheCaption) {
     }
     StatementHarness harness;
     harness.session.config().include_paths = {std::filesystem::absolute(mingw_include).u16string()};
+    harness.session.config().keep_scripts = false;
     harness.folder.write("resource.h", names_header);
     const CodePageCase& arabic = cases[2];
     ASSERT_TRUE(harness.read(script_source(arabic)));

@@ -58,18 +58,16 @@ TEST_F(ScriptReaderTest, ASystemHeadersQuotedIncludesComeFromTheIncludePathsOnly
     EXPECT_TRUE(harness.macros.is_system(u"WHICH_INNER"));
 }
 
-TEST_F(ScriptReaderTest, HeadersProduceNoOutputButIncludedScriptsDo) {
+TEST_F(ScriptReaderTest, HeadersProduceNoOutputButIncludedScriptsAreReadInPlace) {
     folder.write("part.rc", "PART 1\n");
     folder.write("part.h", "HEADER TEXT\n#define FROM_HEADER 3\n");
     folder.write("noextension", "NO EXTENSION\n");
     const auto script = folder.write("main.rc", "#include \"part.h\"\n#include \"part.rc\"\n#include \"noextension\"\nMAIN FROM_HEADER\n");
     ASSERT_TRUE(harness.read(script));
-    ASSERT_EQ(harness.scripts.size(), 3u);
-    EXPECT_EQ(harness.scripts[0].path.filename(), "part.rc") << "an included script is read as it is met";
-    EXPECT_EQ(squeeze(harness.scripts[0].text), u"PART 1\n");
-    EXPECT_EQ(harness.scripts[1].path.filename(), "noextension");
-    EXPECT_EQ(harness.scripts[2].path.filename(), "main.rc");
-    EXPECT_EQ(squeeze(harness.scripts[2].text), u"\n\n\nMAIN 3\n");
+    ASSERT_EQ(harness.scripts.size(), 1u);
+    EXPECT_EQ(harness.scripts[0].path.filename(), "main.rc");
+    // Each included script stands where its #include stood, as compilers read it.
+    EXPECT_EQ(squeeze(harness.scripts[0].text), u"\nPART 1\n\nNO EXTENSION\n\nMAIN 3\n");
 }
 
 TEST_F(ScriptReaderTest, OnlyCAndCppHeadersAreReadForDefinitionsAlone) {
@@ -79,12 +77,10 @@ TEST_F(ScriptReaderTest, OnlyCAndCppHeadersAreReadForDefinitionsAlone) {
     folder.write("names.hpp", "#define FROM_HPP 4\nHPP TEXT\n");
     ASSERT_TRUE(harness.read(folder.write(
         "main.rc", "#include \"res\\app.rc2\"\n#include \"app.ver\"\n#include \"names.inc\"\n#include \"names.hpp\"\n")));
-    ASSERT_EQ(harness.scripts.size(), 4u);
-    EXPECT_EQ(squeeze(harness.scripts[0].text), u"FROM RC2\n");
-    EXPECT_EQ(squeeze(harness.scripts[1].text), u"FROM VER\n");
-    EXPECT_EQ(squeeze(harness.scripts[2].text), u"FROM INC\n");
+    ASSERT_EQ(harness.scripts.size(), 1u);
+    EXPECT_EQ(squeeze(harness.scripts[0].text), u"FROM RC2\n\nFROM VER\n\nFROM INC\n\n\n");
     EXPECT_EQ(harness.value(u"FROM_HPP"), u"4");
-    // Their resources become the project's own and are saved with it, so their includes go.
+    // A rewritten script holds their resources itself, so their includes go.
     EXPECT_EQ(harness.reader.include_lines(), (std::vector<std::u16string>{u"\"names.hpp\""}));
 }
 
@@ -274,7 +270,7 @@ TEST_F(ScriptReaderTest, AStatementFailureEndsTheReading) {
     });
     ASSERT_FALSE(status);
     EXPECT_EQ(status.failure().message, u"Statement expected.");
-    EXPECT_EQ(status.failure().file.filename(), "first.rc");
+    EXPECT_EQ(status.failure().file.filename(), "main.rc");
     EXPECT_TRUE(harness.platform.questions.empty()) << "nothing after the failure is read";
 }
 
