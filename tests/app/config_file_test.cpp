@@ -237,7 +237,7 @@ TEST_F(ConfigFileTest, TheWrittenFileStartsWithTheCommentThenConfigInTheWrittenO
     EXPECT_EQ(child_names(root->FirstChildElement("codeGeneration")),
               (std::vector<std::string>{"unicode", "encoding", "defaultLanguage", "insertBom",
                                         "generateLanguageStatements", "generateDlgFiles", "pascal", "asmDefine",
-                                        "dialogEx", "menuEx", "askIncludes", "resourceHeader"}));
+                                        "keepScripts", "dialogEx", "menuEx", "askIncludes", "resourceHeader"}));
 }
 
 TEST_F(ConfigFileTest, ValuesAreWrittenInTheirFileForms) {
