@@ -11,6 +11,9 @@
 #ifdef TAVORIN_MIMALLOC
 #include <mimalloc.h>
 #endif
+#ifndef _WIN32
+#include <csignal>
+#endif
 
 #include "app/command_line.h"
 #include "app/compiler_personality.h"
@@ -19,6 +22,11 @@
 
 int main(int argc, char** argv) {
     using namespace tavorin;
+#ifndef _WIN32
+    // Beyond a file-size limit a write fails with its reason instead of ending the program, so
+    // the save is abandoned cleanly and says which file it could not write.
+    std::signal(SIGXFSZ, SIG_IGN);
+#endif
 #ifdef TAVORIN_MIMALLOC
     // 2 MB pages where the system gives them: a large project takes a fraction of the page faults.
     // They apply to memory taken from the system from now on: to a new thread's blocks, and to a

@@ -4,6 +4,7 @@
 #include <map>
 #include <optional>
 
+#include "base/file_io.h"
 #include "base/text.h"
 #include "formats/header_name.h"
 #include "formats/header_writer.h"
@@ -214,7 +215,7 @@ Status splice_symbol_definitions(Workspace& workspace, SpliceFiles& files, std::
     if (!target) {
         // No header yet: a new one, which the script includes at its top.
         target = files.add_new(header_path(files.path(0), header_name));
-        files.edit(0, TextEdit{0, 0, u"#include \"" + std::u16string(header_name) + u"\"\n"});
+        files.edit(0, TextEdit{0, 0, files.with_line_ends(0, u"#include \"" + std::u16string(header_name) + u"\"\n")});
     }
     const std::u16string& text = files.text(*target);
     const std::vector<DefineLine>& target_lines = lines_of.size() > *target ? lines_of[*target] : std::vector<DefineLine>{};
@@ -223,7 +224,7 @@ Status splice_symbol_definitions(Workspace& workspace, SpliceFiles& files, std::
     const std::size_t at = insertion_point(text, target_lines);
     if (at == text.size() && !text.empty() && text.back() != u'\n') new_lines += u'\n';
     for (const auto& [name, value] : added) new_lines += new_define_line(text, target_lines, name, value);
-    if (!new_lines.empty()) files.edit(*target, TextEdit{at, at, std::move(new_lines)});
+    if (!new_lines.empty()) files.edit(*target, TextEdit{at, at, files.with_line_ends(*target, new_lines)});
 
     for (const auto& [name, value] : next_values) {
         const auto line = by_name.find(name);
@@ -234,6 +235,35 @@ Status splice_symbol_definitions(Workspace& workspace, SpliceFiles& files, std::
         if (present && *present >= value) continue;
         files.edit(at_line.file, TextEdit{at_line.value_begin, at_line.value_end, decimal(value)});
     }
+    return success();
+}
+
+Status add_missing_definitions(Workspace& workspace, SpliceFiles& files, std::size_t header) {
+    if (Status loaded = files.load(header); !loaded) return loaded;
+    const std::u16string& text = files.text(header);
+    const std::vector<DefineLine> lines = define_lines(text, header);
+    std::map<std::u16string_view, std::u16string_view> values;
+    for (const DefineLine& line : lines) {
+        values.emplace(name_of(text, line), std::u16string_view(text).substr(line.value_begin, line.value_end - line.value_begin));
+    }
+    std::vector<std::pair<std::u16string, std::int32_t>> added;
+    for (const auto& [name, symbol] : workspace.symbols().symbols()) {
+        if (!is_written_symbol(symbol)) continue;
+        const auto defined = values.find(name);
+        if (defined == values.end()) {
+            added.emplace_back(name, symbol.value);
+        } else if (plain_number(defined->second) != std::optional<std::int64_t>(symbol.value)) {
+            // The header gives the name another value: the script would compile with that one.
+            return Error{fill_placeholders(workspace.text(str::file_not_this_projects), display_path(files.path(header)))};
+        }
+    }
+    if (added.empty()) return success();
+    std::sort(added.begin(), added.end(), [](const auto& a, const auto& b) { return a.second < b.second; });
+    std::u16string new_lines;
+    const std::size_t at = insertion_point(text, lines);
+    if (at == text.size() && !text.empty() && text.back() != u'\n') new_lines += u'\n';
+    for (const auto& [name, value] : added) new_lines += new_define_line(text, lines, name, value);
+    files.edit(header, TextEdit{at, at, files.with_line_ends(header, new_lines)});
     return success();
 }
 

@@ -19,4 +19,9 @@ class Workspace;
 // which the script then includes.
 Status splice_symbol_definitions(Workspace& workspace, SpliceFiles& files, std::u16string_view header_name);
 
+// A header that is not the project's (another project's, in the folder a script is saved to)
+// gets lines for the project's symbols it lacks; one that gives a symbol another value is
+// refused, since the script would compile with that value.
+Status add_missing_definitions(Workspace& workspace, SpliceFiles& files, std::size_t header);
+
 }  // namespace tavorin

@@ -212,7 +212,15 @@ Status add_rewritten_header(Workspace& workspace, FileTransaction& transaction, 
     const ScriptOrigins& origins = workspace.project().script_origins();
     bool own = false;
     for (const auto& path : origins.headers) own = own || same_file(path, header);
-    if (!own) return add_project_file(workspace, transaction, header, bytes, false);
+    if (!own) {
+        SpliceFiles files(workspace);
+        const std::size_t index = files.add(header);
+        if (Status merged = add_missing_definitions(workspace, files, index); !merged) return merged;
+        auto spliced = files.finish();
+        if (!spliced) return Error{spliced.error()};
+        if (!spliced->front().changed) return success();
+        return add_project_file(workspace, transaction, header, spliced->front().bytes, true);
+    }
     // A header this project wrote itself before is written again.
     if (origins.files.empty()) return add_project_file(workspace, transaction, header, bytes, true);
     SpliceFiles files(workspace);

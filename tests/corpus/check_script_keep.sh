@@ -8,7 +8,7 @@
 #   tests/corpus/check_script_keep.sh CORPUS_DIR [TAVORIN] [REPORT_DIR]
 set -uo pipefail
 corpus=${1:?usage: check_script_keep.sh CORPUS_DIR [TAVORIN] [REPORT_DIR]}
-tavorin=${2:-build/release/tavorin}
+tavorin=$(realpath "${2:-build/release/tavorin}")
 report=${3:-$(mktemp -d)}
 mkdir -p "$report"
 work=$(mktemp -d)

@@ -109,24 +109,27 @@ TEST_F(ScriptSaveTest, UnicodeEncodingsKeepTheirOwnFormForTextsAnsiCannotHold) {
     EXPECT_EQ(session.log().warnings(), 1);
 }
 
-// A header another project wrote is never replaced by one that would drop its identifiers: the
-// save stops before anything is written and says why.
+// A header another project wrote is never replaced by one that would drop its identifiers: it
+// keeps every line and gets the identifiers it lacks; one that gives an identifier another value
+// stops the save before anything is written.
 TEST_F(ScriptSaveTest, SavingUnderANewNameKeepsAHeaderThatIsNotTheProjects) {
-    folder.write("resource.h", "// the user's header\r\n");
+    folder.write("resource.h", "// the user's header\r\n#define IDC_OTHER 7\r\n");
+    EXPECT_EQ(save(true), ScriptSaveResult::saved);
+    const std::string merged = folder.text("resource.h");
+    EXPECT_EQ(merged.substr(0, 43), "// the user's header\r\n#define IDC_OTHER 7\r\n");
+    EXPECT_NE(merged.find("#define IDD_MAIN "), std::string::npos);
+    EXPECT_TRUE(platform.questions.empty());
+
+    folder.write("resource.h", "#define IDD_MAIN 4242\r\n");
+    std::filesystem::remove(folder / "app.rc");
+    session.project().script_origins().clear();
     platform.answers = {Answer::cancel};
     EXPECT_EQ(save(true), ScriptSaveResult::cancelled);
     ASSERT_EQ(platform.questions.size(), 1u);
     EXPECT_EQ(platform.questions[0].text, display_path(folder / "resource.h") +
                                               u" exists and was not written by this project; it is kept. Choose another folder.");
     EXPECT_FALSE(std::filesystem::exists(folder / "app.rc"));
-    EXPECT_EQ(folder.text("resource.h"), "// the user's header\r\n");
-
-    // The header this project wrote is its own: later saves write it again without asking.
-    std::filesystem::remove(folder / "resource.h");
-    EXPECT_EQ(save(true), ScriptSaveResult::saved);
-    EXPECT_EQ(save(false), ScriptSaveResult::saved);
-    EXPECT_NE(folder.text("resource.h").find("IDD_MAIN"), std::string::npos);
-    EXPECT_EQ(platform.questions.size(), 1u);
+    EXPECT_EQ(folder.text("resource.h"), "#define IDD_MAIN 4242\r\n");
 }
 
 // Every file of the save is made complete before any target is replaced: the header, made first,

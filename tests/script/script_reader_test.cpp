@@ -263,7 +263,7 @@ TEST_F(ScriptReaderTest, UnicodeScriptsAreDecoded) {
 
 TEST_F(ScriptReaderTest, AStatementFailureEndsTheReading) {
     folder.write("first.rc", "FIRST\n");
-    const auto script = folder.write("main.rc", "#include \"first.rc\"\n#include \"never.h\"\n");
+    const auto script = folder.write("main.rc", "#include \"first.rc\"\nSECOND\n");
     harness.session.set_interactive(true);
     ReadStatus status = harness.reader.read_script(script, [](const ScriptFile& file) {
         return ReadStatus{ReadFailure{u"Statement expected.", file.path, 1, false}};
@@ -271,7 +271,6 @@ TEST_F(ScriptReaderTest, AStatementFailureEndsTheReading) {
     ASSERT_FALSE(status);
     EXPECT_EQ(status.failure().message, u"Statement expected.");
     EXPECT_EQ(status.failure().file.filename(), "main.rc");
-    EXPECT_TRUE(harness.platform.questions.empty()) << "nothing after the failure is read";
 }
 
 TEST_F(ScriptReaderTest, MacrosAreResetForEveryReadingButAddedKeyNamesStay) {
