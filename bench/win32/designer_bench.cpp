@@ -33,7 +33,7 @@ constexpr int drag_moves = 40;
 
 struct BenchSite : EditorSite {
     explicit BenchSite(Platform& platform) : undo(platform) {}
-    UndoHistory& history() override { return undo; }
+    UndoHistory& history(const Resource&) override { return undo; }
     void content_changed(Resource&, std::size_t) override {}
     void editor_state_changed() override {}
     void properties_changed() override {}
