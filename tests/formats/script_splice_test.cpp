@@ -282,7 +282,7 @@ TEST_F(ScriptSpliceTest, ConditionalsStayAndASplitStatementKeepsItsOldTextInACom
 // one string identifier renamed. The files differ from the originals exactly there.
 TEST(ScriptSpliceSession, FourEditsChangeOnlyTheirOwnPlaces) {
     StatementHarness h;
-    h.session.config().include_paths = {u"/usr/share/mingw-w64/include"};
+    h.session.config().include_paths = {std::filesystem::absolute("/usr/share/mingw-w64/include").u16string()};
     const std::string header_text =
         "#define IDD_ABOUT                       100\n"
         "#define IDR_KEYS                        101\n"
