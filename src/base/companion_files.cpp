@@ -52,6 +52,18 @@ Result<std::u16string> CompanionFiles::create_numbered(std::u16string_view stem,
 
 Result<std::u16string> CompanionFiles::write(std::u16string_view script_name, std::span<const std::uint8_t> bytes,
                                              std::u16string_view stem, std::u16string_view extension) {
+    // An absolute name of a file inside the folder stays as it is.
+    const fs::path named = from_script_name(script_name);
+    if (named.is_absolute()) {
+        const fs::path relative = named.lexically_normal().lexically_relative(folder_.lexically_normal());
+        if (!relative.empty() && *relative.begin() != ".." && !relative.is_absolute()) {
+            const fs::path path = folder_ / relative;
+            if (made_.contains(path)) return std::u16string(script_name);
+            if (Status written = transaction_.replace(path, bytes); !written) return Error{written.error()};
+            made_.insert(path);
+            return std::u16string(script_name);
+        }
+    }
     if (!stays_inside(script_name)) {
         auto name = create_numbered(stem, extension, bytes);
         if (name) moved_.push_back(std::u16string(script_name) + u" -> " + *name);

@@ -175,6 +175,10 @@ TEST_F(FileTransactionTest, CompanionsStayInsideTheFolderUnderFreeNames) {
     const auto first = companions.create_numbered(u"bitmap", u"bmp", bytes("a"));
     const auto second = companions.create_numbered(u"bitmap", u"bmp", bytes("b"));
     const auto outside = companions.write(u"../profile", bytes("c"), u"data", u"bin");
+    // Named by its full path, a file inside the folder keeps its name.
+    const auto inside = companions.write((folder / "full.xml").u16string(), bytes("d"), u"data", u"bin");
+    ASSERT_TRUE(inside);
+    EXPECT_EQ(*inside, (folder / "full.xml").u16string());
     ASSERT_TRUE(first && second && outside);
     EXPECT_EQ(*first, u"bitmap2.bmp");
     EXPECT_EQ(*second, u"bitmap3.bmp");

@@ -66,21 +66,23 @@ TEST_F(MainWindowTest, MenuBarHasTheFiveMenusWithTheirItems) {
     EXPECT_EQ(menu_text(bar(), 4), L"&Help");
 
     HMENU file = GetSubMenu(bar(), 0);
-    ASSERT_EQ(GetMenuItemCount(file), 13);
+    ASSERT_EQ(GetMenuItemCount(file), 14);
     EXPECT_EQ(item_id(file, 0), 40007u);
     EXPECT_EQ(menu_text(file, 0), L"&New project...\tCtrl+N");
-    EXPECT_EQ(GetMenuState(file, 4, MF_BYPOSITION) & MF_SEPARATOR, static_cast<UINT>(MF_SEPARATOR));
-    EXPECT_EQ(menu_text(file, 5), L"Code preview");
-    EXPECT_EQ(item_id(file, 5), 42021u);
-    HMENU add = GetSubMenu(file, 8);
+    EXPECT_EQ(item_id(file, 4), 42040u);
+    EXPECT_EQ(menu_text(file, 4), L"Rewrite Script...");
+    EXPECT_EQ(GetMenuState(file, 5, MF_BYPOSITION) & MF_SEPARATOR, static_cast<UINT>(MF_SEPARATOR));
+    EXPECT_EQ(menu_text(file, 6), L"Code preview");
+    EXPECT_EQ(item_id(file, 6), 42021u);
+    HMENU add = GetSubMenu(file, 9);
     ASSERT_NE(add, nullptr);
-    EXPECT_EQ(item_id(file, 8), 42022u);
-    EXPECT_EQ(menu_text(file, 8), L"Add a resource...");
+    EXPECT_EQ(item_id(file, 9), 42022u);
+    EXPECT_EQ(menu_text(file, 9), L"Add a resource...");
     ASSERT_EQ(GetMenuItemCount(add), 11);
     EXPECT_EQ(menu_text(add, 3), L"Dialog\tCtrl+D");
     EXPECT_EQ(GetMenuItemID(add, 3), 40102u);
-    EXPECT_EQ(menu_text(file, 12), L"&Quit\tCtrl+Q");
-    EXPECT_EQ(GetMenuItemID(file, 12), 42001u);
+    EXPECT_EQ(menu_text(file, 13), L"&Quit\tCtrl+Q");
+    EXPECT_EQ(GetMenuItemID(file, 13), 42001u);
 
     HMENU view = GetSubMenu(bar(), 2);
     EXPECT_EQ(menu_text(view, 3), L"Messages\tCtrl+M");

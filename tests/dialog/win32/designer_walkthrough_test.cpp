@@ -84,6 +84,8 @@ protected:
 };
 
 TEST_F(DesignerWalkthroughTest, EveryKindPlacedLaidOutUndoneRedoneAndSavedAsScriptAndRes) {
+    // The script is written whole here: the dialog's statement is what this test compares.
+    session.config().keep_scripts = false;
     designer = dynamic_cast<DialogDesigner*>(open_in_tree(*window, u"IDD_SETTINGS"));
     ASSERT_NE(designer, nullptr);
     dialog = settings_dialog();
