@@ -176,6 +176,7 @@ Attempt save_kept_script(Workspace& workspace, const ScriptSave& save) {
         }
     }
     if (Status committed = commit(workspace, transaction, companions); !committed) return failed(workspace, committed.error());
+    for (const std::u16string& note : splice->notes) workspace.log().information(note);
 
     // The project goes on from the files as they are now.
     ScriptOrigins origins = std::move(splice->origins);

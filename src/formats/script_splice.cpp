@@ -8,6 +8,7 @@
 #include "base/file_io.h"
 #include "base/text.h"
 #include "formats/header_splice.h"
+#include "formats/standard_headers.h"
 #include "model/workspace.h"
 #include "resources/stringtable/string_table.h"
 
@@ -148,8 +149,12 @@ private:
     // is added to the origins after the save. Returns the new statement's index.
     Result<std::size_t> insert_statement(std::uint16_t language, ResourceKind kind, const std::u16string& body,
                                          std::vector<StringOrigin> strings);
-    std::u16string resource_text(const Resource& resource, bool pascal) const;
+    // The writer's text for the resource; the standard headers it names are noted.
+    std::u16string resource_text(const Resource& resource, bool pascal);
     std::u16string language_line(std::uint16_t language) const;
+    // Includes the standard headers the written statements need and the script lacks, after its
+    // last #include before its first statement.
+    Status include_needed_headers();
     // Replaces the range in place, or, where that would cut a macro call or a conditional region,
     // the whole region with its old text kept in a comment above the new text. `mark` (its
     // offsets relative to the replacement) places what the replacement holds.
@@ -174,6 +179,9 @@ private:
     std::vector<bool> moved_;  // statements whose range an edit's mark gives
     std::vector<EditMarks> marks_;
     std::vector<std::pair<const Resource*, std::int32_t>> resource_origins_;
+    std::set<std::u16string> needed_headers_;
+    // The edit adding include lines, and where its first '#' is in it.
+    std::optional<std::pair<std::size_t, std::size_t>> include_edit_;
     ScriptSplice result_;
 };
 
@@ -227,19 +235,69 @@ std::u16string Splicer::language_line(std::uint16_t language) const {
     return workspace_.language_macros().statement_text(language);
 }
 
-std::u16string Splicer::resource_text(const Resource& resource, bool pascal) const {
+std::u16string Splicer::resource_text(const Resource& resource, bool pascal) {
     TextWriter out(pascal);
     resource.write_script_text(out, workspace_);
-    return out.take();
+    std::u16string text = out.take();
+    add_needed_headers(text, origins_.defined_macros, workspace_.symbols(), needed_headers_);
+    return text;
+}
+
+Status Splicer::include_needed_headers() {
+    if (needed_headers_.empty()) return success();
+    if (Status loaded = load(0); !loaded) return loaded;
+    const std::u16string& content = text(0);
+    std::size_t first = content.size();
+    for (const StatementOrigin& statement : origins_.statements) {
+        if (statement.range.file == 0) first = std::min(first, statement.range.begin);
+    }
+    const auto conditional = [&](std::size_t hash) {
+        return std::any_of(groups_[0].begin(), groups_[0].end(),
+                           [&](const auto& group) { return group.first < hash && hash < group.second; });
+    };
+    std::optional<std::size_t> last_include;
+    std::optional<std::size_t> first_directive;
+    for (const std::size_t hash : origins_.files[0].directives) {
+        if (hash >= first || hash >= content.size()) break;
+        if (!first_directive) first_directive = hash;
+        if (directive_word(content, hash) == u"include" && !conditional(hash)) last_include = hash;
+    }
+    std::u16string lines;
+    for (const std::u16string& header : needed_headers_) lines += u"#include " + header + u"\n";
+    std::size_t at = 0;
+    std::u16string inserted;
+    if (last_include) {
+        // At the end of that line, before its line end.
+        at = next_line(content, *last_include);
+        if (at > *last_include && content[at - 1] == u'\n') --at;
+        if (at > *last_include && content[at - 1] == u'\r') --at;
+        inserted = u"\n" + lines.substr(0, lines.size() - 1);
+    } else {
+        at = line_start(content, std::min(first, first_directive.value_or(first)));
+        inserted = lines + u"\n";
+    }
+    std::u16string placed = files_.with_line_ends(0, inserted);
+    const std::size_t hash = placed.find(u'#');
+    include_edit_.emplace(files_.edit(0, TextEdit{at, at, std::move(placed)}), hash);
+    const std::u16string script = origins_.files[0].path.filename().u16string();
+    for (const std::u16string& header : needed_headers_) {
+        result_.notes.push_back(fill_placeholders(workspace_.text(str::standard_header_added), script, u"#include " + header));
+    }
+    return success();
 }
 
 void Splicer::add_edit(std::uint32_t file, std::size_t begin, std::size_t end, const std::u16string& text,
                        std::vector<Mark> marks) {
     std::u16string placed = files_.with_line_ends(file, text);
     if (placed.size() != text.size()) {
-        // Each line feed before an offset became two characters.
+        // The text's line ends became the file's (a carriage return dropped, one put before each
+        // line feed): each offset moves by what changed before it.
+        const auto count = [&](std::size_t offset, char16_t c) {
+            return static_cast<std::size_t>(std::count(text.begin(), text.begin() + static_cast<std::ptrdiff_t>(offset), c));
+        };
+        const bool crlf = placed.size() != text.size() - count(text.size(), u'\r');
         const auto moved = [&](std::size_t offset) {
-            return offset + static_cast<std::size_t>(std::count(text.begin(), text.begin() + static_cast<std::ptrdiff_t>(offset), u'\n'));
+            return offset - count(offset, u'\r') + (crlf ? count(offset, u'\n') : 0);
         };
         for (Mark& mark : marks) {
             mark.begin = moved(mark.begin);
@@ -536,7 +594,10 @@ Result<std::size_t> Splicer::insert_statement(std::uint16_t language, ResourceKi
             }
         }
         if (at == content.size() && !content.empty() && content.back() != u'\n') text += u'\n';
-        if (own_language) text += language_line(language) + u"\n\n";
+        if (own_language) {
+            text += language_line(language) + u"\n\n";
+            add_needed_headers(text, origins_.defined_macros, workspace_.symbols(), needed_headers_);
+        }
     }
     const std::size_t body_begin = text.size();
     text += body;
@@ -605,6 +666,9 @@ ScriptOrigins Splicer::origins_after_save() {
     after.files = origins_.files;
     after.headers = origins_.headers;
     after.end_language = origins_.end_language;
+    after.defined_macros = origins_.defined_macros;
+    after.defined_macros.insert(after.defined_macros.end(), needed_headers_.begin(), needed_headers_.end());
+    std::sort(after.defined_macros.begin(), after.defined_macros.end());
     std::vector<std::int32_t> renumbered(next_.statements.size(), -1);
     for (std::size_t i = 0; i < next_.statements.size(); ++i) {
         if (dropped_[i]) continue;
@@ -630,6 +694,10 @@ ScriptOrigins Splicer::origins_after_save() {
         std::vector<std::size_t> directives;
         for (const std::size_t hash : file.directives) {
             if (!files_.replaced(index, hash)) directives.push_back(files_.new_offset(index, hash, true));
+        }
+        if (index == 0 && include_edit_) {
+            directives.push_back(files_.new_begin(0, include_edit_->first) + include_edit_->second);
+            std::sort(directives.begin(), directives.end());
         }
         file.directives = std::move(directives);
     }
@@ -685,6 +753,7 @@ Result<ScriptSplice> Splicer::run() {
     for (const Resource* resource : added) {
         if (Status done = insert_resource(*resource); !done) return Error{done.error()};
     }
+    if (Status done = include_needed_headers(); !done) return Error{done.error()};
     if (Status done = splice_symbol_definitions(workspace_, files_, header_name_); !done) return Error{done.error()};
 
     auto files = files_.finish();

@@ -27,6 +27,8 @@ struct ScriptSplice {
     // they are written as new statements with the old text kept in a comment above them. One
     // message per statement, naming it and its place.
     std::vector<std::u16string> rewritten_regions;
+    // What the save did beyond the user's edits, for the message log.
+    std::vector<std::u16string> notes;
     // Where everything is once the files are written: for the project to keep after the save.
     ScriptOrigins origins;
     std::vector<std::pair<const Resource*, std::int32_t>> resource_origins;

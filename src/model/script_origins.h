@@ -63,6 +63,9 @@ struct ScriptOrigins {
     // line of a symbol whose value changed since is rewritten, one of a symbol that is gone
     // may have been renamed.
     std::vector<std::pair<std::u16string, std::int32_t>> read_symbols;
+    // The macros in force at the end of the reading, sorted, with "<header.h>" for each standard
+    // header a save added since: what the statements written into the script may name.
+    std::vector<std::u16string> defined_macros;
 
     bool empty() const { return files.empty(); }
     void clear() { *this = ScriptOrigins{}; }

@@ -1,5 +1,7 @@
 #include "script/macro_table.h"
 
+#include <algorithm>
+
 namespace tavorin {
 
 void MacroTable::clear() {
@@ -9,6 +11,16 @@ void MacroTable::clear() {
     next_serial_ = 1;
     file_names_.clear();
     file_indexes_.clear();
+}
+
+std::vector<std::u16string> MacroTable::defined_names() const {
+    std::vector<std::u16string> names;
+    names.reserve(object_count_ + function_count_);
+    for (const auto& [name, slot] : slots_) {
+        if (slot.object || slot.function) names.push_back(name);
+    }
+    std::sort(names.begin(), names.end());
+    return names;
 }
 
 std::uint32_t MacroTable::add_file_name(std::u16string_view name) {

@@ -65,6 +65,9 @@ public:
     void define_function(std::u16string_view name, FunctionMacro macro);
     const FunctionMacro* find_function(std::u16string_view name) const;
 
+    // Every name defined, object-like or function-like, sorted.
+    std::vector<std::u16string> defined_names() const;
+
     std::size_t size() const { return object_count_; }
     std::size_t function_count() const { return function_count_; }
 

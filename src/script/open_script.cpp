@@ -15,7 +15,7 @@ namespace {
 
 // The project keeps where its resources came from, with what a save checks before it edits the
 // files: their size and time, and the symbols as they were.
-void keep_origins(Workspace& workspace, ScriptOrigins& origins) {
+void keep_origins(Workspace& workspace, const MacroTable& macros, ScriptOrigins& origins) {
     for (OriginFile& file : origins.files) {
         std::error_code error;
         file.size = std::filesystem::file_size(file.path, error);
@@ -26,6 +26,7 @@ void keep_origins(Workspace& workspace, ScriptOrigins& origins) {
     for (const auto& [name, symbol] : workspace.symbols().symbols()) {
         if (!symbol.system && !symbol.string_name) origins.read_symbols.emplace_back(name, symbol.value);
     }
+    origins.defined_macros = macros.defined_names();
     workspace.project().script_origins() = std::move(origins);
 }
 
@@ -48,7 +49,7 @@ ReadStatus open_script(Workspace& workspace, ScriptTables& tables, ImageNumbers&
         project.include_lines() = reader.include_lines();
         run_fix_ups(workspace, loop, path);
         loop.origins().headers = reader.project_headers();
-        keep_origins(workspace, loop.origins());
+        keep_origins(workspace, tables.macros, loop.origins());
     } else {
         ReadFailure failure = status.failure();
         if (failure.file.empty()) failure.file = path;

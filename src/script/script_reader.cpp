@@ -78,6 +78,7 @@ ReadStatus ScriptReader::read_script(const fs::path& path, const StatementReader
     located_.clear();
     files_read_ = 0;
     include_depth_ = 0;
+    includer_folders_.clear();
     found_by_search_ = false;
     script_folder_ = current_folder_ = path.parent_path();
     statements_ = &statements;
@@ -123,10 +124,16 @@ std::optional<ScriptReader::Located> ScriptReader::locate(std::u16string_view na
         if (fs::is_regular_file(relative, error)) return Located{relative, false};
         return std::nullopt;
     }
-    // Quoted names look beside the including file first, unless that file is itself a system
-    // header: its includes come from the include paths only.
+    // Quoted names look beside the including file first, then beside the files that included
+    // it, innermost first (as Microsoft's compilers do: a .rc2 finds the resource.h of the script
+    // including it), unless the including file is itself a system header: its includes come from
+    // the include paths only.
     if (open != u'<' && !found_by_search_) {
         if (auto found = find_file_in(current_folder_, relative)) return Located{*found, false};
+        for (auto folder = includer_folders_.rbegin(); folder != includer_folders_.rend(); ++folder) {
+            if (*folder == current_folder_) continue;
+            if (auto found = find_file_in(*folder, relative)) return Located{*found, false};
+        }
     }
     for (const auto& folder : search_list_) {
         if (auto found = find_file_in(folder, relative)) return Located{*found, true};
@@ -142,6 +149,7 @@ ReadStatus ScriptReader::include_file(std::u16string_view name, char16_t open, c
     if (include_depth_ == 0 && keeps_include_line(name)) include_lines_.push_back(open + std::u16string(name) + close);
 
     std::u16string key = current_folder_.u16string();
+    for (const auto& folder : includer_folders_) key += u'\n' + folder.u16string();
     key += found_by_search_ ? u"\n1" : u"\n0";
     key += open;
     key += name;
@@ -216,7 +224,10 @@ ReadStatus ScriptReader::read_file(const Located& file, bool top_level) {
     const bool saved_found_by_search = found_by_search_;
     current_folder_ = file.path.parent_path();
     found_by_search_ = file.found_by_search;
-    if (!top_level) ++include_depth_;
+    if (!top_level) {
+        ++include_depth_;
+        includer_folders_.push_back(saved_folder);
+    }
 
     Preprocessor::FileContext context{file.path, file.found_by_search,
                                       tables_.macros.add_file_name(file.path.u16string())};
@@ -258,7 +269,10 @@ ReadStatus ScriptReader::read_file(const Located& file, bool top_level) {
         output_ = script_output;
     }
 
-    if (!top_level) --include_depth_;
+    if (!top_level) {
+        --include_depth_;
+        includer_folders_.pop_back();
+    }
     current_folder_ = saved_folder;
     found_by_search_ = saved_found_by_search;
     return status;

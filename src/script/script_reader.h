@@ -95,6 +95,8 @@ private:
     // Reader state, saved and restored around every include.
     std::filesystem::path current_folder_;
     bool found_by_search_ = false;
+    // The folders of the files that include the one being read, outermost first.
+    std::vector<std::filesystem::path> includer_folders_;
     int include_depth_ = 0;
     int files_read_ = 0;
 

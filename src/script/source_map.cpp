@@ -7,9 +7,17 @@ namespace tavorin {
 
 void SourceMap::add(const Segment& segment) {
     // A stretch that produced no output is replaced by the next one.
-    if (!segments_.empty() && segments_.back().output == segment.output) {
-        segments_.back() = segment;
-        return;
+    if (!segments_.empty()) {
+        Segment& last = segments_.back();
+        if (last.output == segment.output) {
+            last = segment;
+            return;
+        }
+        // Text copied on from where the last copy ended continues its stretch.
+        if (!last.expanded && !segment.expanded && last.file == segment.file && segment.offset >= last.offset &&
+            segment.output - last.output == segment.offset - last.offset) {
+            return;
+        }
     }
     segments_.push_back(segment);
 }
@@ -23,22 +31,13 @@ void SourceMap::expanded(std::size_t output, std::uint32_t file, std::size_t cal
     add(Segment{output, call_begin, call_end, file, line, true});
 }
 
-SourceMap::Location SourceMap::locate(std::size_t output, const std::u16string& text) const {
-    auto after = std::upper_bound(segments_.begin(), segments_.end(), output,
-                                  [](std::size_t value, const Segment& segment) { return value < segment.output; });
-    if (after == segments_.begin()) {
-        const auto lines = std::count(text.begin(), text.begin() + static_cast<std::ptrdiff_t>(std::min(output, text.size())), u'\n');
-        return Location{0, 0, 1 + static_cast<int>(lines), false, 0, 0};
-    }
-    const Segment& segment = *(after - 1);
-    const std::size_t end = std::min(output, text.size());
-    const auto breaks = std::count(text.begin() + static_cast<std::ptrdiff_t>(std::min(segment.output, end)),
-                                   text.begin() + static_cast<std::ptrdiff_t>(end), u'\n');
+SourceMap::Location SourceMap::place_in(std::size_t index, std::size_t output) const {
+    const Segment& segment = segments_[index];
     Location location;
     location.file = segment.file;
-    location.line = segment.line + static_cast<int>(breaks);
+    location.line = segment.line;
     location.expanded = segment.expanded;
-    location.segment = static_cast<std::size_t>(after - 1 - segments_.begin());
+    location.segment = index;
     if (segment.expanded) {
         location.offset = segment.offset;
         location.call_end = segment.call_end;
@@ -46,6 +45,37 @@ SourceMap::Location SourceMap::locate(std::size_t output, const std::u16string& 
         location.offset = segment.offset + (output - segment.output);
         location.call_end = location.offset;
     }
+    return location;
+}
+
+SourceMap::Location SourceMap::place(std::size_t output) const {
+    auto after = std::upper_bound(segments_.begin(), segments_.end(), output,
+                                  [](std::size_t value, const Segment& segment) { return value < segment.output; });
+    if (after == segments_.begin()) return Location{};
+    return place_in(static_cast<std::size_t>(after - 1 - segments_.begin()), output);
+}
+
+SourceMap::Location SourceMap::locate(std::size_t output, const std::u16string& text) const {
+    auto after = std::upper_bound(segments_.begin(), segments_.end(), output,
+                                  [](std::size_t value, const Segment& segment) { return value < segment.output; });
+    if (after == segments_.begin()) {
+        const auto lines = std::count(text.begin(), text.begin() + static_cast<std::ptrdiff_t>(std::min(output, text.size())), u'\n');
+        return Location{0, 0, 1 + static_cast<int>(lines), false, 0, 0};
+    }
+    const std::size_t index = static_cast<std::size_t>(after - 1 - segments_.begin());
+    const Segment& segment = segments_[index];
+    const std::size_t end = std::min(output, text.size());
+    // Readers ask in increasing order: the lines counted for the last question are not counted again.
+    std::size_t from = std::min(segment.output, end);
+    std::ptrdiff_t breaks = 0;
+    if (counted_.segment == index && counted_.output >= from && counted_.output <= end) {
+        from = counted_.output;
+        breaks = counted_.breaks;
+    }
+    breaks += std::count(text.begin() + static_cast<std::ptrdiff_t>(from), text.begin() + static_cast<std::ptrdiff_t>(end), u'\n');
+    counted_ = Counted{index, end, breaks};
+    Location location = place_in(index, output);
+    location.line = segment.line + static_cast<int>(breaks);
     return location;
 }
 

@@ -34,9 +34,14 @@ public:
     // The origin of the output character at `output`; `text` is the output, whose line feeds
     // count the lines after the stretch's first.
     Location locate(std::size_t output, const std::u16string& text) const;
+    // The same without the line, which takes counting: enough for ranges.
+    Location place(std::size_t output) const;
 
     bool empty() const { return segments_.empty(); }
-    void clear() { segments_.clear(); }
+    void clear() {
+        segments_.clear();
+        counted_ = Counted{};
+    }
 
 private:
     struct Segment {
@@ -48,8 +53,16 @@ private:
         bool expanded;
     };
     void add(const Segment& segment);
+    Location place_in(std::size_t index, std::size_t output) const;
 
     std::vector<Segment> segments_;
+    // The line feeds of a segment's output up to a position, as the last locate counted them.
+    struct Counted {
+        std::size_t segment = static_cast<std::size_t>(-1);
+        std::size_t output = 0;
+        std::ptrdiff_t breaks = 0;
+    };
+    mutable Counted counted_;
 };
 
 }  // namespace tavorin

@@ -63,10 +63,9 @@ ReadFailure StatementLoop::failure(const std::u16string& message) const {
 
 SourceRange StatementLoop::source_range(std::size_t begin, std::size_t end) const {
     const SourceMap& sources = script_->output.sources;
-    const std::u16string& text = script_->output.text;
     if (sources.empty() || end <= begin) return SourceRange{0, 0, 0, false};
-    const SourceMap::Location first = sources.locate(begin, text);
-    const SourceMap::Location last = sources.locate(end - 1, text);
+    const SourceMap::Location first = sources.place(begin);
+    const SourceMap::Location last = sources.place(end - 1);
     SourceRange range;
     range.file = origin_files_.at(first.file);
     range.begin = first.offset;

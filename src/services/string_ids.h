@@ -34,6 +34,7 @@ inline constexpr Id continue_saving = 1270;
 inline constexpr Id rewrite_script_command = 1271;
 inline constexpr Id file_not_this_projects = 1272;    // %1: the file's path
 inline constexpr Id companion_moved = 1273;
+inline constexpr Id standard_header_added = 1386;  // %1: the script, %2: the include line
 
 // File dialog filters: description, NUL, patterns, NUL, ... ending in two NULs.
 inline constexpr Id open_filter = 919;

@@ -5,6 +5,12 @@
 # below CORPUS_DIR; it is copied first, so the corpus itself is never written. Extra arguments
 # for tavorin (-I, -D) can be given in the environment as TAVORIN_ARGS.
 #
+# CORPUS_DIR/ARGS.txt, when present, gives each script the arguments its own build passes: one
+# line per script, its path relative to CORPUS_DIR, a TAB, then the arguments, quoted as in a
+# shell ("-D NAME=\"text\""). Folders in it are relative to the script's folder or absolute.
+# CORPUS_DIR/_stubs holds stand-ins for generated headers; it is no project and is not checked.
+# A script that opens but does not come back is kept under REPORT_DIR/differs/ beside its save.
+#
 #   tests/corpus/check_script_keep.sh CORPUS_DIR [TAVORIN] [REPORT_DIR]
 set -uo pipefail
 corpus=${1:?usage: check_script_keep.sh CORPUS_DIR [TAVORIN] [REPORT_DIR]}
@@ -17,6 +23,17 @@ trap 'rm -rf "$work"' EXIT
 total=0 opened=0 kept=0
 : >"$report/differs.txt"
 : >"$report/failed.txt"
+rm -rf "$report/differs"
+arguments_file="$corpus/ARGS.txt"
+
+# Prints the ARGS.txt arguments of script RELATIVE, one per line ending in NUL.
+script_arguments() {
+  [ -f "$arguments_file" ] || return 0
+  local line
+  line=$(awk -F'\t' -v script="$1" '$1 == script { sub(/^[^\t]*\t/, ""); print; exit }' "$arguments_file")
+  [ -n "${line//[[:space:]]/}" ] || return 0
+  printf '%s' "$line" | xargs printf '%s\0'
+}
 while IFS= read -r -d '' script; do
   total=$((total + 1))
   relative=${script#"$corpus"/}
@@ -29,8 +46,10 @@ while IFS= read -r -d '' script; do
   folder="$copy/$(dirname "$inside")"
   name=$(basename "$script")
   before=$(cd "$copy" && find . -type f -print0 | sort -z | xargs -0 sha256sum)
+  own_args=()
+  mapfile -d '' own_args < <(script_arguments "$relative")
   # shellcheck disable=SC2086
-  if ! (cd "$folder" && timeout 120 "$tavorin" ${TAVORIN_ARGS:-} -convert "$name" "kept-$name" >"$copy.log" 2>&1); then
+  if ! (cd "$folder" && timeout 120 "$tavorin" ${TAVORIN_ARGS:-} "${own_args[@]}" -convert "$name" "kept-$name" >"$copy.log" 2>&1); then
     echo "$script: $(head -n 1 "$copy.log")" >>"$report/failed.txt"
     rm -rf "$copy"
     continue
@@ -41,9 +60,13 @@ while IFS= read -r -d '' script; do
     kept=$((kept + 1))
   else
     echo "$script" >>"$report/differs.txt"
+    mkdir -p "$report/differs/$relative"
+    cp "$folder/$name" "$folder/kept-$name" "$report/differs/$relative/"
+    (cd "$copy" && find . -type f ! -name "kept-$name" -print0 | sort -z | xargs -0 sha256sum) \
+      | diff <(echo "$before") - >"$report/differs/$relative/changed-files.txt"
   fi
   rm -rf "$copy"
-done < <(find "$corpus" -type f -iname '*.rc' -print0 | sort -z)
+done < <(find "$corpus" -path "$corpus/_stubs" -prune -o -type f -iname '*.rc' -print0 | sort -z)
 
 echo "scripts: $total, opened: $opened, kept byte for byte: $kept (report: $report)"
 [ "$opened" -eq "$kept" ]

@@ -11,6 +11,8 @@
 #include "base/text.h"
 #include "formats/script_save.h"
 #include "dialog/dialog.h"
+#include "dialog/designer_editing.h"
+#include "model/undo_history.h"
 #include "resources/accelerator/accelerator_table.h"
 #include "resources/stringtable/string_table.h"
 #include "script/statement_harness.h"
@@ -350,6 +352,47 @@ TEST_F(ScriptSpliceTest, ScriptChangedOnDiskSinceReadingIsNotOverwritten) {
     h.session.set_interactive(false);
     EXPECT_EQ(save(), ScriptSaveResult::cancelled);
     EXPECT_EQ(file_text(script), "// edited elsewhere\n");
+}
+
+// Controls whose classes and styles come from <commctrl.h> and <richedit.h>, placed in a script
+// that includes only <windows.h>: the save includes what they need, once.
+TEST(ScriptSpliceHeaders, NewControlsBringTheStandardHeadersTheyNeed) {
+    StatementHarness h;
+    h.session.config().include_paths = {std::filesystem::absolute("/usr/share/mingw-w64/include").u16string()};
+    for (const auto& entry : std::filesystem::directory_iterator(TAVORIN_SOURCE_DIR "/examples/sample")) {
+        std::filesystem::copy(entry.path(), h.folder.path() / entry.path().filename());
+    }
+    const auto script = h.folder.path() / "sample.rc";
+    const std::string original = file_text(script);
+    ASSERT_TRUE(h.open(script));
+    h.session.set_interactive(false);
+    for (int round = 0; round < 2; ++round) {
+        auto* dialog = static_cast<Dialog*>(h.find(kind::dialog, u"IDD_SETTINGS"));
+        ASSERT_NE(dialog, nullptr);
+        UndoHistory history(h.platform);
+        DesignerSettings settings;
+        DesignerSelection selection;
+        DesignerEditing editing(*dialog, history, settings, selection);
+        for (const ControlKind kind : {ControlKind::list_view, ControlKind::rich_edit}) {
+            ASSERT_TRUE(editing.place_control(kind, DialogRect{10, 10, -1, -1}));
+        }
+        h.project().set_modified(*dialog, true);
+        ASSERT_EQ(save_script(h.session.workspace(), ScriptSave{script, u"resource.h", false, {}, false}), ScriptSaveResult::saved)
+            << round << ": " << (h.session.log().entries().empty() ? "" : narrow(h.session.log().entries().back().text));
+    }
+    const std::string saved = file_text(script);
+    const std::string includes = "#include <windows.h>\n#include <commctrl.h>\n#include <richedit.h>\n\nLANGUAGE";
+    EXPECT_NE(saved.find(includes), std::string::npos) << saved;
+    EXPECT_EQ(saved.find("<commctrl.h>"), saved.rfind("<commctrl.h>")) << "included once";
+    EXPECT_EQ(saved.substr(0, saved.find("#include <windows.h>")), original.substr(0, original.find("#include <windows.h>")));
+
+    StatementHarness again;
+    again.session.config().include_paths = h.session.config().include_paths;
+    const ReadStatus read = again.open(script);
+    ASSERT_TRUE(read) << (read ? "" : narrow(read.failure().message));
+    const auto* dialog = static_cast<Dialog*>(again.find(kind::dialog, u"IDD_SETTINGS"));
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_EQ(dialog->controls().back()->kind(), ControlKind::rich_edit);
 }
 
 }  // namespace
