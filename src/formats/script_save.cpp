@@ -159,6 +159,11 @@ Attempt save_kept_script(Workspace& workspace, const ScriptSave& save) {
         targets[i] = target_of(file.source);
         const bool moved = !same_file(targets[i], file.source) || file.created;
         if (!file.changed && !moved) continue;
+        // Saved elsewhere, the script no longer refers to a file beside the old one: changing it
+        // would write outside the folder saved to, into a file the new script does not read.
+        if (!same_place && !moved) {
+            return failed(workspace, file_error(file.source, workspace.text(str::file_outside_saved_folder)).message);
+        }
         if (!file.changed) {
             auto bytes = read_file_bytes(file.source);
             if (!bytes) return failed(workspace, bytes.error());

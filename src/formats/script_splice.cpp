@@ -6,9 +6,13 @@
 #include <system_error>
 
 #include "base/file_io.h"
+#include "base/fingerprint.h"
 #include "base/text.h"
 #include "formats/header_splice.h"
 #include "formats/standard_headers.h"
+#include "dialog/dialog.h"
+#include "dialog/dialog_fingerprint.h"
+#include "dialog/dialog_script_parts.h"
 #include "model/workspace.h"
 #include "resources/stringtable/string_table.h"
 
@@ -108,10 +112,10 @@ Branch branch_of(std::u16string_view word) {
 
 // Where a piece of an edit's text becomes a statement or a string of the origins after the save.
 struct Mark {
-    enum class What { statement, string };
+    enum class What { statement, string, part };
     What what = What::statement;
     std::size_t statement = 0;
-    std::size_t string = 0;
+    std::size_t string = 0;  // or part
     // Offsets in the edit's text (with the file's line ends): the statement's or string's range,
     // and where a string's text begins.
     std::size_t begin = 0;
@@ -143,6 +147,9 @@ private:
     std::pair<std::size_t, std::size_t> whole_conditionals(std::uint32_t file, std::size_t begin, std::size_t end) const;
 
     Status replace_statement(std::size_t index, const Resource* resource);
+    // A changed dialog whose statement was read part by part: only its header and the control
+    // statements that changed are written. Nothing when the statement cannot be edited so.
+    std::optional<Status> replace_dialog_parts(std::size_t index, const Resource& resource, bool pascal);
     Status splice_strings(std::uint16_t language);
     Status insert_resource(const Resource& resource);
     // Inserts a new statement; its origin (with `strings`, whose ranges are relative to `body`)
@@ -292,8 +299,10 @@ void Splicer::add_edit(std::uint32_t file, std::size_t begin, std::size_t end, c
     if (placed.size() != text.size()) {
         // The text's line ends became the file's (a carriage return dropped, one put before each
         // line feed): each offset moves by what changed before it.
+        // A mark may reach past the edit into text it leaves as it is.
         const auto count = [&](std::size_t offset, char16_t c) {
-            return static_cast<std::size_t>(std::count(text.begin(), text.begin() + static_cast<std::ptrdiff_t>(offset), c));
+            const auto end = text.begin() + static_cast<std::ptrdiff_t>(std::min(offset, text.size()));
+            return static_cast<std::size_t>(std::count(text.begin(), end, c));
         };
         const bool crlf = placed.size() != text.size() - count(text.size(), u'\r');
         const auto moved = [&](std::size_t offset) {
@@ -389,6 +398,7 @@ Status Splicer::replace_statement(std::size_t index, const Resource* resource) {
     const std::u16string& content = text(origin.range.file);
     const bool pascal = uses_pascal_blocks(content, origin.range.begin, std::min(origin.range.end, content.size()),
                                            workspace_.config().pascal);
+    if (auto done = replace_dialog_parts(index, *resource, pascal)) return *done;
     std::u16string replacement = resource_text(*resource, pascal);
     if (resource->language() != origin.language) {
         // The statement keeps its place; the language of the lines after it stays as it was.
@@ -398,6 +408,117 @@ Status Splicer::replace_statement(std::size_t index, const Resource* resource) {
     next_.statements[index].range.replaceable = true;
     return replace_range(origin.range, replacement, false, resource->name_text(),
                          Mark{Mark::What::statement, index, 0, 0, 0, replacement.size()});
+}
+
+std::optional<Status> Splicer::replace_dialog_parts(std::size_t index, const Resource& resource, bool pascal) {
+    const StatementOrigin& origin = origins_.statements[index];
+    const auto* dialog = dynamic_cast<const Dialog*>(&resource);
+    const SourceRange& range = origin.range;
+    if (dialog == nullptr || origin.parts.empty() || resource.language() != origin.language || !range.replaceable ||
+        has_directive(range.file, range.begin, range.end)) {
+        return std::nullopt;
+    }
+    for (const PartOrigin& part : origin.parts) {
+        if (!part.range.replaceable || part.range.file != range.file || part.range.begin < range.begin ||
+            part.range.end > range.end) {
+            return std::nullopt;
+        }
+    }
+    const std::u16string& content = text(range.file);
+    // The header is replaced by whole lines, up to the line of BEGIN.
+    const std::size_t body = origin.parts[0].range.end;
+    const std::size_t body_line = line_start(content, body);
+    if (body_line <= range.begin || !blank_between(content, body_line, body)) return std::nullopt;
+
+    const auto& controls = dialog->controls();
+    const std::size_t old_count = origin.parts.size() - 1;
+    std::vector<std::uint64_t> fingerprints;
+    for (const auto& control : controls) fingerprints.push_back(control_fingerprint(*control));
+    std::size_t same_before = 0;
+    while (same_before < old_count && same_before < controls.size() &&
+           origin.parts[same_before + 1].fingerprint == fingerprints[same_before]) {
+        ++same_before;
+    }
+    std::size_t same_after = 0;
+    while (same_after < old_count - same_before && same_after < controls.size() - same_before &&
+           origin.parts[old_count - same_after].fingerprint == fingerprints[controls.size() - 1 - same_after]) {
+        ++same_after;
+    }
+
+    // The parts after the save: those kept move with the edits, the marks place the others.
+    StatementOrigin& next = next_.statements[index];
+    std::vector<PartOrigin> parts{origin.parts[0]};
+    parts[0].fingerprint = dialog_header_fingerprint(*dialog);
+    for (std::size_t i = 0; i < controls.size(); ++i) {
+        const bool kept = i < same_before || i >= controls.size() - same_after;
+        const std::size_t old_part = i < same_before ? i + 1 : old_count - (controls.size() - i) + 1;
+        parts.push_back(PartOrigin{kept ? origin.parts[old_part].range : SourceRange{}, fingerprints[i]});
+    }
+    next.parts = std::move(parts);
+    next.resource_language = resource.language();
+
+    if (next.parts[0].fingerprint != origin.parts[0].fingerprint) {
+        TextWriter out(pascal);
+        write_dialog_header(out, *dialog);
+        std::u16string header = indented(out.take(), indentation_at(content, range.begin));
+        add_needed_headers(header, origins_.defined_macros, workspace_.symbols(), needed_headers_);
+        header += u'\n';
+        // The header's range ends where BEGIN stands, past the blanks before it.
+        Mark mark{Mark::What::part, index, 0, 0, 0, header.size() + (body - body_line)};
+        add_edit(range.file, range.begin, body_line, header, {mark});
+    }
+
+    const std::size_t first_new = same_before;
+    const std::size_t end_new = controls.size() - same_after;
+    const std::size_t first_old = same_before + 1;
+    const std::size_t end_old = old_count - same_after + 1;
+    if (first_new == end_new && first_old == end_old) return success();
+
+    // The new statements, each on a line of its own, indented as their neighbours are.
+    const auto& old_parts = origin.parts;
+    const std::u16string indent = old_count == 0 ? indentation_at(content, body) + u"    "
+                                                 : indentation_at(content, old_parts[std::min(first_old, old_count)].range.begin);
+    std::u16string text;
+    std::vector<Mark> marks;
+    // `lead`: a line break before the first; `trail`: one after the last.
+    const auto write_controls = [&](bool lead, bool trail) {
+        for (std::size_t i = first_new; i < end_new; ++i) {
+            if (lead || i > first_new) text += u"\n" + indent;
+            TextWriter out(pascal);
+            write_control_statement(out, *dialog, *controls[i]);
+            const std::u16string statement = indented(out.take(), indent);
+            add_needed_headers(statement, origins_.defined_macros, workspace_.symbols(), needed_headers_);
+            marks.push_back(Mark{Mark::What::part, index, i + 1, text.size(), text.size(), text.size() + statement.size()});
+            text += statement;
+        }
+        if (trail) text += u"\n" + indent;
+    };
+    std::size_t begin = 0;
+    std::size_t end = 0;
+    if (first_old < end_old) {
+        begin = old_parts[first_old].range.begin;
+        end = old_parts[end_old - 1].range.end;
+        if (first_new == end_new) {
+            if (!blank_between(content, line_start(content, begin), begin) || !rest_of_line_free(content, end)) return std::nullopt;
+            begin = line_start(content, begin);
+            end = next_line(content, end);
+        } else {
+            write_controls(false, false);
+        }
+    } else if (first_old > 1) {
+        // After the statement before them.
+        begin = end = old_parts[first_old - 1].range.end;
+        write_controls(true, false);
+    } else if (old_count > 0) {
+        begin = end = old_parts[first_old].range.begin;
+        write_controls(false, true);
+    } else {
+        // Into an empty body, after its BEGIN or brace.
+        begin = end = body + (content[body] == u'{' ? 1 : 5);
+        write_controls(true, false);
+    }
+    add_edit(range.file, begin, end, text, std::move(marks));
+    return success();
 }
 
 Status Splicer::splice_strings(std::uint16_t language) {
@@ -447,7 +568,7 @@ Status Splicer::splice_strings(std::uint16_t language) {
                     const std::size_t text_begin = out.text().size();
                     out.write_quoted(entry.text);
                     next_.statements[block].strings[j].identifier = entry.identifier;
-                    next_.statements[block].strings[j].text = entry.text;
+                    next_.statements[block].strings[j].text_fingerprint = text_fingerprint(entry.text);
                     const std::u16string replacement = out.text();
                     if (Status done = replace_range(string.range, replacement, false, entry.identifier,
                                                     Mark{Mark::What::string, block, j, 0, text_begin, replacement.size()});
@@ -464,10 +585,10 @@ Status Splicer::splice_strings(std::uint16_t language) {
             }
             seen.insert(string.identifier);
             if (!anchor || string.range.file == 0 || strings[0].range.file != 0) anchor = std::pair{block, j};
-            if (it->second->text == string.text) continue;
+            if (text_fingerprint(it->second->text) == string.text_fingerprint) continue;
             TextWriter quoted;
             quoted.write_quoted(it->second->text);
-            next_.statements[block].strings[j].text = it->second->text;
+            next_.statements[block].strings[j].text_fingerprint = text_fingerprint(it->second->text);
             const std::u16string replacement = quoted.text();
             if (Status done = replace_range(string.text_range, replacement, false, string.identifier,
                                             Mark{Mark::What::string, block, j, 0, 0, replacement.size()});
@@ -490,7 +611,7 @@ Status Splicer::splice_strings(std::uint16_t language) {
         std::vector<StringOrigin> strings;
         for (const StringEntry* entry : added) {
             out.line_break();
-            StringOrigin string{entry->identifier, entry->text, table->value_of(*entry), {}, {}};
+            StringOrigin string{entry->identifier, text_fingerprint(entry->text), table->value_of(*entry), {}, {}};
             const std::size_t line_begin = out.text().size();
             out.write_padded(entry->identifier, string_identifier_width);
             string.range.begin = string.text_range.begin = out.text().size();
@@ -538,7 +659,7 @@ Status Splicer::splice_strings(std::uint16_t language) {
         lines += out.text();
         lines += u'\n';
         next_.statements[block].strings.push_back(
-            StringOrigin{entry->identifier, entry->text, table->value_of(*entry), {file, 0, 0, true}, {file, 0, 0, true}});
+            StringOrigin{entry->identifier, text_fingerprint(entry->text), table->value_of(*entry), {file, 0, 0, true}, {file, 0, 0, true}});
         dropped_strings_[block].push_back(false);
         marks.push_back(mark);
     }
@@ -630,12 +751,17 @@ Result<std::size_t> Splicer::insert_statement(std::uint16_t language, ResourceKi
 // The origins as they are once the save is done: ranges moved by the edits before them, those
 // the edits wrote placed by their marks, deleted statements and strings gone.
 ScriptOrigins Splicer::origins_after_save() {
+    std::set<std::pair<std::size_t, std::size_t>> part_placed;
     for (const EditMarks& edit : marks_) {
         const std::size_t base = files_.new_begin(edit.file, edit.edit);
         for (const Mark& mark : edit.marks) {
             StatementOrigin& statement = next_.statements.at(mark.statement);
             if (mark.what == Mark::What::statement) {
                 statement.range = SourceRange{static_cast<std::uint32_t>(edit.file), base + mark.begin, base + mark.end, true};
+            } else if (mark.what == Mark::What::part) {
+                statement.parts.at(mark.string).range =
+                    SourceRange{static_cast<std::uint32_t>(edit.file), base + mark.begin, base + mark.end, true};
+                part_placed.emplace(mark.statement, mark.string);
             } else {
                 StringOrigin& string = statement.strings.at(mark.string);
                 const std::size_t begin = mark.begin == mark.text_begin && mark.begin == 0 && string.range.end > 0
@@ -686,6 +812,9 @@ ScriptOrigins Splicer::origins_after_save() {
             strings.push_back(std::move(string));
         }
         statement.strings = std::move(strings);
+        for (std::size_t j = 0; j < statement.parts.size(); ++j) {
+            if (!part_placed.contains({i, j})) move(statement.parts[j].range);
+        }
         renumbered[i] = static_cast<std::int32_t>(after.statements.size());
         after.statements.push_back(std::move(statement));
     }

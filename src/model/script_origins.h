@@ -27,10 +27,16 @@ struct SourceRange {
 
 struct StringOrigin {
     std::u16string identifier;
-    std::u16string text;  // as stored
+    std::uint64_t text_fingerprint = 0;  // of the text as stored
     std::int32_t value = 0;
     SourceRange range;    // the identifier to the end of the text
     SourceRange text_range;
+};
+
+// A part of a statement a save may replace alone, with a fingerprint of what was read there.
+struct PartOrigin {
+    SourceRange range;
+    std::uint64_t fingerprint = 0;
 };
 
 struct StatementOrigin {
@@ -39,6 +45,8 @@ struct StatementOrigin {
     std::uint16_t language = 0;  // in force before the statement, and again after it
     std::uint16_t resource_language = 0;  // of the resource it made (a LANGUAGE inside may differ)
     std::vector<StringOrigin> strings;  // a STRINGTABLE's entries, in order
+    // A DIALOG's lines before its BEGIN, then each control statement (dialog_fingerprint.h).
+    std::vector<PartOrigin> parts;
 };
 
 struct OriginFile {

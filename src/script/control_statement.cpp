@@ -114,6 +114,7 @@ Result<std::size_t> ControlReader::read_body(std::size_t pos) {
         if (is_keyword(u"CONTROL")) {
             auto next = read_generic_form(word_end);
             if (!next) return next;
+            context_.note_statement_part(start, *next);
             pos = *next;
             continue;
         }
@@ -129,6 +130,7 @@ Result<std::size_t> ControlReader::read_body(std::size_t pos) {
         if (matched != nullptr) {
             auto next = read_short_form(*matched, word_end);
             if (!next) return next;
+            context_.note_statement_part(start, *next);
             pos = *next;
             continue;
         }

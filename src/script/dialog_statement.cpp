@@ -188,6 +188,8 @@ Result<std::size_t> read_dialog(StatementContext& context, std::size_t pos) {
         context.request_menu_link(std::move(*header.menu));
     }
 
+    const std::size_t body_keyword = lexer.skip_blanks(pos);
+    context.note_statement_part(body_keyword, body_keyword);
     auto body = lexer.begin(pos);
     if (!body) return body;
     return read_control_statements(context, dialog, *body);

@@ -79,6 +79,7 @@ ReadStatus ScriptReader::read_script(const fs::path& path, const StatementReader
     files_read_ = 0;
     include_depth_ = 0;
     includer_folders_.clear();
+    includer_keys_.clear();
     found_by_search_ = false;
     script_folder_ = current_folder_ = path.parent_path();
     statements_ = &statements;
@@ -149,7 +150,7 @@ ReadStatus ScriptReader::include_file(std::u16string_view name, char16_t open, c
     if (include_depth_ == 0 && keeps_include_line(name)) include_lines_.push_back(open + std::u16string(name) + close);
 
     std::u16string key = current_folder_.u16string();
-    for (const auto& folder : includer_folders_) key += u'\n' + folder.u16string();
+    if (!includer_keys_.empty()) key += includer_keys_.back();
     key += found_by_search_ ? u"\n1" : u"\n0";
     key += open;
     key += name;
@@ -227,6 +228,11 @@ ReadStatus ScriptReader::read_file(const Located& file, bool top_level) {
     if (!top_level) {
         ++include_depth_;
         includer_folders_.push_back(saved_folder);
+        // What the includers add to the search, for the cache of located names: each folder once.
+        std::u16string key = includer_keys_.empty() ? std::u16string() : includer_keys_.back();
+        const std::u16string entry = u'\n' + saved_folder.u16string() + u'\n';
+        if (key.find(entry) == std::u16string::npos) key += entry;
+        includer_keys_.push_back(std::move(key));
     }
 
     Preprocessor::FileContext context{file.path, file.found_by_search,
@@ -272,6 +278,7 @@ ReadStatus ScriptReader::read_file(const Located& file, bool top_level) {
     if (!top_level) {
         --include_depth_;
         includer_folders_.pop_back();
+        includer_keys_.pop_back();
     }
     current_folder_ = saved_folder;
     found_by_search_ = saved_found_by_search;

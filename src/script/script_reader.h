@@ -97,6 +97,7 @@ private:
     bool found_by_search_ = false;
     // The folders of the files that include the one being read, outermost first.
     std::vector<std::filesystem::path> includer_folders_;
+    std::vector<std::u16string> includer_keys_;
     int include_depth_ = 0;
     int files_read_ = 0;
 

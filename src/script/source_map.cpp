@@ -49,10 +49,22 @@ SourceMap::Location SourceMap::place_in(std::size_t index, std::size_t output) c
 }
 
 SourceMap::Location SourceMap::place(std::size_t output) const {
+    // Readers ask in increasing order: the segment of the last question or the next one first.
+    const auto holds = [&](std::size_t index) {
+        return index < segments_.size() && segments_[index].output <= output &&
+               (index + 1 == segments_.size() || output < segments_[index + 1].output);
+    };
+    for (const std::size_t index : {placed_, placed_ + 1}) {
+        if (holds(index)) {
+            placed_ = index;
+            return place_in(index, output);
+        }
+    }
     auto after = std::upper_bound(segments_.begin(), segments_.end(), output,
                                   [](std::size_t value, const Segment& segment) { return value < segment.output; });
     if (after == segments_.begin()) return Location{};
-    return place_in(static_cast<std::size_t>(after - 1 - segments_.begin()), output);
+    placed_ = static_cast<std::size_t>(after - 1 - segments_.begin());
+    return place_in(placed_, output);
 }
 
 SourceMap::Location SourceMap::locate(std::size_t output, const std::u16string& text) const {

@@ -41,6 +41,7 @@ public:
     void clear() {
         segments_.clear();
         counted_ = Counted{};
+        placed_ = 0;
     }
 
 private:
@@ -63,6 +64,7 @@ private:
         std::ptrdiff_t breaks = 0;
     };
     mutable Counted counted_;
+    mutable std::size_t placed_ = 0;  // the segment place() found last
 };
 
 }  // namespace tavorin

@@ -113,6 +113,10 @@ public:
 
     virtual void request_menu_link(MenuLinkRequest request) = 0;
 
+    // A part of the statement a save may replace alone, between two positions of the text: a
+    // dialog notes where its BEGIN is (begin and end there), then each control statement.
+    virtual void note_statement_part(std::size_t begin, std::size_t end) = 0;
+
     // An error of the hook's own at `pos`: the loop reports that position's line.
     virtual Error fail(std::size_t pos, std::u16string message) = 0;
 

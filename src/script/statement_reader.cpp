@@ -4,10 +4,13 @@
 #include <string_view>
 
 #include "services/string_ids.h"
+#include "base/fingerprint.h"
 #include "base/text.h"
 #include "model/custom_types.h"
 #include "resources/image/resource_file_path.h"
 #include "resources/rawdata/raw_data_resource.h"
+#include "dialog/dialog.h"
+#include "dialog/dialog_fingerprint.h"
 #include "script/accelerator_statement.h"
 #include "script/char_class.h"
 #include "script/file_statement.h"
@@ -86,6 +89,15 @@ void StatementLoop::record_origin(Resource* resource, std::size_t begin, std::si
     origin.resource_language = resource->language();
     origin.strings = std::move(strings_read_);
     strings_read_.clear();
+    if (const auto* dialog = dynamic_cast<const Dialog*>(resource); dialog != nullptr && !parts_read_.empty() &&
+        parts_read_.size() == dialog->controls().size() + 1) {
+        origin.parts.push_back(PartOrigin{source_range(begin, parts_read_[0].first), dialog_header_fingerprint(*dialog)});
+        for (std::size_t i = 0; i < dialog->controls().size(); ++i) {
+            const auto [part_begin, part_end] = parts_read_[i + 1];
+            origin.parts.push_back(PartOrigin{source_range(part_begin, part_end), control_fingerprint(*dialog->controls()[i])});
+        }
+    }
+    parts_read_.clear();
     if (resource->kind() != kind::string_table) {
         resource->identity().origin = static_cast<std::int32_t>(origins_.statements.size());
     }
@@ -95,7 +107,7 @@ void StatementLoop::record_origin(Resource* resource, std::size_t begin, std::si
 void StatementLoop::note_string(std::u16string_view identifier, std::u16string_view text, std::int32_t value,
                                 std::size_t begin, std::size_t text_begin, std::size_t end) {
     if (script_ == nullptr || script_->output.sources.empty()) return;
-    strings_read_.push_back(StringOrigin{std::u16string(identifier), std::u16string(text), value,
+    strings_read_.push_back(StringOrigin{std::u16string(identifier), text_fingerprint(text), value,
                                          source_range(begin, end), source_range(text_begin, end)});
 }
 
@@ -185,6 +197,7 @@ Result<std::size_t> StatementLoop::read_statement(std::size_t pos) {
     Project& project = workspace_.project();
     const std::uint16_t script_language = project.current_language();
     const std::size_t statement_start = pos;
+    parts_read_.clear();
     if (const auto after = lexer_->keyword(pos, u"STRINGTABLE")) {
         strings_read_.clear();
         auto end = read_string_table(*this, *after);

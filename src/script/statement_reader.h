@@ -51,6 +51,7 @@ public:
     std::uint16_t language() const override { return workspace_.project().current_language(); }
     Result<std::size_t> read_language_statements(std::size_t pos) override;
     void request_menu_link(MenuLinkRequest request) override { menu_links_.push_back(std::move(request)); }
+    void note_statement_part(std::size_t begin, std::size_t end) override { parts_read_.emplace_back(begin, end); }
     Error fail(std::size_t pos, std::u16string message) override;
 
     // For the statements read here.
@@ -86,6 +87,7 @@ private:
     std::vector<std::uint32_t> origin_files_;
     ScriptOrigins origins_;
     std::vector<StringOrigin> strings_read_;
+    std::vector<std::pair<std::size_t, std::size_t>> parts_read_;
     struct OwnFailure {
         std::size_t position = 0;
         std::u16string message;

@@ -35,6 +35,7 @@ inline constexpr Id rewrite_script_command = 1271;
 inline constexpr Id file_not_this_projects = 1272;    // %1: the file's path
 inline constexpr Id companion_moved = 1273;
 inline constexpr Id standard_header_added = 1386;  // %1: the script, %2: the include line
+inline constexpr Id file_outside_saved_folder = 1387;
 
 // File dialog filters: description, NUL, patterns, NUL, ... ending in two NULs.
 inline constexpr Id open_filter = 919;

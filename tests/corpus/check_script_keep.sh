@@ -7,7 +7,8 @@
 #
 # CORPUS_DIR/ARGS.txt, when present, gives each script the arguments its own build passes: one
 # line per script, its path relative to CORPUS_DIR, a TAB, then the arguments, quoted as in a
-# shell ("-D NAME=\"text\""). Folders in it are relative to the script's folder or absolute.
+# shell (-D NAME=\"text\" or -D 'NAME="two words"'). Folders in it are relative to the script's
+# folder or absolute.
 # CORPUS_DIR/_stubs holds stand-ins for generated headers; it is no project and is not checked.
 # A script that opens but does not come back is kept under REPORT_DIR/differs/ beside its save.
 #

@@ -395,5 +395,65 @@ TEST(ScriptSpliceHeaders, NewControlsBringTheStandardHeadersTheyNeed) {
     EXPECT_EQ(dialog->controls().back()->kind(), ControlKind::rich_edit);
 }
 
+// A dialog kept in another tool's layout: a changed control rewrites its own line, a new one
+// gets a line after its neighbour, a removed one loses its line, a new caption rewrites the
+// header; the other lines keep their bytes, also at the next save.
+TEST(ScriptSpliceDialogParts, OnlyTheChangedLinesOfADialogAreWritten) {
+    StatementHarness h;
+    h.folder.write("resource.h", "#define IDD_ABOUT 100\n#define IDC_NAME 1000\n#define IDC_MORE 1001\n");
+    const std::string before =
+        "#include \"resource.h\"\n"
+        "#define WS_GROUP 0x20000\n#define SS_NOPREFIX 0x80\n#define ES_AUTOHSCROLL 0x80\n"
+        "IDD_ABOUT DIALOGEX 0, 0, 170, 62\n"
+        "CAPTION \"About\"\n"
+        "FONT 8, \"MS Shell Dlg\", 0, 0, 0x1\n"
+        "BEGIN\n"
+        "    LTEXT           \"Version 1.0\",-1,42,14,114,8,SS_NOPREFIX   // shown first\n"
+        "    EDITTEXT        IDC_NAME,42,26,114,14,ES_AUTOHSCROLL\n"
+        "    EDITTEXT        IDC_MORE,42,44,114,14,ES_AUTOHSCROLL\n"
+        "    DEFPUSHBUTTON   \"OK\",IDOK,113,41,50,14,WS_GROUP\n"
+        "END\n";
+    const auto script = h.folder.write("app.rc", before);
+    ASSERT_TRUE(h.open(script));
+    h.session.set_interactive(false);
+    const auto save = [&] {
+        return save_script(h.session.workspace(), ScriptSave{script, u"resource.h", false, {}, false});
+    };
+    auto* dialog = static_cast<Dialog*>(h.find(kind::dialog, u"IDD_ABOUT"));
+    ASSERT_NE(dialog, nullptr);
+    UndoHistory history(h.platform);
+    DesignerSettings settings;
+    DesignerSelection selection;
+    DesignerEditing editing(*dialog, history, settings, selection);
+    DialogRect rect = dialog->controls()[1]->rect();
+    rect.x += 1;
+    ASSERT_TRUE(editing.resize_control(dialog->controls()[1]->unique_key(), rect));
+    h.project().set_modified(*dialog, true);
+    ASSERT_EQ(save(), ScriptSaveResult::saved);
+    const std::string moved = file_text(script);
+    std::string expected = before;
+    expected.replace(expected.find("    EDITTEXT        IDC_NAME"), std::string("    EDITTEXT        IDC_NAME,42,26,114,14,ES_AUTOHSCROLL").size(),
+                     "    EDITTEXT        IDC_NAME, 43, 26, 114, 14, ES_AUTOHSCROLL");
+    EXPECT_EQ(moved, expected);
+
+    // Then: the second edit box removed, a button placed last, the caption changed.
+    ASSERT_TRUE(dialog->delete_control(dialog->controls()[2]->unique_key()));
+    ASSERT_TRUE(editing.place_control(ControlKind::button, DialogRect{10, 40, 50, 14}));
+    dialog->set_caption(u"About App");
+    h.project().set_modified(*dialog, true);
+    ASSERT_EQ(save(), ScriptSaveResult::saved);
+    const std::string saved = file_text(script);
+    EXPECT_EQ(saved.find("IDC_MORE"), std::string::npos) << saved;
+    EXPECT_NE(saved.find("CAPTION \"About App\"\nFONT 8, \"MS Shell Dlg\", 0, 0, 1\nBEGIN\n"
+                         "    LTEXT           \"Version 1.0\",-1,42,14,114,8,SS_NOPREFIX   // shown first\n"
+                         "    EDITTEXT        IDC_NAME, 43, 26, 114, 14, ES_AUTOHSCROLL\n"
+                         "    DEFPUSHBUTTON   \"OK\",IDOK,113,41,50,14,WS_GROUP\n"
+                         "    PUSHBUTTON      \"Button1\", IDC_BUTTON1, 10, 40, 50, 14\n"
+                         "END\n"),
+              std::string::npos)
+        << saved;
+    EXPECT_TRUE(h.open(script));
+}
+
 }  // namespace
 }  // namespace tavorin
