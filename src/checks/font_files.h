@@ -1,0 +1,40 @@
+#pragma once
+// Which font file stands for a Windows font face on a machine without Windows fonts. The files
+// come from Debian's packages (Wine's fonts, Liberation, DejaVu):
+//
+//   MS Shell Dlg, MS Sans Serif,
+//   Microsoft Sans Serif          Wine's MS Sans Serif (ms_sans_serif.ttf): Windows maps MS Shell
+//                                 Dlg to Microsoft Sans Serif, which keeps the metrics of the
+//                                 bitmap MS Sans Serif that Wine's font copies
+//   MS Shell Dlg 2, Tahoma        Wine's Tahoma (tahoma.ttf, tahomabd.ttf), metric-compatible
+//   Arial, Helvetica              Liberation Sans, metric-compatible
+//   Times New Roman               Liberation Serif, metric-compatible
+//   Courier New                   Liberation Mono, metric-compatible
+//   Segoe UI                      DejaVu Sans Condensed: no metric-compatible font is packaged;
+//                                 at 9 points it gives Segoe UI's base units (7 x 15 at 96 DPI),
+//                                 so a text measured in it errs by a few percent either way
+//   Verdana                       DejaVu Sans (Verdana's design source)
+//
+// Faces outside this table are not measured.
+
+#include <filesystem>
+#include <optional>
+#include <string_view>
+#include <vector>
+
+namespace tavorin {
+
+struct FontFiles {
+    std::filesystem::path regular;
+    std::filesystem::path bold;
+};
+
+// The folders searched, in order: those of TAVORIN_FONT_PATH (separated by ':' or ';'), then
+// Wine's, Liberation's and DejaVu's folders as Debian installs them.
+std::vector<std::filesystem::path> default_font_folders();
+
+// The files for a face (compared without regard to case), found in `folders`; none when the
+// face is not in the table or its regular file is in no folder.
+std::optional<FontFiles> font_files_for(std::u16string_view face, const std::vector<std::filesystem::path>& folders);
+
+}  // namespace tavorin
