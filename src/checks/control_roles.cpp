@@ -95,7 +95,8 @@ std::u16string control_label(const Control& control) {
 std::u16string control_anchor(const Control& control) {
     const std::u16string& id = control.identifier_as_read() ? control.identifier_as_read()->first : control.identifier();
     const bool anonymous = id.empty() || id == u"-1" || id == u"IDC_STATIC" || id == u"65535";
-    if (!anonymous && !(id[0] >= u'0' && id[0] <= u'9')) return id;
+    // A number short enough to stand in a coordinate is no anchor.
+    if (!anonymous && (!(id[0] >= u'0' && id[0] <= u'9') || id.size() >= 3)) return id;
     if (!control.caption_is_reference() && !control.text().empty()) return u"\"" + control.text() + u"\"";
     return {};
 }

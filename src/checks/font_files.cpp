@@ -19,9 +19,9 @@ struct FaceEntry {
 };
 
 constexpr std::array faces{
-    FaceEntry{u"MS Shell Dlg", "ms_sans_serif.ttf", ""},
-    FaceEntry{u"MS Sans Serif", "ms_sans_serif.ttf", ""},
-    FaceEntry{u"Microsoft Sans Serif", "ms_sans_serif.ttf", ""},
+    FaceEntry{u"MS Shell Dlg", "tahoma.ttf", "tahomabd.ttf"},
+    FaceEntry{u"MS Sans Serif", "tahoma.ttf", "tahomabd.ttf"},
+    FaceEntry{u"Microsoft Sans Serif", "tahoma.ttf", "tahomabd.ttf"},
     FaceEntry{u"MS Shell Dlg 2", "tahoma.ttf", "tahomabd.ttf"},
     FaceEntry{u"Tahoma", "tahoma.ttf", "tahomabd.ttf"},
     FaceEntry{u"Arial", "LiberationSans-Regular.ttf", "LiberationSans-Bold.ttf"},

@@ -2,11 +2,13 @@
 // Which font file stands for a Windows font face on a machine without Windows fonts. The files
 // come from Debian's packages (Wine's fonts, Liberation, DejaVu):
 //
-//   MS Shell Dlg, MS Sans Serif,
-//   Microsoft Sans Serif          Wine's MS Sans Serif (ms_sans_serif.ttf): Windows maps MS Shell
-//                                 Dlg to Microsoft Sans Serif, which keeps the metrics of the
-//                                 bitmap MS Sans Serif that Wine's font copies
-//   MS Shell Dlg 2, Tahoma        Wine's Tahoma (tahoma.ttf, tahomabd.ttf), metric-compatible
+//   MS Shell Dlg, MS Shell Dlg 2,
+//   MS Sans Serif, Microsoft Sans
+//   Serif, Tahoma                 Wine's Tahoma (tahoma.ttf, tahomabd.ttf). Windows maps MS Shell
+//                                 Dlg to Microsoft Sans Serif and MS Shell Dlg 2 to Tahoma; both
+//                                 give the same base units (6 x 13 at 8 points, 96 DPI) and close
+//                                 widths. Wine's own MS Sans Serif file holds only a few bitmap
+//                                 sizes, so it cannot stand for a scalable face.
 //   Arial, Helvetica              Liberation Sans, metric-compatible
 //   Times New Roman               Liberation Serif, metric-compatible
 //   Courier New                   Liberation Mono, metric-compatible

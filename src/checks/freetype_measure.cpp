@@ -29,7 +29,7 @@ namespace fs = std::filesystem;
 class FreeTypeFont : public MeasuredFont {
 public:
     FreeTypeFont(FT_Face face, int pixels) : face_(face) {
-        FT_Set_Pixel_Sizes(face_, 0, static_cast<FT_UInt>(pixels));
+        usable_ = FT_Set_Pixel_Sizes(face_, 0, static_cast<FT_UInt>(pixels)) == 0;
         // GDI's cell: the OS/2 table's Windows ascent and descent, each scaled and rounded.
         const auto* os2 = static_cast<const TT_OS2*>(FT_Get_Sfnt_Table(face_, FT_SFNT_OS2));
         long ascent = face_->size->metrics.ascender;
@@ -57,6 +57,8 @@ public:
         return width;
     }
     int line_height() const override { return height_; }
+    // A face of fixed bitmap sizes has none of this size.
+    bool usable() const { return usable_; }
     bool covers(std::u16string_view text) override {
         for (char16_t c : text) {
             if (c < 0x20 || (c >= 0xD800 && c < 0xE000)) continue;
@@ -82,6 +84,7 @@ private:
     }
 
     FT_Face face_;
+    bool usable_ = false;
     int height_ = 0;
     std::array<int, 128> ascii_ = [] {
         std::array<int, 128> a{};
@@ -124,7 +127,10 @@ public:
         if (auto it = fonts_.find(key); it != fonts_.end()) return it->second.get();
         FT_Face face = nullptr;
         std::unique_ptr<MeasuredFont>& slot = fonts_[key];
-        if (FT_New_Face(library_, file.c_str(), 0, &face) == 0) slot = std::make_unique<FreeTypeFont>(face, pixels);
+        if (FT_New_Face(library_, file.c_str(), 0, &face) == 0) {
+            auto opened = std::make_unique<FreeTypeFont>(face, pixels);
+            if (opened->usable()) slot = std::move(opened);
+        }
         return slot.get();
     }
 

@@ -24,15 +24,36 @@ namespace {
 
 std::u16string language_text(std::uint16_t language) { return u"0x" + hexadecimal(language, 4); }
 
+// The language with the most resources (a string table counts once per block of sixteen
+// strings, as compiled files hold it); on a tie the one with more strings, then English.
 std::uint16_t base_language_of(const Project& project) {
-    std::map<std::uint16_t, std::size_t> counts;
-    for (const auto& resource : project.resources()) ++counts[resource->language()];
+    struct Weight {
+        std::size_t resources = 0;
+        std::size_t strings = 0;
+    };
+    std::map<std::uint16_t, Weight> weights;
+    for (const auto& resource : project.resources()) {
+        Weight& weight = weights[resource->language()];
+        if (const auto* table = dynamic_cast<const StringTable*>(resource.get())) {
+            std::set<std::int32_t> blocks;
+            for (std::size_t row = 0; row < table->size(); ++row) blocks.insert(table->value_at(row) >> 4);
+            weight.resources += blocks.size();
+            weight.strings += table->size();
+        } else {
+            ++weight.resources;
+        }
+    }
     std::uint16_t best = 0;
-    std::size_t most = 0;
-    for (const auto& [language, count] : counts) {
-        if (count > most) {
+    std::optional<Weight> most;
+    for (const auto& [language, weight] : weights) {
+        const bool better =
+            !most || weight.resources > most->resources ||
+            (weight.resources == most->resources &&
+             (weight.strings > most->strings ||
+              (weight.strings == most->strings && primary_language(language) == 9 && primary_language(best) != 9)));
+        if (better) {
             best = language;
-            most = count;
+            most = weight;
         }
     }
     return best;

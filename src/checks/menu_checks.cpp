@@ -110,9 +110,11 @@ void check_shortcuts(CheckContext& context, const Menu& menu, const MenuItems& i
 }
 
 void check_duplicate_keys(CheckContext& context, const AcceleratorTable& table) {
-    std::map<std::tuple<bool, std::uint16_t, bool, bool, bool>, std::vector<const AcceleratorEntry*>> keys;
+    // An ASCII entry answers to the character its key makes: "^O" to Ctrl+O like a VIRTKEY entry.
+    std::map<std::tuple<std::uint16_t, bool, bool, bool>, std::vector<const AcceleratorEntry*>> keys;
     for (const AcceleratorEntry& entry : table.entries()) {
-        keys[{entry.key.is_virtual(), entry.key.code, entry.control, entry.shift, entry.alt}].push_back(&entry);
+        const KeyChord chord = chord_of(entry);
+        keys[{chord.key, chord.control, chord.shift, chord.alt}].push_back(&entry);
     }
     for (const auto& [key, entries] : keys) {
         if (entries.size() < 2) continue;

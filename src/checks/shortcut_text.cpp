@@ -113,7 +113,12 @@ KeyChord chord_of(const AcceleratorEntry& entry) {
     KeyChord chord{entry.key.code, entry.control, entry.shift, entry.alt};
     if (entry.key.is_virtual()) return chord;
     const std::uint16_t c = entry.key.code;
-    if (c >= 1 && c <= 26) {
+    const bool letter = (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z');
+    if (entry.control && letter) {
+        // "^O": the control character, whichever case the letter is written in.
+        chord.key = static_cast<std::uint16_t>(c >= u'a' ? c - u'a' + u'A' : c);
+        chord.shift = false;
+    } else if (c >= 1 && c <= 26) {
         chord.key = static_cast<std::uint16_t>(c + u'A' - 1);
         chord.control = true;
     } else if (c >= u'a' && c <= u'z') {

@@ -15,7 +15,8 @@ bool is_blank(char16_t c) { return c == u' ' || c == u'\t' || c == 0xA0; }
 // A printf conversion at `text[at]` == '%': its length, or 0 when none starts there.
 std::size_t printf_length(std::u16string_view text, std::size_t at) {
     std::size_t i = at + 1;
-    while (i < text.size() && std::u16string_view(u"-+ #0").find(text[i]) != std::u16string_view::npos) ++i;
+    // A blank is a flag too, but "50% off" is far more often prose than "% o".
+    while (i < text.size() && std::u16string_view(u"-+#0").find(text[i]) != std::u16string_view::npos) ++i;
     while (i < text.size() && (is_digit(text[i]) || text[i] == u'*')) ++i;
     if (i < text.size() && text[i] == u'.') {
         ++i;
