@@ -181,9 +181,9 @@ std::string check_command_usage() {
     }
     usage +=
         "\n"
-        "Texts are measured with FreeType in the fonts that stand for the dialog's face (Wine's\n"
-        "MS Sans Serif and Tahoma, Liberation Sans for Arial, DejaVu Sans Condensed for Segoe UI);\n"
-        "TAVORIN_FONT_PATH names further font folders.\n";
+        "Texts are measured with FreeType in fonts that stand for the dialog's face: Wine's Tahoma\n"
+        "for MS Shell Dlg, MS Sans Serif and Tahoma, Liberation Sans for Arial, DejaVu Sans\n"
+        "Condensed for Segoe UI. TAVORIN_FONT_PATH names further font folders.\n";
     return usage;
 }
 

@@ -13,8 +13,8 @@
 //   Times New Roman               Liberation Serif, metric-compatible
 //   Courier New                   Liberation Mono, metric-compatible
 //   Segoe UI                      DejaVu Sans Condensed: no metric-compatible font is packaged;
-//                                 at 9 points it gives Segoe UI's base units (7 x 15 at 96 DPI),
-//                                 so a text measured in it errs by a few percent either way
+//                                 at 9 points it gives 7 x 14 base units at 96 DPI where Segoe
+//                                 UI gives 7 x 15, so its texts are measured only roughly
 //   Verdana                       DejaVu Sans (Verdana's design source)
 //
 // Faces outside this table are not measured.

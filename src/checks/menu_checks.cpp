@@ -77,7 +77,8 @@ void check_shortcuts(CheckContext& context, const Menu& menu, const MenuItems& i
         }
         if (item.shortcut.empty() || item.identifier.empty()) continue;
         const auto chord = parse_shortcut(unescape_stored_text(item.shortcut));
-        if (!chord) continue;
+        // Alt+F4 closes the window through the system menu, with no accelerator.
+        if (!chord || *chord == KeyChord{0x73, false, false, true}) continue;
         const std::int32_t command = menu.value_of(item);
         const AcceleratorEntry* other = nullptr;
         const AcceleratorTable* other_table = nullptr;

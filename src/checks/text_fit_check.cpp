@@ -16,6 +16,15 @@ namespace tavorin {
 
 namespace {
 
+// A text such as "IDS_GENERIC_OK": the name of a string the program puts in at run time.
+bool is_string_name(std::u16string_view text) {
+    if (text.find(u'_') == std::u16string_view::npos) return false;
+    for (char16_t c : text) {
+        if (!((c >= u'A' && c <= u'Z') || (c >= u'0' && c <= u'9') || c == u'_')) return false;
+    }
+    return true;
+}
+
 int units_for(int pixels, int base, int per_base) { return (pixels * per_base + base - 1) / base; }
 
 struct Shortfall {
@@ -59,6 +68,7 @@ void check_text_fit(CheckContext& context) {
             if (layout == TextLayout::none) continue;
             const std::u16string raw = unescape_stored_text(control->text());
             const std::u16string text = uses_prefix(*control) ? drawn_text(raw) : raw;
+            if (is_string_name(text)) continue;
             std::vector<Shortfall> shortfalls;
             for (int scale : context.options().scales) {
                 const int dpi = 96 * scale / 100;

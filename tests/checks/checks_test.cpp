@@ -120,11 +120,15 @@ INSTANTIATE_TEST_SUITE_P(
         Case{"TV2001",
              dialog("1", "LTEXT \"This text is far too long for one line of this label\", -1, 10, 10, 60, 16\n"),
              dialog("1", "LTEXT \"This text is far too long for one line of this label\", -1, 10, 10, 60, 40\n")},
+        // Texts the program replaces at run time are not measured.
+        Case{"TV2001", dialog("1", "LTEXT \"Customer name\", -1, 10, 10, 20, 8\n"),
+             dialog("1", "LTEXT \"IDS_CUSTOMER_NAME\", -1, 10, 10, 20, 8\n")},
         Case{"TV3001", "1 MENU\nBEGIN\n POPUP \"&File\"\n BEGIN\n  MENUITEM \"&Open\", 101\n  MENUITEM \"&Options\", 102\n END\nEND\n",
              "1 MENU\nBEGIN\n POPUP \"&File\"\n BEGIN\n  MENUITEM \"&Open\", 101\n  MENUITEM \"O&ptions\", 102\n"
              "  POPUP \"Ot&her\"\n  BEGIN\n   MENUITEM \"&Open\", 103\n  END\n END\nEND\n"},
         Case{"TV3002", "1 MENU\nBEGIN\n POPUP \"&File\"\n BEGIN\n  MENUITEM \"&Save\\tCtrl+S\", 102\n END\nEND\n" + accelerators_ctrl_o,
-             "1 MENU\nBEGIN\n POPUP \"&File\"\n BEGIN\n  MENUITEM \"&Open\\tStrg+O\", 101\n END\nEND\n" + accelerators_ctrl_o},
+             "1 MENU\nBEGIN\n POPUP \"&File\"\n BEGIN\n  MENUITEM \"&Open\\tStrg+O\", 101\n  MENUITEM \"E&xit\\tAlt+F4\", 103\n END\nEND\n" +
+                 accelerators_ctrl_o},
         Case{"TV3003", "1 MENU\nBEGIN\n POPUP \"&File\"\n BEGIN\n  MENUITEM \"&Save\\tCtrl+O\", 102\n END\nEND\n" + accelerators_ctrl_o,
              "1 MENU\nBEGIN\n POPUP \"&File\"\n BEGIN\n  MENUITEM \"&Open\\tCtrl+O\", 101\n END\nEND\n" + accelerators_ctrl_o},
         Case{"TV3101", "1 ACCELERATORS\nBEGIN\n  \"O\", 101, VIRTKEY, CONTROL\n  \"^O\", 102\nEND\n",

@@ -3,7 +3,11 @@
 
 #include <gtest/gtest.h>
 
+#include <fstream>
+#include <sstream>
+
 #include "base/text.h"
+#include "checks/check_catalog.h"
 #include "checks/font_files.h"
 #include "checks/freetype_measure.h"
 #include "checks/shortcut_text.h"
@@ -107,6 +111,17 @@ TEST_F(PackagedFonts, WordWrapBreaksAtBlanksAndKeepsLongWordsWhole) {
     // A check box's text starts after the box and its gap.
     const TextNeed check = text_need(tahoma, TextLayout::check_mark, u"alpha", 500, 96);
     EXPECT_EQ(check.width, tahoma.text_width(u"alpha") + 16);
+}
+
+TEST(CheckCatalog, TheHelpPageListsEveryCheck) {
+    std::ifstream in(std::string(TAVORIN_SOURCE_DIR) + "/data/help/Tavorin.html");
+    std::stringstream page;
+    page << in.rdbuf();
+    for (const CheckInfo& check : all_checks()) {
+        EXPECT_NE(page.str().find("<td>" + std::string(check.id) + "</td><td>" + std::string(severity_name(check.severity))),
+                  std::string::npos)
+            << check.id;
+    }
 }
 
 }  // namespace
