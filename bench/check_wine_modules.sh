@@ -3,9 +3,10 @@
 # one run, and prints the findings per check. Modules with extensions the program does not take
 # as modules (.acm, .drv, .sys, ...) are checked through links named .dll.
 # Usage: bench/check_wine_modules.sh [TAVORIN] [FOLDER]   (default: build/release/tavorin)
+# FINDINGS=FILE keeps the findings in FILE.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
-tavorin=${1:-$root/build/release/tavorin}
+tavorin=$(realpath "${1:-$root/build/release/tavorin}")
 folder=${2:-/usr/lib/x86_64-linux-gnu/wine/x86_64-windows}
 [ -d "$folder" ] || { echo "no Wine modules in $folder" >&2; exit 77; }
 work=$(mktemp -d)
@@ -31,3 +32,4 @@ echo "seconds: $(echo "$end - $start" | bc)"
 echo "exit code: $status; problems reported: $(wc -l < problems.txt)"
 echo "findings: $(wc -l < findings.txt)"
 grep -o ' TV[0-9]*:' findings.txt | sort | uniq -c | sed 's/://'
+if [ -n "${FINDINGS:-}" ]; then cp findings.txt "$FINDINGS"; fi

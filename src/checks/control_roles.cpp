@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "base/escapes.h"
+#include "base/text.h"
 #include "checks/text_features.h"
 #include "dialog/control.h"
 #include "dialog/dialog.h"
@@ -118,7 +119,9 @@ bool is_anonymous(const Control& control) {
 
 int layout_height(const Control& control) {
     const int height = control.rect().height;
-    if (control.kind() == ControlKind::combo_box && (control.style() & cbs_type_mask) != cbs_simple) {
+    const bool combo = control.kind() == ControlKind::combo_box ||
+                       (control.kind() == ControlKind::custom && equals_ignore_case(control.window_class(), u"ComboBoxEx32"));
+    if (combo && (control.style() & cbs_type_mask) != cbs_simple) {
         return std::min(height, combo_field_height);
     }
     return height;

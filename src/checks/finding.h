@@ -21,11 +21,11 @@ enum class Severity { note, warning, error };
 std::string_view severity_name(Severity severity);
 
 // Where a finding points: a file and line for resources read from a script, a file and the
-// record's offset for compiled input, or just the file.
+// resource's record for compiled input, or just the file.
 struct SourceLocation {
     std::filesystem::path file;
     std::size_t line = 0;                // 1-based; 0 when unknown
-    std::optional<std::size_t> offset;  // compiled input: where the resource's record lies
+    std::optional<std::size_t> record;  // compiled input: the resource's record, counted from 1
 };
 
 struct Finding {

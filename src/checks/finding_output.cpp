@@ -80,7 +80,7 @@ void write_finding_line(std::ostream& out, const Finding& finding, const PathSho
     out << ": " << severity_name(finding.severity) << ' ' << finding.check << ": ";
     if (finding.location.line == 0 && finding.about_resource) {
         out << resource_text(finding);
-        if (finding.location.offset) out << " at offset 0x" << hex(*finding.location.offset, 1);
+        if (finding.location.record) out << " (record " << *finding.location.record << ")";
         out << ": ";
     }
     out << utf8(finding.message) << '\n';
@@ -90,7 +90,7 @@ void write_finding_json(std::ostream& out, const Finding& finding, const PathSho
     out << "{\"check\":" << json_string(finding.check) << ",\"severity\":" << json_string(severity_name(finding.severity))
         << ",\"file\":" << json_string(show(finding.location.file));
     if (finding.location.line > 0) out << ",\"line\":" << finding.location.line;
-    if (finding.location.offset) out << ",\"offset\":" << *finding.location.offset;
+    if (finding.location.record) out << ",\"record\":" << *finding.location.record;
     if (finding.about_resource) {
         out << ",\"resource\":{\"type\":" << json_string(utf8(kind_keyword(finding.kind)))
             << ",\"name\":" << json_string(utf8(finding.resource_name)) << ",\"language\":" << finding.language << '}';
@@ -121,8 +121,6 @@ void write_sarif(std::ostream& out, const Findings& findings, const PathShower& 
             << "{\"uri\": " << json_string(uri_of(show(finding.location.file))) << "}";
         if (finding.location.line > 0) {
             out << ", \"region\": {\"startLine\": " << finding.location.line << "}";
-        } else if (finding.location.offset) {
-            out << ", \"region\": {\"byteOffset\": " << *finding.location.offset << "}";
         }
         out << "}";
         if (finding.about_resource) {

@@ -15,7 +15,7 @@ namespace tavorin {
 using PathShower = std::function<std::string(const std::filesystem::path&)>;
 
 // "app.rc(42): warning TV2001: MESSAGE" for a script; "app.dll: warning TV2001: DIALOG 101
-// [0x0409] at offset 0x1A40: MESSAGE" for compiled input.
+// [0x0409] (record 12): MESSAGE" for compiled input.
 void write_finding_line(std::ostream& out, const Finding& finding, const PathShower& show);
 
 // {"check":"TV2001","severity":"warning","file":"app.rc","line":42,"resource":{...},"item":...,

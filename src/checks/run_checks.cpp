@@ -47,7 +47,7 @@ void locate(Finding& finding, const ScriptOrigins& origins, SourceTexts* sources
             return;
         }
     }
-    if (const CompiledOrigin* origin = finding.resource->origin()) finding.location.offset = origin->position;
+    if (const CompiledOrigin* origin = finding.resource->origin()) finding.location.record = origin->position;
 }
 
 }  // namespace

@@ -1,7 +1,7 @@
 #pragma once
 // Runs every enabled check over a project and gives each finding its place: the file and line
 // of the statement (or of the item inside it) for a project read from a script, the input file
-// and the record's offset for compiled input.
+// and the resource's record for compiled input.
 
 #include <filesystem>
 

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # tavorin -check from the command line: compiler-style lines with file and line, exit codes by
 # severity and --werror, --disable, JSON lines, SARIF validated against the published 2.1.0
-# schema, offsets for compiled input, usage errors.
+# schema, records for compiled input, usage errors.
 # Usage: cli_check_test.sh TAVORIN SCHEMA
 set -uo pipefail
 tavorin=$1
@@ -65,10 +65,10 @@ else
   exit 77
 fi
 
-# Compiled input: the resource and its record's offset instead of a line.
+# Compiled input: the resource and its record instead of a line.
 "$tavorin" -convert app.rc app.res 2> err.txt || fail "converting: $(cat err.txt)"
 "$tavorin" -check app.res > out.txt
-grep -q '^app.res: warning TV1003: DIALOG 1 \[0x0409\] at offset 0x[0-9A-F]*: the mnemonic' out.txt ||
+grep -q '^app.res: warning TV1003: DIALOG 1 \[0x0409\] (record [0-9]*): the mnemonic' out.txt ||
   fail "compiled input: $(cat out.txt)"
 
 "$tavorin" -check --dpi 99x app.rc > out.txt 2> err.txt
