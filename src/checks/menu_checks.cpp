@@ -43,6 +43,18 @@ void check_level_mnemonics(CheckContext& context, const Menu& menu, const MenuIt
     }
 }
 
+// The keys edit and rich edit controls handle themselves: a menu may show them with no
+// accelerator behind them.
+bool is_edit_control_key(const KeyChord& chord) {
+    if (chord.alt) return false;
+    if (chord.control && !chord.shift) {
+        return chord.key == 'C' || chord.key == 'V' || chord.key == 'X' || chord.key == 'Z' || chord.key == 'A' ||
+               chord.key == 0x2D;  // Ctrl+Ins
+    }
+    if (!chord.control) return chord.key == 0x2E || (chord.shift && chord.key == 0x2D);  // Del, Shift+Del, Shift+Ins
+    return false;
+}
+
 std::u16string chord_text(const KeyChord& chord) {
     std::u16string text;
     if (chord.control) text += u"Ctrl+";
@@ -101,7 +113,7 @@ void check_shortcuts(CheckContext& context, const Menu& menu, const MenuItems& i
                            item_label(item) + u" (" + item.identifier + u") shows " + shortcut + u", which " +
                                other_table->tree_name() + u" gives to " + other->identifier,
                            item_anchor(item));
-        } else {
+        } else if (!is_edit_control_key(*chord)) {
             context.report("TV3002", menu, item_label(item),
                            item_label(item) + u" (" + item.identifier + u") shows " + shortcut +
                                u", which no accelerator of its language gives",

@@ -30,6 +30,11 @@ std::size_t printf_length(std::u16string_view text, std::size_t at) {
         ++i;
     }
     if (i < text.size() && std::u16string_view(u"diouxXeEfFgGaAcCsSpn").find(text[i]) != std::u16string_view::npos) {
+        // "%-tegn" is prose: a conversion with flags or a size runs into no letter.
+        const bool plain = i == at + 1;
+        const char16_t next = i + 1 < text.size() ? text[i + 1] : u' ';
+        const bool letter_follows = (next >= u'a' && next <= u'z') || (next >= u'A' && next <= u'Z');
+        if (!plain && letter_follows) return 0;
         return i + 1 - at;
     }
     return 0;
@@ -124,7 +129,10 @@ std::size_t line_break_count(std::u16string_view text) {
     return count;
 }
 
-bool has_tab_part(std::u16string_view text) { return text.find(u'\t') != std::u16string_view::npos; }
+bool has_tab_part(std::u16string_view text) {
+    // Tabs in a text of several lines lay out columns; only a one-line text has a shortcut part.
+    return text.find(u'\t') != std::u16string_view::npos && text.find(u'\n') == std::u16string_view::npos;
+}
 
 bool has_leading_blank(std::u16string_view text) { return !text.empty() && is_blank(text.front()); }
 
@@ -132,6 +140,11 @@ bool has_trailing_blank(std::u16string_view text) { return !text.empty() && is_b
 
 std::u16string_view trailing_punctuation(std::u16string_view text) {
     while (!text.empty() && is_blank(text.back())) text.remove_suffix(1);
+    // A mnemonic in parentheses after the text, as East Asian texts place it: "保存(&S)...".
+    if (text.size() >= 4 && text.back() == u')' && text[text.size() - 4] == u'(' && text[text.size() - 3] == u'&') {
+        text.remove_suffix(4);
+        while (!text.empty() && is_blank(text.back())) text.remove_suffix(1);
+    }
     if (text.ends_with(u"...")) return u"...";
     if (text.ends_with(u"\u2026")) return u"...";
     if (text.ends_with(u":") || text.ends_with(u"\uFF1A")) return u":";

@@ -24,10 +24,12 @@ std::vector<std::u16string> placeholders_of(std::u16string_view text);
 // Single ampersands (a "&&" counts as none).
 std::size_t ampersand_count(std::u16string_view text);
 std::size_t line_break_count(std::u16string_view text);
+// A one-line text with a tab: the tab separates a shortcut.
 bool has_tab_part(std::u16string_view text);
 bool has_leading_blank(std::u16string_view text);
 bool has_trailing_blank(std::u16string_view text);
-// ":" , "..." or the ellipsis character at the end (blanks aside); empty when none.
+// ":" , "..." or the ellipsis character at the end (blanks and a trailing "(&X)" aside); empty
+// when none.
 std::u16string_view trailing_punctuation(std::u16string_view text);
 
 // A text for a message: quoted, shortened to 60 characters, control characters as escapes.

@@ -127,7 +127,7 @@ INSTANTIATE_TEST_SUITE_P(
              "1 MENU\nBEGIN\n POPUP \"&File\"\n BEGIN\n  MENUITEM \"&Open\", 101\n  MENUITEM \"O&ptions\", 102\n"
              "  POPUP \"Ot&her\"\n  BEGIN\n   MENUITEM \"&Open\", 103\n  END\n END\nEND\n"},
         Case{"TV3002", "1 MENU\nBEGIN\n POPUP \"&File\"\n BEGIN\n  MENUITEM \"&Save\\tCtrl+S\", 102\n END\nEND\n" + accelerators_ctrl_o,
-             "1 MENU\nBEGIN\n POPUP \"&File\"\n BEGIN\n  MENUITEM \"&Open\\tStrg+O\", 101\n  MENUITEM \"E&xit\\tAlt+F4\", 103\n END\nEND\n" +
+             "1 MENU\nBEGIN\n POPUP \"&File\"\n BEGIN\n  MENUITEM \"&Open\\tStrg+O\", 101\n  MENUITEM \"E&xit\\tAlt+F4\", 103\n  MENUITEM \"&Paste\\tCtrl+V\", 104\n END\nEND\n" +
                  accelerators_ctrl_o},
         Case{"TV3003", "1 MENU\nBEGIN\n POPUP \"&File\"\n BEGIN\n  MENUITEM \"&Save\\tCtrl+O\", 102\n END\nEND\n" + accelerators_ctrl_o,
              "1 MENU\nBEGIN\n POPUP \"&File\"\n BEGIN\n  MENUITEM \"&Open\\tCtrl+O\", 101\n END\nEND\n" + accelerators_ctrl_o},

@@ -37,8 +37,20 @@ TEST(TextFeatures, PlaceholdersInOrder) {
         {u"%1 of %2!d! and %10", {u"%1", u"%2!d!", u"%10"}},
         {u"{0} and {1:N2}, not {x} or %", {u"{0}", u"{1:N2}"}},
         {u"50% off", {}},
+        {u"%-tegn and %s", {u"%s"}},
     };
     for (const auto& c : cases) EXPECT_EQ(placeholders_of(c.text), c.expected) << text_to_utf8(c.text);
+}
+
+TEST(TextFeatures, TranslationParts) {
+    EXPECT_EQ(trailing_punctuation(u"Save &as... "), u"...");
+    EXPECT_EQ(trailing_punctuation(u"\u4fdd\u5b58(&S)..."), u"...");
+    EXPECT_EQ(trailing_punctuation(u"\u4fdd\u5b58...(&S)"), u"...");
+    EXPECT_EQ(trailing_punctuation(u"Nom :"), u":");
+    EXPECT_EQ(trailing_punctuation(u"&New Task (Run...)"), u"");
+    EXPECT_TRUE(has_tab_part(u"&Open\tCtrl+O"));
+    EXPECT_FALSE(has_tab_part(u"Syntax:\n\tIF [NOT] EXIST"));
+    EXPECT_EQ(ampersand_count(u"Fish && &chips"), 1u);
 }
 
 TEST(ShortcutText, NamesInSeveralLanguages) {
