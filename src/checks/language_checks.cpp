@@ -77,9 +77,17 @@ void report_differences(CheckContext& context, const Resource& resource, const s
 
 // The first way the translated dialog's structure differs from the base dialog's; empty when
 // none does.
+// Chinese, Japanese and Korean dialogs take a larger point size by custom: their characters
+// need it.
+bool takes_larger_font(std::uint16_t language) {
+    const std::uint16_t primary = primary_language(language);
+    return primary == 0x04 || primary == 0x11 || primary == 0x12;
+}
+
 std::u16string structure_difference(const Dialog& base, const Dialog& translated) {
-    if (!equals_ignore_case(base.font().face, translated.font().face) ||
-        base.font().point_size != translated.font().point_size) {
+    const bool size_differs = base.font().point_size != translated.font().point_size &&
+                              !(takes_larger_font(translated.language()) && translated.font().point_size > base.font().point_size);
+    if (!equals_ignore_case(base.font().face, translated.font().face) || size_differs) {
         return u"the font " + translated.font().face + u", " + decimal(translated.font().point_size) +
                u" differs from the base's " + base.font().face + u", " + decimal(base.font().point_size);
     }

@@ -152,6 +152,10 @@ INSTANTIATE_TEST_SUITE_P(
              "STRINGTABLE\nBEGIN\n 1 \" Name \"\nEND\nLANGUAGE 7, 1\nSTRINGTABLE\nBEGIN\n 1 \" Name \"\nEND\n"},
         Case{"TV4008", "STRINGTABLE\nBEGIN\n 1 \"Save as...\"\nEND\nLANGUAGE 7, 1\nSTRINGTABLE\nBEGIN\n 1 \"Speichern unter\"\nEND\n",
              "STRINGTABLE\nBEGIN\n 1 \"Name:\"\nEND\nLANGUAGE 12, 1\nSTRINGTABLE\nBEGIN\n 1 \"Nom :\"\nEND\n"},
+        // Chinese, Japanese and Korean dialogs may take a larger font.
+        Case{"TV4009",
+             dialog("1", "") + "LANGUAGE 7, 1\n" + "1 DIALOGEX 0, 0, 200, 100\nFONT 9, \"MS Shell Dlg\"\nBEGIN\nEND\n",
+             dialog("1", "") + "LANGUAGE 17, 1\n" + "1 DIALOGEX 0, 0, 200, 100\nFONT 9, \"MS Shell Dlg\"\nBEGIN\nEND\n"},
         Case{"TV4009",
              dialog("1", "EDITTEXT 10, 10, 10, 50, 14\n") + "LANGUAGE 7, 1\n" + dialog("1", "EDITTEXT 11, 10, 10, 50, 14\n"),
              // Positions and sizes may differ.
@@ -169,8 +173,9 @@ INSTANTIATE_TEST_SUITE_P(
              "  END\n END\n BLOCK \"VarFileInfo\"\n BEGIN\n  VALUE \"Translation\", 0x409, 1200\n END\nEND\n"},
         Case{"TV6001", "STRINGTABLE\nBEGIN\n IDS_A \"a\"\nEND\n", "STRINGTABLE\nBEGIN\n IDS_A \"a\"\nEND\n",
              "#define IDS_A 100\n#define IDS_B (101)\n#define IDS_A 0x65\n",
-             // The same value twice is no fault.
-             "#define IDS_A 100\n#define IDS_B (101)\n#define IDS_A (0x64)\n"}),
+             // The same value twice is no fault, nor are two values in two branches of one #if.
+             "#define IDS_A 100\n#define IDS_B (101)\n#define IDS_A (0x64)\n"
+             "#ifdef BIG\n#define IDS_C 1\n#else\n#define IDS_C 2\n#endif\n"}),
     [](const ::testing::TestParamInfo<Case>& info) {
         return std::string(info.param.check) + "_" + std::to_string(info.index);
     });
