@@ -180,6 +180,60 @@ INSTANTIATE_TEST_SUITE_P(
         return std::string(info.param.check) + "_" + std::to_string(info.index);
     });
 
+// The rules' edges: what the checks leave alone on purpose and what they must still see.
+INSTANTIATE_TEST_SUITE_P(
+    Edges, EveryCheck,
+    ::testing::Values(
+        // A drop-down combo box's list and a hidden control are no overlap; a simple combo box's
+        // list is.
+        Case{"TV1001",
+             dialog("1", "COMBOBOX 10, 10, 10, 80, 60, 0x0001\nEDITTEXT 11, 10, 30, 80, 14\n"),
+             dialog("1", "COMBOBOX 10, 10, 10, 80, 60, 0x0003\nEDITTEXT 11, 10, 30, 80, 14\n"
+                         "CONTROL \"\", 12, \"Edit\", NOT WS_VISIBLE, 10, 30, 80, 14\n")},
+        // A hidden control may lie outside.
+        Case{"TV1002", dialog("1", "EDITTEXT 10, -5, 10, 50, 14\n"),
+             dialog("1", "CONTROL \"\", 10, \"Edit\", NOT WS_VISIBLE, 250, 10, 50, 14\n")},
+        // Statics without prefix processing show '&' as it is.
+        Case{"TV1003", dialog("1", "LTEXT \"&Name\", -1, 10, 10, 40, 8\nEDITTEXT 10, 60, 10, 50, 14\n"
+                                   "PUSHBUTTON \"&New\", 11, 10, 30, 50, 14\n"),
+             dialog("1", "LTEXT \"&Name\", -1, 10, 10, 40, 8, 0x80\nPUSHBUTTON \"&New\", 11, 10, 30, 50, 14\n")},
+        // Labels between the buttons keep them one group; a focusable control before them does not.
+        Case{"TV1004",
+             dialog("1", "AUTORADIOBUTTON \"One\", 11, 10, 30, 50, 10, WS_GROUP\nEDITTEXT 13, 70, 30, 50, 14\n"
+                         "AUTORADIOBUTTON \"Two\", 12, 10, 42, 50, 10\n"),
+             dialog("1", "AUTORADIOBUTTON \"One\", 11, 10, 30, 50, 10, WS_GROUP\nLTEXT \"x\", -1, 70, 30, 20, 8\n"
+                         "AUTORADIOBUTTON \"Two\", 12, 10, 42, 50, 10\nPUSHBUTTON \"OK\", 1, 10, 60, 50, 14, WS_GROUP\n")},
+        // Push buttons keep a margin around their text; ellipsis statics cut their text by design.
+        Case{"TV2001", dialog("1", "PUSHBUTTON \"Customer\", 10, 10, 10, 28, 14\n"),
+             dialog("1", "PUSHBUTTON \"Customer\", 10, 10, 10, 36, 14\n"
+                         "LTEXT \"Customer name and address\", -1, 10, 30, 30, 8, 0x4000\n")},
+        // A group box's caption needs its indent; a text in a face with no packaged font is not measured.
+        Case{"TV2001", dialog("1", "GROUPBOX \"Customer name\", 10, 10, 10, 46, 40\n"),
+             "1 DIALOGEX 0, 0, 200, 100\nFONT 8, \"Some Face\"\nBEGIN\nGROUPBOX \"Customer name\", 10, 10, 10, 46, 40\nEND\n"},
+        // A string missing in German is no fault while Swiss German has it.
+        Case{"TV4002", "STRINGTABLE\nBEGIN\n 1 \"One\"\n 2 \"Two\"\nEND\nLANGUAGE 7, 1\nSTRINGTABLE\nBEGIN\n 1 \"Eins\"\nEND\n",
+             "STRINGTABLE\nBEGIN\n 1 \"One\"\n 2 \"Two\"\n 3 \"Three\"\nEND\nLANGUAGE 7, 1\nSTRINGTABLE\nBEGIN\n 1 \"Eins\"\nEND\n"
+             "LANGUAGE 7, 2\nSTRINGTABLE\nBEGIN\n 2 \"Zwei\"\n 3 \"Drei\"\nEND\n"},
+        // Menu items are compared by command, popups by place.
+        Case{"TV4004",
+             "1 MENU\nBEGIN\n POPUP \"&File\"\n BEGIN\n  MENUITEM \"&Open\", 101\n END\nEND\nLANGUAGE 7, 1\n"
+             "1 MENU\nBEGIN\n POPUP \"Datei\"\n BEGIN\n  MENUITEM \"\u00d6&ffnen\", 101\n END\nEND\n",
+             "1 MENU\nBEGIN\n POPUP \"&File\"\n BEGIN\n  MENUITEM \"&Open\", 101\n END\nEND\nLANGUAGE 7, 1\n"
+             "1 MENU\nBEGIN\n POPUP \"&Datei\"\n BEGIN\n  MENUITEM \"\u00d6&ffnen\", 101\n END\nEND\n"},
+        // Dialog captions and control texts are compared with the base dialog's.
+        Case{"TV4008",
+             dialog("1", "LTEXT \"Name:\", -1, 10, 10, 40, 8\n") + "LANGUAGE 7, 1\n" + dialog("1", "LTEXT \"Name\", -1, 10, 10, 40, 8\n"),
+             dialog("1", "LTEXT \"Name:\", -1, 10, 10, 40, 8\n") + "LANGUAGE 7, 1\n" + dialog("1", "LTEXT \"Name:\", -1, 10, 10, 50, 8\n")},
+        // A translation list spelled with macros is not read; one with decimal numbers is.
+        Case{"TV5002",
+             "1 VERSIONINFO\nBEGIN\n BLOCK \"StringFileInfo\"\n BEGIN\n  BLOCK \"040904b0\"\n  BEGIN\n   VALUE \"A\", \"a\"\n"
+             "  END\n END\n BLOCK \"VarFileInfo\"\n BEGIN\n  VALUE \"Translation\", 1033, 1200, 1031, 1200\n END\nEND\n",
+             "#define LANG 0x409\n1 VERSIONINFO\nBEGIN\n BLOCK \"StringFileInfo\"\n BEGIN\n  BLOCK \"040904b0\"\n  BEGIN\n"
+             "   VALUE \"A\", \"a\"\n  END\n END\n BLOCK \"VarFileInfo\"\n BEGIN\n  VALUE \"Translation\", LANG, 1252\n END\nEND\n"}),
+    [](const ::testing::TestParamInfo<Case>& info) {
+        return std::string(info.param.check) + "_" + std::to_string(info.index);
+    });
+
 TEST(FindingPlace, ControlsAndStringsGetTheirOwnLines) {
     const std::size_t prelude_lines = static_cast<std::size_t>(std::count(prelude, prelude + std::strlen(prelude), '\n'));
     const Checked dialog_findings = check_script(dialog("1",
