@@ -20,6 +20,12 @@ std::u16string positional_key(std::u16string_view placeholder) {
     return std::u16string(placeholder.substr(1));
 }
 
+// East Asian texts end in full-width punctuation, which carries its own space.
+bool ends_wide(std::u16string_view text) {
+    while (!text.empty() && (text.back() == u' ' || text.back() == u'\t')) text.remove_suffix(1);
+    return !text.empty() && text.back() >= 0x3000;
+}
+
 std::u16string joined(const std::vector<std::u16string>& items) {
     std::u16string text;
     for (const auto& item : items) text += (text.empty() ? u"" : u" ") + item;
@@ -61,8 +67,8 @@ std::vector<TextDifference> translation_differences(std::u16string_view base, st
         found.push_back({"TV4006", u"the text has " + decimal(translated_breaks) + u" line breaks, the base text " +
                                        decimal(base_breaks)});
     }
-    if (has_leading_blank(base) != has_leading_blank(translated) ||
-        has_trailing_blank(base) != has_trailing_blank(translated)) {
+    const bool trailing_differs = has_trailing_blank(base) != has_trailing_blank(translated) && !ends_wide(translated);
+    if (has_leading_blank(base) != has_leading_blank(translated) || trailing_differs) {
         found.push_back({"TV4007", u"the leading or trailing blanks differ from the base text's"});
     }
     const std::u16string_view base_end = trailing_punctuation(base);

@@ -13,6 +13,7 @@
 #include "checks/shortcut_text.h"
 #include "checks/text_features.h"
 #include "checks/text_fit.h"
+#include "checks/translation_texts.h"
 #include "dialog/dialog.h"
 
 namespace tavorin {
@@ -51,6 +52,21 @@ TEST(TextFeatures, TranslationParts) {
     EXPECT_TRUE(has_tab_part(u"&Open\tCtrl+O"));
     EXPECT_FALSE(has_tab_part(u"Syntax:\n\tIF [NOT] EXIST"));
     EXPECT_EQ(ampersand_count(u"Fish && &chips"), 1u);
+}
+
+TEST(TranslationTexts, DifferencesByCheck) {
+    const auto checks_of = [](std::u16string_view base, std::u16string_view translated) {
+        std::vector<std::string> ids;
+        for (const TextDifference& d : translation_differences(base, translated)) ids.emplace_back(d.check);
+        return ids;
+    };
+    EXPECT_EQ(checks_of(u"%1 of %2", u"%2 von %1"), std::vector<std::string>{});
+    EXPECT_EQ(checks_of(u"{0} of {1}", u"{0} von"), std::vector<std::string>{"TV4003"});
+    EXPECT_EQ(checks_of(u"Error; ", u"Fehler;"), std::vector<std::string>{"TV4007"});
+    // Full-width punctuation needs no blank after it.
+    EXPECT_EQ(checks_of(u"Error; ", u"\u9519\u8bef\uff1b"), std::vector<std::string>{});
+    EXPECT_EQ(checks_of(u"&Open\tCtrl+O", u"\u00d6ffnen..."),
+              (std::vector<std::string>{"TV4004", "TV4005", "TV4008"}));
 }
 
 TEST(ShortcutText, NamesInSeveralLanguages) {
