@@ -30,6 +30,8 @@ else()
   add_library(tavorin::tinyxml2 ALIAS tinyxml2::tinyxml2)
   find_package(PNG REQUIRED)
   add_library(tavorin::png ALIAS PNG::PNG)
+  # The checks measure dialog texts with FreeType where no GDI is there to ask.
+  find_package(Freetype REQUIRED)
 endif()
 
 if(TAVORIN_TESTS)

@@ -127,6 +127,7 @@ namespace tavorin {
 std::string command_line_usage() {
     return "usage: tavorin [options] -convert INPUT OUTPUT\n"
            "       tavorin -delete FILE [-delete FILE]...\n"
+           "       tavorin -check [options] INPUT...   (tavorin -check --help lists the checks)\n"
            "Converts between resource scripts (.rc, .dlg), compiled resources (.res), modules\n"
            "(.exe, .dll, .ocx, .mui) and C code (.c, .cpp); the output's extension picks its format.\n"
            "\n"

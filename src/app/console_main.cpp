@@ -4,6 +4,7 @@
 #include <cstddef>
 #include <filesystem>
 #include <iostream>
+#include <span>
 #include <string>
 #include <thread>
 #include <vector>
@@ -15,6 +16,7 @@
 #include <csignal>
 #endif
 
+#include "app/check_command.h"
 #include "app/command_line.h"
 #include "app/compiler_personality.h"
 #include "app/console_session.h"
@@ -43,6 +45,13 @@ int main(int argc, char** argv) {
         static ConsoleRun* const run = new ConsoleRun;
         int status = 0;
         std::thread([&] { status = run_personality(*personality, *run, std::cout, std::cerr); }).join();
+        return status;
+    }
+    if (is_check_command(arguments)) {
+        static ConsoleRun* const run = new ConsoleRun;
+        const CheckCommand command = parse_check_command(std::span(arguments).subspan(1));
+        int status = 0;
+        std::thread([&] { status = run_check_command(*run, command, std::cout, std::cerr); }).join();
         return status;
     }
     const CommandLine command_line = parse_command_line(arguments);

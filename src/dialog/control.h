@@ -7,6 +7,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "base/text_writer.h"
@@ -115,6 +116,15 @@ public:
     void set_identifier(std::u16string name, std::int32_t value) {
         identifier_ = std::move(name);
         identifier_value_ = value;
+        identifier_as_read_.reset();
+    }
+    // The identifier the control was read with when the dialog had to give it another one (a
+    // second control of the dialog with the same id): the name and value as read.
+    const std::optional<std::pair<std::u16string, std::int32_t>>& identifier_as_read() const {
+        return identifier_as_read_;
+    }
+    void set_identifier_as_read(std::u16string name, std::int32_t value) {
+        identifier_as_read_.emplace(std::move(name), value);
     }
     void set_unique_key(std::int32_t key) { unique_key_ = key; }
     // Kept only when it names the kind's class (in any letter case) in another way than the
@@ -132,6 +142,7 @@ private:
 
     std::u16string identifier_;
     std::int32_t identifier_value_ = 0;
+    std::optional<std::pair<std::u16string, std::int32_t>> identifier_as_read_;
     std::u16string text_;
     std::optional<std::uint16_t> text_ordinal_;
     std::uint32_t style_ = 0;

@@ -156,6 +156,7 @@ void Dialog::apply_identifier(Control& control, const ControlRecord& record) {
         std::u16string candidate = base + decimal(n);
         if (const auto value = symbols.register_control_id(candidate, *this)) {
             control.set_identifier(std::move(candidate), *value);
+            control.set_identifier_as_read(name, shared_value);
             return;
         }
     }
