@@ -110,6 +110,40 @@ Branch branch_of(std::u16string_view word) {
 }
 
 
+// For each new part, the old part it is (same fingerprint, in order), as a longest common
+// subsequence; for very long lists only the equal parts at both ends.
+std::vector<std::optional<std::size_t>> align_parts(const std::vector<std::uint64_t>& old_parts,
+                                                    const std::vector<std::uint64_t>& new_parts) {
+    const std::size_t n = old_parts.size(), m = new_parts.size();
+    std::vector<std::optional<std::size_t>> kept(m);
+    constexpr std::size_t most_cells = 4'000'000;
+    if (n * m > most_cells) {
+        std::size_t before = 0;
+        while (before < n && before < m && old_parts[before] == new_parts[before]) kept[before] = before, ++before;
+        for (std::size_t after = 1; after <= n - before && after <= m - before && old_parts[n - after] == new_parts[m - after]; ++after) {
+            kept[m - after] = n - after;
+        }
+        return kept;
+    }
+    std::vector<std::uint32_t> common((n + 1) * (m + 1), 0);
+    const auto at = [&](std::size_t i, std::size_t j) -> std::uint32_t& { return common[i * (m + 1) + j]; };
+    for (std::size_t i = n; i-- > 0;) {
+        for (std::size_t j = m; j-- > 0;) {
+            at(i, j) = old_parts[i] == new_parts[j] ? at(i + 1, j + 1) + 1 : std::max(at(i + 1, j), at(i, j + 1));
+        }
+    }
+    for (std::size_t i = 0, j = 0; i < n && j < m;) {
+        if (old_parts[i] == new_parts[j] && at(i, j) == at(i + 1, j + 1) + 1) {
+            kept[j++] = i++;
+        } else if (at(i + 1, j) >= at(i, j + 1)) {
+            ++i;
+        } else {
+            ++j;
+        }
+    }
+    return kept;
+}
+
 // Where a piece of an edit's text becomes a statement or a string of the origins after the save.
 struct Mark {
     enum class What { statement, string, part };
@@ -431,33 +465,25 @@ std::optional<Status> Splicer::replace_dialog_parts(std::size_t index, const Res
     if (body_line <= range.begin || !blank_between(content, body_line, body)) return std::nullopt;
 
     const auto& controls = dialog->controls();
-    const std::size_t old_count = origin.parts.size() - 1;
+    const auto& old_parts = origin.parts;
+    const std::size_t old_count = old_parts.size() - 1;
+    std::vector<std::uint64_t> old_fingerprints;
+    for (std::size_t i = 1; i < old_parts.size(); ++i) old_fingerprints.push_back(old_parts[i].fingerprint);
     std::vector<std::uint64_t> fingerprints;
     for (const auto& control : controls) fingerprints.push_back(control_fingerprint(*control));
-    std::size_t same_before = 0;
-    while (same_before < old_count && same_before < controls.size() &&
-           origin.parts[same_before + 1].fingerprint == fingerprints[same_before]) {
-        ++same_before;
-    }
-    std::size_t same_after = 0;
-    while (same_after < old_count - same_before && same_after < controls.size() - same_before &&
-           origin.parts[old_count - same_after].fingerprint == fingerprints[controls.size() - 1 - same_after]) {
-        ++same_after;
-    }
+    const std::vector<std::optional<std::size_t>> kept_from = align_parts(old_fingerprints, fingerprints);
 
     // The parts after the save: those kept move with the edits, the marks place the others.
     StatementOrigin& next = next_.statements[index];
-    std::vector<PartOrigin> parts{origin.parts[0]};
+    std::vector<PartOrigin> parts{old_parts[0]};
     parts[0].fingerprint = dialog_header_fingerprint(*dialog);
     for (std::size_t i = 0; i < controls.size(); ++i) {
-        const bool kept = i < same_before || i >= controls.size() - same_after;
-        const std::size_t old_part = i < same_before ? i + 1 : old_count - (controls.size() - i) + 1;
-        parts.push_back(PartOrigin{kept ? origin.parts[old_part].range : SourceRange{}, fingerprints[i]});
+        parts.push_back(PartOrigin{kept_from[i] ? old_parts[*kept_from[i] + 1].range : SourceRange{}, fingerprints[i]});
     }
     next.parts = std::move(parts);
     next.resource_language = resource.language();
 
-    if (next.parts[0].fingerprint != origin.parts[0].fingerprint) {
+    if (next.parts[0].fingerprint != old_parts[0].fingerprint) {
         TextWriter out(pascal);
         write_dialog_header(out, *dialog);
         std::u16string header = indented(out.take(), indentation_at(content, range.begin));
@@ -468,56 +494,68 @@ std::optional<Status> Splicer::replace_dialog_parts(std::size_t index, const Res
         add_edit(range.file, range.begin, body_line, header, {mark});
     }
 
-    const std::size_t first_new = same_before;
-    const std::size_t end_new = controls.size() - same_after;
-    const std::size_t first_old = same_before + 1;
-    const std::size_t end_old = old_count - same_after + 1;
-    if (first_new == end_new && first_old == end_old) return success();
-
-    // The new statements, each on a line of its own, indented as their neighbours are.
-    const auto& old_parts = origin.parts;
-    const std::u16string indent = old_count == 0 ? indentation_at(content, body) + u"    "
-                                                 : indentation_at(content, old_parts[std::min(first_old, old_count)].range.begin);
-    std::u16string text;
-    std::vector<Mark> marks;
-    // `lead`: a line break before the first; `trail`: one after the last.
-    const auto write_controls = [&](bool lead, bool trail) {
-        for (std::size_t i = first_new; i < end_new; ++i) {
-            if (lead || i > first_new) text += u"\n" + indent;
-            TextWriter out(pascal);
-            write_control_statement(out, *dialog, *controls[i]);
-            const std::u16string statement = indented(out.take(), indent);
-            add_needed_headers(statement, origins_.defined_macros, workspace_.symbols(), needed_headers_);
-            marks.push_back(Mark{Mark::What::part, index, i + 1, text.size(), text.size(), text.size() + statement.size()});
-            text += statement;
-        }
-        if (trail) text += u"\n" + indent;
-    };
-    std::size_t begin = 0;
-    std::size_t end = 0;
-    if (first_old < end_old) {
-        begin = old_parts[first_old].range.begin;
-        end = old_parts[end_old - 1].range.end;
-        if (first_new == end_new) {
-            if (!blank_between(content, line_start(content, begin), begin) || !rest_of_line_free(content, end)) return std::nullopt;
-            begin = line_start(content, begin);
-            end = next_line(content, end);
+    // Each run of changes between kept controls: old parts [first_old, end_old) (numbered from 1)
+    // become new controls [first_new, end_new).
+    const auto replace_run = [&](std::size_t first_old, std::size_t end_old, std::size_t first_new,
+                                 std::size_t end_new) -> bool {
+        const std::u16string indent = old_count == 0 ? indentation_at(content, body) + u"    "
+                                                     : indentation_at(content, old_parts[std::min(first_old, old_count)].range.begin);
+        std::u16string text;
+        std::vector<Mark> marks;
+        // `lead`: a line break before the first; `trail`: one after the last.
+        const auto write_controls = [&](bool lead, bool trail) {
+            for (std::size_t i = first_new; i < end_new; ++i) {
+                if (lead || i > first_new) text += u"\n" + indent;
+                TextWriter out(pascal);
+                write_control_statement(out, *dialog, *controls[i]);
+                const std::u16string statement = indented(out.take(), indent);
+                add_needed_headers(statement, origins_.defined_macros, workspace_.symbols(), needed_headers_);
+                marks.push_back(Mark{Mark::What::part, index, i + 1, text.size(), text.size(), text.size() + statement.size()});
+                text += statement;
+            }
+            if (trail) text += u"\n" + indent;
+        };
+        std::size_t begin = 0;
+        std::size_t end = 0;
+        if (first_old < end_old) {
+            begin = old_parts[first_old].range.begin;
+            end = old_parts[end_old - 1].range.end;
+            if (first_new == end_new) {
+                if (!blank_between(content, line_start(content, begin), begin) || !rest_of_line_free(content, end)) return false;
+                begin = line_start(content, begin);
+                end = next_line(content, end);
+            } else {
+                write_controls(false, false);
+            }
+        } else if (first_old > 1) {
+            // After the statement before them.
+            begin = end = old_parts[first_old - 1].range.end;
+            write_controls(true, false);
+        } else if (old_count > 0) {
+            begin = end = old_parts[first_old].range.begin;
+            write_controls(false, true);
         } else {
-            write_controls(false, false);
+            // Into an empty body, after its BEGIN or brace.
+            begin = end = body + (content[body] == u'{' ? 1 : 5);
+            write_controls(true, false);
         }
-    } else if (first_old > 1) {
-        // After the statement before them.
-        begin = end = old_parts[first_old - 1].range.end;
-        write_controls(true, false);
-    } else if (old_count > 0) {
-        begin = end = old_parts[first_old].range.begin;
-        write_controls(false, true);
-    } else {
-        // Into an empty body, after its BEGIN or brace.
-        begin = end = body + (content[body] == u'{' ? 1 : 5);
-        write_controls(true, false);
+        add_edit(range.file, begin, end, text, std::move(marks));
+        return true;
+    };
+    std::size_t old_part = 1;
+    std::size_t control = 0;
+    while (old_part <= old_count || control < controls.size()) {
+        if (control < controls.size() && kept_from[control] == old_part - 1) {
+            ++old_part;
+            ++control;
+            continue;
+        }
+        const std::size_t first_new = control;
+        while (control < controls.size() && !kept_from[control]) ++control;
+        const std::size_t first_old = old_part;
+        old_part = control < controls.size() ? *kept_from[control] + 1 : old_count + 1;
+        if (!replace_run(first_old, old_part, first_new, control)) return std::nullopt;
     }
-    add_edit(range.file, begin, end, text, std::move(marks));
     return success();
 }
 

@@ -92,6 +92,12 @@ private:
     Result<std::size_t> read_icon_position(std::size_t pos, ControlRecord& record);
     Result<std::size_t> add(std::size_t pos, ControlRecord record);
     void register_image_name(const std::u16string& name);
+    // The statement between `start` and `next`, without the blanks and line ends after it.
+    void note_part(std::size_t start, std::size_t next) {
+        const std::u16string_view text = lexer_.text();
+        while (next > start && (text[next - 1] == u' ' || text[next - 1] == u'\t' || text[next - 1] == u'\r' || text[next - 1] == u'\n')) --next;
+        context_.note_statement_part(start, next);
+    }
 
     StatementContext& context_;
     Lexer& lexer_;
@@ -114,7 +120,7 @@ Result<std::size_t> ControlReader::read_body(std::size_t pos) {
         if (is_keyword(u"CONTROL")) {
             auto next = read_generic_form(word_end);
             if (!next) return next;
-            context_.note_statement_part(start, *next);
+            note_part(start, *next);
             pos = *next;
             continue;
         }
@@ -130,7 +136,7 @@ Result<std::size_t> ControlReader::read_body(std::size_t pos) {
         if (matched != nullptr) {
             auto next = read_short_form(*matched, word_end);
             if (!next) return next;
-            context_.note_statement_part(start, *next);
+            note_part(start, *next);
             pos = *next;
             continue;
         }

@@ -400,10 +400,11 @@ TEST(ScriptSpliceHeaders, NewControlsBringTheStandardHeadersTheyNeed) {
 // header; the other lines keep their bytes, also at the next save.
 TEST(ScriptSpliceDialogParts, OnlyTheChangedLinesOfADialogAreWritten) {
     StatementHarness h;
+    h.session.config().include_paths = {std::filesystem::absolute("/usr/share/mingw-w64/include").u16string()};
     h.folder.write("resource.h", "#define IDD_ABOUT 100\n#define IDC_NAME 1000\n#define IDC_MORE 1001\n");
     const std::string before =
         "#include \"resource.h\"\n"
-        "#define WS_GROUP 0x20000\n#define SS_NOPREFIX 0x80\n#define ES_AUTOHSCROLL 0x80\n"
+        "#define WS_GROUP 0x20000\n#define SS_NOPREFIX 0x80\n#define ES_AUTOHSCROLL 0x80\n#define IDOK 1\n"
         "IDD_ABOUT DIALOGEX 0, 0, 170, 62\n"
         "CAPTION \"About\"\n"
         "FONT 8, \"MS Shell Dlg\", 0, 0, 0x1\n"
@@ -414,7 +415,8 @@ TEST(ScriptSpliceDialogParts, OnlyTheChangedLinesOfADialogAreWritten) {
         "    DEFPUSHBUTTON   \"OK\",IDOK,113,41,50,14,WS_GROUP\n"
         "END\n";
     const auto script = h.folder.write("app.rc", before);
-    ASSERT_TRUE(h.open(script));
+    const ReadStatus read = h.open(script);
+    ASSERT_TRUE(read) << (read ? "" : narrow(read.failure().message));
     h.session.set_interactive(false);
     const auto save = [&] {
         return save_script(h.session.workspace(), ScriptSave{script, u"resource.h", false, {}, false});
@@ -452,6 +454,8 @@ TEST(ScriptSpliceDialogParts, OnlyTheChangedLinesOfADialogAreWritten) {
                          "END\n"),
               std::string::npos)
         << saved;
+    EXPECT_NE(saved.find("#include \"resource.h\"\n#include <windows.h>\n#define WS_GROUP"), std::string::npos)
+        << "the new STYLE line names what <windows.h> defines";
     EXPECT_TRUE(h.open(script));
 }
 
