@@ -89,7 +89,14 @@ std::size_t insertion_point(const std::u16string& text, const std::vector<Define
         if (block != std::u16string::npos) {
             std::size_t start = block;
             while (start > 0 && text[start - 1] != u'\n') --start;
-            return start;
+            // After the last definition above the block, where the list of symbols ends.
+            std::optional<std::size_t> after_last;
+            for (const DefineLine& other : lines) {
+                if (other.line_begin >= start || starts_with(name_of(text, other), u"_APS_")) continue;
+                const std::size_t feed = text.find(u'\n', other.value_end);
+                after_last = feed == std::u16string::npos ? text.size() : feed + 1;
+            }
+            return after_last.value_or(start);
         }
         return line.line_begin;
     }
@@ -194,7 +201,16 @@ Status splice_symbol_definitions(Workspace& workspace, SpliceFiles& files, std::
         }
         if (const auto renamed = gone.find(symbol->value); renamed != gone.end()) {
             const DefineLine& at = *renamed->second;
-            files.edit(at.file, TextEdit{at.name_begin, at.name_end, *name});
+            // The value stays in its column when spaces alone lead to it.
+            const std::u16string_view gap = std::u16string_view(files.text(at.file)).substr(at.name_end, at.value_begin - at.name_end);
+            if (gap.find_first_not_of(u' ') == std::u16string_view::npos) {
+                const std::size_t width = at.value_begin - at.name_begin;
+                std::u16string renamed_line = *name;
+                renamed_line.append(renamed_line.size() < width ? width - renamed_line.size() : 1, u' ');
+                files.edit(at.file, TextEdit{at.name_begin, at.value_begin, std::move(renamed_line)});
+            } else {
+                files.edit(at.file, TextEdit{at.name_begin, at.name_end, *name});
+            }
             gone.erase(renamed);
             continue;
         }

@@ -140,12 +140,15 @@ Attempt save_kept_script(Workspace& workspace, const ScriptSave& save) {
 
     // Files below the old script's folder go to the same place below the new one; others are
     // edited where they are.
+    const auto outside_old_folder = [&](const fs::path& source) {
+        const fs::path relative = source.lexically_relative(old_folder);
+        return relative.empty() || *relative.begin() == "..";
+    };
     const auto target_of = [&](const fs::path& source) {
         if (same_place) return source;
         if (source == old_main) return save.script;
-        const fs::path relative = source.lexically_relative(old_folder);
-        if (relative.empty() || *relative.begin() == "..") return source;
-        return new_folder / relative;
+        if (outside_old_folder(source)) return source;
+        return new_folder / source.lexically_relative(old_folder);
     };
     workspace.platform().show_status(workspace.text(str::status_saving));
     std::vector<SplicedFile>& files = splice->files;
@@ -161,7 +164,7 @@ Attempt save_kept_script(Workspace& workspace, const ScriptSave& save) {
         if (!file.changed && !moved) continue;
         // Saved elsewhere, the script no longer refers to a file beside the old one: changing it
         // would write outside the folder saved to, into a file the new script does not read.
-        if (!same_place && !moved) {
+        if (!same_place && file.changed && outside_old_folder(file.source) && !same_file(old_folder, new_folder)) {
             return failed(workspace, file_error(file.source, workspace.text(str::file_outside_saved_folder)).message);
         }
         if (!file.changed) {

@@ -111,7 +111,13 @@ Status StringTableEditing::set_identifier(std::size_t row, std::u16string_view t
         return Error{message};
     }
 
-    table_.set_identifier(row, text);
+    // A new name renames the string: it keeps its value, so the program's code and the string's
+    // block stay as they were.
+    if (new_value) {
+        table_.set_identifier(row, text);
+    } else {
+        table_.set_identifier(row, text, old_value);
+    }
     const std::int32_t applied_value = table_.value_at(row);
     modified();
 

@@ -1,8 +1,8 @@
 // A project made the way Visual Studio makes one (UTF-16 script with a byte-order mark, CRLF,
 // comments, APSTUDIO_INVOKED blocks, TEXTINCLUDE, a .rc2 include, a header with _APS_NEXT
 // values) edited in the window: one control moved, one string added, one accelerator entry
-// deleted, one string identifier renamed. Saved, every file differs from what it was exactly by
-// those edits.
+// deleted, one string identifier renamed. Saved, every file differs from what it was by those
+// edits alone (the accelerator table's statement is written whole).
 
 #include "platform/win32/windows_api.h"
 
@@ -19,6 +19,7 @@
 #include "dialog/dialog.h"
 #include "dialog/win32/dialog_designer.h"
 #include "main_window_test_support.h"
+#include "resources/accelerator/accelerator_table.h"
 #include "resources/accelerator/win32/accelerator_editor.h"
 #include "resources/stringtable/string_table.h"
 #include "resources/stringtable/win32/string_table_editor.h"
@@ -217,10 +218,10 @@ std::vector<std::string> difference(const std::vector<std::string>& before, cons
     while (i < n || j < m) {
         if (i < n && j < m && before[i] == after[j]) {
             ++i, ++j;
-        } else if (j < m && (i == n || common[i][j + 1] >= common[i + 1][j])) {
-            lines.push_back("+" + after[j++]);
-        } else {
+        } else if (i < n && (j == m || common[i + 1][j] >= common[i][j + 1])) {
             lines.push_back("-" + before[i++]);
+        } else {
+            lines.push_back("+" + after[j++]);
         }
     }
     return lines;
@@ -260,7 +261,7 @@ protected:
         if (keep_folder == nullptr) return;
         const std::string name = file.filename().string();
         write(std::filesystem::path(keep_folder) / (name + ".orig"), original);
-        std::filesystem::copy_file(file, std::filesystem::path(keep_folder) / name, std::filesystem::copy_options::overwrite_existing);
+        write(std::filesystem::path(keep_folder) / name, bytes_of(file));
     }
 
     std::filesystem::path project;
@@ -282,6 +283,7 @@ TEST_F(KeptScriptEditsTest, FourEditsAreTheOnlyDifferencesOfTheSavedFiles) {
     ASSERT_NE(keys, nullptr);
     keys->select_rows({1});
     keys->execute(EditorCommand::clear);
+    ASSERT_EQ(dynamic_cast<AcceleratorTable*>(named(u"IDR_MAINFRAME"))->size(), 1u);
 
     // A string added with its text typed, and IDS_BYE renamed.
     auto* table = dynamic_cast<StringTable*>(session.project().string_table(0x409));
@@ -313,7 +315,10 @@ TEST_F(KeptScriptEditsTest, FourEditsAreTheOnlyDifferencesOfTheSavedFiles) {
     const std::vector<std::string> expected_script{
         "-    EDITTEXT        IDC_NAME,42,26,114,14,ES_AUTOHSCROLL\r",
         "+    EDITTEXT        IDC_NAME, 43, 26, 114, 14, ES_AUTOHSCROLL\r",
+        // An accelerator table is written whole, its remaining entry in the writer's layout.
+        "-    \"N\",            ID_FILE_NEW,            VIRTKEY, CONTROL, NOINVERT\r",
         "-    \"O\",            ID_FILE_OPEN,           VIRTKEY, CONTROL, NOINVERT\r",
+        "+    \"N\",            ID_FILE_NEW, VIRTKEY, NOINVERT, CONTROL\r",
         "-    IDS_BYE                 \"Bye\"\r",
         "+    IDS_FAREWELL            \"Bye\"\r",
         "+    " + added_name + std::string(added_name.size() < 24 ? 24 - added_name.size() : 1, ' ') + "\"Added\"\r",
@@ -331,7 +336,12 @@ TEST_F(KeptScriptEditsTest, FourEditsAreTheOnlyDifferencesOfTheSavedFiles) {
     });
     ASSERT_NE(definition, header_difference.end()) << ::testing::PrintToString(header_difference);
     header_difference.erase(definition);
-    std::erase_if(header_difference, [](const std::string& line) { return line.find("_APS_NEXT_SYMED_VALUE") != std::string::npos; });
+    // The counter the new value came from moves past it.
+    const auto counter = std::find_if(header_difference.begin(), header_difference.end(),
+                                      [](const std::string& line) { return line.starts_with("+#define _APS_NEXT_"); });
+    ASSERT_NE(counter, header_difference.end()) << ::testing::PrintToString(header_difference);
+    EXPECT_TRUE(counter->ends_with(" " + std::to_string(std::stoi(added_value) + 1) + "\r")) << *counter;
+    std::erase_if(header_difference, [](const std::string& line) { return line.find("_APS_NEXT_") != std::string::npos; });
     EXPECT_EQ(header_difference, expected_header);
     EXPECT_EQ(bytes_of(project / "res" / "app.rc2"), crlf(rc2_text));
 }

@@ -187,7 +187,8 @@ void AcceleratorResourceEditor::select_rows(const std::vector<std::size_t>& rows
 
 std::optional<std::size_t> AcceleratorResourceEditor::single_row() const {
     const std::vector<std::size_t> rows = selected_rows();
-    if (rows.size() != 1) return std::nullopt;
+    // The list may still show a row the table has just lost (while a deletion is recorded).
+    if (rows.size() != 1 || rows.front() >= table_.size()) return std::nullopt;
     return rows.front();
 }
 
