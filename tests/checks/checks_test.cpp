@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cstring>
 #include <string>
+#include <string_view>
 
 #include "app/project_files.h"
 #include "app/session.h"
@@ -73,6 +74,9 @@ Checked check_script(const std::string& script, const std::string& header = {}, 
     return checked;
 }
 
+// Without FreeType (the Windows build) texts are not measured and TV2001 finds nothing.
+bool texts_measured() { return make_freetype_measurer(default_font_folders()) != nullptr; }
+
 struct Case {
     const char* check;
     std::string faulty;
@@ -85,6 +89,7 @@ class EveryCheck : public ::testing::TestWithParam<Case> {};
 
 TEST_P(EveryCheck, FindsTheFaultAndNothingWithoutIt) {
     const Case& c = GetParam();
+    if (std::string_view(c.check) == "TV2001" && !texts_measured()) GTEST_SKIP() << "texts are not measured in this build";
     EXPECT_GE(check_script(c.faulty, c.faulty_header).count(c.check), 1u) << "the faulty script";
     EXPECT_EQ(check_script(c.sound, c.sound_header).count(c.check), 0u) << "the sound script";
 }
@@ -240,12 +245,14 @@ TEST(FindingPlace, ControlsAndStringsGetTheirOwnLines) {
                                                         "EDITTEXT 1001, 10, 10, 50, 14\n"
                                                         "LTEXT \"Customer &name:\", -1, 10, 30, 30, 8\n"
                                                         "EDITTEXT 1001, 10, 50, 50, 14\n"));
-    ASSERT_NE(dialog_findings.first("TV2001"), nullptr);
-    // The dialog's statement starts after the prelude; its third line is BEGIN.
-    EXPECT_EQ(dialog_findings.first("TV2001")->location.line, prelude_lines + 5);
+    if (texts_measured()) {
+        ASSERT_NE(dialog_findings.first("TV2001"), nullptr);
+        // The dialog's statement starts after the prelude; its third line is BEGIN.
+        EXPECT_EQ(dialog_findings.first("TV2001")->location.line, prelude_lines + 5);
+        EXPECT_EQ(dialog_findings.first("TV2001")->location.file.filename(), "app.rc");
+    }
     ASSERT_NE(dialog_findings.first("TV1005"), nullptr);
     EXPECT_EQ(dialog_findings.first("TV1005")->location.line, prelude_lines + 6);
-    EXPECT_EQ(dialog_findings.first("TV2001")->location.file.filename(), "app.rc");
 
     const Checked strings =
         check_script("STRINGTABLE\nBEGIN\n 1 \"One\"\n 2 \"%s\"\nEND\nLANGUAGE 7, 1\nSTRINGTABLE\nBEGIN\n 1 \"Eins\"\n 2 \"%d\"\nEND\n");
@@ -254,6 +261,7 @@ TEST(FindingPlace, ControlsAndStringsGetTheirOwnLines) {
 }
 
 TEST(CheckOptionsTest, DisabledChecksAndScalesAreHonoured) {
+    if (!texts_measured()) GTEST_SKIP() << "texts are not measured in this build";
     // "Customer name:" is 79 pixels wide in Tahoma 8 at 96 DPI (53 units of 6-pixel base
     // units) and 96 at 120 DPI, where 54 units of 7-pixel base units are 95 pixels.
     const std::string script = dialog("1", "LTEXT \"Customer &name:\", -1, 10, 10, 54, 8\n");
