@@ -1,7 +1,8 @@
 #pragma once
-// A 64-bit fingerprint of values (FNV-1a): what a save compares with what was read, to find
-// the parts that changed without keeping a copy of them. Each text goes in after its length,
-// so that neighbouring texts cannot trade characters.
+// A 64-bit fingerprint of values: what a save compares with what was read, to find the parts
+// that changed without keeping a copy of them. FNV-1a taken a value or a UTF-16 unit at a time,
+// each text after its length so that neighbouring texts cannot trade characters, and mixed at the
+// end so that every input bit reaches every output bit.
 
 #include <cstdint>
 #include <string_view>
@@ -11,22 +12,27 @@ namespace tavorin {
 class Fingerprint {
 public:
     Fingerprint& add(std::uint64_t value) {
-        for (int i = 0; i < 8; ++i) byte(static_cast<std::uint8_t>(value >> (8 * i)));
+        step(value);
         return *this;
     }
     Fingerprint& add(std::u16string_view text) {
-        add(text.size());
-        for (const char16_t c : text) {
-            byte(static_cast<std::uint8_t>(c));
-            byte(static_cast<std::uint8_t>(c >> 8));
-        }
+        step(text.size());
+        for (const char16_t c : text) step(c);
         return *this;
     }
-    std::uint64_t value() const { return hash_; }
+    std::uint64_t value() const {
+        std::uint64_t h = hash_;
+        h ^= h >> 33;
+        h *= 0xFF51AFD7ED558CCDull;
+        h ^= h >> 33;
+        h *= 0xC4CEB9FE1A85EC53ull;
+        h ^= h >> 33;
+        return h;
+    }
 
 private:
-    void byte(std::uint8_t b) {
-        hash_ ^= b;
+    void step(std::uint64_t value) {
+        hash_ ^= value;
         hash_ *= 0x100000001B3ull;
     }
     std::uint64_t hash_ = 0xCBF29CE484222325ull;

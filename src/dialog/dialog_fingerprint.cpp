@@ -30,7 +30,7 @@ std::uint64_t control_fingerprint(const Control& control) {
     fold.add(control.identifier()).add(as_bits(control.identifier_value()));
     fold.add(as_bits(rect.x)).add(as_bits(rect.y)).add(as_bits(rect.width)).add(as_bits(rect.height));
     fold.add(control.style()).add(control.extended_style()).add(control.help_id());
-    fold.add(control.named_class()).add(control.symbolic_class());
+    fold.add(control.named_class()).add(control.window_class());
     fold.add(control.creation_data().size());
     for (const std::uint8_t b : control.creation_data()) fold.add(b);
     return fold.value();
