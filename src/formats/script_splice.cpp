@@ -119,7 +119,7 @@ std::vector<std::optional<std::size_t>> align_parts(const std::vector<std::uint6
     constexpr std::size_t most_cells = 4'000'000;
     if (n * m > most_cells) {
         std::size_t before = 0;
-        while (before < n && before < m && old_parts[before] == new_parts[before]) kept[before] = before, ++before;
+        for (; before < n && before < m && old_parts[before] == new_parts[before]; ++before) kept[before] = before;
         for (std::size_t after = 1; after <= n - before && after <= m - before && old_parts[n - after] == new_parts[m - after]; ++after) {
             kept[m - after] = n - after;
         }

@@ -1,6 +1,7 @@
 #include "script/source_map.h"
 
 #include <algorithm>
+#include <optional>
 #include <string>
 
 namespace tavorin {
@@ -48,33 +49,33 @@ SourceMap::Location SourceMap::place_in(std::size_t index, std::size_t output) c
     return location;
 }
 
-SourceMap::Location SourceMap::place(std::size_t output) const {
+std::optional<std::size_t> SourceMap::segment_of(std::size_t output) const {
     // Readers ask in increasing order: the segment of the last question or the next one first.
     const auto holds = [&](std::size_t index) {
         return index < segments_.size() && segments_[index].output <= output &&
                (index + 1 == segments_.size() || output < segments_[index + 1].output);
     };
     for (const std::size_t index : {placed_, placed_ + 1}) {
-        if (holds(index)) {
-            placed_ = index;
-            return place_in(index, output);
-        }
+        if (holds(index)) return placed_ = index;
     }
     auto after = std::upper_bound(segments_.begin(), segments_.end(), output,
                                   [](std::size_t value, const Segment& segment) { return value < segment.output; });
-    if (after == segments_.begin()) return Location{};
-    placed_ = static_cast<std::size_t>(after - 1 - segments_.begin());
-    return place_in(placed_, output);
+    if (after == segments_.begin()) return std::nullopt;
+    return placed_ = static_cast<std::size_t>(after - 1 - segments_.begin());
+}
+
+SourceMap::Location SourceMap::place(std::size_t output) const {
+    const auto index = segment_of(output);
+    return index ? place_in(*index, output) : Location{};
 }
 
 SourceMap::Location SourceMap::locate(std::size_t output, const std::u16string& text) const {
-    auto after = std::upper_bound(segments_.begin(), segments_.end(), output,
-                                  [](std::size_t value, const Segment& segment) { return value < segment.output; });
-    if (after == segments_.begin()) {
+    const auto found = segment_of(output);
+    if (!found) {
         const auto lines = std::count(text.begin(), text.begin() + static_cast<std::ptrdiff_t>(std::min(output, text.size())), u'\n');
         return Location{0, 0, 1 + static_cast<int>(lines), false, 0, 0};
     }
-    const std::size_t index = static_cast<std::size_t>(after - 1 - segments_.begin());
+    const std::size_t index = *found;
     const Segment& segment = segments_[index];
     const std::size_t end = std::min(output, text.size());
     // Readers ask in increasing order: the lines counted for the last question are not counted again.

@@ -8,6 +8,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -55,6 +56,8 @@ private:
     };
     void add(const Segment& segment);
     Location place_in(std::size_t index, std::size_t output) const;
+    // The segment holding the output position; none before the first.
+    std::optional<std::size_t> segment_of(std::size_t output) const;
 
     std::vector<Segment> segments_;
     // The line feeds of a segment's output up to a position, as the last locate counted them.
@@ -64,7 +67,7 @@ private:
         std::ptrdiff_t breaks = 0;
     };
     mutable Counted counted_;
-    mutable std::size_t placed_ = 0;  // the segment place() found last
+    mutable std::size_t placed_ = 0;  // the segment found last
 };
 
 }  // namespace tavorin
